@@ -1,0 +1,45 @@
+#include "ReportCommand.h"
+
+#include "FileInfo.h"
+#include "FormatBytes.h"
+
+#include <cstdlib>
+
+namespace {
+
+std::string WithNewlines(const std::string& text)
+{
+    std::string lines;
+    lines.reserve(text.size());
+    for (char c : text)
+        if (c != '\r')
+            lines += c;
+    return lines;
+}
+
+std::string Canonical(const std::string& path)
+{
+    char* resolved = realpath(path.c_str(), nullptr);
+    if (!resolved)
+        return path;
+    std::string canonical = resolved;
+    std::free(resolved);
+    return canonical;
+}
+
+} // namespace
+
+int RunReport(const std::string& path, std::ostream& out, std::ostream& err)
+{
+    FileInfo survey(std::vector<MountEntry>{});
+    if (!survey.ScanPath(path, Canonical(path), false)) {
+        err << "Selected Disk was Not\nAvailable or is Blank\n";
+        return 1;
+    }
+    const DirNode& root = *survey.Root();
+    out << WithNewlines(survey.BuildDirReport(root));
+    for (const DirNode* child = root.firstChild.get(); child; child = child->nextSibling.get())
+        out << child->name << '\t' << FormatBytes(child->bytes) << '\n';
+    out.flush();
+    return 0;
+}
