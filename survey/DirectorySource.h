@@ -30,10 +30,14 @@ class DirectorySource {
 public:
     virtual ~DirectorySource() = default;
 
+    // OpenRoot and OpenParent identify the directory they open; OpenChild
+    // does not, since the listing that named the child already did.
     virtual DirHandle OpenRoot(const std::string& path) = 0;
     virtual DirHandle OpenChild(const DirHandle& parent, const char* name) = 0;
     // The directory that holds dir, reached through "..".
     virtual DirHandle OpenParent(const DirHandle& dir) = 0;
+    // Fills in device and inode of an open directory; false on failure.
+    virtual bool Identify(DirHandle& dir) = 0;
     virtual void Close(DirHandle& dir) = 0;
 
     // Delivers the entries of dir one by one in search order, "." and ".."

@@ -175,13 +175,9 @@ void FileInfo::Walk(const DirHandle& rootHandle, DirNode& rootNode, bool postPro
             DirHandle handle = source->OpenChild(top.handle, child->name.c_str());
             if (!handle.IsOpen())
                 continue; // unreadable or vanished: counts as empty
-            if (handle.device != scanDevice) {
-                source->Close(handle);
-                continue;
-            }
             ReadEntries(handle, *child, postProgress);
             if (stack.size() >= kOpenAncestorLimit)
-                source->Close(top.handle);
+                GiveUpDescriptor(top.handle);
             stack.push_back({child, child->firstChild.get(), handle});
         } else {
             Frame done = top;
@@ -191,6 +187,15 @@ void FileInfo::Walk(const DirHandle& rootHandle, DirNode& rootNode, bool postPro
             source->Close(done.handle);
         }
     }
+}
+
+// Remembers who the directory is, so that reopening it through ".." later
+// can tell whether it is still the same directory.
+void FileInfo::GiveUpDescriptor(DirHandle& dir)
+{
+    if (!source->Identify(dir))
+        dir.device = dir.inode = 0;
+    source->Close(dir);
 }
 
 void FileInfo::ReturnToParent(Frame& parent, const Frame& done)

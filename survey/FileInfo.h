@@ -72,6 +72,7 @@ private:
 
     int ReadEntries(const DirHandle& dir, DirNode& node, bool postProgress);
     void Walk(const DirHandle& rootHandle, DirNode& rootNode, bool postProgress);
+    void GiveUpDescriptor(DirHandle& dir);
     void ReturnToParent(Frame& parent, const Frame& done);
     bool CountsOnce(const DirEntry& entry);
     void CountProgress(std::int64_t size);

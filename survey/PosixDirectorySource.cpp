@@ -29,31 +29,37 @@ constexpr int kOpenFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
 
 PosixDirectorySource::PosixDirectorySource() : buffer(kListingBufferBytes) {}
 
-DirHandle PosixDirectorySource::Identify(int fd)
+bool PosixDirectorySource::Identify(DirHandle& dir)
 {
     struct stat st {};
-    if (fd < 0)
-        return {};
-    if (fstat(fd, &st) != 0) {
-        close(fd);
-        return {};
-    }
-    return {fd, static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)};
+    if (fstat(dir.id, &st) != 0)
+        return false;
+    dir.device = st.st_dev;
+    dir.inode = st.st_ino;
+    return true;
+}
+
+DirHandle PosixDirectorySource::Identified(int fd)
+{
+    DirHandle dir{fd};
+    if (fd >= 0 && !Identify(dir))
+        Close(dir);
+    return dir;
 }
 
 DirHandle PosixDirectorySource::OpenRoot(const std::string& path)
 {
-    return Identify(open(path.c_str(), kOpenFlags));
+    return Identified(open(path.c_str(), kOpenFlags));
 }
 
 DirHandle PosixDirectorySource::OpenChild(const DirHandle& parent, const char* name)
 {
-    return Identify(openat(parent.id, name, kOpenFlags | O_NOFOLLOW));
+    return {openat(parent.id, name, kOpenFlags | O_NOFOLLOW)};
 }
 
 DirHandle PosixDirectorySource::OpenParent(const DirHandle& dir)
 {
-    return Identify(openat(dir.id, "..", kOpenFlags));
+    return Identified(openat(dir.id, "..", kOpenFlags));
 }
 
 void PosixDirectorySource::Close(DirHandle& dir)

@@ -46,6 +46,13 @@ DirHandle FakeDirectorySource::OpenParent(const DirHandle& dir)
     return Handle(dirs[dir.id].parent);
 }
 
+bool FakeDirectorySource::Identify(DirHandle& dir)
+{
+    dir.device = dirs[dir.id].device;
+    dir.inode = 1000u + dir.id;
+    return true;
+}
+
 void FakeDirectorySource::Close(DirHandle& dir)
 {
     dir.id = -1;

@@ -28,6 +28,7 @@ public:
     DirHandle OpenRoot(const std::string& path) override;
     DirHandle OpenChild(const DirHandle& parent, const char* name) override;
     DirHandle OpenParent(const DirHandle& dir) override;
+    bool Identify(DirHandle& dir) override;
     void Close(DirHandle& dir) override;
     bool Next(const DirHandle& dir, DirEntry& entry) override;
     bool Examine(const DirHandle& dir, DirEntry& entry) override;
