@@ -42,6 +42,9 @@ public:
 
 private:
     void SelectNextColor(PieCanvas& canvas);
+    int LastNonEmptySlice() const;
+    int QuadrantOf(PiePoint point) const;
+    int DistanceFromCenter(PiePoint point) const;
 
     PiePoint center;
     PieRect extent;
