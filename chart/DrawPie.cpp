@@ -118,7 +118,7 @@ void DrawPie::SelectNextColor(PieCanvas& canvas)
     ++nextColor;
 }
 
-// 0 when there is no slice with an angle, so the disc is then blue.
+// 0 also when no slice has an angle, so the disc is then blue.
 int DrawPie::LastNonEmptySlice() const
 {
     for (int i = static_cast<int>(angles.size()) - 1; i > 0; --i)
@@ -136,8 +136,7 @@ int DrawPie::QuadrantOf(PiePoint point) const
     return point.y > center.y ? 3 : 1;
 }
 
-// Each quadrant's angle runs clockwise from one axis ray to the next, so that
-// within a quadrant the angle falls as the pie goes round.
+// The first offset lies along the axis ray where the quadrant angle is 0.
 DrawPie::Offsets DrawPie::QuadrantOffsets(PiePoint point) const
 {
     const int right = point.x - center.x;
