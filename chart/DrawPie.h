@@ -13,7 +13,8 @@ class DrawPie {
 public:
     // Fits the chart's square into the rectangle, anchored at its top-left.
     void SetBounds(int left, int top, int right, int bottom);
-    // One slice per value, in order. Draws nothing.
+    // One slice per value, in order. Draws nothing. An empty list gives an
+    // angle list without slices, which draws like no list at all.
     void SetValues(const std::vector<std::int64_t>& values);
     // No slices. Draws nothing.
     void Clear();
@@ -22,14 +23,23 @@ public:
     // The rim point of the slice boundary at cumulative angle a (degrees).
     PiePoint EdgePoint(float angle) const;
 
-    // Hit testing.
+    // Hit testing. Quadrants around the centre: 1 upper left (the centre and
+    // both axes through it included), 2 upper right, 3 lower left, 4 lower
+    // right. Within each, the quadrant angle runs from 0 on one axis ray to a
+    // right angle on the next one counterclockwise, so it falls as the pie
+    // goes round.
     struct Offsets {
         int first;
         int second;
     };
+    // Distances from the centre along the quadrant's two axes, never negative.
     Offsets QuadrantOffsets(PiePoint point) const;
+    // Quadrant 1 to 4; for quadrant 1 also whether the point lies past the
+    // pie's start diagonal (towards 9 o'clock), when pastStart is given.
     int Quadrant(PiePoint point, bool* pastStart = nullptr) const;
+    // Radians, 0 to a right angle.
     float QuadrantAngle(PiePoint point) const;
+    // Within the circle, rim included.
     bool Contains(PiePoint point) const;
 
     PiePoint Center() const { return center; }
@@ -42,6 +52,9 @@ public:
 
 private:
     void SelectNextColor(PieCanvas& canvas);
+    int LastNonEmptySlice() const;
+    int QuadrantOf(PiePoint point) const;
+    int DistanceFromCenter(PiePoint point) const;
 
     PiePoint center;
     PieRect extent;

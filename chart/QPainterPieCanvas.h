@@ -1,0 +1,23 @@
+#pragma once
+
+#include "PieCanvas.h"
+
+class QPainter;
+
+// Draws the chart with a QPainter the way the chart expects of a pie
+// primitive: aliased, solid fill, 1-pixel black outline, and the square's
+// right and bottom edges exclusive. The painter's state is restored when the
+// canvas goes.
+class QPainterPieCanvas : public PieCanvas {
+public:
+    explicit QPainterPieCanvas(QPainter& painter);
+    ~QPainterPieCanvas() override;
+    QPainterPieCanvas(const QPainterPieCanvas&) = delete;
+    QPainterPieCanvas& operator=(const QPainterPieCanvas&) = delete;
+
+    void SelectBrush(SliceColor color) override;
+    void Pie(const PieRect& square, PiePoint first, PiePoint second) override;
+
+private:
+    QPainter& painter;
+};
