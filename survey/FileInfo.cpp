@@ -59,7 +59,12 @@ std::string Percent(std::int64_t part, std::int64_t whole, const char* lineEnd)
 
 } // namespace
 
-FileInfo::FileInfo() : FileInfo(MountTable::Drives(MountTable::ReadSystemTable(), IsDirectory)) {}
+std::vector<MountEntry> FileInfo::ProbeDrives()
+{
+    return MountTable::Drives(MountTable::ReadSystemTable(), IsDirectory);
+}
+
+FileInfo::FileInfo() : FileInfo(ProbeDrives()) {}
 
 FileInfo::FileInfo(std::vector<MountEntry> probedDrives)
     : source(std::make_unique<PosixDirectorySource>()), drives(std::move(probedDrives))

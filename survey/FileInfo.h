@@ -24,6 +24,9 @@ public:
 
     static constexpr std::int64_t kProgressStep = 1000000;
 
+    // The drives of the system's mount table.
+    static std::vector<MountEntry> ProbeDrives();
+
     // Probes the drives of the system's mount table.
     FileInfo();
     // Uses the given drives (tests, and the report, which needs none).
