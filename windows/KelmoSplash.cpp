@@ -110,7 +110,6 @@ void KelmoSplash::SetupWindow()
 {
     frameTimer.start(FramePeriod, this);
     show();
-    raise();
     activateWindow();
 }
 

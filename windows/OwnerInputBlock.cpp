@@ -22,6 +22,10 @@ void OwnerInputBlock::Release()
     if (!owner)
         return;
     owner->setEnabled(true);
+    // An owner being deleted is hidden first and takes its windows along;
+    // there is no focus to give it then.
+    if (!owner->isVisible())
+        return;
     owner->activateWindow();
     owner->setFocus(Qt::ActiveWindowFocusReason);
 }

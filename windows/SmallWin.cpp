@@ -54,7 +54,6 @@ void SmallWin::SetText(const QString& text)
     okButton->setEnabled(true);
     edit->setPlainText(shown);
     show();
-    raise();
     activateWindow();
 }
 

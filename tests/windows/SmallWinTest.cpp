@@ -7,25 +7,35 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QScreen>
-#include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 
-QString TextWithLineFeeds(int count)
+TEST(SmallButtonTest, StartsDisabledWithItsSmallBoldSerifFontInPlace)
 {
-    QString text = QStringLiteral("Sub-Directory Information");
-    for (int i = 0; i < count; ++i)
-        text += QStringLiteral("\r\nline %1").arg(i);
-    return text;
+    QWidget parent;
+    SmallButton button(&parent, 402, QStringLiteral("Back"), 10, 20, 45, 20);
+
+    EXPECT_FALSE(button.isEnabled());
+    EXPECT_EQ(button.Id(), 402);
+    EXPECT_EQ(button.geometry(), QRect(10, 20, 45, 20));
+    EXPECT_EQ(button.font().pixelSize(), 12);
+    EXPECT_TRUE(button.font().bold());
+    const QString family = QFontInfo(button.font()).family();
+    EXPECT_TRUE(family == "Times New Roman" || family == "Liberation Serif") << family.toStdString();
 }
 
 class SmallWinTest : public ::testing::Test {
 protected:
     // Opened as the main window opens it, at a line height of 16 pixels.
-    SmallWin* Open(int textWidth, const QString& text)
+    SmallWin* Open(int textWidth, int lineFeeds)
     {
+        QString text = QStringLiteral("first");
+        for (int i = 0; i < lineFeeds; ++i)
+            text += QStringLiteral("\r\nnext");
         auto* win = new SmallWin(&owner, QStringLiteral("Path"), textWidth);
         win->SetLineHeight(16);
         win->SetText(text);
@@ -37,89 +47,49 @@ protected:
     OwnerWindow owner;
 };
 
-TEST(SmallButtonTest, StartsDisabledWithItsSmallBoldSerifFontInPlace)
+TEST_F(SmallWinTest, SizesToItsLinesUpTo300PixelsThenScrolls)
 {
-    QWidget parent;
-    SmallButton button(&parent, 402, QStringLiteral("Back"), 10, 20, 45, 20);
+    struct Case {
+        int textWidth, lineFeeds, textHeight;
+        Qt::ScrollBarPolicy scrollBar;
+    };
+    for (const Case& c : {Case{300, 15, 288, Qt::ScrollBarAlwaysOff}, Case{500, 16, 300, Qt::ScrollBarAlwaysOn},
+                          Case{500, 0, 48, Qt::ScrollBarAlwaysOff}}) {
+        SmallWin* win = Open(c.textWidth, c.lineFeeds);
+        const QSize size(c.textWidth + 65, c.textHeight + 20);
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
 
-    EXPECT_FALSE(button.isEnabled());
-    EXPECT_EQ(button.Id(), 402);
-    EXPECT_EQ(button.text(), QStringLiteral("Back"));
-    EXPECT_EQ(button.geometry(), QRect(10, 20, 45, 20));
-    EXPECT_EQ(button.font().pixelSize(), 12);
-    EXPECT_TRUE(button.font().bold());
-    const QString family = QFontInfo(button.font()).family();
-    EXPECT_TRUE(family == QStringLiteral("Times New Roman") || family == QStringLiteral("Liberation Serif"))
-        << family.toStdString();
+        EXPECT_EQ(win->size(), size) << c.lineFeeds;
+        EXPECT_EQ(win->pos(), screen.topLeft() + QPoint((screen.width() - size.width()) / 2,
+                                                        (screen.height() - size.height()) / 2));
+        EXPECT_EQ(win->TextBox().geometry(), QRect(55, 10, c.textWidth, c.textHeight));
+        EXPECT_EQ(win->TextBox().verticalScrollBarPolicy(), c.scrollBar);
+        EXPECT_EQ(win->TextBox().blockCount(), c.lineFeeds + 1) << "\\r\\n is one line break";
+        win->close();
+    }
 }
 
-TEST_F(SmallWinTest, FifteenLineFeedsFitWithoutScrollBar)
+TEST_F(SmallWinTest, OwnerBlockedWhileOpenAndBackAfterOkOrCloseButton)
 {
-    SmallWin* win = Open(300, TextWithLineFeeds(15));
+    const std::function<void(SmallWin&)> closers[] = {
+        [](SmallWin& win) { QTest::mouseClick(&win.OkButton(), Qt::LeftButton); },
+        [](SmallWin& win) { win.close(); },
+    };
+    for (const auto& closeWindow : closers) {
+        QPointer<SmallWin> win = Open(300, 0);
+        EXPECT_FALSE(owner.isEnabled());
+        EXPECT_TRUE(win->isEnabled());
+        EXPECT_TRUE(win->OkButton().isEnabled());
+        EXPECT_EQ(win->OkButton().geometry(), QRect(5, 10, 45, 20));
+        EXPECT_TRUE(win->TextBox().isReadOnly());
+        EXPECT_EQ(win->TextBox().lineWrapMode(), QPlainTextEdit::NoWrap);
 
-    EXPECT_EQ(win->size(), QSize(365, 18 * 16 + 20));
-    EXPECT_EQ(win->TextBox().geometry(), QRect(55, 10, 300, 288));
-    EXPECT_EQ(win->TextBox().verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
-}
+        closeWindow(*win);
 
-TEST_F(SmallWinTest, SixteenLineFeedsAreCutTo300WithScrollBar)
-{
-    SmallWin* win = Open(500, TextWithLineFeeds(16));
-
-    EXPECT_EQ(win->size(), QSize(565, 320));
-    EXPECT_EQ(win->TextBox().geometry(), QRect(55, 10, 500, 300));
-    EXPECT_EQ(win->TextBox().verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-}
-
-TEST_F(SmallWinTest, OneLineGetsThreeLineHeightsCentredWithOkInTheCorner)
-{
-    SmallWin* win = Open(500, QStringLiteral("/home/alice/src/"));
-
-    EXPECT_EQ(win->size(), QSize(565, 68));
-    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    EXPECT_EQ(win->pos(), QPoint(screen.x() + (screen.width() - 565) / 2, screen.y() + (screen.height() - 68) / 2));
-    EXPECT_EQ(win->OkButton().geometry(), QRect(5, 10, 45, 20));
-    EXPECT_EQ(win->OkButton().Id(), SmallWin::OkId);
-    EXPECT_TRUE(win->OkButton().isEnabled());
-    EXPECT_EQ(win->windowTitle(), QStringLiteral("Path"));
-    EXPECT_EQ(win->palette().color(QPalette::Window), QColor(192, 192, 192));
-}
-
-TEST_F(SmallWinTest, ShowsTheTextReadOnlyWithCarriageReturnLineFeedAsOneBreak)
-{
-    SmallWin* win = Open(300, QStringLiteral("Size : 1,234,567\r\nSub-Directories : 3"));
-
-    EXPECT_EQ(win->TextBox().toPlainText(), QStringLiteral("Size : 1,234,567\nSub-Directories : 3"));
-    EXPECT_EQ(win->TextBox().blockCount(), 2);
-    EXPECT_TRUE(win->TextBox().isReadOnly());
-    EXPECT_EQ(win->TextBox().lineWrapMode(), QPlainTextEdit::NoWrap);
-    EXPECT_EQ(win->TextBox().objectName(), QStringLiteral("textBox407"));
-}
-
-TEST_F(SmallWinTest, OwnerBlockedWhileOpenAndBackAfterOk)
-{
-    QPointer<SmallWin> win = Open(300, QStringLiteral("text"));
-    EXPECT_FALSE(owner.isEnabled());
-    EXPECT_TRUE(win->isEnabled());
-    EXPECT_TRUE(win->isVisible());
-
-    QTest::mouseClick(&win->OkButton(), Qt::LeftButton);
-
-    EXPECT_TRUE(owner.HasFocusBack());
-    RunDeferredDeletes();
-    EXPECT_TRUE(win.isNull());
-}
-
-TEST_F(SmallWinTest, OwnerBackAfterTheWindowsCloseButton)
-{
-    QPointer<SmallWin> win = Open(300, QStringLiteral("text"));
-    EXPECT_FALSE(owner.isEnabled());
-
-    EXPECT_TRUE(win->close());
-
-    EXPECT_TRUE(owner.HasFocusBack());
-    RunDeferredDeletes();
-    EXPECT_TRUE(win.isNull());
+        EXPECT_TRUE(owner.HasFocusBack());
+        RunDeferredDeletes();
+        EXPECT_TRUE(win.isNull());
+    }
 }
 
 } // namespace
