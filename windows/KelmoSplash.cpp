@@ -1,17 +1,16 @@
 #include "KelmoSplash.h"
 
+#include "AuxiliaryWindow.h"
 #include "ProgramFonts.h"
 #include "QPainterPieCanvas.h"
 #include "ScanProgressEvent.h"
 
 #include <QCloseEvent>
 #include <QEventLoop>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 
 #include <vector>
@@ -46,12 +45,8 @@ KelmoSplash::KelmoSplash(QWidget* owner, const QString& caption, Qt::WindowFlags
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(caption);
     setFixedSize(Width, Height);
-    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    move(screen.x() + (screen.width() - Width) / 2, screen.y() + (screen.height() - Height) / 2);
-    QPalette background = palette();
-    background.setColor(QPalette::Window, QColor(192, 192, 192));
-    setPalette(background);
-    setAutoFillBackground(true);
+    CentreOnScreen(*this);
+    PaintLightGrey(*this);
     pie.SetBounds(ChartLeft, ChartTop, ChartRight, ChartBottom);
 }
 
@@ -95,7 +90,7 @@ void KelmoSplash::BuildAboutFace()
     titleLabel = AddLabel(QStringLiteral("Kelmo"), 10, 10, 150, 50);
     titleLabel->setFont(TitleFont());
     AddLabel(QStringLiteral("Disk usage at a glance"), 10, 65, 150, 25);
-    AddLabel(QStringLiteral("Revision 2.0") + QStringLiteral(" - 32 bit"), 20, 110, 150, 16);
+    AddLabel(QStringLiteral("Revision 2.0 - 32 bit"), 20, 110, 150, 16);
     AddLabel(QStringLiteral("Kelmo Software"), 20, 125, 150, 25);
     AddLabel(QStringLiteral("Copyright (c) 1996"), 20, 150, 150, 25);
     AddLabel(QStringLiteral("All rights reserved"), 20, 175, 150, 25);

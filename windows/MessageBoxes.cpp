@@ -1,5 +1,6 @@
 #include "MessageBoxes.h"
 
+#include "AuxiliaryWindow.h"
 #include "LineBreaks.h"
 
 #include <QApplication>
@@ -57,8 +58,7 @@ void EnableProgramLook(QApplication& app)
     QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"));
     QApplication::setStyle(fusion); // the application takes ownership
     QPalette palette = fusion->standardPalette();
-    const QColor lightGrey(192, 192, 192);
-    palette.setColor(QPalette::Window, lightGrey);
-    palette.setColor(QPalette::Button, lightGrey);
+    palette.setColor(QPalette::Window, LightGrey());
+    palette.setColor(QPalette::Button, LightGrey());
     app.setPalette(palette);
 }

@@ -1,5 +1,6 @@
 #include "SmallWin.h"
 
+#include "AuxiliaryWindow.h"
 #include "LineBreaks.h"
 #include "ProgramFonts.h"
 #include "SmallButton.h"
@@ -9,7 +10,6 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QPlainTextEdit>
-#include <QScreen>
 
 namespace {
 
@@ -39,10 +39,7 @@ SmallWin::SmallWin(QWidget* owner, const QString& caption, int textWidth)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(caption);
-    QPalette background = palette();
-    background.setColor(QPalette::Window, QColor(192, 192, 192));
-    setPalette(background);
-    setAutoFillBackground(true);
+    PaintLightGrey(*this);
     connect(okButton, &QPushButton::clicked, this, [this] { CmOk(); });
 }
 
@@ -67,9 +64,8 @@ void SmallWin::FitToText(const QString& text)
     }
     const int width = textWidth + 65;
     const int height = textHeight + 20;
-    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     setFixedSize(width, height);
-    move(screen.x() + (screen.width() - width) / 2, screen.y() + (screen.height() - height) / 2);
+    CentreOnScreen(*this);
     edit->setGeometry(55, 10, width - 65, height - 20);
 }
 
