@@ -1,0 +1,146 @@
+#include "KelmoSplash.h"
+#include "OwnerWindow.h"
+#include "ScanProgressEvent.h"
+
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+const QColor LightGrey(192, 192, 192);
+
+// "x,y wxh text" of every label, in the order they were made.
+std::vector<std::string> Labels(const KelmoSplash& splash)
+{
+    std::vector<std::string> labels;
+    for (const QLabel* label : splash.findChildren<QLabel*>()) {
+        const QRect r = label->geometry();
+        labels.push_back(
+            QStringLiteral("%1,%2 %3x%4 %5").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()).arg(label->text()).toStdString());
+    }
+    return labels;
+}
+
+class KelmoSplashTest : public ::testing::Test {
+protected:
+    KelmoSplash* OpenProgress() { return new KelmoSplash(&owner, KelmoSplash::CreditCaption(), "/home"); }
+    KelmoSplash* OpenAbout() { return new KelmoSplash(&owner, QStringLiteral("About")); }
+
+    void ExpectLightGrey320By240Centred(KelmoSplash& splash)
+    {
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        EXPECT_EQ(splash.pos(), screen.topLeft() + QPoint((screen.width() - 320) / 2, (screen.height() - 240) / 2));
+        EXPECT_EQ(splash.size(), QSize(320, 240));
+        EXPECT_EQ(splash.grab().toImage().pixelColor(310, 5), LightGrey);
+    }
+
+    void TearDown() override { RunDeferredDeletes(); }
+
+    OwnerWindow owner;
+};
+
+TEST_F(KelmoSplashTest, FramesSwingFromOneToTwelveAndBackStartingWithABlueDisc)
+{
+    QPointer<KelmoSplash> splash = OpenAbout();
+    EXPECT_EQ(splash->grab().toImage().pixelColor(250, 70), LightGrey);
+    std::vector<int> frames;
+    for (int frame = 0; frame < 24; ++frame) {
+        splash->EvTimer();
+        frames.push_back(splash->SliceCount());
+        if (frame == 0) {
+            EXPECT_EQ(splash->grab().toImage().pixelColor(250, 70), QColor(0, 0, 255));
+        }
+    }
+
+    EXPECT_EQ(frames, std::vector<int>({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1, 2}));
+    EXPECT_TRUE(WaitFor([&] { return splash->SliceCount() == 3; })) << "the frame timer runs";
+    splash->CmOk();
+}
+
+TEST_F(KelmoSplashTest, ProgressFaceNamesTheDriveAndShowsThePostedCount)
+{
+    QPointer<KelmoSplash> splash = OpenProgress();
+    QCoreApplication::postEvent(splash, new ScanProgressEvent(QStringLiteral("1,234,567")));
+    QCoreApplication::sendPostedEvents(splash, ScanProgressEvent::EventType);
+
+    EXPECT_EQ(Labels(*splash), std::vector<std::string>({"20,20 150x25 Interrogating Drive ...", "20,50 150x25 /home",
+                                                         "20,150 250x25 Disk Space Used (in bytes)",
+                                                         "50,180 250x25 1,234,567"}));
+    EXPECT_EQ(splash->windowTitle(), KelmoSplash::CreditCaption());
+    EXPECT_FALSE(splash->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+    ExpectLightGrey320By240Centred(*splash);
+    splash->Destroy(0);
+}
+
+TEST_F(KelmoSplashTest, ProgressFaceStaysUntilItsWaitEndsThenGivesTheOwnerBack)
+{
+    QPointer<KelmoSplash> splash = OpenProgress();
+    EXPECT_FALSE(splash->close());
+    EXPECT_TRUE(splash->isVisible());
+    EXPECT_TRUE(splash->isEnabled());
+    const QLabel* progress = splash->findChildren<QLabel*>().last();
+    QString shownDuringWait;
+    bool ownerBlockedDuringWait = false;
+    QTimer::singleShot(10, [&] {
+        shownDuringWait = progress->text();
+        ownerBlockedDuringWait = !owner.isEnabled();
+    });
+
+    QCoreApplication::postEvent(splash, new ScanProgressEvent(QStringLiteral("2,000,000")));
+    splash->Destroy(30);
+
+    EXPECT_EQ(shownDuringWait, QStringLiteral("2,000,000"));
+    EXPECT_TRUE(ownerBlockedDuringWait);
+    EXPECT_TRUE(owner.HasFocusBack());
+    RunDeferredDeletes();
+    EXPECT_TRUE(splash.isNull());
+}
+
+TEST_F(KelmoSplashTest, AboutFaceShowsTitleRevisionAndCredits)
+{
+    QPointer<KelmoSplash> splash = OpenAbout();
+
+    EXPECT_EQ(Labels(*splash), std::vector<std::string>({"10,10 150x50 Kelmo", "10,65 150x25 Disk usage at a glance",
+                                                         "20,110 150x16 Revision 2.0 - 32 bit",
+                                                         "20,125 150x25 Kelmo Software",
+                                                         "20,150 150x25 Copyright (c) 1996",
+                                                         "20,175 150x25 All rights reserved"}));
+    const QFont title = splash->findChildren<QLabel*>().first()->font();
+    EXPECT_TRUE(title.bold());
+    EXPECT_GE(QFontMetrics(title).height(), 50);
+    EXPECT_LE(QFontMetrics(title).height(), 55);
+    EXPECT_TRUE(splash->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+    ExpectLightGrey320By240Centred(*splash);
+    splash->CmOk();
+}
+
+TEST_F(KelmoSplashTest, AboutOkOrCloseBoxClosesAtOnceAndGivesTheOwnerBack)
+{
+    for (bool byOk : {true, false}) {
+        QPointer<KelmoSplash> splash = OpenAbout();
+        EXPECT_FALSE(owner.isEnabled());
+        auto* ok = splash->findChild<QPushButton*>(QStringLiteral("button1"));
+        ASSERT_NE(ok, nullptr);
+        EXPECT_EQ(ok->geometry(), QRect(220, 170, 75, 50));
+
+        if (byOk)
+            QTest::mouseClick(ok, Qt::LeftButton);
+        else
+            splash->close();
+
+        EXPECT_FALSE(splash->isVisible());
+        EXPECT_TRUE(owner.HasFocusBack());
+    }
+}
+
+} // namespace

@@ -1,0 +1,95 @@
+#include "OwnerWindow.h"
+#include "SmallButton.h"
+#include "SmallWin.h"
+
+#include <QFontInfo>
+#include <QGuiApplication>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QScreen>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+TEST(SmallButtonTest, StartsDisabledWithItsSmallBoldSerifFontInPlace)
+{
+    QWidget parent;
+    SmallButton button(&parent, 402, QStringLiteral("Back"), 10, 20, 45, 20);
+
+    EXPECT_FALSE(button.isEnabled());
+    EXPECT_EQ(button.Id(), 402);
+    EXPECT_EQ(button.geometry(), QRect(10, 20, 45, 20));
+    EXPECT_EQ(button.font().pixelSize(), 12);
+    EXPECT_TRUE(button.font().bold());
+    const QString family = QFontInfo(button.font()).family();
+    EXPECT_TRUE(family == "Times New Roman" || family == "Liberation Serif") << family.toStdString();
+}
+
+class SmallWinTest : public ::testing::Test {
+protected:
+    // Opened as the main window opens it, at a line height of 16 pixels.
+    SmallWin* Open(int textWidth, int lineFeeds)
+    {
+        QString text = QStringLiteral("first");
+        for (int i = 0; i < lineFeeds; ++i)
+            text += QStringLiteral("\r\nnext");
+        auto* win = new SmallWin(&owner, QStringLiteral("Path"), textWidth);
+        win->SetLineHeight(16);
+        win->SetText(text);
+        return win;
+    }
+
+    void TearDown() override { RunDeferredDeletes(); }
+
+    OwnerWindow owner;
+};
+
+TEST_F(SmallWinTest, SizesToItsLinesUpTo300PixelsThenScrolls)
+{
+    struct Case {
+        int textWidth, lineFeeds, textHeight;
+        Qt::ScrollBarPolicy scrollBar;
+    };
+    for (const Case& c : {Case{300, 15, 288, Qt::ScrollBarAlwaysOff}, Case{500, 16, 300, Qt::ScrollBarAlwaysOn},
+                          Case{500, 0, 48, Qt::ScrollBarAlwaysOff}}) {
+        SmallWin* win = Open(c.textWidth, c.lineFeeds);
+        const QSize size(c.textWidth + 65, c.textHeight + 20);
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+
+        EXPECT_EQ(win->size(), size) << c.lineFeeds;
+        EXPECT_EQ(win->pos(), screen.topLeft() + QPoint((screen.width() - size.width()) / 2,
+                                                        (screen.height() - size.height()) / 2));
+        EXPECT_EQ(win->TextBox().geometry(), QRect(55, 10, c.textWidth, c.textHeight));
+        EXPECT_EQ(win->TextBox().verticalScrollBarPolicy(), c.scrollBar);
+        EXPECT_EQ(win->TextBox().blockCount(), c.lineFeeds + 1) << "\\r\\n is one line break";
+        win->close();
+    }
+}
+
+TEST_F(SmallWinTest, OwnerBlockedWhileOpenAndBackAfterOkOrCloseButton)
+{
+    const std::function<void(SmallWin&)> closers[] = {
+        [](SmallWin& win) { QTest::mouseClick(&win.OkButton(), Qt::LeftButton); },
+        [](SmallWin& win) { win.close(); },
+    };
+    for (const auto& closeWindow : closers) {
+        QPointer<SmallWin> win = Open(300, 0);
+        EXPECT_FALSE(owner.isEnabled());
+        EXPECT_TRUE(win->isEnabled());
+        EXPECT_TRUE(win->OkButton().isEnabled());
+        EXPECT_EQ(win->OkButton().geometry(), QRect(5, 10, 45, 20));
+        EXPECT_TRUE(win->TextBox().isReadOnly());
+        EXPECT_EQ(win->TextBox().lineWrapMode(), QPlainTextEdit::NoWrap);
+
+        closeWindow(*win);
+
+        EXPECT_TRUE(owner.HasFocusBack());
+        RunDeferredDeletes();
+        EXPECT_TRUE(win.isNull());
+    }
+}
+
+} // namespace

@@ -1,0 +1,190 @@
+#include "KelmoSplash.h"
+
+#include "AuxiliaryWindow.h"
+#include "ProgramFonts.h"
+#include "QPainterPieCanvas.h"
+#include "ScanProgressEvent.h"
+
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QLabel>
+#include <QPainter>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+
+#include <vector>
+
+namespace {
+
+constexpr int Width = 320;
+constexpr int Height = 240;
+constexpr int OkId = 1;
+constexpr std::int64_t SliceValue = 10;
+// The chart's square, right and bottom exclusive.
+constexpr int ChartLeft = 200;
+constexpr int ChartTop = 20;
+constexpr int ChartRight = 300;
+constexpr int ChartBottom = 120;
+
+constexpr Qt::WindowFlags TitleOnly = Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+constexpr Qt::WindowFlags TitleAndClose = TitleOnly | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+
+QFont TitleFont()
+{
+    QFont font = SerifFont();
+    font.setBold(true);
+    return FontWithCellHeight(font, 55);
+}
+
+} // namespace
+
+KelmoSplash::KelmoSplash(QWidget* owner, const QString& caption, Qt::WindowFlags closeControls)
+    : QWidget(owner, Qt::Window | closeControls), ownerBlock(owner, this)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(caption);
+    setFixedSize(Width, Height);
+    CentreOnScreen(*this);
+    PaintLightGrey(*this);
+    pie.SetBounds(ChartLeft, ChartTop, ChartRight, ChartBottom);
+}
+
+KelmoSplash::KelmoSplash(QWidget* owner, const QString& caption, const QString& driveText)
+    : KelmoSplash(owner, caption, TitleOnly)
+{
+    BuildProgressFace(driveText);
+    SetupWindow();
+}
+
+KelmoSplash::KelmoSplash(QWidget* owner, const QString& caption)
+    : KelmoSplash(owner, caption, TitleAndClose)
+{
+    BuildAboutFace();
+    SetupWindow();
+}
+
+QString KelmoSplash::CreditCaption()
+{
+    return QStringLiteral("Kelmo (c) 1996 Kelmo Software");
+}
+
+QLabel* KelmoSplash::AddLabel(const QString& text, int x, int y, int width, int height)
+{
+    auto* label = new QLabel(text, this);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setGeometry(x, y, width, height);
+    return label;
+}
+
+void KelmoSplash::BuildProgressFace(const QString& driveText)
+{
+    AddLabel(QStringLiteral("Interrogating Drive ..."), 20, 20, 150, 25);
+    AddLabel(driveText, 20, 50, 150, 25);
+    AddLabel(QStringLiteral("Disk Space Used (in bytes)"), 20, 150, 250, 25);
+    progressLabel = AddLabel(QString(), 50, 180, 250, 25);
+}
+
+void KelmoSplash::BuildAboutFace()
+{
+    titleLabel = AddLabel(QStringLiteral("Kelmo"), 10, 10, 150, 50);
+    titleLabel->setFont(TitleFont());
+    AddLabel(QStringLiteral("Disk usage at a glance"), 10, 65, 150, 25);
+    AddLabel(QStringLiteral("Revision 2.0 - 32 bit"), 20, 110, 150, 16);
+    AddLabel(QStringLiteral("Kelmo Software"), 20, 125, 150, 25);
+    AddLabel(QStringLiteral("Copyright (c) 1996"), 20, 150, 150, 25);
+    AddLabel(QStringLiteral("All rights reserved"), 20, 175, 150, 25);
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("button%1").arg(OkId));
+    ok->setAutoDefault(false);
+    ok->setGeometry(220, 170, 75, 50);
+    connect(ok, &QPushButton::clicked, this, [this] { CmOk(); });
+}
+
+void KelmoSplash::SetupWindow()
+{
+    frameTimer.start(FramePeriod, this);
+    show();
+    activateWindow();
+}
+
+void KelmoSplash::EvTimer()
+{
+    if (sliceCount == MaxSlices)
+        growing = false;
+    else if (sliceCount == 1)
+        growing = true;
+    sliceCount += growing ? 1 : -1;
+    pie.SetValues(std::vector<std::int64_t>(static_cast<std::size_t>(sliceCount), SliceValue));
+    update(ChartLeft, ChartTop, ChartRight - ChartLeft, ChartBottom - ChartTop);
+}
+
+void KelmoSplash::CmOk()
+{
+    close();
+}
+
+void KelmoSplash::EvScanProgress(const ScanProgressEvent& event)
+{
+    if (progressLabel)
+        progressLabel->setText(event.Text());
+}
+
+void KelmoSplash::Destroy(int lingerMs)
+{
+    if (!IsAbout()) {
+        const QPointer<KelmoSplash> self(this);
+        Linger(lingerMs);
+        if (!self) // its owner went away during the wait, and took it along
+            return;
+    }
+    closing = true;
+    close();
+}
+
+void KelmoSplash::Linger(int milliseconds)
+{
+    // A local loop sleeps between events instead of spinning; the owner stays
+    // blocked, so none of its commands can run in here.
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+void KelmoSplash::paintEvent(QPaintEvent*)
+{
+    // Nothing shows in the chart's square before the first frame.
+    if (sliceCount == 0)
+        return;
+    QPainter painter(this);
+    QPainterPieCanvas canvas(painter);
+    pie.Draw(canvas);
+}
+
+void KelmoSplash::timerEvent(QTimerEvent* event)
+{
+    if (event->timerId() == frameTimer.timerId())
+        EvTimer();
+    else
+        QWidget::timerEvent(event);
+}
+
+void KelmoSplash::customEvent(QEvent* event)
+{
+    if (event->type() == ScanProgressEvent::EventType)
+        EvScanProgress(static_cast<const ScanProgressEvent&>(*event));
+    else
+        QWidget::customEvent(event);
+}
+
+void KelmoSplash::closeEvent(QCloseEvent* event)
+{
+    // The progress face goes only through Destroy, once the scan is over.
+    if (!IsAbout() && !closing) {
+        event->ignore();
+        return;
+    }
+    frameTimer.stop();
+    ownerBlock.Release();
+    event->accept();
+}

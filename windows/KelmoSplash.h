@@ -1,0 +1,72 @@
+#pragma once
+
+#include "DrawPie.h"
+#include "OwnerInputBlock.h"
+
+#include <QBasicTimer>
+#include <QString>
+#include <QWidget>
+
+class QLabel;
+class ScanProgressEvent;
+
+// The window with two faces: the scan-progress splash, which names the drive
+// being scanned, shows the bytes found so far and lingers a few seconds after
+// the scan; and the About box. Both animate a pie of equal slices and keep
+// their owner from taking input while they are open. Both delete themselves
+// when closed.
+class KelmoSplash : public QWidget {
+public:
+    static constexpr int ProgramLinger = 3000; // milliseconds
+    static constexpr int FramePeriod = 500;    // milliseconds
+    static constexpr int MaxSlices = 12;
+
+    // The progress face: caption is the credit caption, driveText the drive
+    // being scanned. Shows at once.
+    KelmoSplash(QWidget* owner, const QString& caption, const QString& driveText);
+    // The About face. Shows at once.
+    KelmoSplash(QWidget* owner, const QString& caption);
+
+    // One line naming the product, its year and its maker: the title of the
+    // progress face and the caption of the usage box.
+    static QString CreditCaption();
+
+    bool IsAbout() const { return titleLabel != nullptr; }
+    int SliceCount() const { return sliceCount; }
+
+    // Closes the window. The progress face first lingers lingerMs
+    // milliseconds, still dispatching events, so the animation goes on and
+    // the scan's last total still arrives. The owner gets back its input and
+    // the focus before the window goes.
+    void Destroy(int lingerMs = ProgramLinger);
+
+    // One animation frame.
+    void EvTimer();
+    // Closes the About box at once.
+    void CmOk();
+    // Shows a formatted byte count in the progress face.
+    void EvScanProgress(const ScanProgressEvent& event);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
+    void customEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    KelmoSplash(QWidget* owner, const QString& caption, Qt::WindowFlags closeControls);
+    QLabel* AddLabel(const QString& text, int x, int y, int width, int height);
+    void BuildProgressFace(const QString& driveText);
+    void BuildAboutFace();
+    void SetupWindow();
+    void Linger(int milliseconds);
+
+    DrawPie pie;
+    OwnerInputBlock ownerBlock;
+    QBasicTimer frameTimer;
+    QLabel* progressLabel = nullptr;
+    QLabel* titleLabel = nullptr;
+    bool growing = true;
+    int sliceCount = 0;
+    bool closing = false;
+};

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QApplication;
+class QWidget;
+
+enum class MessageIcon { Information, Stop, None };
+
+using MessageBoxHandler =
+    std::function<void(QWidget* owner, const QString& text, const QString& caption, MessageIcon icon)>;
+
+// Every message box of the program goes through here: a modal box owned by
+// owner with text, caption, icon and an OK button, returning once closed. A
+// lone "\r" or "\r\n" in text breaks the line.
+void ShowMessageBox(QWidget* owner, const QString& text, const QString& caption, MessageIcon icon);
+
+// Replaces what ShowMessageBox does (tests record the boxes instead of
+// blocking on them); an empty handler brings back the real box. Returns the
+// handler that was in place.
+MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler);
+
+// The program's look for its buttons, boxes and windows; run once at start-up.
+void EnableProgramLook(QApplication& app);

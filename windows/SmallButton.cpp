@@ -1,0 +1,25 @@
+#include "SmallButton.h"
+
+#include "ProgramFonts.h"
+
+namespace {
+
+QFont ButtonFont()
+{
+    QFont font = SerifFont();
+    font.setPixelSize(12);
+    font.setBold(true);
+    return font;
+}
+
+} // namespace
+
+SmallButton::SmallButton(QWidget* parent, int id, const QString& caption, int x, int y, int width,
+                         int height)
+    : QPushButton(caption, parent), buttonId(id)
+{
+    setAutoDefault(false);
+    setFont(ButtonFont());
+    setGeometry(x, y, width, height);
+    setEnabled(false);
+}

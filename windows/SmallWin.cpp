@@ -1,0 +1,81 @@
+#include "SmallWin.h"
+
+#include "AuxiliaryWindow.h"
+#include "LineBreaks.h"
+#include "ProgramFonts.h"
+#include "SmallButton.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QPlainTextEdit>
+
+namespace {
+
+constexpr Qt::WindowFlags CaptionAndCloseOnly = Qt::Window | Qt::CustomizeWindowHint |
+                                                Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                                Qt::WindowCloseButtonHint;
+
+QPlainTextEdit* MakeTextBox(QWidget* parent)
+{
+    auto* edit = new QPlainTextEdit(parent);
+    edit->setObjectName(QStringLiteral("textBox%1").arg(SmallWin::TextBoxId));
+    edit->setReadOnly(true);
+    edit->setLineWrapMode(QPlainTextEdit::NoWrap);
+    edit->setFont(FontWithCellHeight(QFontDatabase::systemFont(QFontDatabase::FixedFont), 14));
+    return edit;
+}
+
+} // namespace
+
+SmallWin::SmallWin(QWidget* owner, const QString& caption, int textWidth)
+    : QWidget(owner, CaptionAndCloseOnly),
+      ownerBlock(owner, this),
+      okButton(new SmallButton(this, OkId, QStringLiteral("OK"), 5, 10, 45, 20)),
+      edit(MakeTextBox(this)),
+      textWidth(textWidth),
+      lineHeight(QFontMetrics(QApplication::font()).height())
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(caption);
+    PaintLightGrey(*this);
+    connect(okButton, &QPushButton::clicked, this, [this] { CmOk(); });
+}
+
+void SmallWin::SetText(const QString& text)
+{
+    const QString shown = WithPlainLineBreaks(text);
+    edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    FitToText(shown);
+    okButton->setEnabled(true);
+    edit->setPlainText(shown);
+    show();
+    activateWindow();
+}
+
+void SmallWin::FitToText(const QString& text)
+{
+    const int lines = 3 + static_cast<int>(text.count(QLatin1Char('\n')));
+    int textHeight = lines * lineHeight;
+    if (textHeight > MaxTextHeight) {
+        textHeight = MaxTextHeight;
+        edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    }
+    const int width = textWidth + 65;
+    const int height = textHeight + 20;
+    setFixedSize(width, height);
+    CentreOnScreen(*this);
+    edit->setGeometry(55, 10, width - 65, height - 20);
+}
+
+void SmallWin::CmOk()
+{
+    close();
+}
+
+void SmallWin::closeEvent(QCloseEvent* event)
+{
+    ownerBlock.Release();
+    event->accept();
+}
