@@ -30,6 +30,9 @@ void ShowRealMessageBox(QWidget* owner, const QString& text, const QString& capt
 {
     QMessageBox box(BoxIcon(icon), caption, WithPlainLineBreaks(text), QMessageBox::Ok, owner);
     box.setTextFormat(Qt::PlainText);
+    // A box shown while a splash keeps the owner disabled would inherit the
+    // disabled state and could never be answered.
+    box.setEnabled(true);
     box.exec();
 }
 

@@ -1,0 +1,379 @@
+#include "TKelmoWindow.h"
+
+#include "AuxiliaryWindow.h"
+#include "BuildLegend.h"
+#include "CommandEvent.h"
+#include "CommandIds.h"
+#include "EventPump.h"
+#include "FormatBytes.h"
+#include "KelmoSplash.h"
+#include "MessageBoxes.h"
+#include "QPainterPieCanvas.h"
+#include "ScanProgressEvent.h"
+#include "SliceHitTest.h"
+#include "SmallButton.h"
+#include "SmallWin.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+
+namespace {
+
+const char* const kNotAvailable = "Selected Disk was Not\rAvailable or is Blank";
+
+QString Decoded(const std::string& bytes)
+{
+    return QFile::decodeName(QByteArray::fromStdString(bytes));
+}
+
+QString UsageText()
+{
+    return QStringLiteral("Invalid command-line; Use:\r\n\r\n") + QStringLiteral("    kelmo <path>\r\n\r\n")
+        + QStringLiteral("i.e.:    kelmo /home");
+}
+
+} // namespace
+
+TKelmoWindow::TKelmoWindow(std::vector<std::string> args, std::vector<MountEntry> drives, int linger)
+    : cmdLine(std::move(args)), survey(std::move(drives)), lingerMs(linger)
+{
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint);
+    setWindowTitle(QStringLiteral("Kelmo"));
+    setWindowIcon(QIcon(QStringLiteral(":/kelmo/kelmo.png")));
+    setFixedSize(kClientWidth, kClientHeight);
+    PaintLightGrey(*this);
+    CentreOnScreen(*this);
+    survey.SetPump(EventPump());
+    survey.SetProgress([this](std::int64_t bytes) {
+        QCoreApplication::postEvent(this, new ScanProgressEvent(bytes));
+    });
+    CreateControls();
+}
+
+TKelmoWindow::~TKelmoWindow() = default;
+
+QLabel* TKelmoWindow::AddLabel(const QString& text, int x, int y, int width, int height)
+{
+    auto* label = new QLabel(text, this);
+    label->setGeometry(x, y, width, height);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QPushButton* TKelmoWindow::AddButton(const QString& caption, int x, int y, void (TKelmoWindow::*handler)())
+{
+    auto* button = new QPushButton(caption, this);
+    button->setGeometry(x, y, 80, 20);
+    button->setAutoDefault(false);
+    connect(button, &QPushButton::clicked, this, handler);
+    return button;
+}
+
+SmallButton* TKelmoWindow::AddSmallButton(int id, const QString& caption, int x, int y,
+                                          void (TKelmoWindow::*handler)())
+{
+    auto* button = new SmallButton(this, id, caption, x, y, 45, 20);
+    connect(button, &QPushButton::clicked, this, handler);
+    return button;
+}
+
+void TKelmoWindow::CreateControls()
+{
+    AddLabel(QStringLiteral("Available Drives"), 370, 20, 250, 25);
+    driveList = new QComboBox(this);
+    driveList->setGeometry(370, 50, 250, driveList->sizeHint().height());
+    driveList->setMaxVisibleItems(5);
+    connect(driveList, qOverload<int>(&QComboBox::activated), this, &TKelmoWindow::EvDriveChange);
+    AddLabel(QStringLiteral("Key"), 370, 100, 250, 25);
+    AddButton(QStringLiteral("Exit"), 18, 400, &TKelmoWindow::CmExit);
+    topButton = AddSmallButton(CM_TOP, QStringLiteral("Top"), 18, 5, &TKelmoWindow::CmTop);
+    backButton = AddSmallButton(CM_BACK, QStringLiteral("Back"), 73, 5, &TKelmoWindow::CmBack);
+    updateButton = AddButton(QStringLiteral("Update"), 460, 400, &TKelmoWindow::CmUpdate);
+    AddButton(QStringLiteral("About"), 540, 400, &TKelmoWindow::CmAbout);
+    AddLabel(QStringLiteral("Kelmo Software 1996"), 230, 415, 200, 25);
+    freeBytesLabel = AddLabel(QString(), 20, 350, 250, 20);
+    pathButton = AddSmallButton(CM_PATH, QStringLiteral("Path"), 20, 372, &TKelmoWindow::CmPath);
+    pathLabel = AddLabel(QString(), 70, 375, 330, 20);
+    pathLabel->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+}
+
+void TKelmoWindow::SetupWindow()
+{
+    const int drive = ParseDriveArgument();
+    if (drive != -1) {
+        SelectDrive(drive);
+        survey.SetDrive(drive);
+    } else {
+        updateButton->setEnabled(false);
+    }
+    FillDriveList();
+    driveList->setCurrentIndex(driveList->findData(drive));
+}
+
+int TKelmoWindow::ParseDriveArgument()
+{
+    if (cmdLine.empty())
+        return survey.CurrentDrive();
+    const std::string& argument = cmdLine.front();
+    const bool valid = cmdLine.size() == 1 && !argument.empty() && argument[0] != '-'
+        && QFileInfo::exists(Decoded(argument));
+    if (!valid) {
+        ShowMessageBox(this, UsageText(), KelmoSplash::CreditCaption(), MessageIcon::None);
+        return -1;
+    }
+    const int drive = survey.DriveOfPath(argument);
+    if (drive == -1)
+        ShowMessageBox(this, QString::fromLatin1(kNotAvailable), QStringLiteral("Kelmo"), MessageIcon::Information);
+    return drive;
+}
+
+QString TKelmoWindow::DriveText(int drive) const
+{
+    const auto& drives = survey.GetDrives();
+    if (drive < 0 || drive >= static_cast<int>(drives.size()))
+        return QString();
+    return Decoded(drives[drive].mountPoint);
+}
+
+bool TKelmoWindow::SelectDrive(int drive)
+{
+    QString freeText = QStringLiteral("Free Space : ");
+    const QString driveText = DriveText(drive);
+    splash = new KelmoSplash(this, KelmoSplash::CreditCaption(), driveText);
+    const bool scanned = survey.ScanDrive(drive, true);
+    if (scanned) {
+        pathText.AppendPath(driveText, true);
+        RebuildView();
+    } else {
+        ShowMessageBox(this, QString::fromLatin1(kNotAvailable), QStringLiteral("Kelmo"), MessageIcon::Information);
+    }
+    const std::int64_t freeBytes = survey.GetFreeBytes();
+    freeText += freeBytes == -1 ? QStringLiteral("Unknown") : QString::fromStdString(FormatBytes(freeBytes));
+    freeBytesLabel->setText(freeText);
+    show();
+    if (splash) {
+        splash->setFocus();
+        splash->Destroy(lingerMs);
+    }
+    return scanned;
+}
+
+void TKelmoWindow::FillDriveList()
+{
+    const auto& drives = survey.GetDrives();
+    for (std::size_t i = 0; i < drives.size(); ++i)
+        driveList->addItem(Decoded(drives[i].mountPoint), static_cast<int>(i));
+    driveList->model()->sort(0);
+}
+
+void TKelmoWindow::RebuildView()
+{
+    const std::unique_ptr<ChildList> list = survey.BuildChildList();
+    const int count = BuildLegend(this, legend, emptyLegend, list.get(), survey.HasParentDir());
+    if (legend) {
+        // Going down replaces the legend, so it must not happen inside the
+        // legend's own double-click handling.
+        connect(legend.get(), &KeyBox::EntryDoubleClicked, this, &TKelmoWindow::EvLegendDblClk,
+                Qt::QueuedConnection);
+    }
+    if (list)
+        chart.SetValues(std::vector<std::int64_t>(list->sizes.begin(), list->sizes.begin() + count));
+    else
+        chart.Clear();
+    ShowPath();
+    backButton->setEnabled(survey.HasParentDir());
+    topButton->setEnabled(survey.HasParentDir());
+    update();
+}
+
+void TKelmoWindow::ShowPath()
+{
+    pathLabel->setText(pathText.Shown());
+    pathButton->setEnabled(pathText.IsCut());
+}
+
+DirNode* TKelmoWindow::SelectedChild() const
+{
+    DirNode* current = survey.GetCurrentDir();
+    const int selected = legend ? legend->SelectedIndex() : -1;
+    if (!current || selected < 0)
+        return nullptr;
+    DirNode* node = current->firstChild.get();
+    for (int i = 0; node && i < selected; ++i)
+        node = node->nextSibling.get();
+    return node;
+}
+
+void TKelmoWindow::EvLegendDblClk()
+{
+    DirNode* node = SelectedChild();
+    if (!node) {
+        ShowMessageBox(this, QStringLiteral("Sub-Directory Not Found"), QStringLiteral("System Error"),
+                       MessageIcon::Stop);
+        return;
+    }
+    if (!node->firstChild) {
+        ShowMessageBox(this, QStringLiteral("No Sub-Directories Exist For This Entry"), QStringLiteral("Kelmo"),
+                       MessageIcon::Information);
+        return;
+    }
+    pathText.AppendPath(Decoded(node->name), false);
+    survey.SetCurrentDir(node);
+    RebuildView();
+}
+
+void TKelmoWindow::CmBack()
+{
+    if (!survey.HasParentDir())
+        return;
+    pathText.PathUp();
+    survey.GoToParentDir();
+    RebuildView();
+}
+
+void TKelmoWindow::CmTop()
+{
+    if (!survey.HasParentDir())
+        return;
+    pathText.PathToRoot(DriveText(survey.GetDrive()));
+    survey.SetCurrentDir(nullptr);
+    RebuildView();
+}
+
+void TKelmoWindow::OpenTextWindow(const QString& caption, int textWidth, const QString& text)
+{
+    auto* window = new SmallWin(this, caption, textWidth); // deletes itself when closed
+    window->SetText(text);
+}
+
+void TKelmoWindow::CmPath()
+{
+    OpenTextWindow(QStringLiteral("Path"), 500, pathText.Text());
+}
+
+void TKelmoWindow::CmDirInfo(int commandId)
+{
+    if (!survey.GetCurrentDir())
+        return;
+    const DirNode* node = commandId == CM_SUBDIR_INFO ? SelectedChild() : survey.GetCurrentDir();
+    if (!node) {
+        ShowMessageBox(this, QStringLiteral("Sub-Directory Not Found"), QStringLiteral("System Error"),
+                       MessageIcon::Stop);
+        return;
+    }
+    OpenTextWindow(QStringLiteral("Sub-Directory Information"), 300, Decoded(survey.BuildDirReport(*node)));
+}
+
+void TKelmoWindow::CmUpdate()
+{
+    SelectDrive(survey.GetDrive());
+}
+
+void TKelmoWindow::EvDriveChange(int listIndex)
+{
+    updateButton->setEnabled(true);
+    const int previous = survey.GetDrive();
+    const int drive = driveList->itemData(listIndex).toInt();
+    if (drive == previous)
+        return;
+    if (SelectDrive(drive)) {
+        survey.SetDrive(drive);
+        return;
+    }
+    const int previousEntry = driveList->findData(previous);
+    if (previousEntry != -1)
+        driveList->setCurrentIndex(previousEntry);
+}
+
+void TKelmoWindow::CmAbout()
+{
+    splash = new KelmoSplash(this, QStringLiteral("About")); // closes and deletes itself
+}
+
+void TKelmoWindow::CmExit()
+{
+    close();
+}
+
+void TKelmoWindow::EvLButtonDown(const QPoint& point)
+{
+    const PiePoint at{point.x(), point.y()};
+    if (!legend || !legend->HasSlicePoints() || !chart.Contains(at))
+        return;
+    std::vector<PiePoint> starts, ends;
+    for (int i = 0; i < legend->SlicePointCount(); ++i) {
+        starts.push_back(legend->GetStartPoint(i));
+        ends.push_back(legend->GetEndPoint(i));
+    }
+    const int slice = SliceAt(chart, at, starts, ends);
+    if (legend->SelectedIndex() != slice)
+        legend->SetSelectedIndex(slice);
+}
+
+void TKelmoWindow::EvScanProgress(std::int64_t scannedBytes)
+{
+    if (splash && !splash->IsAbout())
+        QCoreApplication::postEvent(splash, new ScanProgressEvent(QString::fromStdString(FormatBytes(scannedBytes))));
+}
+
+void TKelmoWindow::RunCommand(int commandId)
+{
+    switch (commandId) {
+    case CM_BACK:
+        CmBack();
+        break;
+    case CM_TOP:
+        CmTop();
+        break;
+    case CM_SUBDIR_INFO:
+    case CM_ROOT_INFO:
+        CmDirInfo(commandId);
+        break;
+    default:
+        break;
+    }
+}
+
+void TKelmoWindow::customEvent(QEvent* event)
+{
+    if (event->type() == CommandEvent::EventType)
+        RunCommand(static_cast<CommandEvent*>(event)->Id());
+    else if (event->type() == ScanProgressEvent::EventType)
+        EvScanProgress(static_cast<ScanProgressEvent*>(event)->Bytes());
+}
+
+void TKelmoWindow::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    RtnCoords coords;
+    {
+        QPainterPieCanvas canvas(painter);
+        coords = chart.Draw(canvas);
+    }
+    if (coords.count != 0 && legend) {
+        legend->SetSlicePoints(coords.starts, coords.ends);
+        legend->PaintMarkers(painter);
+    }
+}
+
+void TKelmoWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    chart.SetBounds(20, 20, 20 + width() / 2, 20 + height());
+    update();
+}
+
+void TKelmoWindow::mousePressEvent(QMouseEvent* event)
+{
+    QWidget::mousePressEvent(event);
+    if (event->button() == Qt::LeftButton)
+        EvLButtonDown(event->position().toPoint());
+}

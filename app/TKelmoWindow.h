@@ -1,0 +1,100 @@
+#pragma once
+
+#include "DrawPie.h"
+#include "FileInfo.h"
+#include "KeyBox.h"
+#include "PathText.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class KelmoSplash;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class SmallButton;
+
+// The main window: the pie chart of the directory on display, its legend, the
+// drive list and the buttons that move through the tree.
+class TKelmoWindow : public QWidget {
+public:
+    static constexpr int kClientWidth = 634;
+    static constexpr int kClientHeight = 453;
+
+    // cmdLine holds the arguments after the program name; drives is the
+    // probed drive list; lingerMs is how long the scan splash stays after a
+    // scan (tests make it short).
+    TKelmoWindow(std::vector<std::string> cmdLine, std::vector<MountEntry> drives, int lingerMs);
+    ~TKelmoWindow() override;
+
+    // Start-up: the drive argument, the first scan and the drive list.
+    void SetupWindow();
+    int ParseDriveArgument();
+    bool SelectDrive(int drive);
+    void FillDriveList();
+
+    void RebuildView();
+    void EvLegendDblClk();
+    void CmBack();
+    void CmTop();
+    void CmPath();
+    void CmDirInfo(int commandId);
+    void CmUpdate();
+    void EvDriveChange(int listIndex);
+    void CmAbout();
+    void CmExit();
+    void EvLButtonDown(const QPoint& point);
+    void EvScanProgress(std::int64_t scannedBytes);
+
+    // For tests and screenshots.
+    FileInfo& Survey() { return survey; }
+    const DrawPie& Chart() const { return chart; }
+    KeyBox* Legend() const { return legend ? legend.get() : emptyLegend.get(); }
+    const PathText& Path() const { return pathText; }
+    QComboBox* DriveList() const { return driveList; }
+    QLabel* FreeBytesLabel() const { return freeBytesLabel; }
+    QLabel* PathLabel() const { return pathLabel; }
+    QPushButton* UpdateButton() const { return updateButton; }
+    SmallButton* TopButton() const { return topButton; }
+    SmallButton* BackButton() const { return backButton; }
+    SmallButton* PathButton() const { return pathButton; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void customEvent(QEvent* event) override;
+
+private:
+    void CreateControls();
+    QLabel* AddLabel(const QString& text, int x, int y, int width, int height);
+    QPushButton* AddButton(const QString& caption, int x, int y, void (TKelmoWindow::*handler)());
+    SmallButton* AddSmallButton(int id, const QString& caption, int x, int y, void (TKelmoWindow::*handler)());
+    void RunCommand(int commandId);
+    QString DriveText(int drive) const;
+    DirNode* SelectedChild() const;
+    void ShowPath();
+    void OpenTextWindow(const QString& caption, int textWidth, const QString& text);
+
+    std::vector<std::string> cmdLine;
+    DrawPie chart;
+    FileInfo survey;
+    int lingerMs;
+
+    QPushButton* updateButton = nullptr;
+    QComboBox* driveList = nullptr;
+    SmallButton* topButton = nullptr;
+    SmallButton* backButton = nullptr;
+    SmallButton* pathButton = nullptr;
+    QLabel* freeBytesLabel = nullptr;
+    QLabel* pathLabel = nullptr;
+
+    std::unique_ptr<KeyBox> emptyLegend;
+    std::unique_ptr<KeyBox> legend;
+    QPointer<KelmoSplash> splash;
+    PathText pathText;
+};
