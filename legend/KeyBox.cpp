@@ -176,10 +176,3 @@ void KeyBox::mousePressEvent(QMouseEvent* event)
     }
     QListWidget::mousePressEvent(event);
 }
-
-void KeyBox::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::RightButton)
-        return;
-    QListWidget::mouseReleaseEvent(event);
-}

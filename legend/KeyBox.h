@@ -27,7 +27,6 @@ public:
     ~KeyBox() override;
 
     int Id() const { return id; }
-    bool IsEmpty() const { return isEmpty; }
 
     // The one entry of a legend whose directory has no sub-directories.
     void ShowNoSubDirectories();
@@ -36,8 +35,11 @@ public:
     int SelectedIndex() const;
     void SetSelectedIndex(int index);
 
-    // The rim points of each entry's slice from the latest chart drawing; only
-    // as many as there are entries and as both lists hold.
+    // The rim points of each entry's slice from the latest chart drawing
+    // (RtnCoords starts and ends); only as many as there are entries and as
+    // both lists hold. The parent hands them over in its paint, after drawing
+    // the chart and before PaintMarkers. Until they first arrive a selection
+    // has no markers; when they move, the markers follow.
     void SetSlicePoints(const std::vector<PiePoint>& starts, const std::vector<PiePoint>& ends);
     bool HasSlicePoints() const { return !startPoints.empty(); }
     int SlicePointCount() const { return static_cast<int>(startPoints.size()); }
@@ -59,7 +61,6 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void RefreshMarkers();

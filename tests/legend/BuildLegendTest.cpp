@@ -4,6 +4,7 @@
 #include "CommandIds.h"
 
 #include <QFontDatabase>
+#include <QMenu>
 #include <QPointer>
 #include <gtest/gtest.h>
 
@@ -53,6 +54,9 @@ TEST_F(BuildLegendTest, PlaceholderReplacesTheFullLegendAndBack)
     EXPECT_EQ(emptyLegend->Id(), -1);
     EXPECT_EQ(emptyLegend->font(), QListWidget().font());
     EXPECT_EQ(window.focusWidget(), emptyLegend.get());
+    QMenu menu; // the placeholder only stands for a root, whatever the caller says
+    emptyLegend->FillContextMenu(menu);
+    EXPECT_EQ(menu.actions().at(2)->text(), "Root Info");
     Build(&children);
     EXPECT_FALSE(emptyLegend);
     EXPECT_EQ(window.findChildren<KeyBox*>(), QList<KeyBox*>{legend.get()});
