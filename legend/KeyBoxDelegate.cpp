@@ -1,0 +1,84 @@
+#include "KeyBoxDelegate.h"
+
+#include "SliceColors.h"
+
+#include <QPainter>
+
+namespace {
+
+QColor ToQColor(SliceColor color)
+{
+    return QColor(color.red, color.green, color.blue);
+}
+
+// The entry's part right of the swatch column.
+QRect TextBand(const QRect& entry, int left)
+{
+    return QRect(QPoint(left, entry.top()), entry.bottomRight());
+}
+
+// Highlight colours are the same whether or not the list has the focus, so the
+// selected entry always reads the same.
+QColor BandColor(const QStyleOptionViewItem& option, bool selected)
+{
+    return option.palette.color(QPalette::Active, selected ? QPalette::Highlight : QPalette::Base);
+}
+
+QColor TextColor(const QStyleOptionViewItem& option, bool selected)
+{
+    return option.palette.color(QPalette::Active, selected ? QPalette::HighlightedText : QPalette::Text);
+}
+
+} // namespace
+
+KeyBoxDelegate::KeyBoxDelegate(int entryHeight, QObject* parent)
+    : QStyledItemDelegate(parent), entryHeight(entryHeight)
+{
+}
+
+void KeyBoxDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing, false);
+    DrawSwatch(*painter, option.rect, index.row());
+    DrawText(*painter, option, index);
+    if (option.state & QStyle::State_HasFocus)
+        DrawFocus(*painter, option);
+    painter->restore();
+}
+
+QSize KeyBoxDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const
+{
+    return QSize(option.rect.width(), entryHeight);
+}
+
+void KeyBoxDelegate::DrawSwatch(QPainter& painter, const QRect& entry, int row)
+{
+    const QRect swatch(QPoint(entry.left() + SwatchMargin, entry.top() + SwatchMargin),
+                       QPoint(SwatchRight - 1, entry.bottom() - SwatchMargin));
+    if (swatch.isEmpty())
+        return;
+    painter.fillRect(swatch, ToQColor(SliceColorAt(row)));
+    painter.setPen(ToQColor(SliceColors[6]));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(swatch.adjusted(0, 0, -1, -1));
+}
+
+void KeyBoxDelegate::DrawText(QPainter& painter, const QStyleOptionViewItem& option, const QModelIndex& index)
+{
+    const bool selected = option.state & QStyle::State_Selected;
+    painter.fillRect(TextBand(option.rect, TextBandLeft), BandColor(option, selected));
+    const QString text = index.data(Qt::DisplayRole).toString();
+    painter.setFont(option.font);
+    painter.setPen(TextColor(option, selected));
+    painter.drawText(TextBand(option.rect, TextLeft), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+                     text.isEmpty() ? QStringLiteral("error") : text);
+}
+
+void KeyBoxDelegate::DrawFocus(QPainter& painter, const QStyleOptionViewItem& option)
+{
+    const bool selected = option.state & QStyle::State_Selected;
+    painter.setPen(QPen(TextColor(option, selected), 1, Qt::DotLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(TextBand(option.rect, TextBandLeft).adjusted(0, 0, -1, -1));
+}

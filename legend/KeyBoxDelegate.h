@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QStyledItemDelegate>
+
+// Draws one legend entry: a colour swatch matching the entry's pie slice, the
+// entry text on a selection-coloured band, and the focus frame beside the
+// swatch. Every entry has the same height.
+class KeyBoxDelegate : public QStyledItemDelegate {
+    Q_OBJECT
+
+public:
+    KeyBoxDelegate(int entryHeight, QObject* parent);
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+
+    // Places in the list's client area, the same for every entry.
+    static constexpr int SwatchMargin = 2;
+    static constexpr int SwatchRight = 18; // exclusive
+    static constexpr int TextBandLeft = 20;
+    static constexpr int TextLeft = 22;
+
+private:
+    static void DrawSwatch(QPainter& painter, const QRect& entry, int row);
+    static void DrawText(QPainter& painter, const QStyleOptionViewItem& option, const QModelIndex& index);
+    static void DrawFocus(QPainter& painter, const QStyleOptionViewItem& option);
+
+    int entryHeight;
+};

@@ -1,0 +1,65 @@
+#include "BuildLegend.h"
+
+#include "ChildList.h"
+#include "CommandIds.h"
+
+#include <QFontDatabase>
+#include <QMenu>
+#include <QPointer>
+#include <gtest/gtest.h>
+
+namespace {
+
+class BuildLegendTest : public ::testing::Test {
+protected:
+    int Build(const ChildList* children) { return BuildLegend(&window, legend, emptyLegend, children, true); }
+    static QStringList Texts(const KeyBox& box)
+    {
+        QStringList texts;
+        for (int i = 0; i < box.count(); ++i)
+            texts << box.item(i)->text();
+        return texts;
+    }
+
+    QWidget window;
+    std::unique_ptr<KeyBox> legend;
+    std::unique_ptr<KeyBox> emptyLegend;
+};
+
+TEST_F(BuildLegendTest, FullLegendHasOneEntryPerNameAndSize)
+{
+    const ChildList children{{"a,b", "\xFF\xFE", std::string(5000, 'x'), "after", "no size"}, {1, 2, 3, 4}};
+    EXPECT_EQ(Build(&children), 4);
+    ASSERT_TRUE(legend);
+    EXPECT_FALSE(emptyLegend);
+    EXPECT_EQ(Texts(*legend), QStringList({"a,b" + QString(22, ' ') + "1",
+                                           QString(2, QChar(0xFFFD)) + QString(23, ' ') + "2",
+                                           QString(12, 'x') + QString(13, ' ') + "3",
+                                           "after" + QString(20, ' ') + "4"}));
+    EXPECT_EQ(legend->Id(), IDC_LEGEND);
+    EXPECT_EQ(legend->geometry(), QRect(370, 130, 250, 250));
+    EXPECT_EQ(legend->font(), QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    EXPECT_EQ(window.focusWidget(), legend.get());
+}
+
+TEST_F(BuildLegendTest, PlaceholderReplacesTheFullLegendAndBack)
+{
+    const ChildList children{{"a"}, {1}};
+    Build(&children);
+    QPointer<KeyBox> old = legend.get();
+    EXPECT_EQ(Build(nullptr), 0);
+    EXPECT_TRUE(old.isNull());
+    ASSERT_TRUE(emptyLegend);
+    EXPECT_EQ(Texts(*emptyLegend), QStringList{"--No Sub-Directories--"});
+    EXPECT_EQ(emptyLegend->Id(), -1);
+    EXPECT_EQ(emptyLegend->font(), QListWidget().font());
+    EXPECT_EQ(window.focusWidget(), emptyLegend.get());
+    QMenu menu; // the placeholder only stands for a root, whatever the caller says
+    emptyLegend->FillContextMenu(menu);
+    EXPECT_EQ(menu.actions().at(2)->text(), "Root Info");
+    Build(&children);
+    EXPECT_FALSE(emptyLegend);
+    EXPECT_EQ(window.findChildren<KeyBox*>(), QList<KeyBox*>{legend.get()});
+}
+
+} // namespace
