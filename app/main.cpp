@@ -1,5 +1,11 @@
 #include "ReportCommand.h"
 
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstring>
+
 #include <iostream>
 #include <string>
 #include <vector>
@@ -19,6 +25,24 @@ const char* const kHelp =
     "  --help         show this help\n"
     "  --version      show the version\n";
 
+// The window lives in kelmo-gui beside this program, so that the report,
+// help and version never load the GUI libraries (which would more than
+// double the report's memory).
+int StartWindow(char** argv)
+{
+    char self[PATH_MAX];
+    const ssize_t length = readlink("/proc/self/exe", self, sizeof self - 1);
+    std::string gui = "kelmo-gui";
+    if (length > 0) {
+        const std::string path(self, static_cast<std::size_t>(length));
+        gui = path.substr(0, path.rfind('/') + 1) + gui;
+    }
+    argv[0] = gui.data();
+    execv(gui.c_str(), argv);
+    std::cerr << "kelmo: cannot start " << gui << ": " << std::strerror(errno) << '\n';
+    return 127;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -32,8 +56,11 @@ int main(int argc, char** argv)
         std::cout << "Kelmo 2.0\n";
         return 0;
     }
-    if (args.size() == 2 && args[0] == "--report")
-        return RunReport(args[1], std::cout, std::cerr);
-    std::cerr << kHelp;
-    return 2;
+    if (!args.empty() && args[0] == "--report") {
+        if (args.size() == 2)
+            return RunReport(args[1], std::cout, std::cerr);
+        std::cerr << kHelp;
+        return 2;
+    }
+    return StartWindow(argv);
 }
