@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Times kelmo --report against du, ncdu and gdu on the generated tree.
 
-Every tool walks the same tree with a warm cache, several times each; the
+Every tool walks the same tree with a warm cache, in interleaved rounds; the
 median wall time and the peak resident memory are printed, and each peer's
 time divided by Kelmo's.
 """
@@ -9,20 +9,25 @@ import os
 import statistics
 import subprocess
 import sys
+import tempfile
 import time
 
-RUNS = 5
+RUNS = 7
 
 
 def measure(command):
-    """Wall seconds and peak RSS (MB) of one run."""
-    start = time.perf_counter()
-    process = subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    _, status, usage = os.wait4(process.pid, 0)
-    wall = time.perf_counter() - start
-    if status != 0:
-        sys.exit("failed: %s" % " ".join(command))
-    return wall, usage.ru_maxrss / 1024.0
+    """Wall seconds and peak RSS (MB) of one run.
+
+    GNU time reports the child's own peak memory; a child started from this
+    Python process would count the interpreter's pages copied before exec.
+    """
+    with tempfile.NamedTemporaryFile("r") as report:
+        start = time.perf_counter()
+        subprocess.run(["/usr/bin/time", "-f", "%M", "-o", report.name] + command,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True)
+        wall = time.perf_counter() - start
+        peak_kb = int(report.read().split()[-1])
+    return wall, peak_kb / 1024.0
 
 
 def main():
@@ -37,10 +42,13 @@ def main():
     ]
     for _, command in tools:  # warm the cache
         measure(command)
-    results = {}
-    for name, command in tools:
-        runs = [measure(command) for _ in range(RUNS)]
-        results[name] = (statistics.median(r[0] for r in runs), max(r[1] for r in runs))
+    # Rounds interleave the tools, so a slow spell of the machine touches all.
+    runs = {name: [] for name, _ in tools}
+    for _ in range(RUNS):
+        for name, command in tools:
+            runs[name].append(measure(command))
+    results = {name: (statistics.median(r[0] for r in measured), max(r[1] for r in measured))
+               for name, measured in runs.items()}
     kelmo_time = results["kelmo --report"][0]
     print("%-22s %10s %10s %14s" % ("tool", "median s", "peak MB", "time / kelmo"))
     for name, (wall, rss) in results.items():

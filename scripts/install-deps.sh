@@ -4,7 +4,7 @@
 set -euo pipefail
 
 build=(cmake make g++ qt6-base-dev libgtest-dev fonts-dejavu-core fonts-liberation)
-bench=(ncdu gdu python3)
+bench=(ncdu gdu python3 time)
 screenshot=(xvfb xauth imagemagick)
 
 case "${1:-build}" in
