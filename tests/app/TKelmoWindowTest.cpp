@@ -354,3 +354,21 @@ TEST_F(MainWindowTest, ScanProgressReachesTheSplashFormatted)
     EXPECT_TRUE(recorder.texts.isEmpty()) << "with no splash the count is dropped";
     qApp->removeEventFilter(&recorder);
 }
+
+TEST_F(MainWindowTest, TenThousandSubDirectoriesAndAwkwardNamesAtTheRoot)
+{
+    TempTree tree;
+    for (int i = 0; i < 10000; ++i)
+        tree.Dir("d" + std::to_string(i));
+    tree.File("\xff\xfe-not-utf8/f", 7);
+    tree.File(std::string(200, 'n') + "/f", 9);
+    TKelmoWindow& w = StartOn(tree);
+    ASSERT_EQ(Legend().count(), 10002);
+    EXPECT_EQ(w.Chart().Count(), 10002);
+    w.grab();
+    EXPECT_EQ(Legend().SlicePointCount(), 10002);
+    EXPECT_TRUE(Names().contains(QString(12, 'n')));
+    EXPECT_EQ(Names().filter("-not-utf8").size(), 1);
+    DoubleClick(QString(200, 'n'));
+    EXPECT_EQ(boxes.size(), 1u);
+}
