@@ -52,9 +52,7 @@ TKelmoWindow::TKelmoWindow(std::vector<std::string> args, std::vector<MountEntry
     PaintLightGrey(*this);
     CentreOnScreen(*this);
     survey.SetPump(EventPump());
-    survey.SetProgress([this](std::int64_t bytes) {
-        QCoreApplication::postEvent(this, new ScanProgressEvent(bytes));
-    });
+    survey.SetProgress([this](std::int64_t bytes) { PostScanProgress(bytes); });
     CreateControls();
 }
 
@@ -318,10 +316,30 @@ void TKelmoWindow::EvLButtonDown(const QPoint& point)
         legend->SetSelectedIndex(slice);
 }
 
+// A drive of a terabyte passes a million progress points; events are only
+// dispatched every few milliseconds, so one pending event carries whatever
+// total is latest when it is handled.
+void TKelmoWindow::PostScanProgress(std::int64_t scannedBytes)
+{
+    latestScannedBytes = scannedBytes;
+    if (progressPending)
+        return;
+    progressPending = true;
+    QCoreApplication::postEvent(this, new ScanProgressEvent(scannedBytes));
+}
+
 void TKelmoWindow::EvScanProgress(std::int64_t scannedBytes)
 {
     if (splash && !splash->IsAbout())
         QCoreApplication::postEvent(splash, new ScanProgressEvent(QString::fromStdString(FormatBytes(scannedBytes))));
+}
+
+std::int64_t TKelmoWindow::TakeLatestProgress(std::int64_t posted)
+{
+    if (!progressPending)
+        return posted; // not one of ours
+    progressPending = false;
+    return latestScannedBytes;
 }
 
 void TKelmoWindow::RunCommand(int commandId)
@@ -347,7 +365,7 @@ void TKelmoWindow::customEvent(QEvent* event)
     if (event->type() == CommandEvent::EventType)
         RunCommand(static_cast<CommandEvent*>(event)->Id());
     else if (event->type() == ScanProgressEvent::EventType)
-        EvScanProgress(static_cast<ScanProgressEvent*>(event)->Bytes());
+        EvScanProgress(TakeLatestProgress(static_cast<ScanProgressEvent*>(event)->Bytes()));
 }
 
 void TKelmoWindow::paintEvent(QPaintEvent*)
