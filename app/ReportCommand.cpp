@@ -3,7 +3,6 @@
 #include "FileInfo.h"
 #include "FormatBytes.h"
 
-#include <cstdlib>
 
 namespace {
 
@@ -17,22 +16,12 @@ std::string WithNewlines(const std::string& text)
     return lines;
 }
 
-std::string Canonical(const std::string& path)
-{
-    char* resolved = realpath(path.c_str(), nullptr);
-    if (!resolved)
-        return path;
-    std::string canonical = resolved;
-    std::free(resolved);
-    return canonical;
-}
-
 } // namespace
 
 int RunReport(const std::string& path, std::ostream& out, std::ostream& err)
 {
     FileInfo survey(std::vector<MountEntry>{});
-    if (!survey.ScanPath(path, Canonical(path), false)) {
+    if (!survey.ScanPath(path, FileInfo::CanonicalPath(path), false)) {
         err << "Selected Disk was Not\nAvailable or is Blank\n";
         return 1;
     }

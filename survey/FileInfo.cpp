@@ -29,16 +29,6 @@ bool IsDirectory(const std::string& path)
     return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-std::string CanonicalPath(const std::string& path)
-{
-    char* resolved = realpath(path.c_str(), nullptr);
-    if (!resolved)
-        return {};
-    std::string canonical = resolved;
-    std::free(resolved);
-    return canonical;
-}
-
 bool SameDevice(const std::string& a, const std::string& b)
 {
     struct stat first {};
@@ -58,6 +48,16 @@ std::string Percent(std::int64_t part, std::int64_t whole, const char* lineEnd)
 }
 
 } // namespace
+
+std::string FileInfo::CanonicalPath(const std::string& path)
+{
+    char* resolved = realpath(path.c_str(), nullptr);
+    if (!resolved)
+        return {};
+    std::string canonical = resolved;
+    std::free(resolved);
+    return canonical;
+}
 
 std::vector<MountEntry> FileInfo::ProbeDrives()
 {

@@ -24,6 +24,8 @@ public:
 
     static constexpr std::int64_t kProgressStep = 1000000;
 
+    // The absolute path without links, "." or ".."; empty when it does not exist.
+    static std::string CanonicalPath(const std::string& path);
     // The drives of the system's mount table.
     static std::vector<MountEntry> ProbeDrives();
 
