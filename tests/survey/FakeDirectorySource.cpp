@@ -23,7 +23,6 @@ DirHandle FakeDirectorySource::Handle(int index)
 {
     if (index < 0 || dirs[index].unopenable)
         return {};
-    ++openCount;
     dirs[index].cursor = 0;
     return {index, dirs[index].device, 1000u + index};
 }

@@ -35,7 +35,6 @@ public:
     std::int64_t FreeBytes(const DirHandle&) override { return freeBytes; }
 
     std::int64_t freeBytes = 123456789;
-    int openCount = 0;
 
 private:
     struct Entry {
