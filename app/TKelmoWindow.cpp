@@ -17,7 +17,6 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFile>
-#include <QFileInfo>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QMouseEvent>
@@ -31,6 +30,17 @@ const char* const kNotAvailable = "Selected Disk was Not\rAvailable or is Blank"
 QString Decoded(const std::string& bytes)
 {
     return QFile::decodeName(QByteArray::fromStdString(bytes));
+}
+
+void ShowNotAvailable(QWidget* owner)
+{
+    ShowMessageBox(owner, QString::fromLatin1(kNotAvailable), QStringLiteral("Kelmo"), MessageIcon::Information);
+}
+
+void ShowSubDirectoryNotFound(QWidget* owner)
+{
+    ShowMessageBox(owner, QStringLiteral("Sub-Directory Not Found"), QStringLiteral("System Error"),
+                   MessageIcon::Stop);
 }
 
 QString UsageText()
@@ -58,14 +68,6 @@ TKelmoWindow::TKelmoWindow(std::vector<std::string> args, std::vector<MountEntry
 
 TKelmoWindow::~TKelmoWindow() = default;
 
-QLabel* TKelmoWindow::AddLabel(const QString& text, int x, int y, int width, int height)
-{
-    auto* label = new QLabel(text, this);
-    label->setGeometry(x, y, width, height);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return label;
-}
-
 QPushButton* TKelmoWindow::AddButton(const QString& caption, int x, int y, void (TKelmoWindow::*handler)())
 {
     auto* button = new QPushButton(caption, this);
@@ -85,21 +87,21 @@ SmallButton* TKelmoWindow::AddSmallButton(int id, const QString& caption, int x,
 
 void TKelmoWindow::CreateControls()
 {
-    AddLabel(QStringLiteral("Available Drives"), 370, 20, 250, 25);
+    AddLabel(*this, QStringLiteral("Available Drives"), 370, 20, 250, 25);
     driveList = new QComboBox(this);
     driveList->setGeometry(370, 50, 250, driveList->sizeHint().height());
     driveList->setMaxVisibleItems(5);
     connect(driveList, qOverload<int>(&QComboBox::activated), this, &TKelmoWindow::EvDriveChange);
-    AddLabel(QStringLiteral("Key"), 370, 100, 250, 25);
+    AddLabel(*this, QStringLiteral("Key"), 370, 100, 250, 25);
     AddButton(QStringLiteral("Exit"), 18, 400, &TKelmoWindow::CmExit);
     topButton = AddSmallButton(CM_TOP, QStringLiteral("Top"), 18, 5, &TKelmoWindow::CmTop);
     backButton = AddSmallButton(CM_BACK, QStringLiteral("Back"), 73, 5, &TKelmoWindow::CmBack);
     updateButton = AddButton(QStringLiteral("Update"), 460, 400, &TKelmoWindow::CmUpdate);
     AddButton(QStringLiteral("About"), 540, 400, &TKelmoWindow::CmAbout);
-    AddLabel(QStringLiteral("Kelmo Software 1996"), 230, 415, 200, 25);
-    freeBytesLabel = AddLabel(QString(), 20, 350, 250, 20);
+    AddLabel(*this, QStringLiteral("Kelmo Software 1996"), 230, 415, 200, 25);
+    freeBytesLabel = AddLabel(*this, QString(), 20, 350, 250, 20);
     pathButton = AddSmallButton(CM_PATH, QStringLiteral("Path"), 20, 372, &TKelmoWindow::CmPath);
-    pathLabel = AddLabel(QString(), 70, 375, 330, 20);
+    pathLabel = AddLabel(*this, QString(), 70, 375, 330, 20);
     pathLabel->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
 }
 
@@ -121,15 +123,16 @@ int TKelmoWindow::ParseDriveArgument()
     if (cmdLine.empty())
         return survey.CurrentDrive();
     const std::string& argument = cmdLine.front();
+    // Checked as bytes: a name that is not valid UTF-8 is still a path.
     const bool valid = cmdLine.size() == 1 && !argument.empty() && argument[0] != '-'
-        && QFileInfo::exists(Decoded(argument));
+        && !FileInfo::CanonicalPath(argument).empty();
     if (!valid) {
         ShowMessageBox(this, UsageText(), KelmoSplash::CreditCaption(), MessageIcon::None);
         return -1;
     }
     const int drive = survey.DriveOfPath(argument);
     if (drive == -1)
-        ShowMessageBox(this, QString::fromLatin1(kNotAvailable), QStringLiteral("Kelmo"), MessageIcon::Information);
+        ShowNotAvailable(this);
     return drive;
 }
 
@@ -151,7 +154,7 @@ bool TKelmoWindow::SelectDrive(int drive)
         pathText.AppendPath(driveText, true);
         RebuildView();
     } else {
-        ShowMessageBox(this, QString::fromLatin1(kNotAvailable), QStringLiteral("Kelmo"), MessageIcon::Information);
+        ShowNotAvailable(this);
     }
     const std::int64_t freeBytes = survey.GetFreeBytes();
     freeText += freeBytes == -1 ? QStringLiteral("Unknown") : QString::fromStdString(FormatBytes(freeBytes));
@@ -214,8 +217,7 @@ void TKelmoWindow::EvLegendDblClk()
 {
     DirNode* node = SelectedChild();
     if (!node) {
-        ShowMessageBox(this, QStringLiteral("Sub-Directory Not Found"), QStringLiteral("System Error"),
-                       MessageIcon::Stop);
+        ShowSubDirectoryNotFound(this);
         return;
     }
     if (!node->firstChild) {
@@ -263,8 +265,7 @@ void TKelmoWindow::CmDirInfo(int commandId)
         return;
     const DirNode* node = commandId == CM_SUBDIR_INFO ? SelectedChild() : survey.GetCurrentDir();
     if (!node) {
-        ShowMessageBox(this, QStringLiteral("Sub-Directory Not Found"), QStringLiteral("System Error"),
-                       MessageIcon::Stop);
+        ShowSubDirectoryNotFound(this);
         return;
     }
     OpenTextWindow(QStringLiteral("Sub-Directory Information"), 300, Decoded(survey.BuildDirReport(*node)));
@@ -325,21 +326,13 @@ void TKelmoWindow::PostScanProgress(std::int64_t scannedBytes)
     if (progressPending)
         return;
     progressPending = true;
-    QCoreApplication::postEvent(this, new ScanProgressEvent(scannedBytes));
+    QCoreApplication::postEvent(this, new ScanProgressEvent);
 }
 
 void TKelmoWindow::EvScanProgress(std::int64_t scannedBytes)
 {
     if (splash && !splash->IsAbout())
         QCoreApplication::postEvent(splash, new ScanProgressEvent(QString::fromStdString(FormatBytes(scannedBytes))));
-}
-
-std::int64_t TKelmoWindow::TakeLatestProgress(std::int64_t posted)
-{
-    if (!progressPending)
-        return posted; // not one of ours
-    progressPending = false;
-    return latestScannedBytes;
 }
 
 void TKelmoWindow::RunCommand(int commandId)
@@ -364,8 +357,10 @@ void TKelmoWindow::customEvent(QEvent* event)
 {
     if (event->type() == CommandEvent::EventType)
         RunCommand(static_cast<CommandEvent*>(event)->Id());
-    else if (event->type() == ScanProgressEvent::EventType)
-        EvScanProgress(TakeLatestProgress(static_cast<ScanProgressEvent*>(event)->Bytes()));
+    else if (event->type() == ScanProgressEvent::EventType) {
+        progressPending = false;
+        EvScanProgress(latestScannedBytes);
+    }
 }
 
 void TKelmoWindow::paintEvent(QPaintEvent*)

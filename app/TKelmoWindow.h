@@ -71,11 +71,9 @@ protected:
 
 private:
     void CreateControls();
-    QLabel* AddLabel(const QString& text, int x, int y, int width, int height);
     QPushButton* AddButton(const QString& caption, int x, int y, void (TKelmoWindow::*handler)());
     SmallButton* AddSmallButton(int id, const QString& caption, int x, int y, void (TKelmoWindow::*handler)());
     void PostScanProgress(std::int64_t scannedBytes);
-    std::int64_t TakeLatestProgress(std::int64_t posted);
     void RunCommand(int commandId);
     QString DriveText(int drive) const;
     DirNode* SelectedChild() const;

@@ -42,6 +42,11 @@ int Sixteenths(double degrees)
 
 } // namespace
 
+QColor ToQColor(SliceColor color)
+{
+    return QColor(color.red, color.green, color.blue);
+}
+
 QPainterPieCanvas::QPainterPieCanvas(QPainter& painter) : painter(painter)
 {
     painter.save();
@@ -56,7 +61,7 @@ QPainterPieCanvas::~QPainterPieCanvas()
 
 void QPainterPieCanvas::SelectBrush(SliceColor color)
 {
-    painter.setBrush(QColor(color.red, color.green, color.blue));
+    painter.setBrush(ToQColor(color));
 }
 
 void QPainterPieCanvas::Pie(const PieRect& square, PiePoint first, PiePoint second)

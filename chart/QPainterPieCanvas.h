@@ -2,12 +2,17 @@
 
 #include "PieCanvas.h"
 
+#include <QColor>
+
 class QPainter;
 
 // Draws the chart with a QPainter the way the chart expects of a pie
 // primitive: aliased, solid fill, 1-pixel black outline, and the square's
 // right and bottom edges exclusive. The painter's state is restored when the
 // canvas goes.
+// The Qt form of a slice colour.
+QColor ToQColor(SliceColor color);
+
 class QPainterPieCanvas : public PieCanvas {
 public:
     explicit QPainterPieCanvas(QPainter& painter);

@@ -1,15 +1,11 @@
 #include "KeyBoxDelegate.h"
 
+#include "QPainterPieCanvas.h"
 #include "SliceColors.h"
 
 #include <QPainter>
 
 namespace {
-
-QColor ToQColor(SliceColor color)
-{
-    return QColor(color.red, color.green, color.blue);
-}
 
 // The entry's part right of the swatch column.
 QRect TextBand(const QRect& entry, int left)

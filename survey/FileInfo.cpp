@@ -90,8 +90,7 @@ int FileInfo::CurrentDrive() const
 bool FileInfo::ScanDrive(int index, bool postProgress)
 {
     if (index < 0 || index >= static_cast<int>(drives.size())) {
-        freeBytes = -1;
-        scannedBytes = reportedBytes = 0;
+        StartScan();
         return false;
     }
     const std::string& mountPoint = drives[index].mountPoint;
@@ -100,10 +99,7 @@ bool FileInfo::ScanDrive(int index, bool postProgress)
 
 bool FileInfo::ScanPath(const std::string& path, const std::string& rootName, bool postProgress)
 {
-    freeBytes = -1;
-    scannedBytes = reportedBytes = 0;
-    linkedInodes.clear();
-
+    StartScan();
     DirHandle rootHandle = source->OpenRoot(path);
     if (!rootHandle.IsOpen())
         return false;
@@ -121,6 +117,13 @@ bool FileInfo::ScanPath(const std::string& path, const std::string& rootName, bo
     if (postProgress && progress)
         progress(root->bytes);
     return true;
+}
+
+void FileInfo::StartScan()
+{
+    freeBytes = -1;
+    scannedBytes = reportedBytes = 0;
+    linkedInodes.clear();
 }
 
 int FileInfo::ReadEntries(const DirHandle& dir, DirNode& node, bool postProgress)

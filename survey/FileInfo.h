@@ -75,6 +75,7 @@ private:
         DirHandle handle;
     };
 
+    void StartScan();
     int ReadEntries(const DirHandle& dir, DirNode& node, bool postProgress);
     void Walk(const DirHandle& rootHandle, DirNode& rootNode, bool postProgress);
     void GiveUpDescriptor(DirHandle& dir);

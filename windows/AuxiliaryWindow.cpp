@@ -1,6 +1,7 @@
 #include "AuxiliaryWindow.h"
 
 #include <QGuiApplication>
+#include <QLabel>
 #include <QPalette>
 #include <QScreen>
 #include <QWidget>
@@ -23,4 +24,12 @@ void CentreOnScreen(QWidget& window)
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     window.move(screen.x() + (screen.width() - window.width()) / 2,
                 screen.y() + (screen.height() - window.height()) / 2);
+}
+
+QLabel* AddLabel(QWidget& window, const QString& text, int x, int y, int width, int height)
+{
+    auto* label = new QLabel(text, &window);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setGeometry(x, y, width, height);
+    return label;
 }

@@ -1,13 +1,17 @@
 #pragma once
 
 #include <QColor>
+#include <QString>
 
+class QLabel;
 class QWidget;
 
-// What the program's windows share: a light grey background, and the small
-// windows' place in the middle of the primary screen's free area.
+// What the program's windows share: a light grey background, the windows'
+// place in the middle of the primary screen's free area, fixed-place labels.
 QColor LightGrey();
 void PaintLightGrey(QWidget& window);
 // Centres the window's current size; a window larger than the screen area
 // gets a negative offset.
 void CentreOnScreen(QWidget& window);
+// A left- and top-aligned text at a fixed place of its window.
+QLabel* AddLabel(QWidget& window, const QString& text, int x, int y, int width, int height);

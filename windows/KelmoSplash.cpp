@@ -69,31 +69,23 @@ QString KelmoSplash::CreditCaption()
     return QStringLiteral("Kelmo (c) 1996 Kelmo Software");
 }
 
-QLabel* KelmoSplash::AddLabel(const QString& text, int x, int y, int width, int height)
-{
-    auto* label = new QLabel(text, this);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setGeometry(x, y, width, height);
-    return label;
-}
-
 void KelmoSplash::BuildProgressFace(const QString& driveText)
 {
-    AddLabel(QStringLiteral("Interrogating Drive ..."), 20, 20, 150, 25);
-    AddLabel(driveText, 20, 50, 150, 25);
-    AddLabel(QStringLiteral("Disk Space Used (in bytes)"), 20, 150, 250, 25);
-    progressLabel = AddLabel(QString(), 50, 180, 250, 25);
+    AddLabel(*this, QStringLiteral("Interrogating Drive ..."), 20, 20, 150, 25);
+    AddLabel(*this, driveText, 20, 50, 150, 25);
+    AddLabel(*this, QStringLiteral("Disk Space Used (in bytes)"), 20, 150, 250, 25);
+    progressLabel = AddLabel(*this, QString(), 50, 180, 250, 25);
 }
 
 void KelmoSplash::BuildAboutFace()
 {
-    titleLabel = AddLabel(QStringLiteral("Kelmo"), 10, 10, 150, 50);
+    titleLabel = AddLabel(*this, QStringLiteral("Kelmo"), 10, 10, 150, 50);
     titleLabel->setFont(TitleFont());
-    AddLabel(QStringLiteral("Disk usage at a glance"), 10, 65, 150, 25);
-    AddLabel(QStringLiteral("Revision 2.0 - 32 bit"), 20, 110, 150, 16);
-    AddLabel(QStringLiteral("Kelmo Software"), 20, 125, 150, 25);
-    AddLabel(QStringLiteral("Copyright (c) 1996"), 20, 150, 150, 25);
-    AddLabel(QStringLiteral("All rights reserved"), 20, 175, 150, 25);
+    AddLabel(*this, QStringLiteral("Disk usage at a glance"), 10, 65, 150, 25);
+    AddLabel(*this, QStringLiteral("Revision 2.0 - 32 bit"), 20, 110, 150, 16);
+    AddLabel(*this, QStringLiteral("Kelmo Software"), 20, 125, 150, 25);
+    AddLabel(*this, QStringLiteral("Copyright (c) 1996"), 20, 150, 150, 25);
+    AddLabel(*this, QStringLiteral("All rights reserved"), 20, 175, 150, 25);
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("button%1").arg(OkId));
     ok->setAutoDefault(false);

@@ -55,7 +55,6 @@ protected:
 
 private:
     KelmoSplash(QWidget* owner, const QString& caption, Qt::WindowFlags closeControls);
-    QLabel* AddLabel(const QString& text, int x, int y, int width, int height);
     void BuildProgressFace(const QString& driveText);
     void BuildAboutFace();
     void SetupWindow();

@@ -350,7 +350,7 @@ TEST_F(MainWindowTest, ScanProgressReachesTheSplashFormatted)
     EXPECT_EQ(recorder.texts, QStringList{"1,234,567"});
     recorder.texts.clear();
 
-    QCoreApplication::postEvent(&w, new ScanProgressEvent(std::int64_t{5}));
+    QCoreApplication::postEvent(&w, new ScanProgressEvent);
     QCoreApplication::processEvents();
     EXPECT_TRUE(recorder.texts.isEmpty()) << "with no splash the count is dropped";
     qApp->removeEventFilter(&recorder);
