@@ -114,6 +114,8 @@ bool FileInfo::ScanPath(const std::string& path, const std::string& rootName, bo
     current = nullptr;
     root = std::move(newRoot);
     Walk(rootHandle, *root, postProgress);
+    if (stopRequested)
+        return false;
     if (postProgress && progress)
         progress(root->bytes);
     return true;
@@ -123,6 +125,7 @@ void FileInfo::StartScan()
 {
     freeBytes = -1;
     scannedBytes = reportedBytes = 0;
+    stopRequested = false;
     linkedInodes.clear();
 }
 
@@ -131,7 +134,7 @@ int FileInfo::ReadEntries(const DirHandle& dir, DirNode& node, bool postProgress
     int delivered = 0;
     DirNode* last = nullptr;
     DirEntry entry;
-    while (source->Next(dir, entry)) {
+    while (!stopRequested && source->Next(dir, entry)) {
         if (pump)
             pump();
         if (IsDotOrDotDot(entry.name))
@@ -178,7 +181,7 @@ void FileInfo::Walk(const DirHandle& rootHandle, DirNode& rootNode, bool postPro
     std::vector<Frame> stack{{&rootNode, rootNode.firstChild.get(), rootHandle}};
     while (!stack.empty()) {
         Frame& top = stack.back();
-        if (DirNode* child = top.nextChild) {
+        if (DirNode* child = stopRequested ? nullptr : top.nextChild) {
             top.nextChild = child->nextSibling.get();
             DirHandle handle = source->OpenChild(top.handle, child->name.c_str());
             if (!handle.IsOpen())

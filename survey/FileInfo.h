@@ -5,6 +5,7 @@
 #include "DirectorySource.h"
 #include "MountTable.h"
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -55,6 +56,9 @@ public:
     bool ScanDrive(int index, bool postProgress);
     // Scans the directory at path as a drive whose root is named rootName.
     bool ScanPath(const std::string& path, const std::string& rootName, bool postProgress);
+    // Asks the running scan to stop at its next entry; it then returns false.
+    // Safe to call from any thread, and from the scan's own pump.
+    void CancelScan() { stopRequested = true; }
 
     const DirNode* Root() const { return root.get(); }
     DirNode* GetCurrentDir() const { return current; }
@@ -95,6 +99,7 @@ private:
     std::int64_t reportedBytes = 0;
     int drive = -1;
 
+    std::atomic<bool> stopRequested{false};
     std::uint64_t scanDevice = 0;
     std::unordered_set<std::uint64_t> linkedInodes;
 };

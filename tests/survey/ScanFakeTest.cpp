@@ -205,3 +205,18 @@ TEST(Navigation, MovesTheCurrentDirectoryAndBuildsChildLists)
     ASSERT_TRUE(f.survey.ScanDrive(0, false));
     EXPECT_EQ(f.survey.GetCurrentDir(), nullptr) << "a rescan shows the root again";
 }
+
+TEST(ScanCancel, ACancelFromThePumpStopsTheScanAndReportsFailure)
+{
+    FakeSurvey f;
+    const int sub = f.fake->AddDir(0, "sub");
+    f.fake->AddFile(0, "a", 1);
+    f.fake->AddFile(sub, "b", 1);
+    int pumps = 0;
+    f.survey.SetPump([&] {
+        if (++pumps == 3)
+            f.survey.CancelScan();
+    });
+    EXPECT_FALSE(f.survey.ScanDrive(0, false));
+    EXPECT_EQ(pumps, 3);
+}
