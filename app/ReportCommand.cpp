@@ -3,6 +3,7 @@
 #include "FileInfo.h"
 #include "FormatBytes.h"
 
+#include <cstring>
 
 namespace {
 
@@ -18,17 +19,22 @@ std::string WithNewlines(const std::string& text)
 
 } // namespace
 
-int RunReport(const std::string& path, std::ostream& out, std::ostream& err)
+int RunReport(const ReportOptions& options, std::ostream& out, std::ostream& err)
 {
     FileInfo survey(std::vector<MountEntry>{});
-    if (!survey.ScanPath(path, FileInfo::CanonicalPath(path), false)) {
+    if (options.threads > 0)
+        survey.SetThreads(options.threads);
+    survey.SetSizeMode(options.mode);
+    if (!survey.ScanPath(options.path, FileInfo::CanonicalPath(options.path), false)) {
         err << "Selected Disk was Not\nAvailable or is Blank\n";
         return 1;
     }
-    const DirNode& root = *survey.Root();
+    const DirNode root = survey.Root();
     out << WithNewlines(survey.BuildDirReport(root));
-    for (const DirNode* child = root.firstChild.get(); child; child = child->nextSibling.get())
-        out << child->name << '\t' << FormatBytes(child->bytes) << '\n';
+    for (DirNode child = root.firstChild(); child; child = child.nextSibling())
+        out << child.name() << '\t' << FormatBytes(child.bytes()) << '\n';
     out.flush();
-    return 0;
+    for (const ScanProblem& problem : survey.GetScanProblems())
+        err << "kelmo: cannot read directory '" << problem.path << "': " << std::strerror(problem.error) << '\n';
+    return survey.GetScanProblems().empty() ? 0 : 1;
 }

@@ -4,7 +4,6 @@
 #include "BuildLegend.h"
 #include "CommandEvent.h"
 #include "CommandIds.h"
-#include "EventPump.h"
 #include "FormatBytes.h"
 #include "KelmoSplash.h"
 #include "MessageBoxes.h"
@@ -16,12 +15,17 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QFile>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QShortcut>
+
+#include <cstdlib>
+#include <thread>
 
 namespace {
 
@@ -61,8 +65,9 @@ TKelmoWindow::TKelmoWindow(std::vector<std::string> args, std::vector<MountEntry
     setFixedSize(kClientWidth, kClientHeight);
     PaintLightGrey(*this);
     CentreOnScreen(*this);
-    survey.SetPump(EventPump());
-    survey.SetProgress([this](std::int64_t bytes) { PostScanProgress(bytes); });
+    survey.SetProgress([this](std::int64_t diskBytes, std::int64_t apparentBytes) {
+        PostScanProgress(survey.GetSizeMode() == SizeMode::DiskUsage ? diskBytes : apparentBytes);
+    });
     CreateControls();
 }
 
@@ -92,7 +97,7 @@ void TKelmoWindow::CreateControls()
     driveList->setGeometry(370, 50, 250, driveList->sizeHint().height());
     driveList->setMaxVisibleItems(5);
     connect(driveList, qOverload<int>(&QComboBox::activated), this, &TKelmoWindow::EvDriveChange);
-    AddLabel(*this, QStringLiteral("Key"), 370, 100, 250, 25);
+    keyLabel = AddLabel(*this, QStringLiteral("Key"), 370, 100, 250, 25);
     AddButton(QStringLiteral("Exit"), 18, 400, &TKelmoWindow::CmExit);
     topButton = AddSmallButton(CM_TOP, QStringLiteral("Top"), 18, 5, &TKelmoWindow::CmTop);
     backButton = AddSmallButton(CM_BACK, QStringLiteral("Back"), 73, 5, &TKelmoWindow::CmBack);
@@ -103,10 +108,35 @@ void TKelmoWindow::CreateControls()
     pathButton = AddSmallButton(CM_PATH, QStringLiteral("Path"), 20, 372, &TKelmoWindow::CmPath);
     pathLabel = AddLabel(*this, QString(), 70, 375, 330, 20);
     pathLabel->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    auto* sizeModeKey = new QShortcut(QKeySequence(Qt::Key_A), this);
+    connect(sizeModeKey, &QShortcut::activated, this, &TKelmoWindow::CmSizeMode);
+}
+
+// Options for the walk come before the drive argument and leave it alone;
+// a malformed one stays behind for the argument check to refuse.
+void TKelmoWindow::TakeScanOptions()
+{
+    for (auto at = cmdLine.begin(); at != cmdLine.end();) {
+        if (*at == "--apparent-size") {
+            survey.SetSizeMode(SizeMode::Apparent);
+            at = cmdLine.erase(at);
+        } else if (*at == "--threads" && at + 1 != cmdLine.end()) {
+            char* end = nullptr;
+            const long count = std::strtol((at + 1)->c_str(), &end, 10);
+            if (*end != '\0' || count < 1 || count > 256)
+                return;
+            survey.SetThreads(static_cast<int>(count));
+            at = cmdLine.erase(at, at + 2);
+        } else {
+            ++at;
+        }
+    }
 }
 
 void TKelmoWindow::SetupWindow()
 {
+    TakeScanOptions();
+    ShowSizeMode();
     const int drive = ParseDriveArgument();
     if (drive != -1) {
         SelectDrive(drive);
@@ -149,7 +179,7 @@ bool TKelmoWindow::SelectDrive(int drive)
     QString freeText = QStringLiteral("Free Space : ");
     const QString driveText = DriveText(drive);
     splash = new KelmoSplash(this, KelmoSplash::CreditCaption(), driveText);
-    const bool scanned = survey.ScanDrive(drive, true);
+    const bool scanned = ScanWhileTheWindowLives(drive);
     if (scanned) {
         pathText.AppendPath(driveText, true);
         RebuildView();
@@ -164,6 +194,21 @@ bool TKelmoWindow::SelectDrive(int drive)
         splash->setFocus();
         splash->Destroy(lingerMs);
     }
+    return scanned;
+}
+
+// The walk runs on its own threads; this thread goes on painting the splash
+// and relaying the walk's running total until the walk is done.
+bool TKelmoWindow::ScanWhileTheWindowLives(int drive)
+{
+    QEventLoop waiting;
+    bool scanned = false;
+    std::thread walk([&] {
+        scanned = survey.ScanDrive(drive, true);
+        QMetaObject::invokeMethod(&waiting, &QEventLoop::quit, Qt::QueuedConnection);
+    });
+    waiting.exec();
+    walk.join();
     return scanned;
 }
 
@@ -201,31 +246,31 @@ void TKelmoWindow::ShowPath()
     pathButton->setEnabled(pathText.IsCut());
 }
 
-DirNode* TKelmoWindow::SelectedChild() const
+DirNode TKelmoWindow::SelectedChild() const
 {
-    DirNode* current = survey.GetCurrentDir();
+    const DirNode current = survey.GetCurrentDir();
     const int selected = legend ? legend->SelectedIndex() : -1;
     if (!current || selected < 0)
-        return nullptr;
-    DirNode* node = current->firstChild.get();
+        return {};
+    DirNode node = current.firstChild();
     for (int i = 0; node && i < selected; ++i)
-        node = node->nextSibling.get();
+        node = node.nextSibling();
     return node;
 }
 
 void TKelmoWindow::EvLegendDblClk()
 {
-    DirNode* node = SelectedChild();
+    const DirNode node = SelectedChild();
     if (!node) {
         ShowSubDirectoryNotFound(this);
         return;
     }
-    if (!node->firstChild) {
+    if (!node.firstChild()) {
         ShowMessageBox(this, QStringLiteral("No Sub-Directories Exist For This Entry"), QStringLiteral("Kelmo"),
                        MessageIcon::Information);
         return;
     }
-    pathText.AppendPath(Decoded(node->name), false);
+    pathText.AppendPath(Decoded(node.name()), false);
     survey.SetCurrentDir(node);
     RebuildView();
 }
@@ -244,7 +289,7 @@ void TKelmoWindow::CmTop()
     if (!survey.HasParentDir())
         return;
     pathText.PathToRoot(DriveText(survey.GetDrive()));
-    survey.SetCurrentDir(nullptr);
+    survey.SetCurrentDir(DirNode());
     RebuildView();
 }
 
@@ -263,12 +308,12 @@ void TKelmoWindow::CmDirInfo(int commandId)
 {
     if (!survey.GetCurrentDir())
         return;
-    const DirNode* node = commandId == CM_SUBDIR_INFO ? SelectedChild() : survey.GetCurrentDir();
+    const DirNode node = commandId == CM_SUBDIR_INFO ? SelectedChild() : survey.GetCurrentDir();
     if (!node) {
         ShowSubDirectoryNotFound(this);
         return;
     }
-    OpenTextWindow(QStringLiteral("Sub-Directory Information"), 300, Decoded(survey.BuildDirReport(*node)));
+    OpenTextWindow(QStringLiteral("Sub-Directory Information"), 300, Decoded(survey.BuildDirReport(node)));
 }
 
 void TKelmoWindow::CmUpdate()
@@ -290,6 +335,25 @@ void TKelmoWindow::EvDriveChange(int listIndex)
     const int previousEntry = driveList->findData(previous);
     if (previousEntry != -1)
         driveList->setCurrentIndex(previousEntry);
+}
+
+void TKelmoWindow::CmSizeMode()
+{
+    const bool apparent = survey.GetSizeMode() == SizeMode::DiskUsage;
+    survey.SetSizeMode(apparent ? SizeMode::Apparent : SizeMode::DiskUsage);
+    ShowSizeMode();
+    if (!survey.Root())
+        return;
+    const int selected = legend ? legend->SelectedIndex() : -1;
+    RebuildView();
+    if (legend && selected >= 0)
+        legend->SetSelectedIndex(selected);
+}
+
+void TKelmoWindow::ShowSizeMode()
+{
+    const bool apparent = survey.GetSizeMode() == SizeMode::Apparent;
+    keyLabel->setText(apparent ? QStringLiteral("Key (apparent sizes)") : QStringLiteral("Key"));
 }
 
 void TKelmoWindow::CmAbout()
@@ -317,16 +381,14 @@ void TKelmoWindow::EvLButtonDown(const QPoint& point)
         legend->SetSelectedIndex(slice);
 }
 
-// A drive of a terabyte passes a million progress points; events are only
-// dispatched every few milliseconds, so one pending event carries whatever
-// total is latest when it is handled.
+// Called on the walking threads. One pending event carries whatever total
+// is latest when it is handled, so a slow spell of this thread never leaves
+// a queue of stale totals behind.
 void TKelmoWindow::PostScanProgress(std::int64_t scannedBytes)
 {
     latestScannedBytes = scannedBytes;
-    if (progressPending)
-        return;
-    progressPending = true;
-    QCoreApplication::postEvent(this, new ScanProgressEvent);
+    if (!progressPending.exchange(true))
+        QCoreApplication::postEvent(this, new ScanProgressEvent);
 }
 
 void TKelmoWindow::EvScanProgress(std::int64_t scannedBytes)
@@ -358,7 +420,7 @@ void TKelmoWindow::customEvent(QEvent* event)
     if (event->type() == CommandEvent::EventType)
         RunCommand(static_cast<CommandEvent*>(event)->Id());
     else if (event->type() == ScanProgressEvent::EventType) {
-        progressPending = false;
+        progressPending = false; // before reading, so no later total is missed
         EvScanProgress(latestScannedBytes);
     }
 }

@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <atomic>
 #include <memory>
 #include <string>
 #include <vector>
@@ -45,6 +46,8 @@ public:
     void CmDirInfo(int commandId);
     void CmUpdate();
     void EvDriveChange(int listIndex);
+    // Switches between disk usage and apparent sizes, without a rescan.
+    void CmSizeMode();
     void CmAbout();
     void CmExit();
     void EvLButtonDown(const QPoint& point);
@@ -58,6 +61,7 @@ public:
     QComboBox* DriveList() const { return driveList; }
     QLabel* FreeBytesLabel() const { return freeBytesLabel; }
     QLabel* PathLabel() const { return pathLabel; }
+    QLabel* KeyLabel() const { return keyLabel; }
     QPushButton* UpdateButton() const { return updateButton; }
     SmallButton* TopButton() const { return topButton; }
     SmallButton* BackButton() const { return backButton; }
@@ -76,7 +80,10 @@ private:
     void PostScanProgress(std::int64_t scannedBytes);
     void RunCommand(int commandId);
     QString DriveText(int drive) const;
-    DirNode* SelectedChild() const;
+    DirNode SelectedChild() const;
+    void TakeScanOptions();
+    bool ScanWhileTheWindowLives(int drive);
+    void ShowSizeMode();
     void ShowPath();
     void OpenTextWindow(const QString& caption, int textWidth, const QString& text);
 
@@ -92,11 +99,12 @@ private:
     SmallButton* pathButton = nullptr;
     QLabel* freeBytesLabel = nullptr;
     QLabel* pathLabel = nullptr;
+    QLabel* keyLabel = nullptr;
 
     std::unique_ptr<KeyBox> emptyLegend;
     std::unique_ptr<KeyBox> legend;
     QPointer<KelmoSplash> splash;
     PathText pathText;
-    bool progressPending = false;
-    std::int64_t latestScannedBytes = 0;
+    std::atomic<bool> progressPending{false};
+    std::atomic<std::int64_t> latestScannedBytes{0};
 };

@@ -1,20 +1,34 @@
 #pragma once
 
+#include "DirTree.h"
+
 #include <cstdint>
-#include <memory>
 #include <string>
 
-// One directory of a scanned tree. Files are not kept: their sizes are summed
-// into bytes. Children stand in the order the directory search delivered them.
-struct DirNode {
-    DirNode(std::string name, DirNode* parent) : name(std::move(name)), parent(parent) {}
-    ~DirNode();
-    DirNode(const DirNode&) = delete;
-    DirNode& operator=(const DirNode&) = delete;
+// One directory of a scanned tree, as a small handle: the tree it belongs
+// to and its place there. A default handle stands for no directory. The
+// sizes count every file in and below the directory; bytes() gives the one
+// the tree's size mode shows.
+class DirNode {
+public:
+    DirNode() = default;
+    DirNode(const DirTree* tree, DirTree::Index index) : tree(index == DirTree::kNone ? nullptr : tree), index(index) {}
 
-    std::string name;       // raw file-name bytes; the root holds the drive text
-    std::int64_t bytes = 0; // every file in and below this directory
-    DirNode* parent;
-    std::unique_ptr<DirNode> firstChild;
-    std::unique_ptr<DirNode> nextSibling;
+    explicit operator bool() const { return tree != nullptr; }
+    bool operator==(const DirNode& other) const { return tree == other.tree && (!tree || index == other.index); }
+    bool operator!=(const DirNode& other) const { return !(*this == other); }
+
+    // Raw file-name bytes; the root holds the drive text.
+    std::string name() const { return std::string(tree->Name(index)); }
+    std::int64_t bytes() const { return tree->Bytes(index); }
+    std::int64_t diskBytes() const { return tree->At(index).diskBytes; }
+    std::int64_t apparentBytes() const { return tree->At(index).apparentBytes; }
+
+    DirNode parent() const { return {tree, tree->At(index).parent}; }
+    DirNode firstChild() const { return {tree, tree->FirstChild(index)}; }
+    DirNode nextSibling() const { return {tree, tree->NextSibling(index)}; }
+
+private:
+    const DirTree* tree = nullptr;
+    DirTree::Index index = DirTree::kNone;
 };

@@ -1,27 +1,21 @@
 #include "FileInfo.h"
 
 #include "FormatBytes.h"
+#include "ParallelWalk.h"
 #include "PosixDirectorySource.h"
+#include "Saturating.h"
+#include "SequentialWalk.h"
+#include "TreeBuilder.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <climits>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
+#include <thread>
 
 namespace {
-
-// Ancestors of the directory being read keep their descriptors open up to
-// this depth; deeper ones are closed and reopened through "..", so a tree of
-// any depth needs a bounded number of descriptors.
-constexpr std::size_t kOpenAncestorLimit = 128;
-
-bool IsDotOrDotDot(const char* name)
-{
-    return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
-}
 
 bool IsDirectory(const std::string& path)
 {
@@ -64,12 +58,20 @@ std::vector<MountEntry> FileInfo::ProbeDrives()
     return MountTable::Drives(MountTable::ReadSystemTable(), IsDirectory);
 }
 
+int FileInfo::DefaultThreads()
+{
+    const int online = static_cast<int>(std::thread::hardware_concurrency());
+    return std::clamp(online, 2, 16);
+}
+
 FileInfo::FileInfo() : FileInfo(ProbeDrives()) {}
 
 FileInfo::FileInfo(std::vector<MountEntry> probedDrives)
-    : source(std::make_unique<PosixDirectorySource>()), drives(std::move(probedDrives))
+    : source(std::make_unique<PosixDirectorySource>()), drives(std::move(probedDrives)), threads(DefaultThreads())
 {
 }
+
+FileInfo::~FileInfo() = default;
 
 int FileInfo::DriveOfPath(const std::string& path) const
 {
@@ -87,10 +89,18 @@ int FileInfo::CurrentDrive() const
     return DriveOfPath(".");
 }
 
+void FileInfo::SetSizeMode(SizeMode newMode)
+{
+    mode = newMode;
+    if (tree)
+        tree->SetMode(mode);
+}
+
 bool FileInfo::ScanDrive(int index, bool postProgress)
 {
     if (index < 0 || index >= static_cast<int>(drives.size())) {
-        StartScan();
+        freeBytes = -1;
+        control.Reset();
         return false;
     }
     const std::string& mountPoint = drives[index].mountPoint;
@@ -99,167 +109,80 @@ bool FileInfo::ScanDrive(int index, bool postProgress)
 
 bool FileInfo::ScanPath(const std::string& path, const std::string& rootName, bool postProgress)
 {
-    StartScan();
-    DirHandle rootHandle = source->OpenRoot(path);
-    if (!rootHandle.IsOpen())
+    freeBytes = -1;
+    control.Reset();
+    auto scanned = std::make_unique<DirTree>(rootName);
+    if (!Walk(path, *scanned) || control.Stopped())
         return false;
-    scanDevice = rootHandle.device;
-    auto newRoot = std::make_unique<DirNode>(rootName, nullptr);
-    // Reading the root is the probe: a root that holds nothing is blank.
-    if (ReadEntries(rootHandle, *newRoot, postProgress) == 0) {
-        source->Close(rootHandle);
-        return false;
-    }
-    freeBytes = source->FreeBytes(rootHandle);
-    current = nullptr;
-    root = std::move(newRoot);
-    Walk(rootHandle, *root, postProgress);
-    if (stopRequested)
-        return false;
-    if (postProgress && progress)
-        progress(root->bytes);
+    freeBytes = source->FreeBytes(path);
+    tree = std::move(scanned);
+    tree->SetMode(mode);
+    current = DirNode();
+    const DirNode root = Root();
+    if (postProgress)
+        control.ReportFinal(root.diskBytes(), root.apparentBytes());
     return true;
 }
 
-void FileInfo::StartScan()
+// One thread walks with a walk that hands its events to a tree builder; more
+// threads fill the tree directly. Both give the same tree.
+bool FileInfo::Walk(const std::string& path, DirTree& into)
 {
-    freeBytes = -1;
-    scannedBytes = reportedBytes = 0;
-    stopRequested = false;
-    linkedInodes.clear();
-}
-
-int FileInfo::ReadEntries(const DirHandle& dir, DirNode& node, bool postProgress)
-{
-    int delivered = 0;
-    DirNode* last = nullptr;
-    DirEntry entry;
-    while (!stopRequested && source->Next(dir, entry)) {
-        if (pump)
-            pump();
-        if (IsDotOrDotDot(entry.name))
-            continue;
-        ++delivered;
-        if (!source->Examine(dir, entry))
-            continue; // gone since the listing named it
-        if (entry.isDirectory) {
-            if (entry.device != scanDevice)
-                continue; // another file system mounted here
-            auto child = std::make_unique<DirNode>(entry.name, &node);
-            DirNode* added = child.get();
-            (last ? last->nextSibling : node.firstChild) = std::move(child);
-            last = added;
-        } else if (CountsOnce(entry)) {
-            node.bytes += entry.size;
-            if (postProgress)
-                CountProgress(entry.size);
+    try {
+        if (threads <= 1) {
+            TreeBuilder builder(into);
+            SequentialWalk walk(*source, control);
+            if (!walk.Run(path, builder))
+                return false;
+            problems = builder.TakeProblems();
+            return true;
         }
+        ParallelWalk walk(*source, control, threads);
+        if (!walk.Run(path, into))
+            return false;
+        problems = walk.TakeProblems();
+        return true;
+    } catch (const std::exception&) { // out of memory, or more directories than a tree can hold
+        return false;
     }
-    return delivered;
-}
-
-bool FileInfo::CountsOnce(const DirEntry& entry)
-{
-    return entry.links <= 1 || linkedInodes.insert(entry.inode).second;
-}
-
-void FileInfo::CountProgress(std::int64_t size)
-{
-    scannedBytes += size;
-    if (scannedBytes > reportedBytes + kProgressStep) {
-        if (progress)
-            progress(scannedBytes);
-        reportedBytes = scannedBytes;
-    }
-}
-
-// Depth-first over the children ReadEntries found, with an explicit stack so
-// that depth costs heap, not call stack. A directory's total is final when it
-// leaves the stack and is then added to its parent's.
-void FileInfo::Walk(const DirHandle& rootHandle, DirNode& rootNode, bool postProgress)
-{
-    std::vector<Frame> stack{{&rootNode, rootNode.firstChild.get(), rootHandle}};
-    while (!stack.empty()) {
-        Frame& top = stack.back();
-        if (DirNode* child = stopRequested ? nullptr : top.nextChild) {
-            top.nextChild = child->nextSibling.get();
-            DirHandle handle = source->OpenChild(top.handle, child->name.c_str());
-            if (!handle.IsOpen())
-                continue; // unreadable or vanished: counts as empty
-            ReadEntries(handle, *child, postProgress);
-            if (stack.size() >= kOpenAncestorLimit)
-                GiveUpDescriptor(top.handle);
-            stack.push_back({child, child->firstChild.get(), handle});
-        } else {
-            Frame done = top;
-            stack.pop_back();
-            if (!stack.empty())
-                ReturnToParent(stack.back(), done);
-            source->Close(done.handle);
-        }
-    }
-}
-
-// Remembers who the directory is, so that reopening it through ".." later
-// can tell whether it is still the same directory.
-void FileInfo::GiveUpDescriptor(DirHandle& dir)
-{
-    if (!source->Identify(dir))
-        dir.device = dir.inode = 0;
-    source->Close(dir);
-}
-
-void FileInfo::ReturnToParent(Frame& parent, const Frame& done)
-{
-    parent.node->bytes += done.node->bytes;
-    if (parent.handle.IsOpen())
-        return;
-    DirHandle reopened = source->OpenParent(done.handle);
-    if (reopened.IsOpen() && reopened.device == parent.handle.device && reopened.inode == parent.handle.inode) {
-        parent.handle = reopened;
-        return;
-    }
-    // The parent was moved away while we were below it: what is left of it
-    // cannot be reached safely.
-    source->Close(reopened);
-    parent.nextChild = nullptr;
 }
 
 std::unique_ptr<ChildList> FileInfo::BuildChildList()
 {
     if (!current)
-        current = root.get();
-    if (!current || !current->firstChild)
+        current = Root();
+    if (!current || !current.firstChild())
         return nullptr;
     auto list = std::make_unique<ChildList>();
-    for (const DirNode* child = current->firstChild.get(); child; child = child->nextSibling.get()) {
-        list->names.push_back(child->name);
-        list->sizes.push_back(child->bytes);
+    for (DirNode child = current.firstChild(); child; child = child.nextSibling()) {
+        list->names.push_back(child.name());
+        list->sizes.push_back(child.bytes());
     }
     return list;
 }
 
 std::string FileInfo::BuildDirReport(const DirNode& node) const
 {
-    const DirNode* parent = node.parent;
+    const DirNode parent = node.parent();
     int subDirs = 0;
     std::int64_t subDirBytes = 0;
-    for (const DirNode* child = node.firstChild.get(); child; child = child->nextSibling.get()) {
+    for (DirNode child = node.firstChild(); child; child = child.nextSibling()) {
         ++subDirs;
-        subDirBytes += child->bytes;
+        subDirBytes = AddSaturating(subDirBytes, child.bytes());
     }
-    const std::int64_t totalBytes = root ? root->bytes : node.bytes;
+    const std::int64_t totalBytes = tree ? Root().bytes() : node.bytes();
 
-    std::string text = "Dir Name     : " + node.name + "\r\n";
+    std::string text = "Dir Name     : " + node.name() + "\r\n";
     text += "Parent Name  : ";
     if (parent)
-        text += parent->name + "\r\n\r\n" + "% of Parent  : " + Percent(node.bytes, parent->bytes, "\r\n");
+        text += parent.name() + "\r\n\r\n" + "% of Parent  : " + Percent(node.bytes(), parent.bytes(), "\r\n");
     else
         text += "(n/a)\r\n\r\n% of Parent  : (n/a)\r\n";
-    text += "Dir Space    : " + FormatBytes(node.bytes) + "\r\n";
-    text += "% of Total   : " + Percent(node.bytes, totalBytes, "\r\n\r\n");
+    text += "Dir Space    : " + FormatBytes(node.bytes()) + "\r\n";
+    text += "% of Total   : " + Percent(node.bytes(), totalBytes, "\r\n\r\n");
     text += "Num of Sub-Dir : " + std::to_string(subDirs) + "\r\n";
     text += "Sub-Dir Space  : " + FormatBytes(subDirBytes) + "\r\n";
-    text += "File Space     : " + FormatBytes(node.bytes - subDirBytes) + "\r\n";
+    // Saturated totals can leave the files a share below zero.
+    text += "File Space     : " + FormatBytes(std::max<std::int64_t>(node.bytes() - subDirBytes, 0)) + "\r\n";
     return text;
 }

@@ -2,42 +2,42 @@
 
 #include "ChildList.h"
 #include "DirNode.h"
+#include "DirTree.h"
 #include "DirectorySource.h"
 #include "MountTable.h"
+#include "ScanControl.h"
+#include "ScanProblem.h"
 
-#include <atomic>
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <string>
-#include <unordered_set>
 #include <vector>
 
 // The survey of one drive: its directory tree, the directory on display, its
 // free space, and the list of drives the machine offers.
 class FileInfo {
 public:
-    // Called once per directory entry, before the entry is examined, so a
-    // window can keep its events flowing during a scan.
-    using Pump = std::function<void()>;
-    // Called with the running byte total as a scan advances.
-    using Progress = std::function<void(std::int64_t scannedBytes)>;
-
-    static constexpr std::int64_t kProgressStep = 1000000;
+    using Progress = ScanControl::Progress;
 
     // The absolute path without links, "." or ".."; empty when it does not exist.
     static std::string CanonicalPath(const std::string& path);
     // The drives of the system's mount table.
     static std::vector<MountEntry> ProbeDrives();
+    // One walking thread per online processor, at least 2 and at most 16.
+    static int DefaultThreads();
 
     // Probes the drives of the system's mount table.
     FileInfo();
     // Uses the given drives (tests, and the report, which needs none).
     explicit FileInfo(std::vector<MountEntry> drives);
+    ~FileInfo();
 
     void SetSource(std::unique_ptr<DirectorySource> newSource) { source = std::move(newSource); }
-    void SetPump(Pump newPump) { pump = std::move(newPump); }
-    void SetProgress(Progress newProgress) { progress = std::move(newProgress); }
+    // Called from the walking threads with the running totals, at most every
+    // 10 milliseconds, and once more with the final totals.
+    void SetProgress(Progress progress) { control.SetProgress(std::move(progress)); }
+    // 1 walks on the calling thread alone.
+    void SetThreads(int count) { threads = count; }
 
     const std::vector<MountEntry>& GetDrives() const { return drives; }
     // The drive that holds path (the longest mount point containing it, on
@@ -49,23 +49,34 @@ public:
     void SetDrive(int index) { drive = index; }
     int GetDrive() const { return drive; }
     std::int64_t GetFreeBytes() const { return freeBytes; }
-    std::int64_t GetScannedBytes() const { return scannedBytes; }
+    // The running total of the scan, in the size mode shown; safe from any thread.
+    std::int64_t GetScannedBytes() const { return control.Bytes(mode); }
+
+    // Which size the tree shows; a change needs no rescan.
+    void SetSizeMode(SizeMode newMode);
+    SizeMode GetSizeMode() const { return mode; }
 
     // Scans the whole drive into a new tree. False, with the old tree kept,
-    // when the drive's root cannot be opened or holds no entry at all.
+    // when the drive's root cannot be opened or holds no entry at all, or
+    // when the scan was cancelled. May run on another thread than the one
+    // that owns the survey, which meanwhile only cancels or reads the total.
     bool ScanDrive(int index, bool postProgress);
     // Scans the directory at path as a drive whose root is named rootName.
     bool ScanPath(const std::string& path, const std::string& rootName, bool postProgress);
-    // Asks the running scan to stop at its next entry; it then returns false.
-    // Safe to call from any thread, and from the scan's own pump.
-    void CancelScan() { stopRequested = true; }
+    // Asks the running scan to stop soon; it then returns false. Safe from
+    // any thread.
+    void CancelScan() { control.Stop(); }
+    // The directories the last scan could not read, or not whole, in the
+    // order a walk meets them.
+    const std::vector<ScanProblem>& GetScanProblems() const { return problems; }
 
-    const DirNode* Root() const { return root.get(); }
-    DirNode* GetCurrentDir() const { return current; }
-    bool HasParentDir() const { return current && current->parent; }
-    // Null makes the root current.
-    void SetCurrentDir(DirNode* node) { current = node; }
-    void GoToParentDir() { current = current ? current->parent : nullptr; }
+    DirNode Root() const { return tree ? DirNode(tree.get(), tree->Root()) : DirNode(); }
+    // Null until the first BuildChildList after a scan, which makes it the root.
+    DirNode GetCurrentDir() const { return current; }
+    bool HasParentDir() const { return current && current.parent(); }
+    // A null node makes the root current.
+    void SetCurrentDir(DirNode node) { current = node; }
+    void GoToParentDir() { current = current ? current.parent() : DirNode(); }
     // The sub-directories of the current directory; null when it has none.
     std::unique_ptr<ChildList> BuildChildList();
 
@@ -73,33 +84,17 @@ public:
     std::string BuildDirReport(const DirNode& node) const;
 
 private:
-    struct Frame {
-        DirNode* node;
-        DirNode* nextChild;
-        DirHandle handle;
-    };
-
-    void StartScan();
-    int ReadEntries(const DirHandle& dir, DirNode& node, bool postProgress);
-    void Walk(const DirHandle& rootHandle, DirNode& rootNode, bool postProgress);
-    void GiveUpDescriptor(DirHandle& dir);
-    void ReturnToParent(Frame& parent, const Frame& done);
-    bool CountsOnce(const DirEntry& entry);
-    void CountProgress(std::int64_t size);
+    bool Walk(const std::string& path, DirTree& into);
 
     std::unique_ptr<DirectorySource> source;
-    Pump pump;
-    Progress progress;
+    ScanControl control;
     std::vector<MountEntry> drives;
+    int threads;
+    SizeMode mode = SizeMode::DiskUsage;
 
-    DirNode* current = nullptr;
-    std::unique_ptr<DirNode> root;
+    std::unique_ptr<DirTree> tree;
+    DirNode current;
+    std::vector<ScanProblem> problems;
     std::int64_t freeBytes = -1;
-    std::int64_t scannedBytes = 0;
-    std::int64_t reportedBytes = 0;
     int drive = -1;
-
-    std::atomic<bool> stopRequested{false};
-    std::uint64_t scanDevice = 0;
-    std::unordered_set<std::uint64_t> linkedInodes;
 };

@@ -1,6 +1,7 @@
 #include "PosixDirectorySource.h"
 
 #include <fcntl.h>
+#include <linux/openat2.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <sys/syscall.h>
@@ -9,6 +10,7 @@
 
 #include <cerrno>
 #include <cstddef>
+#include <limits>
 
 namespace {
 
@@ -22,100 +24,174 @@ struct LinuxDirent64 {
     char d_name[1];
 };
 
-constexpr std::size_t kListingBufferBytes = 256 * 1024;
-constexpr int kOpenFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
+constexpr std::size_t kListingBufferBytes = 64 * 1024;
+constexpr int kOpenFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NOFOLLOW;
+constexpr unsigned kStatMask = STATX_TYPE | STATX_SIZE | STATX_BLOCKS | STATX_INO | STATX_NLINK;
+// Never wait on a network file system for fresh attributes, and never make
+// an automount point mount itself just by looking at it.
+constexpr int kStatFlags = AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT | AT_STATX_DONT_SYNC;
+constexpr unsigned kCancelCheckEntries = 256;
 
-} // namespace
+// Kernels before 5.6, and some container sandboxes, lack openat2.
+std::atomic<bool> openat2Missing{false};
 
-PosixDirectorySource::PosixDirectorySource() : buffer(kListingBufferBytes) {}
-
-bool PosixDirectorySource::Identify(DirHandle& dir)
+bool IsDotOrDotDot(const char* name)
 {
-    struct stat st {};
-    if (fstat(dir.id, &st) != 0)
+    return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
+}
+
+EntryKind KindOf(unsigned mode)
+{
+    if (S_ISDIR(mode))
+        return EntryKind::Directory;
+    if (S_ISREG(mode))
+        return EntryKind::File;
+    if (S_ISLNK(mode))
+        return EntryKind::Symlink;
+    return EntryKind::Other;
+}
+
+std::int64_t Clamped(std::uint64_t value)
+{
+    constexpr auto kMax = static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max());
+    return static_cast<std::int64_t>(value > kMax ? kMax : value);
+}
+
+EntryStat FromStatx(const struct statx& st)
+{
+    EntryStat stat;
+    stat.kind = KindOf(st.stx_mode);
+    stat.mountRoot = (st.stx_attributes_mask & st.stx_attributes & STATX_ATTR_MOUNT_ROOT) != 0;
+    constexpr std::uint64_t kBlocksThatFit = std::numeric_limits<std::uint64_t>::max() / 512;
+    stat.diskBytes = Clamped(st.stx_blocks > kBlocksThatFit ? ~std::uint64_t(0) : st.stx_blocks * 512);
+    stat.apparentBytes = Clamped(st.stx_size);
+    stat.device = makedev(st.stx_dev_major, st.stx_dev_minor);
+    stat.inode = st.stx_ino;
+    stat.links = st.stx_nlink;
+    return stat;
+}
+
+bool Describe(int dir, const char* name, int flags, EntryStat& stat)
+{
+    struct statx st {};
+    if (statx(dir, name, flags, kStatMask, &st) != 0)
         return false;
-    dir.device = st.st_dev;
-    dir.inode = st.st_ino;
+    stat = FromStatx(st);
     return true;
 }
 
-DirHandle PosixDirectorySource::Identified(int fd)
+int OpenBeneath(int parent, const char* name)
 {
-    DirHandle dir{fd};
-    if (fd >= 0 && !Identify(dir))
-        Close(dir);
-    return dir;
+    struct open_how how {};
+    how.flags = kOpenFlags;
+    how.resolve = RESOLVE_NO_XDEV | RESOLVE_NO_SYMLINKS | RESOLVE_NO_MAGICLINKS;
+    long fd;
+    do {
+        fd = syscall(SYS_openat2, parent, name, &how, sizeof how);
+    } while (fd < 0 && errno == EINTR);
+    return static_cast<int>(fd);
 }
 
-DirHandle PosixDirectorySource::OpenRoot(const std::string& path)
+// Without openat2 the look and the open are two steps; a mount that appears
+// between them is caught by looking again at what was opened.
+int OpenAndCheck(int parent, const char* name, int& error)
 {
-    return Identified(open(path.c_str(), kOpenFlags));
+    const int fd = openat(parent, name, kOpenFlags);
+    if (fd < 0) {
+        error = errno;
+        return -1;
+    }
+    EntryStat opened, listed;
+    if (Describe(fd, "", kStatFlags | AT_EMPTY_PATH, opened) && Describe(parent, "", kStatFlags | AT_EMPTY_PATH, listed)
+        && !opened.mountRoot && opened.device == listed.device)
+        return fd;
+    close(fd);
+    error = EXDEV;
+    return -1;
 }
 
-DirHandle PosixDirectorySource::OpenChild(const DirHandle& parent, const char* name)
-{
-    return {openat(parent.id, name, kOpenFlags | O_NOFOLLOW)};
-}
-
-DirHandle PosixDirectorySource::OpenParent(const DirHandle& dir)
-{
-    return Identified(openat(dir.id, "..", kOpenFlags));
-}
-
-void PosixDirectorySource::Close(DirHandle& dir)
-{
-    if (dir.IsOpen())
-        close(dir.id);
-    if (listingFd == dir.id)
-        listingFd = -1;
-    dir.id = -1;
-}
-
-bool PosixDirectorySource::Refill(int fd)
+long ReadListing(int dir, char* buffer)
 {
     long got;
     do {
-        got = syscall(SYS_getdents64, fd, buffer.data(), buffer.size());
+        got = syscall(SYS_getdents64, dir, buffer, kListingBufferBytes);
     } while (got < 0 && errno == EINTR);
-    filled = got > 0 ? got : 0;
-    position = 0;
-    return filled > 0;
+    return got;
 }
 
-bool PosixDirectorySource::Next(const DirHandle& dir, DirEntry& entry)
+} // namespace
+
+int PosixDirectorySource::OpenRoot(const std::string& path, EntryStat& root, int& error)
 {
-    if (listingFd != dir.id) {
-        listingFd = dir.id;
-        filled = position = 0;
+    const int fd = open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) {
+        error = errno;
+        return -1;
     }
-    if (position >= filled && !Refill(dir.id)) {
-        listingFd = -1;
-        return false;
+    if (!Describe(fd, "", kStatFlags | AT_EMPTY_PATH, root)) {
+        error = errno;
+        close(fd);
+        return -1;
     }
-    const auto* record = reinterpret_cast<const LinuxDirent64*>(buffer.data() + position);
-    position += record->d_reclen;
-    entry.name = record->d_name;
-    return true;
+    return fd;
 }
 
-bool PosixDirectorySource::Examine(const DirHandle& dir, DirEntry& entry)
+int PosixDirectorySource::OpenChild(int parent, const char* name, int& error)
 {
-    struct statx st {};
-    constexpr unsigned kMask = STATX_TYPE | STATX_SIZE | STATX_INO | STATX_NLINK;
-    if (statx(dir.id, entry.name, AT_SYMLINK_NOFOLLOW | AT_STATX_DONT_SYNC, kMask, &st) != 0)
-        return false;
-    entry.isDirectory = S_ISDIR(st.stx_mode);
-    entry.size = static_cast<std::int64_t>(st.stx_size);
-    entry.device = makedev(st.stx_dev_major, st.stx_dev_minor);
-    entry.inode = st.stx_ino;
-    entry.links = st.stx_nlink;
-    return true;
+    if (!openat2Missing.load(std::memory_order_relaxed)) {
+        const int fd = OpenBeneath(parent, name);
+        if (fd >= 0)
+            return fd;
+        if (errno != ENOSYS && errno != EPERM) {
+            error = errno;
+            return -1;
+        }
+        openat2Missing = true;
+    }
+    return OpenAndCheck(parent, name, error);
 }
 
-std::int64_t PosixDirectorySource::FreeBytes(const DirHandle& dir)
+void PosixDirectorySource::Close(int dir)
+{
+    if (dir >= 0)
+        close(dir);
+}
+
+void PosixDirectorySource::Read(int dir, Listing& listing, const std::atomic<bool>& stop)
+{
+    listing.Clear();
+    thread_local std::vector<char> buffer(kListingBufferBytes);
+    unsigned sinceCheck = 0;
+    for (;;) {
+        const long got = ReadListing(dir, buffer.data());
+        if (got <= 0) {
+            if (got < 0)
+                listing.error = errno;
+            return;
+        }
+        for (long position = 0; position < got;) {
+            const auto* record = reinterpret_cast<const LinuxDirent64*>(buffer.data() + position);
+            position += record->d_reclen;
+            if (IsDotOrDotDot(record->d_name))
+                continue;
+            if (++sinceCheck == kCancelCheckEntries) {
+                sinceCheck = 0;
+                if (stop.load(std::memory_order_relaxed))
+                    return;
+            }
+            EntryStat stat;
+            if (Describe(dir, record->d_name, kStatFlags, stat))
+                listing.Add(record->d_name, stat);
+            else if (errno != ENOENT && listing.error == 0)
+                listing.error = errno; // gone since the listing named it: nothing to say
+        }
+    }
+}
+
+std::int64_t PosixDirectorySource::FreeBytes(const std::string& path)
 {
     struct statvfs fs {};
-    if (fstatvfs(dir.id, &fs) != 0)
+    if (statvfs(path.c_str(), &fs) != 0)
         return -1;
     return static_cast<std::int64_t>(fs.f_bavail) * static_cast<std::int64_t>(fs.f_frsize);
 }

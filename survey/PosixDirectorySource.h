@@ -2,30 +2,15 @@
 
 #include "DirectorySource.h"
 
-#include <vector>
-
 // Reads the real file system through directory descriptors: getdents64 for
-// listings and statx relative to the directory, so no full path is ever
-// built and paths may be of any length.
+// listings, statx relative to the directory, openat2 to go down, so no full
+// path is ever built and paths may be of any length. Nothing it does
+// triggers an automount or follows a symbolic link.
 class PosixDirectorySource : public DirectorySource {
 public:
-    PosixDirectorySource();
-
-    DirHandle OpenRoot(const std::string& path) override;
-    DirHandle OpenChild(const DirHandle& parent, const char* name) override;
-    DirHandle OpenParent(const DirHandle& dir) override;
-    bool Identify(DirHandle& dir) override;
-    void Close(DirHandle& dir) override;
-    bool Next(const DirHandle& dir, DirEntry& entry) override;
-    bool Examine(const DirHandle& dir, DirEntry& entry) override;
-    std::int64_t FreeBytes(const DirHandle& dir) override;
-
-private:
-    DirHandle Identified(int fd);
-    bool Refill(int fd);
-
-    std::vector<char> buffer;
-    int listingFd = -1;
-    long filled = 0;
-    long position = 0;
+    int OpenRoot(const std::string& path, EntryStat& root, int& error) override;
+    int OpenChild(int parent, const char* name, int& error) override;
+    void Close(int dir) override;
+    void Read(int dir, Listing& listing, const std::atomic<bool>& stop) override;
+    std::int64_t FreeBytes(const std::string& path) override;
 };

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <sstream>
 
 TEST(ReportCommand, PrintsTheRootReportThenEverySubDirectoryWhole)
@@ -11,7 +14,7 @@ TEST(ReportCommand, PrintsTheRootReportThenEverySubDirectoryWhole)
     tree.File("a,b/file", 1500);
     tree.File("top", 500);
     std::ostringstream out, err;
-    ASSERT_EQ(RunReport(tree.Root(), out, err), 0);
+    ASSERT_EQ(RunReport({tree.Root(), 0, SizeMode::Apparent}, out, err), 0);
     EXPECT_EQ(out.str(),
               "Dir Name     : " + tree.Root() + "\n"
               "Parent Name  : (n/a)\n\n% of Parent  : (n/a)\n"
@@ -27,8 +30,29 @@ TEST(ReportCommand, MissingOrEmptyDirectoryIsNotAvailable)
     tree.Dir("empty");
     for (const std::string& path : {tree.Path("empty"), tree.Path("missing")}) {
         std::ostringstream out, err;
-        EXPECT_EQ(RunReport(path, out, err), 1);
+        EXPECT_EQ(RunReport({path}, out, err), 1);
         EXPECT_TRUE(out.str().empty());
         EXPECT_EQ(err.str(), "Selected Disk was Not\nAvailable or is Blank\n");
     }
+}
+
+TEST(ReportCommand, UnreadableDirectoriesAreNamedOnStandardErrorAndTheExitIsOne)
+{
+    TempTree tree;
+    tree.File("open/f", 10);
+    tree.File("locked/g", 20);
+    ASSERT_EQ(chmod(tree.Root().c_str(), 0755), 0);
+    ASSERT_EQ(chmod(tree.Path("locked").c_str(), 0), 0);
+    // Root reads every directory: the report runs as nobody, in a child.
+    EXPECT_EXIT(
+        {
+            if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+                _exit(99);
+            std::ostringstream out;
+            const int status = RunReport({tree.Root(), 1, SizeMode::Apparent}, out, std::cerr);
+            const bool listed = out.str().find("open\t10\n") != std::string::npos
+                && out.str().find("locked\t0\n") != std::string::npos;
+            _exit(listed ? status : 98);
+        },
+        ::testing::ExitedWithCode(1), "kelmo: cannot read directory '.*/locked': Permission denied\n");
 }

@@ -153,7 +153,7 @@ TEST_F(MainWindowTest, RootWithFilesOnlyShowsPlaceholderBlueDiscAndRootInfo)
     TempTree tree;
     tree.File("a", 700);
     tree.File("b", 300);
-    TKelmoWindow& w = StartOn(tree);
+    TKelmoWindow& w = Start({"--apparent-size", tree.Root()}, {Drive(tree)});
     ASSERT_EQ(Legend().count(), 1);
     EXPECT_EQ(Legend().item(0)->text(), "--No Sub-Directories--");
     EXPECT_EQ(Legend().Id(), -1);
@@ -278,7 +278,27 @@ TEST_F(MainWindowTest, UpdateFromDepthShowsTheRootAgain)
     EXPECT_EQ(w.Path().Text(), QString::fromStdString(tree.Root()) + "/");
     EXPECT_EQ(Names().size(), 2);
     EXPECT_FALSE(w.BackButton()->isEnabled());
-    EXPECT_EQ(w.Survey().Root()->bytes, 30);
+    EXPECT_EQ(w.Survey().Root().apparentBytes(), 30);
+}
+
+TEST_F(MainWindowTest, KeyASwitchesBetweenDiskUsageAndApparentSizesWithoutARescan)
+{
+    TempTree tree;
+    tree.Sparse("sparse/image", 5'000'000'000LL);
+    tree.File("small/f", 10);
+    TKelmoWindow& w = StartOn(tree);
+    Legend().SetSelectedIndex(1);
+    const std::int64_t diskBytes = w.Survey().Root().diskBytes();
+    EXPECT_LT(diskBytes, 1'000'000);
+    EXPECT_EQ(w.KeyLabel()->text(), "Key");
+    QTest::keyClick(&w, Qt::Key_A);
+    EXPECT_EQ(w.KeyLabel()->text(), "Key (apparent sizes)");
+    EXPECT_EQ(w.Survey().Root().bytes(), 5'000'000'010LL);
+    EXPECT_EQ(Legend().SelectedIndex(), 1) << "the selection stays";
+    EXPECT_EQ(Legend().item(Names().indexOf("sparse"))->text().right(13), "5,000,000,000");
+    QTest::keyClick(&w, Qt::Key_A);
+    EXPECT_EQ(w.KeyLabel()->text(), "Key");
+    EXPECT_EQ(w.Survey().Root().bytes(), diskBytes);
 }
 
 TEST_F(MainWindowTest, BadCommandLinesShowTheUsageBoxAndScanNothing)
@@ -294,7 +314,7 @@ TEST_F(MainWindowTest, BadCommandLinesShowTheUsageBoxAndScanNothing)
         EXPECT_EQ(boxes[0].text, "Invalid command-line; Use:\r\n\r\n    kelmo <path>\r\n\r\ni.e.:    kelmo /home");
         EXPECT_EQ(boxes[0].caption, KelmoSplash::CreditCaption());
         EXPECT_EQ(boxes[0].icon, MessageIcon::None);
-        EXPECT_EQ(w.Survey().Root(), nullptr);
+        EXPECT_FALSE(w.Survey().Root());
         EXPECT_FALSE(w.UpdateButton()->isEnabled());
         EXPECT_EQ(w.DriveList()->currentIndex(), -1);
         EXPECT_EQ(w.Legend(), nullptr);
@@ -303,7 +323,7 @@ TEST_F(MainWindowTest, BadCommandLinesShowTheUsageBoxAndScanNothing)
 
         w.EvDriveChange(0); // picking a drive makes Kelmo usable
         EXPECT_TRUE(w.UpdateButton()->isEnabled());
-        EXPECT_NE(w.Survey().Root(), nullptr);
+        EXPECT_TRUE(w.Survey().Root());
     }
 }
 
@@ -317,7 +337,7 @@ TEST_F(MainWindowTest, NoArgumentScansTheDriveOfTheCurrentDirectory)
     TKelmoWindow& w = Start({}, {Drive(other), Drive(here)});
     ASSERT_EQ(chdir(previous), 0);
     EXPECT_EQ(w.Survey().GetDrive(), 1);
-    EXPECT_EQ(w.Survey().Root()->bytes, 42);
+    EXPECT_EQ(w.Survey().Root().apparentBytes(), 42);
 }
 
 namespace {
@@ -344,7 +364,7 @@ TEST_F(MainWindowTest, ScanProgressReachesTheSplashFormatted)
     tree.File("big", 1234567);
     SplashTexts recorder;
     qApp->installEventFilter(&recorder);
-    TKelmoWindow& w = Start({tree.Root()}, {Drive(tree)}, 100);
+    TKelmoWindow& w = Start({"--apparent-size", tree.Root()}, {Drive(tree)}, 100);
     // Past the first million during the scan, and the final total: one
     // pending event carries the latest, handled while the splash lingers.
     EXPECT_EQ(recorder.texts, QStringList{"1,234,567"});

@@ -1,87 +1,86 @@
 #include "FakeDirectorySource.h"
 
+#include <cerrno>
+
 FakeDirectorySource::FakeDirectorySource()
 {
-    dirs.push_back({-1, kDevice, {}});
+    Dir root;
+    root.stat.kind = EntryKind::Directory;
+    root.stat.device = kDevice;
+    root.stat.inode = 1000;
+    dirs.push_back(root);
 }
 
 int FakeDirectorySource::AddDir(int parent, const std::string& name, std::uint64_t device)
 {
     const int index = static_cast<int>(dirs.size());
-    dirs.push_back({parent, device, {}});
-    dirs[parent].entries.push_back({name, true, 4096, device, 1000u + index, 2, index});
+    Dir dir;
+    dir.stat.kind = EntryKind::Directory;
+    dir.stat.device = device;
+    dir.stat.inode = 1000u + index;
+    dir.stat.links = 2;
+    dirs.push_back(dir);
+    dirs[parent].entries.push_back({name, dir.stat, index});
     return index;
 }
 
 void FakeDirectorySource::AddFile(int dir, const std::string& name, std::int64_t size, std::uint64_t inode,
-                                  std::uint64_t links)
+                                  std::uint64_t links, std::int64_t diskBytes)
 {
-    dirs[dir].entries.push_back({name, false, size, kDevice, inode, links, -1});
+    EntryStat stat;
+    stat.apparentBytes = size;
+    stat.diskBytes = diskBytes < 0 ? size : diskBytes;
+    stat.device = kDevice;
+    stat.inode = inode;
+    stat.links = links;
+    dirs[dir].entries.push_back({name, stat, -1});
 }
 
-DirHandle FakeDirectorySource::Handle(int index)
+int FakeDirectorySource::Open(int dir, int& error)
 {
-    if (index < 0 || dirs[index].unopenable)
-        return {};
-    dirs[index].cursor = 0;
-    return {index, dirs[index].device, 1000u + index};
-}
-
-DirHandle FakeDirectorySource::OpenRoot(const std::string&)
-{
-    return Handle(0);
-}
-
-DirHandle FakeDirectorySource::OpenChild(const DirHandle& parent, const char* name)
-{
-    for (const Entry& entry : dirs[parent.id].entries)
-        if (entry.isDirectory && entry.name == name)
-            return Handle(entry.dir);
-    return {};
-}
-
-DirHandle FakeDirectorySource::OpenParent(const DirHandle& dir)
-{
-    return Handle(dirs[dir.id].parent);
-}
-
-bool FakeDirectorySource::Identify(DirHandle& dir)
-{
-    dir.device = dirs[dir.id].device;
-    dir.inode = 1000u + dir.id;
-    return true;
-}
-
-void FakeDirectorySource::Close(DirHandle& dir)
-{
-    dir.id = -1;
-}
-
-bool FakeDirectorySource::Next(const DirHandle& dir, DirEntry& entry)
-{
-    Dir& d = dirs[dir.id];
-    if (d.silent)
-        return false;
-    const std::size_t position = d.cursor++;
-    if (position < 2) {
-        current = {position == 0 ? "." : "..", true, 4096, d.device, 0, 2, -1};
-    } else if (position - 2 < d.entries.size()) {
-        current = d.entries[position - 2];
-    } else {
-        return false;
+    if (dirs[dir].openError) {
+        error = dirs[dir].openError;
+        return -1;
     }
-    entry.name = current.name.c_str();
-    log.push_back("next " + current.name);
-    return true;
+    ++openHandles;
+    return dir;
 }
 
-bool FakeDirectorySource::Examine(const DirHandle&, DirEntry& entry)
+int FakeDirectorySource::OpenRoot(const std::string&, EntryStat& root, int& error)
 {
-    log.push_back("examine " + current.name);
-    entry.isDirectory = current.isDirectory;
-    entry.size = current.size;
-    entry.device = current.device;
-    entry.inode = current.inode;
-    entry.links = current.links;
-    return true;
+    root = dirs[0].stat;
+    return Open(0, error);
+}
+
+int FakeDirectorySource::OpenChild(int parent, const char* name, int& error)
+{
+    for (const Entry& entry : dirs[parent].entries)
+        if (entry.dir >= 0 && entry.name == name)
+            return Open(entry.dir, error);
+    error = ENOENT;
+    return -1;
+}
+
+void FakeDirectorySource::Close(int dir)
+{
+    if (dir >= 0)
+        --openHandles;
+}
+
+void FakeDirectorySource::Read(int dir, Listing& listing, const std::atomic<bool>&)
+{
+    listing.Clear();
+    const Dir& read = dirs[dir];
+    if (read.onRead)
+        read.onRead();
+    if (read.silent)
+        return;
+    const std::size_t count = read.readError ? read.readable : read.entries.size();
+    for (std::size_t i = 0; i < count; ++i) {
+        const Entry& entry = read.entries[i];
+        EntryStat stat = entry.stat;
+        stat.mountRoot = entry.dir >= 0 && dirs[entry.dir].mountRoot;
+        listing.Add(entry.name, stat);
+    }
+    listing.error = read.readError;
 }

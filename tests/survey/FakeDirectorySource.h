@@ -2,61 +2,65 @@
 
 #include "DirectorySource.h"
 
+#include <atomic>
+#include <functional>
 #include <string>
 #include <vector>
 
 // An in-memory directory source for what a real file system cannot be made
-// to do: a chosen search order, a directory whose search delivers nothing,
-// sizes past 2^32, a sub-directory on another device.
+// to do: a chosen listing order, sizes past 2^63, directories that vanish or
+// get a mount between their listing and their opening.
 class FakeDirectorySource : public DirectorySource {
 public:
     static constexpr std::uint64_t kDevice = 1;
 
     FakeDirectorySource();
 
-    // Directory 0 is the root. Entries are delivered in the order added.
+    // Directory 0 is the root. Entries are listed in the order added.
     int AddDir(int parent, const std::string& name, std::uint64_t device = kDevice);
+    // diskBytes -1 means as many as the apparent size.
     void AddFile(int dir, const std::string& name, std::int64_t size, std::uint64_t inode = 0,
-                 std::uint64_t links = 1);
-    // The directory's search delivers no entry at all, not even "." and "..".
+                 std::uint64_t links = 1, std::int64_t diskBytes = -1);
+    // The directory lists no entry at all.
     void MakeSilent(int dir) { dirs[dir].silent = true; }
-    void MakeUnopenable(int dir) { dirs[dir].unopenable = true; }
+    // Opening the directory fails with error (EACCES, ENOENT for one moved
+    // away, EXDEV for one that became a mount point).
+    void MakeUnopenable(int dir, int error = EACCES) { dirs[dir].openError = error; }
+    // Its listing stops with error after the entries added so far.
+    void BreakListing(int dir, int error) { dirs[dir].readError = error, dirs[dir].readable = dirs[dir].entries.size(); }
+    void MakeMountRoot(int dir) { dirs[dir].mountRoot = true; }
+    // Runs action whenever the directory is read.
+    void OnRead(int dir, std::function<void()> action) { dirs[dir].onRead = std::move(action); }
 
-    // What the scan did, in order: "next NAME" and "examine NAME".
-    std::vector<std::string> log;
+    int OpenHandles() const { return openHandles; }
 
-    DirHandle OpenRoot(const std::string& path) override;
-    DirHandle OpenChild(const DirHandle& parent, const char* name) override;
-    DirHandle OpenParent(const DirHandle& dir) override;
-    bool Identify(DirHandle& dir) override;
-    void Close(DirHandle& dir) override;
-    bool Next(const DirHandle& dir, DirEntry& entry) override;
-    bool Examine(const DirHandle& dir, DirEntry& entry) override;
-    std::int64_t FreeBytes(const DirHandle&) override { return freeBytes; }
+    int OpenRoot(const std::string& path, EntryStat& root, int& error) override;
+    int OpenChild(int parent, const char* name, int& error) override;
+    void Close(int dir) override;
+    void Read(int dir, Listing& listing, const std::atomic<bool>& stop) override;
+    std::int64_t FreeBytes(const std::string&) override { return freeBytes; }
 
     std::int64_t freeBytes = 123456789;
 
 private:
     struct Entry {
         std::string name;
-        bool isDirectory;
-        std::int64_t size;
-        std::uint64_t device;
-        std::uint64_t inode;
-        std::uint64_t links;
-        int dir;
+        EntryStat stat;
+        int dir; // -1 for a file
     };
     struct Dir {
-        int parent;
-        std::uint64_t device;
+        EntryStat stat;
         std::vector<Entry> entries;
         bool silent = false;
-        bool unopenable = false;
-        std::size_t cursor = 0;
+        bool mountRoot = false;
+        int openError = 0;
+        int readError = 0;
+        std::size_t readable = 0;
+        std::function<void()> onRead;
     };
 
-    DirHandle Handle(int index);
+    int Open(int dir, int& error);
 
     std::vector<Dir> dirs;
-    Entry current;
+    std::atomic<int> openHandles{0};
 };

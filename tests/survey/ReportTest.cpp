@@ -17,12 +17,12 @@ protected:
         ASSERT_TRUE(survey.ScanDrive(0, false));
     }
 
-    const DirNode& Child(const DirNode& node, int index)
+    DirNode Child(const DirNode& node, int index)
     {
-        const DirNode* child = node.firstChild.get();
+        DirNode child = node.firstChild();
         for (int i = 0; i < index; ++i)
-            child = child->nextSibling.get();
-        return *child;
+            child = child.nextSibling();
+        return child;
     }
 
     FileInfo survey;
@@ -42,7 +42,7 @@ TEST_F(ReportTest, WorkedExampleForASubDirectoryAndTheRoot)
     fake->AddFile(0, "io.sys", 1000000);
     Scan(fake);
 
-    EXPECT_EQ(survey.BuildDirReport(Child(*survey.Root(), 0)),
+    EXPECT_EQ(survey.BuildDirReport(Child(survey.Root(), 0)),
               "Dir Name     : WINDOWS\r\n"
               "Parent Name  : C:\r\n"
               "\r\n"
@@ -53,7 +53,7 @@ TEST_F(ReportTest, WorkedExampleForASubDirectoryAndTheRoot)
               "Num of Sub-Dir : 2\r\n"
               "Sub-Dir Space  : 3,000,000\r\n"
               "File Space     : 1,000,000\r\n");
-    EXPECT_EQ(survey.BuildDirReport(*survey.Root()),
+    EXPECT_EQ(survey.BuildDirReport(survey.Root()),
               "Dir Name     : C:\r\n"
               "Parent Name  : (n/a)\r\n"
               "\r\n"
@@ -72,11 +72,11 @@ TEST_F(ReportTest, ZeroDenominatorsReadZeroPointZero)
     fake->AddDir(fake->AddDir(0, "EMPTY"), "ALSO");
     fake->AddFile(0, "zero", 0);
     Scan(fake);
-    const std::string report = survey.BuildDirReport(Child(Child(*survey.Root(), 0), 0));
+    const std::string report = survey.BuildDirReport(Child(Child(survey.Root(), 0), 0));
     EXPECT_NE(report.find("% of Parent  : 0.0\r\n"), std::string::npos) << report;
     EXPECT_NE(report.find("% of Total   : 0.0\r\n\r\n"), std::string::npos) << report;
     EXPECT_NE(report.find("Dir Space    : 0\r\n"), std::string::npos) << report;
-    const std::string rootReport = survey.BuildDirReport(*survey.Root());
+    const std::string rootReport = survey.BuildDirReport(survey.Root());
     EXPECT_NE(rootReport.find("% of Parent  : (n/a)\r\n"), std::string::npos);
     EXPECT_NE(rootReport.find("% of Total   : 0.0\r\n"), std::string::npos);
 }
@@ -88,9 +88,9 @@ TEST_F(ReportTest, SharesOfAThirdAndOfNothingAndALeaf)
     fake->AddDir(0, "NONE");
     fake->AddFile(0, "b", 2);
     Scan(fake);
-    const std::string third = survey.BuildDirReport(Child(*survey.Root(), 0));
+    const std::string third = survey.BuildDirReport(Child(survey.Root(), 0));
     EXPECT_NE(third.find("% of Parent  : 33.33\r\n"), std::string::npos) << third;
     EXPECT_NE(third.find("Num of Sub-Dir : 0\r\nSub-Dir Space  : 0\r\nFile Space     : 1\r\n"), std::string::npos);
-    const std::string none = survey.BuildDirReport(Child(*survey.Root(), 1));
+    const std::string none = survey.BuildDirReport(Child(survey.Root(), 1));
     EXPECT_NE(none.find("% of Parent  : 0.00\r\n"), std::string::npos) << none;
 }

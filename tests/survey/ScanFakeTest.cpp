@@ -3,220 +3,256 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <cerrno>
+#include <limits>
 
 namespace {
 
-struct FakeSurvey {
-    FakeSurvey() : survey(std::vector<MountEntry>{{"dev", "/fake", "ext4"}})
+// Every case runs with one walking thread and with several: the two must
+// build the same tree.
+class ScanFake : public ::testing::TestWithParam<int> {
+protected:
+    ScanFake() : survey(std::vector<MountEntry>{{"dev", "/fake", "ext4"}})
     {
         auto owned = std::make_unique<FakeDirectorySource>();
         fake = owned.get();
         survey.SetSource(std::move(owned));
-        survey.SetProgress([this](std::int64_t bytes) { posted.push_back(bytes); });
+        survey.SetThreads(GetParam());
     }
+
+    bool Scan() { return survey.ScanDrive(0, true); }
 
     FileInfo survey;
     FakeDirectorySource* fake;
-    std::vector<std::int64_t> posted;
 };
 
 std::vector<std::string> ChildNames(const DirNode& node)
 {
     std::vector<std::string> names;
-    for (const DirNode* child = node.firstChild.get(); child; child = child->nextSibling.get())
-        names.push_back(child->name);
+    for (DirNode child = node.firstChild(); child; child = child.nextSibling())
+        names.push_back(child.name());
     return names;
 }
 
+DirNode Child(const DirNode& node, const std::string& name)
+{
+    for (DirNode child = node.firstChild(); child; child = child.nextSibling())
+        if (child.name() == name)
+            return child;
+    return {};
+}
+
+constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
+
 } // namespace
 
-TEST(ScanOrder, ChildrenKeepTheSearchOrder)
+INSTANTIATE_TEST_SUITE_P(Threads, ScanFake, ::testing::Values(1, 4));
+
+TEST_P(ScanFake, ChildrenKeepTheListingOrderAndTotalsPassThirtyTwoBits)
 {
-    FakeSurvey f;
-    f.fake->AddDir(0, "ZED");
-    f.fake->AddDir(0, "ALPHA");
-    f.fake->AddFile(0, "file", 1);
-    ASSERT_TRUE(f.survey.ScanDrive(0, false));
-    EXPECT_EQ(ChildNames(*f.survey.Root()), (std::vector<std::string>{"ZED", "ALPHA"}));
-    auto list = f.survey.BuildChildList();
-    ASSERT_TRUE(list);
-    EXPECT_EQ(list->names, (std::vector<std::string>{"ZED", "ALPHA"}));
+    const int zed = fake->AddDir(0, "ZED");
+    fake->AddFile(zed, "disk.img", 5'000'000'000LL);
+    fake->AddFile(fake->AddDir(zed, "inner"), "more.img", 4'294'967'296LL);
+    fake->AddDir(0, "ALPHA");
+    fake->AddFile(0, "top", 10);
+    ASSERT_TRUE(Scan());
+    const DirNode root = survey.Root();
+    EXPECT_EQ(root.name(), "/fake");
+    EXPECT_EQ(ChildNames(root), (std::vector<std::string>{"ZED", "ALPHA"}));
+    EXPECT_EQ(root.bytes(), 9'294'967'306LL);
+    EXPECT_EQ(root.firstChild().bytes(), 9'294'967'296LL);
+    EXPECT_EQ(root.firstChild().firstChild().bytes(), 4'294'967'296LL);
+    EXPECT_EQ(survey.GetFreeBytes(), 123456789);
+    EXPECT_EQ(survey.GetScannedBytes(), root.bytes());
+    EXPECT_EQ(fake->OpenHandles(), 0);
 }
 
-TEST(ScanOrder, PumpRunsOncePerEntryBeforeItIsExamined)
+TEST_P(ScanFake, DiskUsageAndApparentSizeAreBothKept)
 {
-    FakeSurvey f;
-    f.fake->AddFile(0, "a", 1);
-    f.fake->AddDir(0, "sub");
-    std::vector<std::string>& log = f.fake->log;
-    f.survey.SetPump([&log] { log.push_back("pump"); });
-    ASSERT_TRUE(f.survey.ScanDrive(0, false));
-    const std::vector<std::string> rootPart(log.begin(), log.begin() + 10);
-    EXPECT_EQ(rootPart, (std::vector<std::string>{"next .", "pump", "next ..", "pump", "next a", "pump",
-                                                   "examine a", "next sub", "pump", "examine sub"}));
-    EXPECT_EQ(std::count(log.begin(), log.end(), "pump"), 6); // 4 in the root, "." and ".." in sub
+    fake->AddFile(0, "sparse", 1'000'000, 0, 1, 4096);
+    fake->AddFile(fake->AddDir(0, "sub"), "small", 10, 0, 1, 4096);
+    ASSERT_TRUE(Scan());
+    EXPECT_EQ(survey.Root().bytes(), 8192);
+    survey.SetSizeMode(SizeMode::Apparent);
+    EXPECT_EQ(survey.Root().bytes(), 1'000'010);
+    EXPECT_EQ(survey.BuildChildList()->sizes, (std::vector<std::int64_t>{10}));
 }
 
-TEST(ScanTotals, SumFilesInAndBelowEveryDirectoryPastThirtyTwoBits)
+TEST_P(ScanFake, SumsSaturateInsteadOfOverflowing)
 {
-    FakeSurvey f;
-    const int big = f.fake->AddDir(0, "big");
-    f.fake->AddFile(big, "disk.img", 5'000'000'000LL);
-    const int inner = f.fake->AddDir(big, "inner");
-    f.fake->AddFile(inner, "more.img", 4'294'967'296LL);
-    f.fake->AddFile(0, "top", 10);
-    ASSERT_TRUE(f.survey.ScanDrive(0, false));
-    const DirNode* root = f.survey.Root();
-    EXPECT_EQ(root->name, "/fake");
-    EXPECT_EQ(root->bytes, 9'294'967'306LL);
-    EXPECT_EQ(root->firstChild->bytes, 9'294'967'296LL);
-    EXPECT_EQ(root->firstChild->firstChild->bytes, 4'294'967'296LL);
-    EXPECT_EQ(f.survey.GetFreeBytes(), 123456789);
+    fake->AddFile(0, "a", kMax, 0, 1, 0);
+    fake->AddFile(0, "b", kMax, 0, 1, 0);
+    fake->AddFile(fake->AddDir(0, "sub"), "c", kMax, 0, 1, 0);
+    ASSERT_TRUE(Scan());
+    survey.SetSizeMode(SizeMode::Apparent);
+    EXPECT_EQ(survey.Root().bytes(), kMax);
+    const std::string report = survey.BuildDirReport(survey.Root());
+    EXPECT_NE(report.find("Sub-Dir Space  : 9,223,372,036,854,775,807\r\n"), std::string::npos) << report;
+    EXPECT_NE(report.find("File Space     : 0\r\n"), std::string::npos) << report;
 }
 
-TEST(ScanTotals, UnreadableSilentAndForeignDirectoriesCountWhatCouldBeRead)
+TEST_P(ScanFake, UnreadableDirectoriesCountWhatCouldBeReadAndAreReported)
 {
-    FakeSurvey f;
-    const int silent = f.fake->AddDir(0, "silent");
-    f.fake->AddFile(silent, "never-delivered", 100);
-    f.fake->MakeSilent(silent);
-    const int locked = f.fake->AddDir(0, "locked");
-    f.fake->AddFile(locked, "hidden-behind-permissions", 100);
-    f.fake->MakeUnopenable(locked);
-    const int mounted = f.fake->AddDir(0, "usb", 2);
-    f.fake->AddFile(mounted, "other-device", 100);
-    f.fake->AddFile(0, "readable", 7);
-    ASSERT_TRUE(f.survey.ScanDrive(0, false));
-    EXPECT_EQ(ChildNames(*f.survey.Root()), (std::vector<std::string>{"silent", "locked"}));
-    EXPECT_EQ(f.survey.Root()->bytes, 7);
-    EXPECT_EQ(f.survey.Root()->firstChild->bytes, 0);
+    fake->MakeSilent(fake->AddDir(0, "silent"));
+    const int locked = fake->AddDir(0, "locked");
+    fake->AddFile(locked, "behind-permissions", 100);
+    fake->MakeUnopenable(locked);
+    const int broken = fake->AddDir(0, "broken");
+    fake->AddFile(broken, "read", 5);
+    fake->BreakListing(broken, EIO);
+    fake->AddFile(broken, "never-read", 100);
+    fake->AddFile(fake->AddDir(0, "usb", 2), "other-device", 100);
+    fake->AddFile(0, "readable", 7);
+    ASSERT_TRUE(Scan());
+    EXPECT_EQ(ChildNames(survey.Root()), (std::vector<std::string>{"silent", "locked", "broken"}));
+    EXPECT_EQ(survey.Root().bytes(), 12);
+    ASSERT_EQ(survey.GetScanProblems().size(), 2u);
+    EXPECT_EQ(survey.GetScanProblems()[0].path, "/fake/locked");
+    EXPECT_EQ(survey.GetScanProblems()[0].error, EACCES);
+    EXPECT_EQ(survey.GetScanProblems()[1].path, "/fake/broken");
+    EXPECT_EQ(survey.GetScanProblems()[1].error, EIO);
 }
 
-TEST(ScanTotals, HardLinkedInodeCountsOncePerScan)
+TEST_P(ScanFake, MountsAreNeverCrossedEvenWhenTheyAppearAfterTheListing)
 {
-    FakeSurvey f;
-    const int a = f.fake->AddDir(0, "a");
-    const int b = f.fake->AddDir(0, "b");
-    f.fake->AddFile(a, "one", 500, 77, 2);
-    f.fake->AddFile(b, "two", 500, 77, 2);
-    ASSERT_TRUE(f.survey.ScanDrive(0, false));
-    EXPECT_EQ(f.survey.Root()->bytes, 500);
-    ASSERT_TRUE(f.survey.ScanDrive(0, false)); // a rescan starts counting afresh
-    EXPECT_EQ(f.survey.Root()->bytes, 500);
+    const int bound = fake->AddDir(0, "bound"); // a bind mount of this very file system
+    fake->AddFile(bound, "seen-twice", 100);
+    fake->MakeMountRoot(bound);
+    const int late = fake->AddDir(0, "late");
+    fake->AddFile(late, "mounted-meanwhile", 100);
+    fake->MakeUnopenable(late, EXDEV);
+    fake->AddFile(0, "own", 1);
+    ASSERT_TRUE(Scan());
+    EXPECT_EQ(survey.Root().bytes(), 1);
+    EXPECT_TRUE(ChildNames(survey.Root()).empty());
+    EXPECT_TRUE(survey.GetScanProblems().empty());
 }
 
-TEST(ScanProbe, BlankRootFailsAndKeepsTheOldTree)
+// A file with several names counts once, in the directory where a walk in
+// listing order that enters each sub-directory where it is named meets it
+// first: here the sub-directory, listed before the directory's own name.
+TEST_P(ScanFake, HardLinksCountOnceWhereTheWalkMeetsThemFirst)
 {
-    FakeSurvey f;
-    f.fake->AddDir(0, "only-a-directory");
-    ASSERT_TRUE(f.survey.ScanDrive(0, true)) << "a root holding only directories is available";
-    const DirNode* oldRoot = f.survey.Root();
-    f.survey.SetCurrentDir(oldRoot->firstChild.get());
+    const int a = fake->AddDir(0, "a");
+    const int inner = fake->AddDir(a, "inner");
+    fake->AddFile(inner, "deep-name", 500, 77, 3);
+    fake->AddFile(a, "own-name", 500, 77, 3);
+    fake->AddFile(fake->AddDir(0, "b"), "third-name", 500, 77, 3);
+    fake->AddFile(0, "first-at-root?", 0, 0, 1);
+    ASSERT_TRUE(Scan());
+    EXPECT_EQ(survey.Root().bytes(), 500);
+    const DirNode aNode = Child(survey.Root(), "a");
+    EXPECT_EQ(Child(aNode, "inner").bytes(), 500);
+    EXPECT_EQ(aNode.bytes(), 500);
+    EXPECT_EQ(Child(survey.Root(), "b").bytes(), 0);
+    ASSERT_TRUE(Scan()); // a rescan counts afresh
+    EXPECT_EQ(survey.Root().bytes(), 500);
+}
+
+TEST_P(ScanFake, ADirectoryMovedAwayDeepDownLosesOnlyItself)
+{
+    int dir = 0;
+    std::int64_t expected = 0;
+    for (int depth = 1; depth <= 150; ++depth) {
+        const int next = fake->AddDir(dir, "d");
+        if (depth == 141) {
+            const int moved = fake->AddDir(dir, "moved");
+            fake->AddFile(moved, "gone", 1000);
+            fake->MakeUnopenable(moved, ENOENT);
+        }
+        // Listed after the way down, so they are read on the way back up.
+        fake->AddFile(fake->AddDir(dir, "later"), "kept", 500);
+        expected += 500;
+        dir = next;
+    }
+    fake->AddFile(dir, "bottom", 1);
+    ASSERT_TRUE(Scan());
+    EXPECT_EQ(survey.Root().bytes(), expected + 1);
+    ASSERT_EQ(survey.GetScanProblems().size(), 1u);
+    EXPECT_EQ(survey.GetScanProblems()[0].error, ENOENT);
+    EXPECT_EQ(fake->OpenHandles(), 0);
+}
+
+TEST_P(ScanFake, BlankRootFailsAndKeepsTheOldTree)
+{
+    fake->AddDir(0, "only-a-directory");
+    ASSERT_TRUE(Scan()) << "a root holding only directories is available";
+    const DirNode oldChild = survey.Root().firstChild();
+    survey.SetCurrentDir(oldChild);
     auto empty = std::make_unique<FakeDirectorySource>();
     empty->MakeSilent(0);
-    f.survey.SetSource(std::move(empty));
-    EXPECT_FALSE(f.survey.ScanDrive(0, true));
-    EXPECT_EQ(f.survey.Root(), oldRoot);
-    EXPECT_EQ(f.survey.GetCurrentDir(), oldRoot->firstChild.get());
-    EXPECT_EQ(f.survey.GetFreeBytes(), -1);
-    EXPECT_EQ(f.survey.GetScannedBytes(), 0);
+    survey.SetSource(std::move(empty));
+    EXPECT_FALSE(Scan());
+    EXPECT_EQ(survey.GetCurrentDir(), oldChild);
+    EXPECT_EQ(survey.Root().firstChild().name(), "only-a-directory");
+    EXPECT_EQ(survey.GetFreeBytes(), -1);
+    EXPECT_FALSE(survey.ScanDrive(-1, false));
+    EXPECT_FALSE(survey.ScanDrive(1, false));
 }
 
-TEST(ScanProbe, UnknownDriveIndexFails)
+TEST_P(ScanFake, ACancelledScanFailsKeepsTheOldTreeAndClosesEverything)
 {
-    FakeSurvey f;
-    f.fake->AddFile(0, "x", 1);
-    EXPECT_FALSE(f.survey.ScanDrive(-1, false));
-    EXPECT_FALSE(f.survey.ScanDrive(1, false));
-    EXPECT_EQ(f.survey.Root(), nullptr);
+    fake->AddFile(fake->AddDir(0, "kept"), "x", 1);
+    survey.CancelScan(); // a request before a scan belongs to no scan
+    ASSERT_TRUE(Scan());
+    for (int i = 0; i < 50; ++i) {
+        const int dir = fake->AddDir(0, "new" + std::to_string(i));
+        fake->AddFile(fake->AddDir(dir, "deeper"), "f", 1);
+        if (i == 10)
+            fake->OnRead(dir, [this] { survey.CancelScan(); });
+    }
+    EXPECT_FALSE(Scan());
+    EXPECT_EQ(ChildNames(survey.Root()), (std::vector<std::string>{"kept"}));
+    EXPECT_EQ(fake->OpenHandles(), 0);
 }
 
-TEST(ScanProgress, PostsAfterEachFurtherMillionAndTheFinalTotal)
+TEST_P(ScanFake, FinalTotalsAreReported)
 {
-    FakeSurvey f;
-    for (int i = 0; i < 7; ++i)
-        f.fake->AddFile(0, "f" + std::to_string(i), 600000);
-    ASSERT_TRUE(f.survey.ScanDrive(0, true));
-    EXPECT_EQ(f.posted, (std::vector<std::int64_t>{1200000, 2400000, 3600000, 4200000}));
-    EXPECT_EQ(f.survey.GetScannedBytes(), 4200000);
+    fake->AddFile(0, "a", 400000, 0, 1, 8192);
+    fake->AddFile(fake->AddDir(0, "sub"), "b", 600000, 0, 1, 4096);
+    std::vector<std::pair<std::int64_t, std::int64_t>> reported;
+    survey.SetProgress([&](std::int64_t disk, std::int64_t apparent) { reported.emplace_back(disk, apparent); });
+    ASSERT_TRUE(Scan());
+    ASSERT_FALSE(reported.empty());
+    EXPECT_EQ(reported.back(), std::make_pair(std::int64_t{12288}, std::int64_t{1000000}));
+    EXPECT_FALSE(survey.ScanDrive(0, false) && reported.size() > 1) << "no reports without postProgress";
 }
 
-TEST(ScanProgress, ExactlyOneMillionPostsOnlyTheFinalTotal)
+TEST_P(ScanFake, NavigationMovesTheCurrentDirectoryAndBuildsChildLists)
 {
-    FakeSurvey f;
-    f.fake->AddFile(0, "a", 400000);
-    f.fake->AddFile(0, "b", 600000);
-    ASSERT_TRUE(f.survey.ScanDrive(0, true));
-    EXPECT_EQ(f.posted, (std::vector<std::int64_t>{1000000}));
+    const int games = fake->AddDir(0, "GAMES");
+    fake->AddDir(games, "DOOM");
+    fake->AddFile(fake->AddDir(0, "TEMP,OLD"), "t", 512);
+    fake->AddFile(0, "f", 1);
+    ASSERT_TRUE(Scan());
+    EXPECT_FALSE(survey.GetCurrentDir());
 
-    f.fake->AddFile(0, "c", 1);
-    f.posted.clear();
-    ASSERT_TRUE(f.survey.ScanDrive(0, true));
-    EXPECT_EQ(f.posted, (std::vector<std::int64_t>{1000001, 1000001}));
-}
-
-TEST(ScanProgress, NothingPostedWithoutProgress)
-{
-    FakeSurvey f;
-    f.fake->AddFile(0, "a", 5000000);
-    ASSERT_TRUE(f.survey.ScanDrive(0, false));
-    EXPECT_TRUE(f.posted.empty());
-    EXPECT_EQ(f.survey.GetScannedBytes(), 0);
-}
-
-TEST(Navigation, MovesTheCurrentDirectoryAndBuildsChildLists)
-{
-    FakeSurvey f;
-    const int games = f.fake->AddDir(0, "GAMES");
-    f.fake->AddDir(games, "DOOM");
-    const int temp = f.fake->AddDir(0, "TEMP,OLD");
-    f.fake->AddFile(temp, "t", 512);
-    f.fake->AddFile(0, "f", 1);
-    ASSERT_TRUE(f.survey.ScanDrive(0, false));
-    EXPECT_EQ(f.survey.GetCurrentDir(), nullptr);
-
-    auto list = f.survey.BuildChildList();
+    auto list = survey.BuildChildList();
     ASSERT_TRUE(list);
     EXPECT_EQ(list->names, (std::vector<std::string>{"GAMES", "TEMP,OLD"}));
     EXPECT_EQ(list->sizes, (std::vector<std::int64_t>{0, 512}));
-    EXPECT_EQ(f.survey.GetCurrentDir(), f.survey.Root());
-    EXPECT_FALSE(f.survey.HasParentDir());
+    EXPECT_EQ(survey.GetCurrentDir(), survey.Root());
+    EXPECT_FALSE(survey.HasParentDir());
 
-    DirNode* gamesNode = f.survey.Root()->firstChild.get();
-    f.survey.SetCurrentDir(gamesNode);
-    list = f.survey.BuildChildList();
+    const DirNode gamesNode = survey.Root().firstChild();
+    survey.SetCurrentDir(gamesNode);
+    list = survey.BuildChildList();
     ASSERT_TRUE(list);
     EXPECT_EQ(list->names, (std::vector<std::string>{"DOOM"}));
-    EXPECT_TRUE(f.survey.HasParentDir());
+    EXPECT_TRUE(survey.HasParentDir());
 
-    f.survey.SetCurrentDir(gamesNode->firstChild.get());
-    EXPECT_FALSE(f.survey.BuildChildList()) << "a directory without sub-directories has no list";
+    survey.SetCurrentDir(gamesNode.firstChild());
+    EXPECT_FALSE(survey.BuildChildList()) << "a directory without sub-directories has no list";
 
-    f.survey.GoToParentDir();
-    f.survey.GoToParentDir();
-    f.survey.GoToParentDir(); // past the root: null, which means the root again
-    list = f.survey.BuildChildList();
+    survey.GoToParentDir();
+    survey.GoToParentDir();
+    survey.GoToParentDir(); // past the root: null, which means the root again
+    list = survey.BuildChildList();
     ASSERT_TRUE(list);
     EXPECT_EQ(list->Count(), 2);
-    EXPECT_EQ(f.survey.GetCurrentDir(), f.survey.Root());
+    EXPECT_EQ(survey.GetCurrentDir(), survey.Root());
 
-    f.survey.SetCurrentDir(gamesNode);
-    ASSERT_TRUE(f.survey.ScanDrive(0, false));
-    EXPECT_EQ(f.survey.GetCurrentDir(), nullptr) << "a rescan shows the root again";
-}
-
-TEST(ScanCancel, ACancelFromThePumpStopsTheScanAndReportsFailure)
-{
-    FakeSurvey f;
-    const int sub = f.fake->AddDir(0, "sub");
-    f.fake->AddFile(0, "a", 1);
-    f.fake->AddFile(sub, "b", 1);
-    int pumps = 0;
-    f.survey.SetPump([&] {
-        if (++pumps == 3)
-            f.survey.CancelScan();
-    });
-    EXPECT_FALSE(f.survey.ScanDrive(0, false));
-    EXPECT_EQ(pumps, 3);
+    survey.SetCurrentDir(gamesNode);
+    ASSERT_TRUE(Scan());
+    EXPECT_FALSE(survey.GetCurrentDir()) << "a rescan shows the root again";
 }

@@ -2,33 +2,83 @@
 #include "TempTree.h"
 
 #include <gtest/gtest.h>
+#include <sys/mount.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <sstream>
 
 namespace {
 
-const DirNode* Find(const DirNode& node, const std::string& name)
+DirNode Find(const DirNode& node, const std::string& name)
 {
-    for (const DirNode* child = node.firstChild.get(); child; child = child->nextSibling.get())
-        if (child->name == name)
+    for (DirNode child = node.firstChild(); child; child = child.nextSibling())
+        if (child.name() == name)
             return child;
-    return nullptr;
+    return {};
 }
 
 int CountChildren(const DirNode& node)
 {
     int n = 0;
-    for (const DirNode* child = node.firstChild.get(); child; child = child->nextSibling.get())
+    for (DirNode child = node.firstChild(); child; child = child.nextSibling())
         ++n;
     return n;
 }
 
-bool Scan(FileInfo& survey, const TempTree& tree)
+// Every directory with both its sizes, depth-first in child order, paths
+// relative to the root.
+std::map<std::string, std::int64_t> DiskUsageByPath(const DirNode& node, const std::string& path = ".")
 {
-    return survey.ScanPath(tree.Root(), "ROOT", true);
+    std::map<std::string, std::int64_t> sizes{{path, node.diskBytes()}};
+    for (DirNode child = node.firstChild(); child; child = child.nextSibling())
+        sizes.merge(DiskUsageByPath(child, path + "/" + child.name()));
+    return sizes;
+}
+
+std::string Dump(const DirNode& node)
+{
+    std::string text = node.name() + " " + std::to_string(node.diskBytes()) + " " + std::to_string(node.apparentBytes()) + "\n";
+    for (DirNode child = node.firstChild(); child; child = child.nextSibling())
+        text += Dump(child);
+    return text;
+}
+
+bool Scan(FileInfo& survey, const TempTree& tree, int threads = 2)
+{
+    survey.SetThreads(threads);
+    return survey.ScanPath(tree.Root(), "ROOT", false);
+}
+
+// A tree with what trips a walk up: files with several names in a directory
+// and in its sub-directory listed earlier, across siblings and levels, deep
+// chains, names with commas, newlines and bytes that are not UTF-8.
+void BuildHostileTree(TempTree& tree)
+{
+    tree.File("a/inner/deep-name", 5000);
+    tree.HardLink("a/inner/deep-name", "a/own-name");
+    tree.File("b/x/y/z", 7000);
+    tree.HardLink("a/inner/deep-name", "b/sibling-name");
+    tree.HardLink("b/x/y/z", "z-at-root");
+    std::string chain;
+    for (int depth = 0; depth < 60; ++depth) {
+        chain += "level/";
+        tree.File(chain + "side/f", depth * 100 + 1);
+    }
+    tree.Sparse("sparse.img", 10LL << 30);
+    tree.File("with,comma/f", 11);
+    tree.File("new\nline/f", 13);
+    tree.File("\xff\xfe" "bad/f", 17);
+    tree.Symlink("link-to-dir", "a");
+    for (int i = 0; i < 200; ++i)
+        tree.Dir("wide/" + std::to_string(i));
 }
 
 } // namespace
 
-TEST(ScanRealTree, CountsEveryFileOnceWithoutFollowingLinks)
+TEST(ScanRealTree, ApparentSizesCountEveryFileOnceWithoutFollowingLinks)
 {
     TempTree tree;
     tree.File("a.txt", 100);
@@ -37,36 +87,64 @@ TEST(ScanRealTree, CountsEveryFileOnceWithoutFollowingLinks)
     tree.Dir("empty");
     tree.File("sub/x", 300);
     tree.Symlink("sub/link", "x");
-    tree.Symlink("sub/loop", "loop");
     tree.Symlink("sub/todir", "../sub");
     tree.File("hard1", 50);
     tree.HardLink("hard1", "sub/hard2");
     tree.Sparse("sparse.img", 10LL << 30);
-    tree.File("with,comma/f", 11);
-    tree.File("new\nline/f", 13);
-    tree.File("\xff\xfe" "bad/f", 17);
 
     FileInfo survey(std::vector<MountEntry>{});
+    survey.SetSizeMode(SizeMode::Apparent);
     ASSERT_TRUE(Scan(survey, tree));
-    const DirNode& root = *survey.Root();
-    EXPECT_EQ(root.name, "ROOT");
-    EXPECT_EQ(root.bytes, 100 + 7 + 1000 + 300 + 1 + 4 + 6 + 50 + (10LL << 30) + 11 + 13 + 17);
-    EXPECT_EQ(CountChildren(root), 6);
-    ASSERT_TRUE(Find(root, ".git"));
-    EXPECT_EQ(Find(root, ".git")->bytes, 1000);
-    EXPECT_EQ(Find(*Find(root, ".git"), "objects")->bytes, 1000);
-    EXPECT_EQ(Find(root, "empty")->bytes, 0);
-    EXPECT_EQ(Find(root, "empty")->firstChild, nullptr);
-    const DirNode* sub = Find(root, "sub");
-    ASSERT_TRUE(sub);
-    EXPECT_EQ(CountChildren(*sub), 0) << "a symlink to a directory is not followed";
-    EXPECT_TRUE(sub->bytes == 300 + 1 + 4 + 6 || sub->bytes == 300 + 1 + 4 + 6 + 50)
-        << "the hard link pair counts once, in whichever directory came first";
-    EXPECT_EQ(Find(root, "with,comma")->bytes, 11);
-    EXPECT_EQ(Find(root, "new\nline")->bytes, 13);
-    EXPECT_EQ(Find(root, "\xff\xfe" "bad")->bytes, 17);
-    EXPECT_EQ(survey.GetScannedBytes(), root.bytes);
+    const DirNode root = survey.Root();
+    EXPECT_EQ(root.name(), "ROOT");
+    EXPECT_EQ(root.bytes(), 100 + 7 + 1000 + 300 + 1 + 6 + 50 + (10LL << 30));
+    EXPECT_EQ(CountChildren(root), 3);
+    EXPECT_EQ(Find(Find(root, ".git"), "objects").bytes(), 1000);
+    EXPECT_EQ(Find(root, "empty").bytes(), 0);
+    EXPECT_EQ(CountChildren(Find(root, "sub")), 0) << "a symlink to a directory is not followed";
+    EXPECT_EQ(Find(root, "sub").bytes(), 300 + 1 + 6) << "hard1 is listed in the root first";
     EXPECT_GT(survey.GetFreeBytes(), 0);
+    EXPECT_LT(root.diskBytes(), 1 << 20) << "the sparse file takes no room on the disk";
+}
+
+TEST(ScanRealTree, DiskUsageOfEveryDirectoryIsWhatDuCounts)
+{
+    TempTree tree;
+    BuildHostileTree(tree);
+    FILE* du = popen(("du -x --block-size=1 '" + tree.Root() + "' 2>/dev/null").c_str(), "r");
+    if (!du)
+        GTEST_SKIP() << "du cannot be run";
+    std::map<std::string, std::int64_t> duSizes;
+    char line[8192];
+    while (fgets(line, sizeof line, du)) {
+        std::istringstream fields(line);
+        std::int64_t size;
+        std::string path;
+        fields >> size;
+        std::getline(fields >> std::ws, path);
+        const bool oneLineName = path.rfind(tree.Root(), 0) == 0 && path.find("new") == std::string::npos;
+        if (fields && oneLineName)
+            duSizes["." + path.substr(tree.Root().size())] = size;
+    }
+    if (pclose(du) != 0 || duSizes.empty())
+        GTEST_SKIP() << "du is not installed";
+    FileInfo survey(std::vector<MountEntry>{});
+    ASSERT_TRUE(Scan(survey, tree, 4));
+    std::map<std::string, std::int64_t> ours = DiskUsageByPath(survey.Root());
+    for (auto it = ours.begin(); it != ours.end();)
+        it = duSizes.count(it->first) ? std::next(it) : ours.erase(it);
+    EXPECT_EQ(ours, duSizes);
+    EXPECT_GT(ours.size(), 250u);
+}
+
+TEST(ScanRealTree, OneThreadAndFourBuildTheSameTree)
+{
+    TempTree tree;
+    BuildHostileTree(tree);
+    FileInfo one(std::vector<MountEntry>{}), four(std::vector<MountEntry>{});
+    ASSERT_TRUE(Scan(one, tree, 1));
+    ASSERT_TRUE(Scan(four, tree, 4));
+    EXPECT_EQ(Dump(one.Root()), Dump(four.Root()));
 }
 
 TEST(ScanRealTree, PathsFarDeeperThanPathMax)
@@ -76,9 +154,6 @@ TEST(ScanRealTree, PathsFarDeeperThanPathMax)
     std::string chain;
     for (int depth = 0; depth < 160; ++depth)
         chain += level + "/";
-    // Two long branches below the deep point: whichever the search delivers
-    // second is reached after returning to a directory whose descriptor was
-    // given up on the way down.
     std::string left = chain + "left/", right = chain + "right/";
     for (int depth = 0; depth < 20; ++depth) {
         left += level + "/";
@@ -90,34 +165,37 @@ TEST(ScanRealTree, PathsFarDeeperThanPathMax)
     tree.File(chain + "h", 29);
     tree.File("top", 1);
 
-    FileInfo survey(std::vector<MountEntry>{});
-    ASSERT_TRUE(Scan(survey, tree));
-    const DirNode* node = survey.Root();
-    EXPECT_EQ(node->bytes, 19 + 23 + 29 + 1);
-    for (int depth = 0; depth < 160; ++depth) {
-        node = Find(*node, level);
-        ASSERT_TRUE(node) << depth;
-        EXPECT_EQ(node->bytes, 19 + 23 + 29);
+    for (int threads : {1, 3}) {
+        FileInfo survey(std::vector<MountEntry>{});
+        survey.SetSizeMode(SizeMode::Apparent);
+        ASSERT_TRUE(Scan(survey, tree, threads));
+        DirNode node = survey.Root();
+        EXPECT_EQ(node.bytes(), 19 + 23 + 29 + 1);
+        for (int depth = 0; depth < 160; ++depth) {
+            node = Find(node, level);
+            ASSERT_TRUE(node) << depth;
+            EXPECT_EQ(node.bytes(), 19 + 23 + 29);
+        }
+        EXPECT_EQ(Find(node, "left").bytes(), 19);
+        EXPECT_EQ(Find(node, "right").bytes(), 23);
     }
-    EXPECT_EQ(Find(*node, "left")->bytes, 19);
-    EXPECT_EQ(Find(*node, "right")->bytes, 23);
 }
 
 TEST(ScanRealTree, RootsThatAreAvailableOrBlank)
 {
     FileInfo survey(std::vector<MountEntry>{});
+    survey.SetSizeMode(SizeMode::Apparent);
     {
         TempTree oneFile;
         oneFile.File("only", 4242);
         ASSERT_TRUE(Scan(survey, oneFile));
-        EXPECT_EQ(survey.Root()->bytes, 4242);
-        EXPECT_EQ(survey.Root()->firstChild, nullptr);
+        EXPECT_EQ(survey.Root().bytes(), 4242);
+        EXPECT_FALSE(survey.Root().firstChild());
     }
-    const DirNode* kept = survey.Root();
     {
         TempTree blank;
         EXPECT_FALSE(Scan(survey, blank));
-        EXPECT_EQ(survey.Root(), kept);
+        EXPECT_EQ(survey.Root().bytes(), 4242) << "the old tree stays";
         EXPECT_FALSE(survey.ScanPath(blank.Path("missing"), "x", true));
         blank.File("plain", 1);
         EXPECT_FALSE(survey.ScanPath(blank.Path("plain"), "x", true)) << "a file is no directory";
@@ -127,6 +205,27 @@ TEST(ScanRealTree, RootsThatAreAvailableOrBlank)
         dirsOnly.Dir("alice");
         dirsOnly.File("bob/notes", 5);
         ASSERT_TRUE(Scan(survey, dirsOnly));
-        EXPECT_EQ(survey.Root()->bytes, 5);
+        EXPECT_EQ(survey.Root().bytes(), 5);
     }
+}
+
+TEST(ScanRealTree, BindMountsInsideTheTreeAreNotCrossed)
+{
+    TempTree tree;
+    tree.File("src/data", 100000);
+    tree.Dir("t/m");
+    tree.Dir("t/self");
+    if (mount(tree.Path("src").c_str(), tree.Path("t/m").c_str(), nullptr, MS_BIND, nullptr) != 0)
+        GTEST_SKIP() << "cannot bind-mount here: " << std::strerror(errno);
+    const bool selfBound = mount(tree.Root().c_str(), tree.Path("t/self").c_str(), nullptr, MS_BIND, nullptr) == 0;
+    FileInfo survey(std::vector<MountEntry>{});
+    survey.SetSizeMode(SizeMode::Apparent);
+    const bool scanned = Scan(survey, tree, 2);
+    umount2(tree.Path("t/m").c_str(), MNT_DETACH);
+    if (selfBound)
+        umount2(tree.Path("t/self").c_str(), MNT_DETACH);
+    ASSERT_TRUE(scanned);
+    EXPECT_EQ(survey.Root().bytes(), 100000);
+    EXPECT_EQ(Find(survey.Root(), "t").bytes(), 0);
+    EXPECT_EQ(CountChildren(Find(survey.Root(), "t")), 0);
 }

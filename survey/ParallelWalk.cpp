@@ -1,0 +1,295 @@
+#include "ParallelWalk.h"
+
+#include "HardLinkLedger.h"
+#include "Saturating.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <condition_variable>
+#include <cstring>
+#include <memory>
+#include <mutex>
+#include <thread>
+
+namespace {
+
+// An open directory whose sub-directories wait to be opened through it; the
+// last of them to be opened closes it.
+struct OpenDir {
+    OpenDir(DirectorySource& source, int handle) : source(source), handle(handle) {}
+    ~OpenDir() { source.Close(handle); }
+    OpenDir(const OpenDir&) = delete;
+    OpenDir& operator=(const OpenDir&) = delete;
+
+    DirectorySource& source;
+    int handle;
+};
+
+struct WorkItem {
+    DirTree::Index dir;
+    std::shared_ptr<OpenDir> parent;
+};
+
+// Directories waiting to be read. Last in, first out, so the walk goes deep
+// before it goes wide and few directories wait open at a time.
+class WorkStack {
+public:
+    explicit WorkStack(const ScanControl& control) : control(control) {}
+
+    void Push(std::vector<WorkItem>& items)
+    {
+        {
+            const std::lock_guard<std::mutex> lock(mutex);
+            std::move(items.rbegin(), items.rend(), std::back_inserter(waiting));
+        }
+        items.clear();
+        ready.notify_all();
+    }
+
+    // False once everything is read or the walk stops.
+    bool Pop(WorkItem& item)
+    {
+        std::unique_lock<std::mutex> lock(mutex);
+        ready.wait(lock, [this] { return !waiting.empty() || busy == 0 || control.Stopped(); });
+        if (waiting.empty() || control.Stopped())
+            return false;
+        item = std::move(waiting.back());
+        waiting.pop_back();
+        ++busy;
+        return true;
+    }
+
+    void Done()
+    {
+        const std::lock_guard<std::mutex> lock(mutex);
+        if (--busy == 0 && waiting.empty())
+            ready.notify_all();
+    }
+
+    void Abandon()
+    {
+        const std::lock_guard<std::mutex> lock(mutex);
+        waiting.clear();
+        ready.notify_all();
+    }
+
+private:
+    const ScanControl& control;
+    std::mutex mutex;
+    std::condition_variable ready;
+    std::vector<WorkItem> waiting;
+    std::size_t busy = 1; // the root, read before the threads start
+};
+
+std::string PathOf(const DirTree& tree, DirTree::Index dir)
+{
+    std::vector<std::string_view> names;
+    for (DirTree::Index at = dir; at != tree.Root(); at = tree.At(at).parent)
+        names.push_back(tree.Name(at));
+    std::string path(tree.Name(tree.Root()));
+    for (auto name = names.rbegin(); name != names.rend(); ++name) {
+        path += '/';
+        path += *name;
+    }
+    return path;
+}
+
+// The places of a directory's sub-directories on the way from the root:
+// comparing them orders directories as a depth-first walk meets them.
+std::vector<DirTree::Index> WalkOrderKey(const DirTree& tree, DirTree::Index dir)
+{
+    std::vector<DirTree::Index> key;
+    for (DirTree::Index at = dir; at != tree.Root();) {
+        const DirTree::Index parent = tree.At(at).parent;
+        key.push_back(at - tree.At(parent).firstChild);
+        at = parent;
+    }
+    std::reverse(key.begin(), key.end());
+    return key;
+}
+
+// Adds every directory's total into its parent's. Sub-directories always
+// stand after their parent, so going backwards meets each finished.
+void SumUpTheTree(DirTree& tree)
+{
+    for (DirTree::Index i = tree.Size(); i-- > 0;) {
+        const DirTree::Node& node = tree.At(i);
+        if (node.parent == DirTree::kNone)
+            continue;
+        DirTree::Node& parent = tree.At(node.parent);
+        parent.diskBytes = AddSaturating(parent.diskBytes, node.diskBytes);
+        parent.apparentBytes = AddSaturating(parent.apparentBytes, node.apparentBytes);
+    }
+}
+
+} // namespace
+
+struct ParallelWalk::Shared {
+    DirectorySource& source;
+    ScanControl& control;
+    DirTree& tree;
+    std::uint64_t rootDevice;
+    WorkStack work;
+    std::mutex resultMutex;
+    HardLinkLedger ledger;
+    std::vector<std::pair<DirTree::Index, int>> failures;
+    bool overflowed = false;
+};
+
+// One walking thread, with what it keeps to itself.
+class ParallelWalk::Walker {
+public:
+    explicit Walker(Shared& shared) : shared(shared), names(shared.tree) {}
+
+    void Expand(DirTree::Index dir, int handle, const Listing& entries);
+    void Run();
+    void Publish();
+
+    Listing listing;
+
+private:
+    void Read(const WorkItem& item);
+    void Fail(DirTree::Index dir, int error) { failures.emplace_back(dir, error); }
+
+    Shared& shared;
+    DirTree::NameWriter names;
+    std::vector<WorkItem> found;
+    std::vector<HardLinkLedger::Record> links;
+    std::vector<std::pair<DirTree::Index, int>> failures;
+};
+
+void ParallelWalk::Walker::Run()
+{
+    try {
+        WorkItem item;
+        while (shared.work.Pop(item)) {
+            Read(item);
+            item.parent.reset();
+            shared.work.Done();
+        }
+    } catch (const std::exception&) { // out of memory, or more directories than a tree can hold
+        const std::lock_guard<std::mutex> lock(shared.resultMutex);
+        shared.overflowed = true;
+        shared.control.Stop();
+        shared.work.Abandon();
+    }
+}
+
+void ParallelWalk::Walker::Read(const WorkItem& item)
+{
+    char name[DirTree::kMaxNameLength + 1];
+    const std::string_view stored = shared.tree.Name(item.dir);
+    std::memcpy(name, stored.data(), stored.size());
+    name[stored.size()] = '\0';
+    int error = 0;
+    const int handle = shared.source.OpenChild(item.parent->handle, name, error);
+    if (handle < 0) {
+        DirTree::Node& node = shared.tree.At(item.dir);
+        if (error == EXDEV) { // mounted since its parent was listed: not ours
+            node = DirTree::Node{0, 0, node.parent, DirTree::kNone, DirTree::Node::kHiddenBit, node.name};
+            return;
+        }
+        Fail(item.dir, error);
+        return;
+    }
+    shared.source.Read(handle, listing, shared.control.StopFlag());
+    if (listing.error)
+        Fail(item.dir, listing.error);
+    Expand(item.dir, handle, listing);
+}
+
+// Sums a directory's files into it, gives its sub-directories their places
+// in listing order and queues them; notes files with several names instead
+// of counting them.
+void ParallelWalk::Walker::Expand(DirTree::Index dir, int handle, const Listing& entries)
+{
+    std::int64_t disk = 0, apparent = 0;
+    std::uint32_t directories = 0;
+    const auto enters = [this](const EntryStat& stat) {
+        return stat.kind == EntryKind::Directory && stat.device == shared.rootDevice && !stat.mountRoot;
+    };
+    for (const Listing::Entry& entry : entries.entries) {
+        const EntryStat& stat = entry.stat;
+        if (stat.kind == EntryKind::Directory) {
+            directories += enters(stat);
+        } else if (stat.IsLinked()) {
+            links.push_back({stat.device, stat.inode, stat.diskBytes, stat.apparentBytes, dir, directories});
+        } else {
+            disk = AddSaturating(disk, stat.diskBytes);
+            apparent = AddSaturating(apparent, stat.apparentBytes);
+        }
+    }
+    shared.control.Count(disk, apparent);
+    DirTree::Node& node = shared.tree.At(dir);
+    node.diskBytes = AddSaturating(node.diskBytes, disk);
+    node.apparentBytes = AddSaturating(node.apparentBytes, apparent);
+    if (directories == 0) {
+        shared.source.Close(handle);
+        return;
+    }
+    node.firstChild = shared.tree.Claim(directories);
+    node.childCount = directories;
+    const auto open = std::make_shared<OpenDir>(shared.source, handle);
+    DirTree::Index child = node.firstChild;
+    for (const Listing::Entry& entry : entries.entries) {
+        if (!enters(entry.stat))
+            continue;
+        DirTree::Node& placed = shared.tree.At(child);
+        placed = DirTree::Node{entry.stat.diskBytes, 0, dir, DirTree::kNone, 0, names.Add(entries.NameView(entry))};
+        found.push_back({child++, open});
+    }
+    shared.work.Push(found);
+}
+
+void ParallelWalk::Walker::Publish()
+{
+    const std::lock_guard<std::mutex> lock(shared.resultMutex);
+    shared.ledger.Add(links);
+    shared.failures.insert(shared.failures.end(), failures.begin(), failures.end());
+}
+
+bool ParallelWalk::Run(const std::string& path, DirTree& tree)
+{
+    EntryStat rootStat;
+    int error = 0;
+    const int rootHandle = source.OpenRoot(path, rootStat, error);
+    if (rootHandle < 0)
+        return false;
+    Shared shared{source, control, tree, rootStat.device, WorkStack(control), {}, {}, {}};
+    std::vector<std::unique_ptr<Walker>> walkers;
+    for (int i = 0; i < std::max(threads, 1); ++i)
+        walkers.push_back(std::make_unique<Walker>(shared));
+
+    Listing& rootListing = walkers[0]->listing;
+    source.Read(rootHandle, rootListing, control.StopFlag());
+    if (rootListing.entries.empty()) {
+        source.Close(rootHandle);
+        return false;
+    }
+    const DirTree::Index root = tree.Claim(1);
+    tree.SetRoot(root);
+    tree.At(root).diskBytes = rootStat.diskBytes;
+    if (rootListing.error)
+        shared.failures.emplace_back(root, rootListing.error);
+    walkers[0]->Expand(root, rootHandle, rootListing);
+    shared.work.Done();
+
+    std::vector<std::thread> running;
+    for (auto& walker : walkers)
+        running.emplace_back([&walker] { walker->Run(); });
+    for (std::thread& thread : running)
+        thread.join();
+    if (control.Stopped() || shared.overflowed)
+        return false;
+
+    for (auto& walker : walkers)
+        walker->Publish();
+    shared.ledger.Credit(tree);
+    SumUpTheTree(tree);
+    std::sort(shared.failures.begin(), shared.failures.end(), [&tree](const auto& a, const auto& b) {
+        return WalkOrderKey(tree, a.first) < WalkOrderKey(tree, b.first);
+    });
+    for (const auto& [dir, failure] : shared.failures)
+        problems.push_back({PathOf(tree, dir), failure});
+    return true;
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "DirTree.h"
+#include "DirectorySource.h"
+#include "ScanControl.h"
+#include "ScanProblem.h"
+
+#include <string>
+#include <vector>
+
+// Walks one file system on several threads straight into a DirTree. The
+// tree comes out the same as one thread walking depth-first in listing order
+// would build it, whatever the number of threads and their timing: each
+// directory's children are placed in listing order by the thread that reads
+// it, files with several names are credited after the walk, and the totals
+// are summed up the tree at the end.
+class ParallelWalk {
+public:
+    ParallelWalk(DirectorySource& source, ScanControl& control, int threads)
+        : source(source), control(control), threads(threads)
+    {
+    }
+
+    // False when the root cannot be opened or lists nothing at all, when a
+    // stop was requested, or when the tree could not hold the file system.
+    bool Run(const std::string& path, DirTree& tree);
+    std::vector<ScanProblem> TakeProblems() { return std::move(problems); }
+
+private:
+    class Walker;
+    struct Shared;
+
+    DirectorySource& source;
+    ScanControl& control;
+    int threads;
+    std::vector<ScanProblem> problems;
+};

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "DirectorySource.h"
+
+#include <string_view>
+
+// What a walk meets, in the order one thread meets it walking depth-first in
+// listing order and entering each sub-directory where its parent's listing
+// names it. A tree builder and an export writer both take this stream.
+class ScanEvents {
+public:
+    virtual ~ScanEvents() = default;
+
+    // The root first, named by its path; then each sub-directory.
+    virtual void EnterDirectory(std::string_view name, const EntryStat& dir) = 0;
+    // Every entry that is not a directory: files, links, devices, pipes, sockets.
+    virtual void File(std::string_view name, const EntryStat& file) = 0;
+    // A directory that is another file system, or another mount of this
+    // one: named, never entered.
+    virtual void OtherFileSystem(std::string_view name, const EntryStat& dir) = 0;
+    // The directory entered last could not be read, or not whole; error is
+    // an errno value. What could be read is still delivered.
+    virtual void Unreadable(int error) = 0;
+    virtual void LeaveDirectory() = 0;
+};

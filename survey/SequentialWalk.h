@@ -1,0 +1,36 @@
+#pragma once
+
+#include "DirectorySource.h"
+#include "ScanControl.h"
+#include "ScanEvents.h"
+
+#include <string>
+#include <vector>
+
+// Walks one file system on the calling thread, depth-first in listing order,
+// and hands what it meets to a ScanEvents consumer as it goes.
+class SequentialWalk {
+public:
+    SequentialWalk(DirectorySource& source, ScanControl& control) : source(source), control(control) {}
+
+    // False, with no event delivered, when the root cannot be opened or
+    // lists nothing at all. A stop request ends the walk early, with every
+    // directory entered also left.
+    bool Run(const std::string& path, ScanEvents& events);
+
+private:
+    struct Level {
+        int handle;
+        Listing listing;
+        std::size_t next = 0;
+        std::size_t directoriesLeft = 0; // the handle closes once the last is open
+    };
+
+    void Descend(Level& level, const Listing::Entry& entry, ScanEvents& events);
+    void Count(const Listing& listing);
+
+    DirectorySource& source;
+    ScanControl& control;
+    std::uint64_t rootDevice = 0;
+    std::vector<Level> levels;
+};

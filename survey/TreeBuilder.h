@@ -1,0 +1,45 @@
+#pragma once
+
+#include "DirTree.h"
+#include "InodeSet.h"
+#include "ScanEvents.h"
+#include "ScanProblem.h"
+
+#include <string>
+#include <vector>
+
+// Builds a DirTree from the events of a walk (or of a saved scan), counting
+// as a live scan does: a directory's files and its own blocks; a file with
+// several names once, in the first directory that lists it; nothing of
+// another file system.
+class TreeBuilder : public ScanEvents {
+public:
+    explicit TreeBuilder(DirTree& tree) : tree(tree), names(tree) {}
+
+    void EnterDirectory(std::string_view name, const EntryStat& dir) override;
+    void File(std::string_view name, const EntryStat& file) override;
+    void OtherFileSystem(std::string_view, const EntryStat&) override {}
+    void Unreadable(int error) override;
+    void LeaveDirectory() override;
+
+    // True once the root has been left.
+    bool Finished() const { return tree.Root() != DirTree::kNone; }
+    std::vector<ScanProblem> TakeProblems() { return std::move(problems); }
+
+private:
+    struct Open {
+        DirTree::Node node;
+        std::vector<DirTree::Node> children;
+    };
+
+    DirTree::Index PlaceChildren(const std::vector<DirTree::Node>& children);
+    std::string PathOfOpenDirectory() const;
+
+    DirTree& tree;
+    DirTree::NameWriter names;
+    std::vector<Open> open;
+    std::size_t depth = 0; // open[0, depth) are the directories entered and not left
+    std::string rootPath;
+    InodeSet linked;
+    std::vector<ScanProblem> problems;
+};
