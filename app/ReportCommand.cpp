@@ -1,8 +1,8 @@
 #include "ReportCommand.h"
 
 #include "FileInfo.h"
+#include "FinishOutput.h"
 #include "FormatBytes.h"
-
 
 namespace {
 
@@ -16,19 +16,40 @@ std::string WithNewlines(const std::string& text)
     return lines;
 }
 
+// Every name gets a line of its own: control bytes are written as \xhh
+// (two lower-case hex digits) and a backslash as \\, so that a newline or a
+// tab in a name cannot pass for the end of a line or of a field.
+std::string Escaped(const std::string& name)
+{
+    std::string text;
+    text.reserve(name.size());
+    for (const char c : name) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7f) {
+            const char* const digits = "0123456789abcdef";
+            text += {'\\', 'x', digits[byte >> 4], digits[byte & 0xf]};
+        } else if (c == '\\') {
+            text += "\\\\";
+        } else {
+            text += c;
+        }
+    }
+    return text;
+}
+
 } // namespace
 
 int RunReport(const std::string& path, std::ostream& out, std::ostream& err)
 {
     FileInfo survey(std::vector<MountEntry>{});
-    if (!survey.ScanPath(path, FileInfo::CanonicalPath(path), false)) {
+    // The root's name is only shown, so it is named as the report writes it.
+    if (!survey.ScanPath(path, Escaped(FileInfo::CanonicalPath(path)), false)) {
         err << "Selected Disk was Not\nAvailable or is Blank\n";
         return 1;
     }
     const DirNode& root = *survey.Root();
     out << WithNewlines(survey.BuildDirReport(root));
     for (const DirNode* child = root.firstChild.get(); child; child = child->nextSibling.get())
-        out << child->name << '\t' << FormatBytes(child->bytes) << '\n';
-    out.flush();
-    return 0;
+        out << Escaped(child->name) << '\t' << FormatBytes(child->bytes) << '\n';
+    return FinishOutput(out, err, 0);
 }
