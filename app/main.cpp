@@ -1,3 +1,6 @@
+#include "CommandLine.h"
+#include "DisplayCheck.h"
+#include "FinishOutput.h"
 #include "ReportCommand.h"
 
 #include <unistd.h>
@@ -12,22 +15,50 @@
 
 namespace {
 
-const char* const kHelp =
-    "Usage: kelmo [PATH]\n"
-    "       kelmo --report PATH\n"
+const char* const kAbout =
     "\n"
     "Shows how the bytes of a mounted file system divide among its directories.\n"
     "PATH names the file system that holds it; without it, the one holding the\n"
     "current directory.\n"
+    "\n";
+
+const char* const kNotes =
     "\n"
-    "  --report PATH  print the figures of the directory PATH and the size of\n"
-    "                 each of its sub-directories, without a window\n"
-    "  --help         show this help\n"
-    "  --version      show the version\n";
+    "In the report, a control byte of a name (below 0x20, and 0x7f) is written\n"
+    "as \\xhh with two lower-case hex digits, and a backslash as \\\\.\n"
+    "\n"
+    "Exit status: 0 when all went well; 1 when PATH cannot be read or is empty,\n"
+    "a write fails, or the window cannot be opened; 2 for an invalid command line.\n";
+
+int Report(const CommandLine& line)
+{
+    return RunReport(line.Operands("--report").front(), std::cout, std::cerr);
+}
+
+int Help(const CommandLine& line)
+{
+    std::cout << line.Usage() << kAbout << line.OptionList() << kNotes;
+    return FinishOutput(std::cout, std::cerr, 0);
+}
+
+int Version(const CommandLine&)
+{
+    std::cout << "Kelmo 2.0\n";
+    return FinishOutput(std::cout, std::cerr, 0);
+}
+
+// kelmo's options: a new one is a row here and its function above. The man
+// page (docs/kelmo.1) describes each of them as well.
+const std::vector<Option> kOptions{
+    {"--report", "PATH", 1, 1,
+     "print the figures of the directory PATH and the size of\neach of its sub-directories, without a window", Report},
+    {"--help", "", 0, 0, "show this help", Help},
+    {"--version", "", 0, 0, "show the version", Version},
+};
 
 // The window lives in kelmo-gui beside this program, so that the report,
 // help and version never load the GUI libraries (which would more than
-// double the report's memory).
+// double the report's memory). It gets the arguments as they were typed.
 int StartWindow(char** argv)
 {
     char self[PATH_MAX];
@@ -47,20 +78,18 @@ int StartWindow(char** argv)
 
 int main(int argc, char** argv)
 {
-    const std::vector<std::string> args(argv + 1, argv + argc);
-    if (args.size() == 1 && args[0] == "--help") {
-        std::cout << kHelp;
-        return 0;
+    const CommandLine line(std::vector<std::string>(argv + (argc > 0), argv + argc), kOptions);
+    if (!line.Error().empty()) {
+        std::cerr << "kelmo: " << line.Error() << '\n' << line.Usage() << "Try 'kelmo --help' for more.\n";
+        // Started from a desktop there is no terminal to read this: where a
+        // window can be opened, it shows its usage box too.
+        return DisplayReachable() ? StartWindow(argv) : 2;
     }
-    if (args.size() == 1 && args[0] == "--version") {
-        std::cout << "Kelmo 2.0\n";
-        return 0;
-    }
-    if (!args.empty() && args[0] == "--report") {
-        if (args.size() == 2)
-            return RunReport(args[1], std::cout, std::cerr);
-        std::cerr << kHelp;
-        return 2;
+    if (line.Command())
+        return line.Command()->run(line);
+    if (!DisplayReachable()) {
+        std::cerr << kNoDisplayMessage << '\n';
+        return 1;
     }
     return StartWindow(argv);
 }
