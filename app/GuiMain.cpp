@@ -14,8 +14,10 @@ QtMessageHandler qtMessages = nullptr;
 // with one line and status 1 instead of a core dump.
 void EndOnFatal(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
-    if (type != QtFatalMsg)
-        return qtMessages(type, context, message);
+    if (type != QtFatalMsg) {
+        qtMessages(type, context, message);
+        return;
+    }
     std::cerr << "kelmo: cannot open the window: no display could be reached\n";
     std::_Exit(1);
 }
