@@ -56,11 +56,11 @@ std::string CommandLine::TakeOption(const std::vector<std::string>& args, std::s
     if (!option)
         return "unknown option '" + args[i] + "'";
     const std::string name = option->name;
-    if (std::any_of(given.begin(), given.end(), [&](const Given& earlier) { return earlier.option == option; }))
+    if (Has(name))
         return name + " given twice";
     if (option->run && command)
         return std::string(command->name) + " and " + name + " exclude each other";
-    Given taken{option, {}};
+    Taken taken{option, {}};
     while (taken.operands.size() < option->maxOperands && i + 1 < args.size() && !IsOption(args[i + 1]))
         taken.operands.push_back(args[++i]);
     if (taken.operands.size() < option->minOperands)
@@ -80,12 +80,18 @@ std::string CommandLine::CheckWindowPaths(const std::vector<std::string>& paths)
     return {};
 }
 
+const CommandLine::Taken* CommandLine::Given(const std::string& name) const
+{
+    const auto found = std::find_if(given.begin(), given.end(),
+                                    [&](const Taken& taken) { return name == taken.option->name; });
+    return found == given.end() ? nullptr : &*found;
+}
+
 const std::vector<std::string>& CommandLine::Operands(const std::string& name) const
 {
     static const std::vector<std::string> none;
-    const auto found = std::find_if(given.begin(), given.end(),
-                                    [&](const Given& g) { return name == g.option->name; });
-    return found == given.end() ? none : found->operands;
+    const Taken* taken = Given(name);
+    return taken ? taken->operands : none;
 }
 
 std::string CommandLine::Usage() const

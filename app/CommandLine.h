@@ -9,7 +9,7 @@ class CommandLine;
 // One row of a program's table of options. An option with a run function is
 // a command: it decides what the program does (a command line holds at most
 // one), and run gives the exit status. An option without one tunes the
-// command (a number of threads, say), which reads it through Operands.
+// command (a number of threads, say), which reads it through Has and Operands.
 struct Option {
     const char* name;        // "--report"
     const char* operands;    // as the help names them: "PATH", "FILE [PATH]"; "" for none
@@ -34,6 +34,8 @@ public:
     const std::string& Error() const { return error; }
     // The command given; null when the command line asks for the window.
     const Option* Command() const { return command; }
+    // Whether the named option was given (with its operands, if any).
+    bool Has(const std::string& name) const { return Given(name) != nullptr; }
     // The operands given to the named option; none when it was not given.
     const std::vector<std::string>& Operands(const std::string& name) const;
 
@@ -43,19 +45,20 @@ public:
     std::string OptionList() const;
 
 private:
-    struct Given {
+    struct Taken {
         const Option* option;
         std::vector<std::string> operands;
     };
 
     const Option* Find(const std::string& name) const;
+    const Taken* Given(const std::string& name) const;
     std::string Check(const std::vector<std::string>& args);
     // Takes the option at args[i] and its operands, leaving i on the last one taken.
     std::string TakeOption(const std::vector<std::string>& args, std::size_t& i);
     std::string CheckWindowPaths(const std::vector<std::string>& paths) const;
 
     const std::vector<Option>& options;
-    std::vector<Given> given;
+    std::vector<Taken> given;
     const Option* command = nullptr;
     std::string error;
 };

@@ -45,7 +45,8 @@ TEST(CommandLine, CommandsTakeTheirOperandsAndTuningOptionsCombine)
     EXPECT_EQ(window.Error(), "");
     EXPECT_EQ(window.Command(), nullptr);
     EXPECT_EQ(window.Operands("--threads"), std::vector<std::string>{"4"});
-    EXPECT_TRUE(window.Operands("--report").empty());
+    EXPECT_FALSE(window.Has("--report"));
+    EXPECT_TRUE(CommandLine({"--help"}, kOptions).Has("--help"));
 
     const CommandLine report({"--report", "missing", "--threads", "2"}, kOptions);
     EXPECT_EQ(report.Error(), "");
