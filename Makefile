@@ -4,7 +4,7 @@ BUILD := build
 JOBS := $(shell nproc)
 ARGS ?=
 
-.PHONY: all deps build test run bench screenshot install clean
+.PHONY: all deps build test run bench screenshot install package icons clean
 
 all: build
 
@@ -33,6 +33,12 @@ screenshot: build
 
 install: build
 	cmake --install $(BUILD)
+
+package: build
+	cd $(BUILD) && cpack -G DEB
+
+icons:
+	scripts/render-icons.sh
 
 clean:
 	rm -rf $(BUILD)

@@ -1,6 +1,7 @@
 #include "ReportCommand.h"
 
 #include "FileInfo.h"
+#include "FinishOutput.h"
 #include "FormatBytes.h"
 
 #include <cstring>
@@ -17,6 +18,27 @@ std::string WithNewlines(const std::string& text)
     return lines;
 }
 
+// Every name gets a line of its own: control bytes are written as \xhh
+// (two lower-case hex digits) and a backslash as \\, so that a newline or a
+// tab in a name cannot pass for the end of a line or of a field.
+std::string Escaped(const std::string& name)
+{
+    std::string text;
+    text.reserve(name.size());
+    for (const char c : name) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7f) {
+            const char* const digits = "0123456789abcdef";
+            text += {'\\', 'x', digits[byte >> 4], digits[byte & 0xf]};
+        } else if (c == '\\') {
+            text += "\\\\";
+        } else {
+            text += c;
+        }
+    }
+    return text;
+}
+
 } // namespace
 
 int RunReport(const ReportOptions& options, std::ostream& out, std::ostream& err)
@@ -25,16 +47,22 @@ int RunReport(const ReportOptions& options, std::ostream& out, std::ostream& err
     if (options.threads > 0)
         survey.SetThreads(options.threads);
     survey.SetSizeMode(options.mode);
-    if (!survey.ScanPath(options.path, FileInfo::CanonicalPath(options.path), false)) {
+    const std::string rootPath = FileInfo::CanonicalPath(options.path);
+    // The root's name is only shown, so it is named as the report writes it.
+    if (!survey.ScanPath(options.path, Escaped(rootPath), false)) {
         err << "Selected Disk was Not\nAvailable or is Blank\n";
         return 1;
     }
     const DirNode root = survey.Root();
     out << WithNewlines(survey.BuildDirReport(root));
     for (DirNode child = root.firstChild(); child; child = child.nextSibling())
-        out << child.name() << '\t' << FormatBytes(child.bytes()) << '\n';
-    out.flush();
-    for (const ScanProblem& problem : survey.GetScanProblems())
-        err << "kelmo: cannot read directory '" << problem.path << "': " << std::strerror(problem.error) << '\n';
+        out << Escaped(child.name()) << '\t' << FormatBytes(child.bytes()) << '\n';
+    const int status = FinishOutput(out, err, 0);
+    if (status != 0)
+        return status;
+    for (const ScanProblem& problem : survey.GetScanProblems()) {
+        const std::string path = problem.path.empty() ? rootPath : rootPath + "/" + problem.path;
+        err << "kelmo: cannot read directory '" << Escaped(path) << "': " << std::strerror(problem.error) << '\n';
+    }
     return survey.GetScanProblems().empty() ? 0 : 1;
 }

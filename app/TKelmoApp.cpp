@@ -5,24 +5,37 @@
 #include "MessageBoxes.h"
 #include "TKelmoWindow.h"
 
-TKelmoApp::TKelmoApp(int& argc, char** argv) : QApplication(argc, argv)
+namespace {
+
+// QApplication keeps a reference to its argument count for its whole life.
+int qtArgumentCount = 0;
+
+int& ProgramNameOnly(int argc)
+{
+    qtArgumentCount = argc > 0 ? 1 : 0;
+    return qtArgumentCount;
+}
+
+} // namespace
+
+TKelmoApp::TKelmoApp(int argc, char** argv)
+    : QApplication(ProgramNameOnly(argc), argv), cmdLine(argv + (argc > 0), argv + argc)
 {
     setApplicationName(QStringLiteral("Kelmo"));
 }
 
 TKelmoApp::~TKelmoApp() = default;
 
-void TKelmoApp::InitMainWindow(std::vector<std::string> cmdLine)
+void TKelmoApp::InitMainWindow()
 {
     EnableProgramLook(*this);
     InitKelmoResources();
-    mainWindow = std::make_unique<TKelmoWindow>(std::move(cmdLine), FileInfo::ProbeDrives(),
-                                                KelmoSplash::ProgramLinger);
+    mainWindow = std::make_unique<TKelmoWindow>(cmdLine, FileInfo::ProbeDrives(), KelmoSplash::ProgramLinger);
 }
 
-int TKelmoApp::Run(std::vector<std::string> cmdLine)
+int TKelmoApp::Run()
 {
-    InitMainWindow(std::move(cmdLine));
+    InitMainWindow();
     mainWindow->SetupWindow();
     mainWindow->show();
     return exec();

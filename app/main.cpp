@@ -1,8 +1,12 @@
+#include "CommandLine.h"
+#include "DisplayCheck.h"
+#include "FinishOutput.h"
 #include "ReportCommand.h"
 
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
@@ -13,51 +17,75 @@
 
 namespace {
 
-const char* const kHelp =
-    "Usage: kelmo [--apparent-size] [--threads N] [PATH]\n"
-    "       kelmo --report [--apparent-size] [--threads N] PATH\n"
+const char* const kAbout =
     "\n"
     "Shows how the bytes of a mounted file system divide among its directories.\n"
     "PATH names the file system that holds it; without it, the one holding the\n"
     "current directory.\n"
-    "\n"
-    "Sizes are disk usage by default: the bytes the files and directories take\n"
-    "on the disk, as du counts them (a sparse file counts only its data).\n"
-    "\n"
-    "  --report PATH    print the figures of the directory PATH and the size of\n"
-    "                   each of its sub-directories, without a window\n"
-    "  --apparent-size  show apparent sizes instead: the sum of the files' lengths\n"
-    "                   (in the window, the key A switches between the two)\n"
-    "  --threads N      walk with N threads (default: one per processor, 2 to 16)\n"
-    "  --help           show this help\n"
-    "  --version        show the version\n";
+    "\n";
 
-// --report [--apparent-size] [--threads N] PATH, options in any order.
-bool ParseReport(const std::vector<std::string>& args, ReportOptions& options)
+const char* const kNotes =
+    "\n"
+    "In the report, a control byte of a name (below 0x20, and 0x7f) is written\n"
+    "as \\xhh with two lower-case hex digits, and a backslash as \\\\.\n"
+    "\n"
+    "Directories that cannot be read are named on standard error, and the\n"
+    "figures are what could be read.\n"
+    "\n"
+    "Exit status: 0 when all went well; 1 when PATH cannot be read or is empty,\n"
+    "a directory below it could not be read, a write fails, or the window cannot\n"
+    "be opened; 2 for an invalid command line.\n";
+
+// The walking threads --threads asks for; 0 when not given, -1 when it is
+// no number from 1 to 256.
+int Threads(const CommandLine& line)
 {
-    bool havePath = false;
-    for (std::size_t i = 1; i < args.size(); ++i) {
-        if (args[i] == "--apparent-size") {
-            options.mode = SizeMode::Apparent;
-        } else if (args[i] == "--threads" && i + 1 < args.size()) {
-            char* end = nullptr;
-            const long count = std::strtol(args[++i].c_str(), &end, 10);
-            if (*end != '\0' || count < 1 || count > 256)
-                return false;
-            options.threads = static_cast<int>(count);
-        } else if (!havePath) {
-            options.path = args[i];
-            havePath = true;
-        } else {
-            return false;
-        }
-    }
-    return havePath;
+    if (!line.Has("--threads"))
+        return 0;
+    const std::string& text = line.Operands("--threads").front();
+    char* end = nullptr;
+    const long count = std::strtol(text.c_str(), &end, 10);
+    return *end == '\0' && count >= 1 && count <= 256 ? static_cast<int>(count) : -1;
 }
+
+int Report(const CommandLine& line)
+{
+    ReportOptions options;
+    options.path = line.Operands("--report").front();
+    options.threads = Threads(line);
+    options.mode = line.Has("--apparent-size") ? SizeMode::Apparent : SizeMode::DiskUsage;
+    return RunReport(options, std::cout, std::cerr);
+}
+
+int Help(const CommandLine& line)
+{
+    std::cout << line.Usage() << kAbout << line.OptionList() << kNotes;
+    return FinishOutput(std::cout, std::cerr, 0);
+}
+
+int Version(const CommandLine&)
+{
+    std::cout << "Kelmo 2.0\n";
+    return FinishOutput(std::cout, std::cerr, 0);
+}
+
+// kelmo's options: a new one is a row here and its function above. The man
+// page (docs/kelmo.1) describes each of them as well.
+const std::vector<Option> kOptions{
+    {"--report", "PATH", 1, 1,
+     "print the figures of the directory PATH and the size of\neach of its sub-directories, without a window", Report},
+    {"--apparent-size", "", 0, 0,
+     "show apparent sizes (the sum of the files' lengths) instead of\n"
+     "disk usage (the bytes files and directories take on the disk,\n"
+     "as du counts them); in the window the key A switches", nullptr},
+    {"--threads", "N", 1, 1, "walk with N threads (default: one per processor, 2 to 16)", nullptr},
+    {"--help", "", 0, 0, "show this help", Help},
+    {"--version", "", 0, 0, "show the version", Version},
+};
 
 // The window lives in kelmo-gui beside this program, so that the report,
 // help and version never load the GUI libraries (which would more than
-// double the report's memory).
+// double the report's memory). It gets the arguments as they were typed.
 int StartWindow(char** argv)
 {
     char self[PATH_MAX];
@@ -77,21 +105,19 @@ int StartWindow(char** argv)
 
 int main(int argc, char** argv)
 {
-    const std::vector<std::string> args(argv + 1, argv + argc);
-    if (args.size() == 1 && args[0] == "--help") {
-        std::cout << kHelp;
-        return 0;
+    const CommandLine line(std::vector<std::string>(argv + (argc > 0), argv + argc), kOptions);
+    const std::string error = Threads(line) < 0 ? "--threads needs a number from 1 to 256" : line.Error();
+    if (!error.empty()) {
+        std::cerr << "kelmo: " << error << '\n' << line.Usage() << "Try 'kelmo --help' for more.\n";
+        // Started from a desktop there is no terminal to read this: where a
+        // window can be opened, it shows its usage box too.
+        return DisplayReachable() ? StartWindow(argv) : 2;
     }
-    if (args.size() == 1 && args[0] == "--version") {
-        std::cout << "Kelmo 2.0\n";
-        return 0;
-    }
-    if (!args.empty() && args[0] == "--report") {
-        ReportOptions options;
-        if (ParseReport(args, options))
-            return RunReport(options, std::cout, std::cerr);
-        std::cerr << kHelp;
-        return 2;
+    if (line.Command())
+        return line.Command()->run(line);
+    if (!DisplayReachable()) {
+        std::cerr << kNoDisplayMessage << '\n';
+        return 1;
     }
     return StartWindow(argv);
 }

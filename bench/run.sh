@@ -12,3 +12,4 @@ if [ ! -f "$stamp" ]; then
   touch "$stamp"
 fi
 python3 "$here/run.py" "$kelmo" "$tree"
+"$(dirname "$kelmo")/../bench/mount-table-bench"

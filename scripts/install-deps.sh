@@ -1,17 +1,22 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a task needs, only when some are missing.
-# Usage: install-deps.sh build|bench|screenshot
+# Usage: install-deps.sh build|bench|screenshot|icons
 set -euo pipefail
 
-build=(cmake make g++ qt6-base-dev libgtest-dev fonts-dejavu-core fonts-liberation)
+# dpkg-dev, desktop-file-utils and appstream: the test that builds and checks
+# the Debian package.
+build=(cmake make g++ qt6-base-dev libgtest-dev fonts-dejavu-core fonts-liberation
+       dpkg-dev desktop-file-utils appstream)
 bench=(ncdu gdu python3 time)
 screenshot=(xvfb xauth imagemagick)
+icons=(librsvg2-bin)
 
 case "${1:-build}" in
   build) wanted=("${build[@]}") ;;
   bench) wanted=("${build[@]}" "${bench[@]}") ;;
   screenshot) wanted=("${build[@]}" "${screenshot[@]}") ;;
-  *) echo "usage: $0 build|bench|screenshot" >&2; exit 2 ;;
+  icons) wanted=("${icons[@]}") ;;
+  *) echo "usage: $0 build|bench|screenshot|icons" >&2; exit 2 ;;
 esac
 
 missing=()

@@ -4,6 +4,8 @@
 #include <array>
 #include <fstream>
 #include <sstream>
+#include <string_view>
+#include <unordered_map>
 
 namespace {
 
@@ -27,12 +29,12 @@ std::string Unescape(const std::string& field)
     return text;
 }
 
-bool IsUnder(const std::string& path, const std::string& folder)
+bool IsUnder(std::string_view path, std::string_view folder)
 {
-    return path == folder || path.rfind(folder + "/", 0) == 0;
+    return path.substr(0, folder.size()) == folder && (path.size() == folder.size() || path[folder.size()] == '/');
 }
 
-bool Contains(const std::string& mountPoint, const std::string& path)
+bool Contains(std::string_view mountPoint, std::string_view path)
 {
     return mountPoint == "/" ? !path.empty() && path[0] == '/' : IsUnder(path, mountPoint);
 }
@@ -87,12 +89,15 @@ bool MountTable::HoldsUserData(const MountEntry& entry)
 std::vector<MountEntry> MountTable::Drives(const std::vector<MountEntry>& entries,
                                            const IsDirectory& isDirectory)
 {
+    // One pass finds the last mount on each mount point, so that a table of
+    // many thousand container mounts is read in linear time.
+    std::unordered_map<std::string_view, std::size_t> lastMount(entries.size());
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        lastMount[entries[i].mountPoint] = i;
     std::vector<MountEntry> drives;
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const MountEntry& entry = entries[i];
-        const bool hidden = std::any_of(entries.begin() + i + 1, entries.end(),
-                                        [&](const MountEntry& later) { return later.mountPoint == entry.mountPoint; });
-        if (!hidden && HoldsUserData(entry) && isDirectory(entry.mountPoint))
+        if (lastMount[entry.mountPoint] == i && HoldsUserData(entry) && isDirectory(entry.mountPoint))
             drives.push_back(entry);
     }
     const bool hasRoot = std::any_of(drives.begin(), drives.end(),

@@ -81,14 +81,16 @@ private:
     std::size_t busy = 1; // the root, read before the threads start
 };
 
+// The path below the root, names joined by "/".
 std::string PathOf(const DirTree& tree, DirTree::Index dir)
 {
     std::vector<std::string_view> names;
     for (DirTree::Index at = dir; at != tree.Root(); at = tree.At(at).parent)
         names.push_back(tree.Name(at));
-    std::string path(tree.Name(tree.Root()));
+    std::string path;
     for (auto name = names.rbegin(); name != names.rend(); ++name) {
-        path += '/';
+        if (!path.empty())
+            path += '/';
         path += *name;
     }
     return path;

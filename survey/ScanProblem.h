@@ -2,8 +2,9 @@
 
 #include <string>
 
-// A directory a scan could not read, or not whole: its path, starting with
-// the scanned path, and the errno value of the failure.
+// A directory a scan could not read, or not whole: its path below the
+// scanned directory (empty for that directory itself), and the errno value
+// of the failure.
 struct ScanProblem {
     std::string path;
     int error;

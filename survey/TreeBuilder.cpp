@@ -4,8 +4,6 @@
 
 void TreeBuilder::EnterDirectory(std::string_view name, const EntryStat& dir)
 {
-    if (depth == 0)
-        rootPath = std::string(name);
     // Frames are kept when left, so their children's storage is reused.
     if (depth == open.size())
         open.emplace_back();
@@ -32,9 +30,10 @@ void TreeBuilder::Unreadable(int error)
 
 std::string TreeBuilder::PathOfOpenDirectory() const
 {
-    std::string path = rootPath;
+    std::string path;
     for (std::size_t i = 1; i < depth; ++i) {
-        path += '/';
+        if (i > 1)
+            path += '/';
         path += tree.NameAt(open[i].node.name);
     }
     return path;

@@ -39,7 +39,6 @@ private:
     DirTree::NameWriter names;
     std::vector<Open> open;
     std::size_t depth = 0; // open[0, depth) are the directories entered and not left
-    std::string rootPath;
     InodeSet linked;
     std::vector<ScanProblem> problems;
 };

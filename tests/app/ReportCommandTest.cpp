@@ -6,7 +6,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <sstream>
+#include <streambuf>
 
 TEST(ReportCommand, PrintsTheRootReportThenEverySubDirectoryWhole)
 {
@@ -55,4 +57,50 @@ TEST(ReportCommand, UnreadableDirectoriesAreNamedOnStandardErrorAndTheExitIsOne)
             _exit(listed ? status : 98);
         },
         ::testing::ExitedWithCode(1), "kelmo: cannot read directory '.*/locked': Permission denied\n");
+}
+
+TEST(ReportCommand, ControlBytesAndBackslashesInNamesAreEscaped)
+{
+    TempTree tree;
+    const std::string child = "c\\d\te\x7f\x1f\xff\xc3\xa9";
+    tree.File("a\nb/" + child + "/file", 1000);
+    std::ostringstream out, err;
+    ASSERT_EQ(RunReport({tree.Path("a\nb"), 0, SizeMode::Apparent}, out, err), 0);
+    const std::string text = out.str();
+    EXPECT_EQ(text.substr(0, text.find('\n') + 1), "Dir Name     : " + tree.Root() + "/a\\x0ab\n");
+    EXPECT_EQ(text.substr(text.rfind('\n', text.size() - 2) + 1), "c\\\\d\\x09e\\x7f\\x1f\xff\xc3\xa9\t1,000\n");
+}
+
+namespace {
+
+// A stream whose every write fails with the given error, as stdout does on a
+// full disk or a closed pipe.
+class FailingBuffer : public std::streambuf {
+public:
+    explicit FailingBuffer(int error) : error(error) {}
+
+protected:
+    int overflow(int) override
+    {
+        errno = error;
+        return traits_type::eof();
+    }
+
+private:
+    int error;
+};
+
+} // namespace
+
+TEST(ReportCommand, FailedWriteIsAnErrorButAClosedPipeEndsQuietly)
+{
+    TempTree tree;
+    tree.File("sub/file", 10);
+    FailingBuffer full(ENOSPC), closedPipe(EPIPE);
+    std::ostream toFullDisk(&full), toClosedPipe(&closedPipe);
+    std::ostringstream fullErr, pipeErr;
+    EXPECT_EQ(RunReport({tree.Root()}, toFullDisk, fullErr), 1);
+    EXPECT_EQ(fullErr.str(), "kelmo: write error: No space left on device\n");
+    EXPECT_EQ(RunReport({tree.Root()}, toClosedPipe, pipeErr), 1);
+    EXPECT_EQ(pipeErr.str(), "");
 }

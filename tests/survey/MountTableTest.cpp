@@ -65,6 +65,12 @@ TEST(MountTable, LaterMountHidesEarlierAndFilesAreNoDrives)
               "/dev/sda3 /etc/resolv.conf ext4 rw 0 0\n"),
         [](const std::string& path) { return path != "/etc/resolv.conf"; });
     EXPECT_EQ(MountPoints(drives), (std::vector<std::string>{"/"}));
+
+    const auto stacked = MountTable::Drives(
+        Parse("/dev/sda2 /data ext4 rw 0 0\n/dev/sdb1 /media ext4 rw 0 0\n/dev/sdc1 /data xfs rw 0 0\n"),
+        [](const std::string&) { return true; });
+    EXPECT_EQ(MountPoints(stacked), (std::vector<std::string>{"/", "/media", "/data"}));
+    EXPECT_EQ(stacked[2].device, "/dev/sdc1");
 }
 
 TEST(MountTable, LongestMountPointHoldsThePath)

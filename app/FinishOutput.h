@@ -1,0 +1,10 @@
+#pragma once
+
+#include <ostream>
+
+// Ends the output of a command: flushes out and, when any write to it
+// failed, says why on err ("kelmo: write error: No space left on device")
+// and returns 1; otherwise returns status. A reader that went away (a closed
+// pipe, as after `| head -1`) is no error to report: the result is 1 without
+// a message. The reason is taken from errno, so call it right after writing.
+int FinishOutput(std::ostream& out, std::ostream& err, int status);

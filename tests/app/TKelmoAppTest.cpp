@@ -1,0 +1,17 @@
+#include "TKelmoApp.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+// Every argument is Kelmo's to check: Qt's own options ("-reverse",
+// "-style") must reach the usage check instead of changing the program.
+TEST(TKelmoApp, QtTakesNoOptionFromTheCommandLine)
+{
+    std::string program = "kelmo-gui", reverse = "-reverse", style = "-style", windows = "windows";
+    char* argv[] = {program.data(), reverse.data(), style.data(), windows.data(), nullptr};
+    TKelmoApp app(4, argv);
+    EXPECT_FALSE(app.isRightToLeft());
+    EXPECT_EQ(app.arguments(), QStringList{"kelmo-gui"});
+    EXPECT_EQ(app.CommandLine(), (std::vector<std::string>{"-reverse", "-style", "windows"}));
+}
