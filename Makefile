@@ -25,7 +25,7 @@ run: build
 
 bench: build
 	@scripts/install-deps.sh bench
-	bench/run.sh $(BUILD)/app/kelmo
+	COLD=$(COLD) bench/run.sh $(BUILD)/app/kelmo
 
 screenshot: build
 	@scripts/install-deps.sh screenshot

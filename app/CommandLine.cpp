@@ -45,8 +45,8 @@ std::string CommandLine::Check(const std::vector<std::string>& args)
         if (!problem.empty())
             return problem;
     }
-    if (command && !paths.empty())
-        return "'" + paths.front() + "' is no operand of " + command->name;
+    if (command)
+        return GiveCommandItsOperands(paths);
     return CheckWindowPaths(paths);
 }
 
@@ -63,11 +63,27 @@ std::string CommandLine::TakeOption(const std::vector<std::string>& args, std::s
     Taken taken{option, {}};
     while (taken.operands.size() < option->maxOperands && i + 1 < args.size() && !IsOption(args[i + 1]))
         taken.operands.push_back(args[++i]);
-    if (taken.operands.size() < option->minOperands)
+    // A command may also take its operands after other options.
+    if (!option->run && taken.operands.size() < option->minOperands)
         return name + " needs " + option->operands;
     if (option->run)
         command = option;
     given.push_back(std::move(taken));
+    return {};
+}
+
+std::string CommandLine::GiveCommandItsOperands(const std::vector<std::string>& paths)
+{
+    std::vector<std::string>& operands = std::find_if(given.begin(), given.end(), [this](const Taken& taken) {
+                                             return taken.option == command;
+                                         })->operands;
+    for (const std::string& path : paths) {
+        if (operands.size() == command->maxOperands)
+            return "'" + path + "' is no operand of " + command->name;
+        operands.push_back(path);
+    }
+    if (operands.size() < command->minOperands)
+        return std::string(command->name) + " needs " + command->operands;
     return {};
 }
 

@@ -55,6 +55,7 @@ private:
     std::string Check(const std::vector<std::string>& args);
     // Takes the option at args[i] and its operands, leaving i on the last one taken.
     std::string TakeOption(const std::vector<std::string>& args, std::size_t& i);
+    std::string GiveCommandItsOperands(const std::vector<std::string>& paths);
     std::string CheckWindowPaths(const std::vector<std::string>& paths) const;
 
     const std::vector<Option>& options;

@@ -1,9 +1,13 @@
 #!/usr/bin/env python3
 """Times kelmo --report against du, ncdu and gdu on the generated tree.
 
-Every tool walks the same tree with a warm cache, in interleaved rounds; the
-median wall time and the peak resident memory are printed, and each peer's
-time divided by Kelmo's.
+Every tool walks the same tree in interleaved rounds, so a slow spell of this
+shared machine touches them all; the median wall time and the peak resident
+memory are printed, with Kelmo's time divided by each tool's. With --cold the
+page cache is dropped before every run (root only).
+
+usage: run.py [--cold] KELMO TREE [DIRS_TREE]
+DIRS_TREE, a tree of a million directories, adds Kelmo's memory on it.
 """
 import os
 import statistics
@@ -15,44 +19,71 @@ import time
 RUNS = 7
 
 
-def measure(command):
+def drop_caches():
+    subprocess.run(["sync"], check=True)
+    with open("/proc/sys/vm/drop_caches", "w") as knob:
+        knob.write("3\n")
+
+
+def measure(command, cold):
     """Wall seconds and peak RSS (MB) of one run.
 
     GNU time reports the child's own peak memory; a child started from this
     Python process would count the interpreter's pages copied before exec.
+    A command that prints a number of seconds itself (the window's scan,
+    timed inside the process) is timed by that number.
     """
+    if cold:
+        drop_caches()
     with tempfile.NamedTemporaryFile("r") as report:
         start = time.perf_counter()
-        subprocess.run(["/usr/bin/time", "-f", "%M", "-o", report.name] + command,
-                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True)
+        done = subprocess.run(["/usr/bin/time", "-f", "%M", "-o", report.name] + command,
+                              stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, check=True)
         wall = time.perf_counter() - start
         peak_kb = int(report.read().split()[-1])
+    printed = done.stdout.decode().strip()
+    if printed.replace(".", "", 1).isdigit():
+        wall = float(printed)
     return wall, peak_kb / 1024.0
 
 
 def main():
-    if len(sys.argv) != 3:
-        sys.exit("usage: run.py KELMO TREE")
-    kelmo, tree = sys.argv[1], sys.argv[2]
+    args = sys.argv[1:]
+    cold = "--cold" in args
+    args = [a for a in args if a != "--cold"]
+    if len(args) not in (2, 3):
+        sys.exit(__doc__)
+    kelmo, tree = args[0], args[1]
+    if cold and not os.access("/proc/sys/vm/drop_caches", os.W_OK):
+        sys.exit("run.py: dropping the page cache needs root")
+    window = os.path.join(os.path.dirname(kelmo), "..", "bench", "window-scan-bench")
     tools = [
         ("kelmo --report", [kelmo, "--report", tree]),
-        ("du -sxb", ["du", "-sxb", tree]),
+        ("kelmo --report --threads 1", [kelmo, "--report", "--threads", "1", tree]),
+        ("du -sx", ["du", "-sx", tree]),
         ("ncdu -x -o /dev/null", ["ncdu", "-x", "-o", "/dev/null", tree]),
         ("gdu -n -x", ["gdu", "-n", "-x", tree]),
     ]
-    for _, command in tools:  # warm the cache
-        measure(command)
-    # Rounds interleave the tools, so a slow spell of the machine touches all.
+    if not cold and os.path.exists(window):
+        tools.append(("window's scan (in-process)", [window, tree]))
+    for _, command in tools:  # warm the cache, and check every tool runs
+        measure(command, False)
     runs = {name: [] for name, _ in tools}
     for _ in range(RUNS):
         for name, command in tools:
-            runs[name].append(measure(command))
+            runs[name].append(measure(command, cold))
     results = {name: (statistics.median(r[0] for r in measured), max(r[1] for r in measured))
                for name, measured in runs.items()}
     kelmo_time = results["kelmo --report"][0]
-    print("%-22s %10s %10s %14s" % ("tool", "median s", "peak MB", "time / kelmo"))
+    print("%s cache, %d interleaved rounds, medians" % ("cold" if cold else "warm", RUNS))
+    print("%-28s %10s %10s %14s" % ("tool", "median s", "peak MB", "kelmo / tool"))
     for name, (wall, rss) in results.items():
-        print("%-22s %10.2f %10.1f %14.2f" % (name, wall, rss, wall / kelmo_time))
+        print("%-28s %10.2f %10.1f %14.2f" % (name, wall, rss, kelmo_time / wall))
+    if len(args) == 3 and not cold:
+        dirs = args[2]
+        peak = max(measure([kelmo, "--report", dirs], False)[1] for _ in range(2))
+        print("kelmo --report on 1,001,001 directories: peak %.1f MB (%.1f bytes a directory)"
+              % (peak, peak * 1024 * 1024 / 1001001))
 
 
 if __name__ == "__main__":

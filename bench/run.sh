@@ -1,15 +1,27 @@
 #!/usr/bin/env bash
-# make bench: generates the benchmark tree once (kept under $TMPDIR between
-# runs), then times Kelmo and its peers on it.
+# make bench [COLD=1]: generates the benchmark trees once (kept under $TMPDIR
+# between runs), then times Kelmo and its peers on them.
 set -euo pipefail
 kelmo=$(realpath "$1")
 here=$(dirname "$0")
+bench_bin="$(dirname "$kelmo")/../bench"
+
+# generate TREE SCRIPT: builds a tree once, with a stamp when it is complete.
+generate() {
+  if [ ! -f "$1/.generated" ]; then
+    rm -rf "$1"
+    python3 "$here/$2" "$1"
+    touch "$1/.generated"
+  fi
+}
+
 tree="${KELMO_BENCH_TREE:-${TMPDIR:-/tmp}/kelmo-bench-tree}"
-stamp="$tree/.generated"
-if [ ! -f "$stamp" ]; then
-  rm -rf "$tree"
-  python3 "$here/generate_tree.py" "$tree"
-  touch "$stamp"
+dirs="${KELMO_BENCH_DIRS:-${TMPDIR:-/tmp}/kelmo-bench-dirs}"
+generate "$tree" generate_tree.py
+if [ -n "${COLD:-}" ]; then
+  python3 "$here/run.py" --cold "$kelmo" "$tree"
+  exit 0
 fi
-python3 "$here/run.py" "$kelmo" "$tree"
-"$(dirname "$kelmo")/../bench/mount-table-bench"
+generate "$dirs" generate_dirs.py
+python3 "$here/run.py" "$kelmo" "$tree" "$dirs"
+"$bench_bin/mount-table-bench"

@@ -53,6 +53,8 @@ TEST(CommandLine, CommandsTakeTheirOperandsAndTuningOptionsCombine)
     ASSERT_NE(report.Command(), nullptr);
     EXPECT_STREQ(report.Command()->name, "--report");
     EXPECT_EQ(report.Operands("--report"), std::vector<std::string>{"missing"});
+    EXPECT_EQ(CommandLine({"--report", "--threads", "2", "p"}, kOptions).Operands("--report"),
+              std::vector<std::string>{"p"});
 
     EXPECT_EQ(CommandLine({"--export", "f"}, kOptions).Operands("--export"), std::vector<std::string>{"f"});
     EXPECT_EQ(CommandLine({"--export", "f", "p"}, kOptions).Operands("--export"),
