@@ -3,10 +3,12 @@
 
 #include <gtest/gtest.h>
 #include <sys/mount.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <limits>
 #include <map>
 #include <sstream>
 
@@ -228,4 +230,30 @@ TEST(ScanRealTree, BindMountsInsideTheTreeAreNotCrossed)
     EXPECT_EQ(survey.Root().bytes(), 100000);
     EXPECT_EQ(Find(survey.Root(), "t").bytes(), 0);
     EXPECT_EQ(CountChildren(Find(survey.Root(), "t")), 0);
+}
+
+TEST(ScanRealTree, TwoFilesOfTheLargestSizeSaturateTheTotal)
+{
+    // tmpfs takes files of 2^63-1 bytes, and any user can make them there.
+    char pattern[] = "/dev/shm/kelmo-huge-XXXXXX";
+    if (!mkdtemp(pattern))
+        GTEST_SKIP() << "no writable /dev/shm";
+    const std::string root = pattern;
+    bool made = true;
+    for (const char* name : {"/a", "/b"}) {
+        FILE* file = std::fopen((root + name).c_str(), "w");
+        made = made && file && truncate((root + name).c_str(), std::numeric_limits<std::int64_t>::max()) == 0;
+        if (file)
+            std::fclose(file);
+    }
+    FileInfo survey(std::vector<MountEntry>{});
+    survey.SetSizeMode(SizeMode::Apparent);
+    const bool scanned = made && survey.ScanPath(root, "ROOT", false);
+    std::remove((root + "/a").c_str());
+    std::remove((root + "/b").c_str());
+    rmdir(root.c_str());
+    if (!made)
+        GTEST_SKIP() << "this file system refuses files of 2^63-1 bytes";
+    ASSERT_TRUE(scanned);
+    EXPECT_EQ(survey.Root().bytes(), std::numeric_limits<std::int64_t>::max());
 }
