@@ -3,9 +3,9 @@
 # Usage: install-deps.sh build|bench|screenshot
 set -euo pipefail
 
-build=(cmake make g++ qt6-base-dev libgtest-dev fonts-dejavu-core fonts-liberation)
+build=(cmake make g++ qt6-base-dev libgtest-dev fonts-dejavu-core fonts-liberation fonts-noto-mono)
 bench=(ncdu gdu python3 time)
-screenshot=(xvfb xauth imagemagick)
+screenshot=(xvfb xauth imagemagick xdotool)
 
 case "${1:-build}" in
   build) wanted=("${build[@]}") ;;
