@@ -24,6 +24,9 @@ int TKelmoApp::Run(std::vector<std::string> cmdLine)
 {
     InitMainWindow(std::move(cmdLine));
     mainWindow->SetupWindow();
+    // Closed during the first scan or its wait: nothing is left to show.
+    if (mainWindow->CloseRequested())
+        return 0;
     mainWindow->show();
     return exec();
 }
