@@ -12,3 +12,4 @@ if [ ! -f "$stamp" ]; then
   touch "$stamp"
 fi
 python3 "$here/run.py" "$kelmo" "$tree"
+QT_QPA_PLATFORM=offscreen "$(dirname "$kelmo")/../bench/kelmo-navigation-bench"
