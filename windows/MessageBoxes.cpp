@@ -32,9 +32,11 @@ void ShowRealMessageBox(QWidget* owner, const QString& text, const QString& capt
 {
     QMessageBox box(BoxIcon(icon), caption, WithPlainLineBreaks(text), QMessageBox::Ok, owner);
     box.setTextFormat(Qt::PlainText);
-    // Not modal: Qt drops every close request for a window that a modal box
-    // blocks, so the owner could not be closed while the box is open. The
-    // owner's input is blocked instead, and closing the owner closes the box.
+    // Not modal (a message box is by default): Qt drops every close request
+    // for a window that a modal box blocks, so the owner could not be closed
+    // while the box is open. The owner's input is blocked instead, and
+    // closing the owner closes the box.
+    box.setModal(false);
     const OwnerInputBlock block(owner);
     QEventLoop loop;
     QObject::connect(&box, &QMessageBox::finished, &loop, &QEventLoop::quit);
