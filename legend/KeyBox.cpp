@@ -238,7 +238,8 @@ void KeyBox::keyPressEvent(QKeyEvent* event)
     // With nothing selected, the first arrow selects the entry in the focus
     // frame rather than the one after it.
     const bool arrow = event->key() == Qt::Key_Up || event->key() == Qt::Key_Down;
-    if (arrow && event->modifiers() == Qt::NoModifier && SelectedIndex() < 0 && Count() > 0) {
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (arrow && plain && SelectedIndex() < 0 && Count() > 0) {
         SetSelectedIndex(currentIndex().isValid() ? currentIndex().row() : 0);
         return;
     }

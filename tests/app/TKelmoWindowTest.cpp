@@ -62,6 +62,16 @@ protected:
         return *window;
     }
     TKelmoWindow& StartOn(const TempTree& tree) { return Start({tree.Root()}, {Drive(tree)}); }
+    // Starts without an argument from the working directory dir.
+    TKelmoWindow& StartFrom(const std::string& dir, std::vector<MountEntry> drives)
+    {
+        char previous[4096];
+        EXPECT_NE(getcwd(previous, sizeof previous), nullptr);
+        EXPECT_EQ(chdir(dir.c_str()), 0);
+        TKelmoWindow& started = Start({}, std::move(drives));
+        EXPECT_EQ(chdir(previous), 0);
+        return started;
+    }
     static MountEntry Drive(const TempTree& tree) { return {"test", tree.Root(), "ext4"}; }
 
     KeyBox& Legend() { return *window->Legend(); }
@@ -320,11 +330,7 @@ TEST_F(MainWindowTest, NoArgumentScansTheDriveOfTheCurrentDirectory)
 {
     TempTree other, here;
     here.File("sub/f", 42);
-    char previous[4096];
-    ASSERT_NE(getcwd(previous, sizeof previous), nullptr);
-    ASSERT_EQ(chdir(here.Path("sub").c_str()), 0);
-    TKelmoWindow& w = Start({}, {Drive(other), Drive(here)});
-    ASSERT_EQ(chdir(previous), 0);
+    TKelmoWindow& w = StartFrom(here.Path("sub"), {Drive(other), Drive(here)});
     EXPECT_EQ(w.Survey().GetDrive(), 1);
     EXPECT_EQ(w.Survey().Root()->bytes, 42);
 }
@@ -495,11 +501,7 @@ TEST_F(MainWindowTest, NoArgumentFromADirectoryOnNoDriveIsNotAvailable)
 {
     TempTree drive, elsewhere;
     drive.File("x", 1);
-    char previous[4096];
-    ASSERT_NE(getcwd(previous, sizeof previous), nullptr);
-    ASSERT_EQ(chdir(elsewhere.Root().c_str()), 0);
-    TKelmoWindow& w = Start({}, {Drive(drive)});
-    ASSERT_EQ(chdir(previous), 0);
+    TKelmoWindow& w = StartFrom(elsewhere.Root(), {Drive(drive)});
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, "Selected Disk was Not\rAvailable or is Blank");
     EXPECT_FALSE(w.UpdateButton()->isEnabled());
