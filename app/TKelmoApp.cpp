@@ -37,6 +37,9 @@ int TKelmoApp::Run()
 {
     InitMainWindow();
     mainWindow->SetupWindow();
+    // Closed during the first scan or its wait: nothing is left to show.
+    if (mainWindow->CloseRequested())
+        return 0;
     mainWindow->show();
     return exec();
 }

@@ -4,8 +4,10 @@
 #include "BuildLegend.h"
 #include "CommandEvent.h"
 #include "CommandIds.h"
+#include "DisplayName.h"
 #include "FormatBytes.h"
 #include "KelmoSplash.h"
+#include "KeyCommands.h"
 #include "MessageBoxes.h"
 #include "QPainterPieCanvas.h"
 #include "ScanProgressEvent.h"
@@ -13,16 +15,19 @@
 #include "SmallButton.h"
 #include "SmallWin.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QEventLoop>
-#include <QFile>
 #include <QFontDatabase>
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QPaintEngine>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QShortcut>
+#include <QToolTip>
 
 #include <cstdlib>
 #include <thread>
@@ -30,11 +35,6 @@
 namespace {
 
 const char* const kNotAvailable = "Selected Disk was Not\rAvailable or is Blank";
-
-QString Decoded(const std::string& bytes)
-{
-    return QFile::decodeName(QByteArray::fromStdString(bytes));
-}
 
 void ShowNotAvailable(QWidget* owner)
 {
@@ -108,8 +108,6 @@ void TKelmoWindow::CreateControls()
     pathButton = AddSmallButton(CM_PATH, QStringLiteral("Path"), 20, 372, &TKelmoWindow::CmPath);
     pathLabel = AddLabel(*this, QString(), 70, 375, 330, 20);
     pathLabel->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    auto* sizeModeKey = new QShortcut(QKeySequence(Qt::Key_A), this);
-    connect(sizeModeKey, &QShortcut::activated, this, &TKelmoWindow::CmSizeMode);
 }
 
 // Options for the walk come before the drive argument and leave it alone;
@@ -150,17 +148,19 @@ void TKelmoWindow::SetupWindow()
 
 int TKelmoWindow::ParseDriveArgument()
 {
-    if (cmdLine.empty())
-        return survey.CurrentDrive();
-    const std::string& argument = cmdLine.front();
-    // Checked as bytes: a name that is not valid UTF-8 is still a path.
-    const bool valid = cmdLine.size() == 1 && !argument.empty() && argument[0] != '-'
-        && !FileInfo::CanonicalPath(argument).empty();
-    if (!valid) {
-        ShowMessageBox(this, UsageText(), KelmoSplash::CreditCaption(), MessageIcon::None);
-        return -1;
+    if (!cmdLine.empty()) {
+        const std::string& argument = cmdLine.front();
+        // Checked as bytes: a name that is not valid UTF-8 is still a path.
+        const bool valid = cmdLine.size() == 1 && !argument.empty() && argument[0] != '-'
+            && !FileInfo::CanonicalPath(argument).empty();
+        if (!valid) {
+            ShowMessageBox(this, UsageText(), KelmoSplash::CreditCaption(), MessageIcon::None);
+            return -1;
+        }
     }
-    const int drive = survey.DriveOfPath(argument);
+    // Started from a directory on no drive (/dev/shm, a FUSE mount), Kelmo
+    // says so just as for such a path argument.
+    const int drive = cmdLine.empty() ? survey.CurrentDrive() : survey.DriveOfPath(cmdLine.front());
     if (drive == -1)
         ShowNotAvailable(this);
     return drive;
@@ -171,7 +171,7 @@ QString TKelmoWindow::DriveText(int drive) const
     const auto& drives = survey.GetDrives();
     if (drive < 0 || drive >= static_cast<int>(drives.size()))
         return QString();
-    return Decoded(drives[drive].mountPoint);
+    return DisplayName(drives[drive].mountPoint);
 }
 
 bool TKelmoWindow::SelectDrive(int drive)
@@ -180,6 +180,9 @@ bool TKelmoWindow::SelectDrive(int drive)
     const QString driveText = DriveText(drive);
     splash = new KelmoSplash(this, KelmoSplash::CreditCaption(), driveText);
     const bool scanned = ScanWhileTheWindowLives(drive);
+    // A close request stopped the scan and closed the splash.
+    if (closeRequested)
+        return false;
     if (scanned) {
         pathText.AppendPath(driveText, true);
         RebuildView();
@@ -189,7 +192,7 @@ bool TKelmoWindow::SelectDrive(int drive)
     const std::int64_t freeBytes = survey.GetFreeBytes();
     freeText += freeBytes == -1 ? QStringLiteral("Unknown") : QString::fromStdString(FormatBytes(freeBytes));
     freeBytesLabel->setText(freeText);
-    show();
+    showNormal();
     if (splash) {
         splash->setFocus();
         splash->Destroy(lingerMs);
@@ -216,24 +219,29 @@ void TKelmoWindow::FillDriveList()
 {
     const auto& drives = survey.GetDrives();
     for (std::size_t i = 0; i < drives.size(); ++i)
-        driveList->addItem(Decoded(drives[i].mountPoint), static_cast<int>(i));
+        driveList->addItem(DisplayName(drives[i].mountPoint), static_cast<int>(i));
     driveList->model()->sort(0);
 }
 
 void TKelmoWindow::RebuildView()
 {
-    const std::unique_ptr<ChildList> list = survey.BuildChildList();
-    const int count = BuildLegend(this, legend, emptyLegend, list.get(), survey.HasParentDir());
+    std::unique_ptr<ChildList> list = survey.BuildChildList();
+    std::vector<std::int64_t> sizes = list ? list->sizes : std::vector<std::int64_t>();
+    const DirectoryOnDisplay directory{survey.HasParentDir(), DisplayedBytes(), pathText.Text()};
+    const int count = BuildLegend(this, legend, emptyLegend, std::move(list), directory);
     if (legend) {
         // Going down replaces the legend, so it must not happen inside the
         // legend's own double-click handling.
         connect(legend.get(), &KeyBox::EntryDoubleClicked, this, &TKelmoWindow::EvLegendDblClk,
                 Qt::QueuedConnection);
     }
-    if (list)
-        chart.SetValues(std::vector<std::int64_t>(list->sizes.begin(), list->sizes.begin() + count));
-    else
+    if (count > 0) {
+        sizes.resize(count);
+        chart.SetValues(sizes);
+    } else {
         chart.Clear();
+    }
+    chartImage = QPixmap();
     ShowPath();
     backButton->setEnabled(survey.HasParentDir());
     topButton->setEnabled(survey.HasParentDir());
@@ -244,6 +252,12 @@ void TKelmoWindow::ShowPath()
 {
     pathLabel->setText(pathText.Shown());
     pathButton->setEnabled(pathText.IsCut());
+}
+
+std::int64_t TKelmoWindow::DisplayedBytes() const
+{
+    const DirNode current = survey.GetCurrentDir();
+    return current ? current.bytes() : 0;
 }
 
 DirNode TKelmoWindow::SelectedChild() const
@@ -270,7 +284,7 @@ void TKelmoWindow::EvLegendDblClk()
                        MessageIcon::Information);
         return;
     }
-    pathText.AppendPath(Decoded(node.name()), false);
+    pathText.AppendPath(DisplayName(node.name()), false);
     survey.SetCurrentDir(node);
     RebuildView();
 }
@@ -313,7 +327,7 @@ void TKelmoWindow::CmDirInfo(int commandId)
         ShowSubDirectoryNotFound(this);
         return;
     }
-    OpenTextWindow(QStringLiteral("Sub-Directory Information"), 300, Decoded(survey.BuildDirReport(node)));
+    OpenTextWindow(QStringLiteral("Sub-Directory Information"), 300, DisplayName(survey.BuildDirReport(node)));
 }
 
 void TKelmoWindow::CmUpdate()
@@ -368,17 +382,43 @@ void TKelmoWindow::CmExit()
 
 void TKelmoWindow::EvLButtonDown(const QPoint& point)
 {
+    SelectSliceAt(point);
+}
+
+// Goes down into the slice's sub-directory, as a double-click on its legend
+// entry does.
+void TKelmoWindow::EvLButtonDblClk(const QPoint& point)
+{
+    if (SelectSliceAt(point))
+        EvLegendDblClk();
+}
+
+// -1 off the chart, and while there is no full legend with slice points.
+int TKelmoWindow::SliceUnder(const QPoint& point) const
+{
     const PiePoint at{point.x(), point.y()};
     if (!legend || !legend->HasSlicePoints() || !chart.Contains(at))
-        return;
-    std::vector<PiePoint> starts, ends;
-    for (int i = 0; i < legend->SlicePointCount(); ++i) {
-        starts.push_back(legend->GetStartPoint(i));
-        ends.push_back(legend->GetEndPoint(i));
-    }
-    const int slice = SliceAt(chart, at, starts, ends);
+        return -1;
+    return SliceAt(chart, at, legend->StartPoints(), legend->EndPoints());
+}
+
+bool TKelmoWindow::SelectSliceAt(const QPoint& point)
+{
+    const int slice = SliceUnder(point);
+    if (slice < 0)
+        return false;
     if (legend->SelectedIndex() != slice)
         legend->SetSelectedIndex(slice);
+    return true;
+}
+
+void TKelmoWindow::ShowSliceToolTip(const QHelpEvent& help)
+{
+    const int slice = SliceUnder(help.pos());
+    if (slice < 0)
+        QToolTip::hideText();
+    else
+        QToolTip::showText(help.globalPos(), legend->ToolTip(slice), this);
 }
 
 // Called on the walking threads. One pending event carries whatever total
@@ -397,21 +437,53 @@ void TKelmoWindow::EvScanProgress(std::int64_t scannedBytes)
         QCoreApplication::postEvent(splash, new ScanProgressEvent(QString::fromStdString(FormatBytes(scannedBytes))));
 }
 
+// The commands that arrive from the keys and the legend's menu; each runs
+// only where its button would.
 void TKelmoWindow::RunCommand(int commandId)
 {
+    if (!CommandEnabled(commandId))
+        return;
     switch (commandId) {
+    case IDC_LEGEND:
+        EvLegendDblClk();
+        break;
     case CM_BACK:
         CmBack();
         break;
     case CM_TOP:
         CmTop();
         break;
+    case CM_UPDATE:
+        CmUpdate();
+        break;
+    case CM_EXIT:
+        CmExit();
+        break;
     case CM_SUBDIR_INFO:
     case CM_ROOT_INFO:
         CmDirInfo(commandId);
         break;
+    case CM_SIZE_MODE:
+        CmSizeMode();
+        break;
     default:
         break;
+    }
+}
+
+bool TKelmoWindow::CommandEnabled(int commandId) const
+{
+    switch (commandId) {
+    case IDC_LEGEND:
+        return legend != nullptr;
+    case CM_BACK:
+        return backButton->isEnabled();
+    case CM_TOP:
+        return topButton->isEnabled();
+    case CM_UPDATE:
+        return updateButton->isEnabled();
+    default:
+        return true;
     }
 }
 
@@ -425,24 +497,51 @@ void TKelmoWindow::customEvent(QEvent* event)
     }
 }
 
+bool TKelmoWindow::event(QEvent* event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    ShowSliceToolTip(static_cast<const QHelpEvent&>(*event));
+    return true;
+}
+
 void TKelmoWindow::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    RtnCoords coords;
-    {
-        QPainterPieCanvas canvas(painter);
-        coords = chart.Draw(canvas);
-    }
-    if (coords.count != 0 && legend) {
-        legend->SetSlicePoints(coords.starts, coords.ends);
+    PaintChart(painter);
+    if (legend)
         legend->PaintMarkers(painter);
+}
+
+// Working out a hundred thousand slices takes longer than a frame, so the
+// chart is drawn once per view (and whenever the device's resolution
+// changes), at the device's resolution, and handed its slice points to the
+// legend then. Every later paint, a marker move included, copies only the
+// part of the picture it needs.
+void TKelmoWindow::PaintChart(QPainter& painter)
+{
+    // The engine's device is the one painted on, also when the paint is
+    // redirected (a grab, a render into a picture).
+    const qreal ratio = painter.paintEngine()->paintDevice()->devicePixelRatioF();
+    if (chartImage.isNull() || chartImage.devicePixelRatio() != ratio) {
+        const PieRect bounds = chart.Bounds();
+        chartImage = QPixmap(QSize(bounds.right, bounds.bottom) * ratio);
+        chartImage.setDevicePixelRatio(ratio);
+        chartImage.fill(palette().color(QPalette::Window));
+        QPainter imagePainter(&chartImage);
+        QPainterPieCanvas canvas(imagePainter);
+        const RtnCoords coords = chart.Draw(canvas);
+        if (coords.count != 0 && legend)
+            legend->SetSlicePoints(coords.starts, coords.ends);
     }
+    painter.drawPixmap(0, 0, chartImage);
 }
 
 void TKelmoWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     chart.SetBounds(20, 20, 20 + width() / 2, 20 + height());
+    chartImage = QPixmap();
     update();
 }
 
@@ -451,4 +550,46 @@ void TKelmoWindow::mousePressEvent(QMouseEvent* event)
     QWidget::mousePressEvent(event);
     if (event->button() == Qt::LeftButton)
         EvLButtonDown(event->position().toPoint());
+}
+
+void TKelmoWindow::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        EvLButtonDblClk(event->position().toPoint());
+}
+
+// Keys that reach the window from any of its controls; the legend passes on
+// the window's keys and keeps the arrows, which move its selection.
+void TKelmoWindow::keyPressEvent(QKeyEvent* event)
+{
+    const int command = CommandForKey(*event);
+    if (command == 0) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    RunCommand(command);
+}
+
+// A close request may come while a scan, the splash's wait, About, a text
+// window or a message box holds the window. Each is told to stop, so that
+// every nested loop unwinds, and the program ends: no process without a
+// window, no window shown again.
+void TKelmoWindow::closeEvent(QCloseEvent* event)
+{
+    closeRequested = true;
+    survey.CancelScan();
+    CloseAuxiliaryWindows();
+    event->accept();
+    // Leaves the event loop, from inside a nested one too. Before the event
+    // loop runs (the first scan) it does nothing; start-up then stops.
+    QCoreApplication::quit();
+}
+
+void TKelmoWindow::CloseAuxiliaryWindows()
+{
+    if (splash)
+        splash->Abandon();
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (child->isWindow() && child->isVisible())
+            child->close();
 }

@@ -5,6 +5,7 @@
 #include "KeyBox.h"
 #include "PathText.h"
 
+#include <QPixmap>
 #include <QPointer>
 #include <QWidget>
 
@@ -15,6 +16,7 @@
 
 class KelmoSplash;
 class QComboBox;
+class QHelpEvent;
 class QLabel;
 class QPushButton;
 class SmallButton;
@@ -51,7 +53,12 @@ public:
     void CmAbout();
     void CmExit();
     void EvLButtonDown(const QPoint& point);
+    void EvLButtonDblClk(const QPoint& point);
     void EvScanProgress(std::int64_t scannedBytes);
+
+    // True once the window has been asked to close; start-up then neither
+    // shows it nor runs the event loop.
+    bool CloseRequested() const { return closeRequested; }
 
     // For tests and screenshots.
     FileInfo& Survey() { return survey; }
@@ -68,10 +75,14 @@ public:
     SmallButton* PathButton() const { return pathButton; }
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void customEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void CreateControls();
@@ -79,13 +90,20 @@ private:
     SmallButton* AddSmallButton(int id, const QString& caption, int x, int y, void (TKelmoWindow::*handler)());
     void PostScanProgress(std::int64_t scannedBytes);
     void RunCommand(int commandId);
+    bool CommandEnabled(int commandId) const;
     QString DriveText(int drive) const;
     DirNode SelectedChild() const;
+    std::int64_t DisplayedBytes() const;
     void TakeScanOptions();
     bool ScanWhileTheWindowLives(int drive);
     void ShowSizeMode();
     void ShowPath();
     void OpenTextWindow(const QString& caption, int textWidth, const QString& text);
+    int SliceUnder(const QPoint& point) const;
+    bool SelectSliceAt(const QPoint& point);
+    void ShowSliceToolTip(const QHelpEvent& help);
+    void PaintChart(QPainter& painter);
+    void CloseAuxiliaryWindows();
 
     std::vector<std::string> cmdLine;
     DrawPie chart;
@@ -105,6 +123,10 @@ private:
     std::unique_ptr<KeyBox> legend;
     QPointer<KelmoSplash> splash;
     PathText pathText;
+    // The chart as last drawn, at the resolution of the device it was drawn
+    // for; null when the values or the bounds have changed since.
+    QPixmap chartImage;
+    bool closeRequested = false;
     std::atomic<bool> progressPending{false};
     std::atomic<std::int64_t> latestScannedBytes{0};
 };

@@ -25,3 +25,4 @@ fi
 generate "$dirs" generate_dirs.py
 python3 "$here/run.py" "$kelmo" "$tree" "$dirs"
 "$bench_bin/mount-table-bench"
+QT_QPA_PLATFORM=offscreen "$bench_bin/kelmo-navigation-bench"

@@ -79,15 +79,14 @@ PiePoint DrawPie::EdgePoint(float angle) const
 
 // The last slice is never drawn as a wedge: it is what the wedges leave of a
 // base disc in the colour of the last non-empty slice, which also fills any
-// gap that the truncations leave at the end of the circle.
+// gap that the truncations leave at the end of the circle. Slice i takes
+// colour i, drawn or not, so colours follow indices.
 RtnCoords DrawPie::Draw(PieCanvas& canvas)
 {
     RtnCoords coords;
-    nextColor = LastNonEmptySlice();
-    SelectNextColor(canvas);
+    canvas.SelectBrush(SliceColorAt(LastNonEmptySlice()));
     const PiePoint corner{bounds.left, bounds.top};
     canvas.Pie(bounds, corner, corner);
-    nextColor = 0;
     if (!hasAngles)
         return coords;
 
@@ -99,23 +98,17 @@ RtnCoords DrawPie::Draw(PieCanvas& canvas)
     for (int i = 0; i < count; ++i) {
         sum += angles[i];
         const PiePoint point = EdgePoint(sum);
-        // Every slice takes its colour, drawn or not, so colours follow indices.
-        SelectNextColor(canvas);
         coords.starts.push_back(previous);
         coords.ends.push_back(point);
         // Equal rim points would paint the whole circle, so an empty slice
         // draws nothing.
-        if (point != previous && i < count - 1)
+        if (point != previous && i < count - 1) {
+            canvas.SelectBrush(SliceColorAt(i));
             canvas.Pie(bounds, point, previous);
+        }
         previous = point;
     }
     return coords;
-}
-
-void DrawPie::SelectNextColor(PieCanvas& canvas)
-{
-    canvas.SelectBrush(SliceColorAt(nextColor));
-    ++nextColor;
 }
 
 // 0 also when no slice has an angle, so the disc is then blue.

@@ -51,7 +51,6 @@ public:
     bool HasAngles() const { return hasAngles; }
 
 private:
-    void SelectNextColor(PieCanvas& canvas);
     int LastNonEmptySlice() const;
     int QuadrantOf(PiePoint point) const;
     int DistanceFromCenter(PiePoint point) const;
@@ -64,5 +63,4 @@ private:
     bool hasAngles = false;
     int radius = 0;
     int count = 0;
-    int nextColor = 0;
 };

@@ -2,11 +2,8 @@
 
 #include "ChildList.h"
 #include "CommandIds.h"
-#include "EntryText.h"
 
 #include <QFontDatabase>
-
-#include <algorithm>
 
 namespace {
 
@@ -29,25 +26,21 @@ void Present(KeyBox& legend)
 } // namespace
 
 int BuildLegend(QWidget* parent, std::unique_ptr<KeyBox>& legend, std::unique_ptr<KeyBox>& emptyLegend,
-                const ChildList* children, bool hasParent)
+                std::unique_ptr<ChildList> children, const DirectoryOnDisplay& directory)
 {
     legend.reset();
     emptyLegend.reset();
 
-    // A name is never paired with another entry's size, even if the list is
-    // inconsistent.
-    const std::size_t count = children ? std::min(children->names.size(), children->sizes.size()) : 0;
-    if (count == 0) {
+    if (!children || children->names.empty() || children->sizes.empty()) {
         emptyLegend = MakeLegend(parent, -1, false);
         emptyLegend->ShowNoSubDirectories();
         Present(*emptyLegend);
         return 0;
     }
 
-    legend = MakeLegend(parent, IDC_LEGEND, hasParent);
+    legend = MakeLegend(parent, IDC_LEGEND, directory.hasParent);
     legend->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    for (std::size_t i = 0; i < count; ++i)
-        legend->addItem(EntryText(children->names[i], children->sizes[i]));
+    legend->SetEntries(std::move(*children), directory.bytes, directory.path);
     Present(*legend);
-    return static_cast<int>(count);
+    return legend->Count();
 }

@@ -2,10 +2,20 @@
 
 #include "KeyBox.h"
 
+#include <QString>
+
+#include <cstdint>
 #include <memory>
 
 class QWidget;
 struct ChildList;
+
+// What the legend needs to know of the directory on display.
+struct DirectoryOnDisplay {
+    bool hasParent = false; // chooses the context menu
+    std::int64_t bytes = 0; // the tooltips give each entry's share of these
+    QString path;           // and name the directory
+};
 
 // Replaces the main window's legend for a new directory on display. The old
 // legend (full or placeholder) goes first, taking its chart markers with it.
@@ -14,4 +24,4 @@ struct ChildList;
 // otherwise the placeholder. The new legend is shown and has the keyboard
 // focus. Returns the number of entries, 0 for the placeholder.
 int BuildLegend(QWidget* parent, std::unique_ptr<KeyBox>& legend, std::unique_ptr<KeyBox>& emptyLegend,
-                const ChildList* children, bool hasParent);
+                std::unique_ptr<ChildList> children, const DirectoryOnDisplay& directory);

@@ -1,9 +1,7 @@
 #include "EntryText.h"
 
+#include "DisplayName.h"
 #include "FormatBytes.h"
-
-#include <QByteArray>
-#include <QFile>
 
 namespace {
 
@@ -29,10 +27,17 @@ QString FirstCharacters(const QString& text, int limit, int& length)
 
 QString EntryText(const std::string& name, std::int64_t size)
 {
-    const QString decoded = QFile::decodeName(QByteArray(name.data(), static_cast<qsizetype>(name.size())));
     int nameLength = 0;
-    const QString namePart = FirstCharacters(decoded, NameCharacters, nameLength);
+    const QString namePart = FirstCharacters(DisplayName(name), NameCharacters, nameLength);
     const QString sizePart = QString::fromStdString(FormatBytes(size));
     const int spaces = SizeEndColumn - nameLength - static_cast<int>(sizePart.size());
     return namePart + QString(spaces > 0 ? spaces : 0, QLatin1Char(' ')) + sizePart;
+}
+
+QString EntryToolTip(const std::string& name, std::int64_t size, std::int64_t directoryBytes,
+                     const QString& directoryPath)
+{
+    const double share = directoryBytes > 0 ? 100.0 * static_cast<double>(size) / directoryBytes : 0.0;
+    return DisplayName(name) + QLatin1Char('\n') + QString::fromStdString(FormatBytes(size))
+        + QStringLiteral(" bytes\n") + QString::number(share, 'f', 1) + QStringLiteral(" % of ") + directoryPath;
 }

@@ -11,3 +11,9 @@
 // The name is raw file-name bytes; bytes that are not valid text show as
 // replacement characters and never affect the size part.
 QString EntryText(const std::string& name, std::int64_t size);
+
+// What a pointer resting on an entry or its slice shows: the whole name, the
+// size in bytes with thousands separators, and its share of the directory on
+// display ("41.3 % of /home/ann/"), one per line.
+QString EntryToolTip(const std::string& name, std::int64_t size, std::int64_t directoryBytes,
+                     const QString& directoryPath);

@@ -4,9 +4,12 @@
 #include "CommandIds.h"
 #include "KelmoResources.h"
 #include "KeyBoxDelegate.h"
+#include "KeyCommands.h"
+#include "LegendModel.h"
 
 #include <QCoreApplication>
 #include <QImage>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -19,13 +22,32 @@ const QString NoSubDirectoriesText = QStringLiteral("--No Sub-Directories--");
 constexpr int MarkerSize = 10;
 constexpr int MarkerHalf = MarkerSize / 2;
 
-const QImage& MarkerImage()
+struct MarkerRun {
+    QRect rect; // relative to the marker's top-left corner
+    QColor color;
+};
+
+// The marker bitmap as runs of equal pixels in each row. Painting these as
+// rectangles keeps the cross sharp at any screen scale, where the bitmap
+// itself would be scaled up.
+const std::vector<MarkerRun>& MarkerRuns()
 {
-    static const QImage image = [] {
+    static const std::vector<MarkerRun> runs = [] {
         InitKelmoResources();
-        return QImage(QStringLiteral(":/kelmo/marker.png"));
+        const QImage image(QStringLiteral(":/kelmo/marker.png"));
+        std::vector<MarkerRun> found;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width();) {
+                const QColor color = image.pixelColor(x, y);
+                int end = x + 1;
+                while (end < image.width() && image.pixelColor(end, y) == color)
+                    ++end;
+                found.push_back({QRect(x, y, end - x, 1), color});
+                x = end;
+            }
+        return found;
     }();
-    return image;
+    return runs;
 }
 
 QRect MarkerSquare(PiePoint point)
@@ -36,10 +58,10 @@ QRect MarkerSquare(PiePoint point)
 } // namespace
 
 KeyBox::KeyBox(QWidget* parent, int id, int x, int y, int width, int height, bool hasParent)
-    : QListWidget(parent), id(id), hasParent(hasParent)
+    : QListView(parent), id(id), hasParent(hasParent), entries(new LegendModel(this))
 {
     setGeometry(x, y, width, height);
-    setSortingEnabled(false);
+    setModel(entries);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -47,11 +69,11 @@ KeyBox::KeyBox(QWidget* parent, int id, int x, int y, int width, int height, boo
     // Right presses open our own menu and must not reach the parent.
     setContextMenuPolicy(Qt::PreventContextMenu);
     viewport()->setContextMenuPolicy(Qt::PreventContextMenu);
-    // The height comes from the list's own default font, before a legend
-    // font is assigned.
+    // Entries are at least as tall as the list's own default font, and tall
+    // enough for the legend font assigned later.
     setItemDelegate(new KeyBoxDelegate(fontMetrics().height(), this));
 
-    connect(this, &QListWidget::itemSelectionChanged, this, &KeyBox::RefreshMarkers);
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, &KeyBox::RefreshMarkers);
     connect(this, &QAbstractItemView::doubleClicked, this, [this] {
         if (this->id == IDC_LEGEND)
             emit EntryDoubleClicked();
@@ -63,10 +85,35 @@ KeyBox::~KeyBox()
     RepaintParent(markerRects);
 }
 
+void KeyBox::SetEntries(ChildList children, std::int64_t directoryBytes, const QString& directoryPath)
+{
+    entries->SetEntries(std::move(children), directoryBytes, directoryPath);
+}
+
 void KeyBox::ShowNoSubDirectories()
 {
     isEmpty = true;
-    addItem(NoSubDirectoriesText);
+    entries->SetPlaceholder(NoSubDirectoriesText);
+}
+
+int KeyBox::Count() const
+{
+    return entries->rowCount();
+}
+
+QString KeyBox::Text(int index) const
+{
+    return entries->index(index, 0).data(Qt::DisplayRole).toString();
+}
+
+QString KeyBox::ToolTip(int index) const
+{
+    return entries->index(index, 0).data(Qt::ToolTipRole).toString();
+}
+
+QRect KeyBox::EntryRect(int index) const
+{
+    return visualRect(entries->index(index, 0));
 }
 
 int KeyBox::SelectedIndex() const
@@ -77,12 +124,16 @@ int KeyBox::SelectedIndex() const
 
 void KeyBox::SetSelectedIndex(int index)
 {
-    setCurrentRow(index);
+    const QModelIndex entry = entries->index(index, 0);
+    if (entry.isValid())
+        setCurrentIndex(entry);
+    else
+        selectionModel()->clear();
 }
 
 void KeyBox::SetSlicePoints(const std::vector<PiePoint>& starts, const std::vector<PiePoint>& ends)
 {
-    const std::size_t count = std::min({starts.size(), ends.size(), static_cast<std::size_t>(this->count())});
+    const std::size_t count = std::min({starts.size(), ends.size(), static_cast<std::size_t>(Count())});
     startPoints.assign(starts.begin(), starts.begin() + count);
     endPoints.assign(ends.begin(), ends.begin() + count);
     RefreshMarkers();
@@ -101,7 +152,8 @@ PiePoint KeyBox::GetEndPoint(int index) const
 void KeyBox::PaintMarkers(QPainter& painter) const
 {
     for (const QRect& square : markerRects)
-        painter.drawImage(square.topLeft(), MarkerImage());
+        for (const MarkerRun& run : MarkerRuns())
+            painter.fillRect(run.rect.translated(square.topLeft()), run.color);
 }
 
 // Moves the markers by repainting only the squares they leave and enter; the
@@ -174,5 +226,22 @@ void KeyBox::mousePressEvent(QMouseEvent* event)
         OpenContextMenu(event->position().toPoint());
         return;
     }
-    QListWidget::mousePressEvent(event);
+    QListView::mousePressEvent(event);
+}
+
+void KeyBox::keyPressEvent(QKeyEvent* event)
+{
+    if (CommandForKey(*event) != 0) {
+        event->ignore();
+        return;
+    }
+    // With nothing selected, the first arrow selects the entry in the focus
+    // frame rather than the one after it.
+    const bool arrow = event->key() == Qt::Key_Up || event->key() == Qt::Key_Down;
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (arrow && plain && SelectedIndex() < 0 && Count() > 0) {
+        SetSelectedIndex(currentIndex().isValid() ? currentIndex().row() : 0);
+        return;
+    }
+    QListView::keyPressEvent(event);
 }

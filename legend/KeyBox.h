@@ -1,12 +1,15 @@
 #pragma once
 
+#include "ChildList.h"
 #include "PiePoint.h"
 
-#include <QListWidget>
+#include <QListView>
 #include <QRect>
 
+#include <cstdint>
 #include <vector>
 
+class LegendModel;
 class QMenu;
 class QPainter;
 
@@ -14,9 +17,9 @@ class QPainter;
 // each with its slice's colour, name and size. The selected entry's slice is
 // marked on the chart by two cross markers, which the parent (the main window)
 // paints after the chart through PaintMarkers. The context menu's commands
-// reach the parent as posted CommandEvents. A legend is filled once; a change
-// of directory builds a new one.
-class KeyBox : public QListWidget {
+// reach the parent as posted CommandEvents; the main window's keys pass on to
+// the parent. A legend is filled once; a change of directory builds a new one.
+class KeyBox : public QListView {
     Q_OBJECT
 
 public:
@@ -28,8 +31,18 @@ public:
 
     int Id() const { return id; }
 
+    // One entry per sub-directory of the directory on display, whose size and
+    // path the tooltips measure each entry against.
+    void SetEntries(ChildList children, std::int64_t directoryBytes, const QString& directoryPath);
     // The one entry of a legend whose directory has no sub-directories.
     void ShowNoSubDirectories();
+
+    int Count() const;
+    // An entry's text as shown, and what its tooltip says.
+    QString Text(int index) const;
+    QString ToolTip(int index) const;
+    // An entry's place in the list's viewport.
+    QRect EntryRect(int index) const;
 
     // -1 when nothing is selected.
     int SelectedIndex() const;
@@ -37,12 +50,14 @@ public:
 
     // The rim points of each entry's slice from the latest chart drawing
     // (RtnCoords starts and ends); only as many as there are entries and as
-    // both lists hold. The parent hands them over in its paint, after drawing
-    // the chart and before PaintMarkers. Until they first arrive a selection
-    // has no markers; when they move, the markers follow.
+    // both lists hold. The parent hands them over after drawing the chart.
+    // Until they first arrive a selection has no markers; when they move, the
+    // markers follow.
     void SetSlicePoints(const std::vector<PiePoint>& starts, const std::vector<PiePoint>& ends);
     bool HasSlicePoints() const { return !startPoints.empty(); }
     int SlicePointCount() const { return static_cast<int>(startPoints.size()); }
+    const std::vector<PiePoint>& StartPoints() const { return startPoints; }
+    const std::vector<PiePoint>& EndPoints() const { return endPoints; }
     // Entries 0 .. SlicePointCount() - 1; (-1, -1) outside that range.
     PiePoint GetStartPoint(int index) const;
     PiePoint GetEndPoint(int index) const;
@@ -61,6 +76,7 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void RefreshMarkers();
@@ -72,6 +88,7 @@ private:
     int id;
     bool hasParent;
     bool isEmpty = false;
+    LegendModel* entries;
     std::vector<PiePoint> startPoints;
     std::vector<PiePoint> endPoints;
     std::vector<QRect> markerRects;

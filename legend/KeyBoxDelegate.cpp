@@ -3,7 +3,10 @@
 #include "QPainterPieCanvas.h"
 #include "SliceColors.h"
 
+#include <QAbstractItemView>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace {
 
@@ -27,8 +30,8 @@ QColor TextColor(const QStyleOptionViewItem& option, bool selected)
 
 } // namespace
 
-KeyBoxDelegate::KeyBoxDelegate(int entryHeight, QObject* parent)
-    : QStyledItemDelegate(parent), entryHeight(entryHeight)
+KeyBoxDelegate::KeyBoxDelegate(int defaultEntryHeight, QObject* parent)
+    : QStyledItemDelegate(parent), defaultEntryHeight(defaultEntryHeight)
 {
 }
 
@@ -38,14 +41,27 @@ void KeyBoxDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
     painter->setRenderHint(QPainter::Antialiasing, false);
     DrawSwatch(*painter, option.rect, index.row());
     DrawText(*painter, option, index);
-    if (option.state & QStyle::State_HasFocus)
+    if (HasFocusFrame(option, index))
         DrawFocus(*painter, option);
     painter->restore();
 }
 
+// The current entry keeps its focus frame while the list is the control with
+// the focus in its window, also while another window (a text window, the
+// About box) is active: the main window looks the same while it waits.
+bool KeyBoxDelegate::HasFocusFrame(const QStyleOptionViewItem& option, const QModelIndex& index)
+{
+    if (option.state & QStyle::State_HasFocus)
+        return true;
+    const auto* view = qobject_cast<const QAbstractItemView*>(option.widget);
+    return view && view->currentIndex() == index && view->window()->focusWidget() == view;
+}
+
+// A fixed-pitch font taller than the list's default font still shows its
+// descenders and commas whole.
 QSize KeyBoxDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const
 {
-    return QSize(option.rect.width(), entryHeight);
+    return QSize(option.rect.width(), std::max(defaultEntryHeight, option.fontMetrics.lineSpacing()));
 }
 
 void KeyBoxDelegate::DrawSwatch(QPainter& painter, const QRect& entry, int row)

@@ -9,7 +9,7 @@ class KeyBoxDelegate : public QStyledItemDelegate {
     Q_OBJECT
 
 public:
-    KeyBoxDelegate(int entryHeight, QObject* parent);
+    KeyBoxDelegate(int defaultEntryHeight, QObject* parent);
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
@@ -24,6 +24,7 @@ private:
     static void DrawSwatch(QPainter& painter, const QRect& entry, int row);
     static void DrawText(QPainter& painter, const QStyleOptionViewItem& option, const QModelIndex& index);
     static void DrawFocus(QPainter& painter, const QStyleOptionViewItem& option);
+    static bool HasFocusFrame(const QStyleOptionViewItem& option, const QModelIndex& index);
 
-    int entryHeight;
+    int defaultEntryHeight;
 };

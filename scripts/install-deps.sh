@@ -4,11 +4,11 @@
 set -euo pipefail
 
 # dpkg-dev, desktop-file-utils and appstream: the test that builds and checks
-# the Debian package.
-build=(cmake make g++ qt6-base-dev libgtest-dev fonts-dejavu-core fonts-liberation
+# the Debian package. fonts-noto-mono: a fixed font taller than the default.
+build=(cmake make g++ qt6-base-dev libgtest-dev fonts-dejavu-core fonts-liberation fonts-noto-mono
        dpkg-dev desktop-file-utils appstream)
 bench=(ncdu gdu python3 time)
-screenshot=(xvfb xauth imagemagick)
+screenshot=(xvfb xauth imagemagick xdotool)
 icons=(librsvg2-bin)
 
 case "${1:-build}" in

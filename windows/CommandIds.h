@@ -11,3 +11,5 @@ constexpr int CM_TOP = 406;
 constexpr int CM_PATH = 408;
 constexpr int CM_SUBDIR_INFO = 411;
 constexpr int CM_ROOT_INFO = 412;
+// Switches between disk usage and apparent sizes (the key A).
+constexpr int CM_SIZE_MODE = 413;

@@ -34,13 +34,13 @@ QFont TitleFont()
 {
     QFont font = SerifFont();
     font.setBold(true);
-    return FontWithCellHeight(font, 55);
+    return FontWithAverageWidth(FontWithCellHeight(font, 55), 25);
 }
 
 } // namespace
 
 KelmoSplash::KelmoSplash(QWidget* owner, const QString& caption, Qt::WindowFlags closeControls)
-    : QWidget(owner, Qt::Window | closeControls), ownerBlock(owner, this)
+    : QWidget(owner, Qt::Window | closeControls), ownerBlock(owner)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(caption);
@@ -134,11 +134,20 @@ void KelmoSplash::Destroy(int lingerMs)
     close();
 }
 
+void KelmoSplash::Abandon()
+{
+    closing = true;
+    if (lingerLoop)
+        lingerLoop->quit();
+    close();
+}
+
 void KelmoSplash::Linger(int milliseconds)
 {
     // A local loop sleeps between events instead of spinning; the owner stays
     // blocked, so none of its commands can run in here.
     QEventLoop loop;
+    lingerLoop = &loop;
     QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
     loop.exec();
 }

@@ -4,9 +4,11 @@
 #include "OwnerInputBlock.h"
 
 #include <QBasicTimer>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
+class QEventLoop;
 class QLabel;
 class ScanProgressEvent;
 
@@ -39,6 +41,9 @@ public:
     // the scan's last total still arrives. The owner gets back its input and
     // the focus before the window goes.
     void Destroy(int lingerMs = ProgramLinger);
+    // Closes either face at once, cutting a running wait short: the owner is
+    // going away.
+    void Abandon();
 
     // One animation frame.
     void EvTimer();
@@ -68,4 +73,5 @@ private:
     bool growing = true;
     int sliceCount = 0;
     bool closing = false;
+    QPointer<QEventLoop> lingerLoop;
 };

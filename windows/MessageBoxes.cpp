@@ -2,8 +2,10 @@
 
 #include "AuxiliaryWindow.h"
 #include "LineBreaks.h"
+#include "OwnerInputBlock.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QMessageBox>
 #include <QPalette>
 #include <QStyle>
@@ -30,10 +32,16 @@ void ShowRealMessageBox(QWidget* owner, const QString& text, const QString& capt
 {
     QMessageBox box(BoxIcon(icon), caption, WithPlainLineBreaks(text), QMessageBox::Ok, owner);
     box.setTextFormat(Qt::PlainText);
-    // A box shown while a splash keeps the owner disabled would inherit the
-    // disabled state and could never be answered.
-    box.setEnabled(true);
-    box.exec();
+    // Not modal (a message box is by default): Qt drops every close request
+    // for a window that a modal box blocks, so the owner could not be closed
+    // while the box is open. The owner's input is blocked instead, and
+    // closing the owner closes the box.
+    box.setModal(false);
+    const OwnerInputBlock block(owner);
+    QEventLoop loop;
+    QObject::connect(&box, &QMessageBox::finished, &loop, &QEventLoop::quit);
+    box.show();
+    loop.exec();
 }
 
 MessageBoxHandler& CurrentHandler()

@@ -12,9 +12,9 @@ enum class MessageIcon { Information, Stop, None };
 using MessageBoxHandler =
     std::function<void(QWidget* owner, const QString& text, const QString& caption, MessageIcon icon)>;
 
-// Every message box of the program goes through here: a modal box owned by
-// owner with text, caption, icon and an OK button, returning once closed. A
-// lone "\r" or "\r\n" in text breaks the line.
+// Every message box of the program goes through here: a box owned by owner
+// with text, caption, icon and an OK button, returning once closed. The owner
+// takes no input meanwhile. A lone "\r" or "\r\n" in text breaks the line.
 void ShowMessageBox(QWidget* owner, const QString& text, const QString& caption, MessageIcon icon);
 
 // Replaces what ShowMessageBox does (tests record the boxes instead of

@@ -1,11 +1,54 @@
 #include "OwnerInputBlock.h"
 
-OwnerInputBlock::OwnerInputBlock(QWidget* ownerWindow, QWidget* window) : owner(ownerWindow)
+#include <QCoreApplication>
+#include <QEvent>
+#include <QWindow>
+
+#include <map>
+
+namespace {
+
+std::map<const QWidget*, int>& BlockCounts()
+{
+    static std::map<const QWidget*, int> counts;
+    return counts;
+}
+
+bool IsInput(const QEvent& event)
+{
+    switch (event.type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::Wheel:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::ContextMenu:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::TabletPress:
+    case QEvent::TabletMove:
+    case QEvent::TabletRelease:
+    case QEvent::HoverEnter:
+    case QEvent::HoverMove:
+    case QEvent::ToolTip:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+OwnerInputBlock::OwnerInputBlock(QWidget* ownerWindow) : owner(ownerWindow), ownerKey(ownerWindow)
 {
     if (!owner)
         return;
-    owner->setEnabled(false);
-    window->setEnabled(true);
+    ++BlockCounts()[ownerKey];
+    QCoreApplication::instance()->installEventFilter(this);
     held = true;
 }
 
@@ -19,13 +62,29 @@ void OwnerInputBlock::Release()
     if (!held)
         return;
     held = false;
-    if (!owner)
+    QCoreApplication::instance()->removeEventFilter(this);
+    auto count = BlockCounts().find(ownerKey);
+    if (--count->second > 0)
         return;
-    owner->setEnabled(true);
-    // An owner being deleted is hidden first and takes its windows along;
-    // there is no focus to give it then.
-    if (!owner->isVisible())
+    BlockCounts().erase(count);
+    // An owner being closed or deleted is hidden first; it gets no focus.
+    if (!owner || !owner->isVisible())
         return;
     owner->activateWindow();
-    owner->setFocus(Qt::ActiveWindowFocusReason);
+    QWidget* focus = owner->focusWidget();
+    (focus ? focus : owner.data())->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+// Input reaches a window first and its controls after; both are looked at,
+// since synthetic input (tests, accessibility) may go to a control directly.
+bool OwnerInputBlock::IsForOwner(QObject* receiver) const
+{
+    if (receiver->isWidgetType())
+        return static_cast<QWidget*>(receiver)->window() == owner;
+    return receiver->isWindowType() && receiver == owner->windowHandle();
+}
+
+bool OwnerInputBlock::eventFilter(QObject* receiver, QEvent* event)
+{
+    return held && owner && IsInput(*event) && IsForOwner(receiver);
 }

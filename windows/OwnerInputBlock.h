@@ -1,24 +1,35 @@
 #pragma once
 
+#include <QObject>
 #include <QPointer>
 #include <QWidget>
 
 // Keeps an owner window from taking input while one of its auxiliary windows
-// is open, and gives the owner its input and the focus back afterwards.
-// Disabling a Qt widget disables its child windows as well, so the auxiliary
-// window is explicitly kept enabled.
-class OwnerInputBlock {
+// (a splash, the About box, a text window, a message box) is open, and gives
+// the owner its input and the focus back afterwards. The owner keeps its
+// look: Qt would paint every control of a disabled window grey, so the mouse
+// and keyboard input meant for the owner is dropped instead. A close request
+// still reaches the owner. Blocks of one owner may overlap (a message box
+// over a splash); the owner gets the focus back when the last one goes.
+class OwnerInputBlock : public QObject {
 public:
-    OwnerInputBlock(QWidget* owner, QWidget* window);
-    ~OwnerInputBlock();
+    explicit OwnerInputBlock(QWidget* owner);
+    ~OwnerInputBlock() override;
 
     OwnerInputBlock(const OwnerInputBlock&) = delete;
     OwnerInputBlock& operator=(const OwnerInputBlock&) = delete;
 
-    // Enables and focuses the owner; later calls do nothing.
+    // Lets input through and, if no other block holds the owner, activates
+    // it and focuses the control that had the focus; later calls do nothing.
     void Release();
 
+protected:
+    bool eventFilter(QObject* receiver, QEvent* event) override;
+
 private:
+    bool IsForOwner(QObject* receiver) const;
+
     QPointer<QWidget> owner;
+    const QWidget* ownerKey; // counts the blocks, also once owner is gone
     bool held = false;
 };

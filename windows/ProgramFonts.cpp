@@ -3,6 +3,8 @@
 #include <QFontMetrics>
 #include <QStringList>
 
+#include <cstdlib>
+
 QFont SerifFont()
 {
     QFont font;
@@ -19,5 +21,27 @@ QFont FontWithCellHeight(QFont font, int cellHeight)
             return font;
     }
     font.setPixelSize(1);
+    return font;
+}
+
+QFont FontWithAverageWidth(QFont font, int averageWidth)
+{
+    const int natural = QFontMetrics(font).averageCharWidth();
+    if (natural <= 0 || averageWidth <= 0)
+        return font;
+    // Stretch scales widths only roughly in proportion; the steps around the
+    // estimate decide.
+    const int estimate = qRound(100.0 * averageWidth / natural);
+    int best = estimate;
+    int bestError = -1;
+    for (int stretch = qMax(1, estimate - 3); stretch <= estimate + 3; ++stretch) {
+        font.setStretch(stretch);
+        const int error = std::abs(QFontMetrics(font).averageCharWidth() - averageWidth);
+        if (bestError < 0 || error < bestError) {
+            best = stretch;
+            bestError = error;
+        }
+    }
+    font.setStretch(best);
     return font;
 }

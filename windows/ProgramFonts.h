@@ -9,3 +9,8 @@ QFont SerifFont();
 // The font at the largest pixel size whose character cell (ascent plus
 // descent) is at most cellHeight pixels: a font asked for by its cell height.
 QFont FontWithCellHeight(QFont font, int cellHeight);
+
+// The font stretched so that its characters are averageWidth pixels wide on
+// average (or as near as whole stretch steps come): a font asked for by its
+// character width as well as its height.
+QFont FontWithAverageWidth(QFont font, int averageWidth);

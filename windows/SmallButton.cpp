@@ -7,9 +7,8 @@ namespace {
 QFont ButtonFont()
 {
     QFont font = SerifFont();
-    font.setPixelSize(12);
     font.setBold(true);
-    return font;
+    return FontWithCellHeight(font, 12);
 }
 
 } // namespace

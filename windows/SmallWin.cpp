@@ -23,6 +23,8 @@ QPlainTextEdit* MakeTextBox(QWidget* parent)
     edit->setObjectName(QStringLiteral("textBox%1").arg(SmallWin::TextBoxId));
     edit->setReadOnly(true);
     edit->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // The sizing rule's three extra lines leave room for it.
+    edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     edit->setFont(FontWithCellHeight(QFontDatabase::systemFont(QFontDatabase::FixedFont), 14));
     return edit;
 }
@@ -31,7 +33,7 @@ QPlainTextEdit* MakeTextBox(QWidget* parent)
 
 SmallWin::SmallWin(QWidget* owner, const QString& caption, int textWidth)
     : QWidget(owner, CaptionAndCloseOnly),
-      ownerBlock(owner, this),
+      ownerBlock(owner),
       okButton(new SmallButton(this, OkId, QStringLiteral("OK"), 5, 10, 45, 20)),
       edit(MakeTextBox(this)),
       textWidth(textWidth),

@@ -2,22 +2,36 @@
 
 #include "CommandEvent.h"
 #include "CommandIds.h"
+#include "FakeDirectorySource.h"
+#include "FormatBytes.h"
 #include "KelmoSplash.h"
 #include "MessageBoxes.h"
 #include "ScanProgressEvent.h"
 #include "SmallButton.h"
+#include "SliceColors.h"
 #include "SmallWin.h"
+#include "QtTestSupport.h"
 #include "TempTree.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QElapsedTimer>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
+#include <QToolTip>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 #include <unistd.h>
+
+#include <chrono>
+#include <thread>
+
+#include <set>
 
 namespace {
 
@@ -52,6 +66,16 @@ protected:
         return *window;
     }
     TKelmoWindow& StartOn(const TempTree& tree) { return Start({tree.Root()}, {Drive(tree)}); }
+    // Starts without an argument from the working directory dir.
+    TKelmoWindow& StartFrom(const std::string& dir, std::vector<MountEntry> drives)
+    {
+        char previous[4096];
+        EXPECT_NE(getcwd(previous, sizeof previous), nullptr);
+        EXPECT_EQ(chdir(dir.c_str()), 0);
+        TKelmoWindow& started = Start({}, std::move(drives));
+        EXPECT_EQ(chdir(previous), 0);
+        return started;
+    }
     static MountEntry Drive(const TempTree& tree) { return {"test", tree.Root(), "ext4"}; }
 
     KeyBox& Legend() { return *window->Legend(); }
@@ -59,8 +83,8 @@ protected:
     QStringList Names()
     {
         QStringList names;
-        for (int i = 0; i < Legend().count(); ++i)
-            names << Legend().item(i)->text().section(' ', 0, 0);
+        for (int i = 0; i < Legend().Count(); ++i)
+            names << Legend().Text(i).section(' ', 0, 0);
         return names;
     }
     void DoubleClick(const QString& name)
@@ -154,8 +178,8 @@ TEST_F(MainWindowTest, RootWithFilesOnlyShowsPlaceholderBlueDiscAndRootInfo)
     tree.File("a", 700);
     tree.File("b", 300);
     TKelmoWindow& w = Start({"--apparent-size", tree.Root()}, {Drive(tree)});
-    ASSERT_EQ(Legend().count(), 1);
-    EXPECT_EQ(Legend().item(0)->text(), "--No Sub-Directories--");
+    ASSERT_EQ(Legend().Count(), 1);
+    EXPECT_EQ(Legend().Text(0), "--No Sub-Directories--");
     EXPECT_EQ(Legend().Id(), -1);
     EXPECT_EQ(w.Chart().Count(), 0);
     EXPECT_EQ(PixelAt(178, 178), QColor(0, 0, 255));
@@ -168,9 +192,8 @@ TEST_F(MainWindowTest, RootWithFilesOnlyShowsPlaceholderBlueDiscAndRootInfo)
     EXPECT_EQ(info->windowTitle(), "Sub-Directory Information");
     EXPECT_TRUE(info->TextBox().toPlainText().contains("Dir Space    : 1,000\n"));
     EXPECT_TRUE(info->TextBox().toPlainText().contains("Num of Sub-Dir : 0\n"));
-    EXPECT_FALSE(w.isEnabled()) << "the main window takes no input while a text window is open";
+    EXPECT_TRUE(w.isEnabled()) << "blocked while a text window is open, the main window keeps its look";
     info->close();
-    EXPECT_TRUE(w.isEnabled());
 }
 
 TEST_F(MainWindowTest, LongPathIsCutAndPathWindowShowsItWhole)
@@ -295,7 +318,7 @@ TEST_F(MainWindowTest, KeyASwitchesBetweenDiskUsageAndApparentSizesWithoutAResca
     EXPECT_EQ(w.KeyLabel()->text(), "Key (apparent sizes)");
     EXPECT_EQ(w.Survey().Root().bytes(), 5'000'000'010LL);
     EXPECT_EQ(Legend().SelectedIndex(), 1) << "the selection stays";
-    EXPECT_EQ(Legend().item(Names().indexOf("sparse"))->text().right(13), "5,000,000,000");
+    EXPECT_EQ(Legend().Text(Names().indexOf("sparse")).right(13), "5,000,000,000");
     QTest::keyClick(&w, Qt::Key_A);
     EXPECT_EQ(w.KeyLabel()->text(), "Key");
     EXPECT_EQ(w.Survey().Root().bytes(), diskBytes);
@@ -331,11 +354,7 @@ TEST_F(MainWindowTest, NoArgumentScansTheDriveOfTheCurrentDirectory)
 {
     TempTree other, here;
     here.File("sub/f", 42);
-    char previous[4096];
-    ASSERT_NE(getcwd(previous, sizeof previous), nullptr);
-    ASSERT_EQ(chdir(here.Path("sub").c_str()), 0);
-    TKelmoWindow& w = Start({}, {Drive(other), Drive(here)});
-    ASSERT_EQ(chdir(previous), 0);
+    TKelmoWindow& w = StartFrom(here.Path("sub"), {Drive(other), Drive(here)});
     EXPECT_EQ(w.Survey().GetDrive(), 1);
     EXPECT_EQ(w.Survey().Root().apparentBytes(), 42);
 }
@@ -384,7 +403,7 @@ TEST_F(MainWindowTest, TenThousandSubDirectoriesAndAwkwardNamesAtTheRoot)
     tree.File("\xff\xfe-not-utf8/f", 7);
     tree.File(std::string(200, 'n') + "/f", 9);
     TKelmoWindow& w = StartOn(tree);
-    ASSERT_EQ(Legend().count(), 10002);
+    ASSERT_EQ(Legend().Count(), 10002);
     EXPECT_EQ(w.Chart().Count(), 10002);
     w.grab();
     EXPECT_EQ(Legend().SlicePointCount(), 10002);
@@ -392,4 +411,297 @@ TEST_F(MainWindowTest, TenThousandSubDirectoriesAndAwkwardNamesAtTheRoot)
     EXPECT_EQ(Names().filter("-not-utf8").size(), 1);
     DoubleClick(QString(200, 'n'));
     EXPECT_EQ(boxes.size(), 1u);
+}
+
+namespace {
+
+constexpr int kLongLinger = 5000;
+
+bool AnyWindowVisible()
+{
+    for (const QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->isVisible())
+            return true;
+    return false;
+}
+
+// The way the window manager's close box reaches a window.
+void CloseByWindowManager(QWidget& window)
+{
+    window.windowHandle()->close();
+}
+
+} // namespace
+
+TEST_F(MainWindowTest, CloseDuringTheWaitAfterADriveSwitchEndsEverythingAtOnce)
+{
+    TempTree tree;
+    tree.File("A/x", 1);
+    TKelmoWindow& w = Start({"--no-scan"}, {Drive(tree)}, kLongLinger);
+    w.show();
+    QTimer::singleShot(50, &w, [&w] { CloseByWindowManager(w); });
+    QElapsedTimer clock;
+    clock.start();
+    w.EvDriveChange(0);
+    EXPECT_LT(clock.elapsed(), kLongLinger / 2);
+    EXPECT_TRUE(w.CloseRequested());
+    EXPECT_FALSE(AnyWindowVisible());
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(AnyWindowVisible()) << "no window comes back";
+}
+
+TEST_F(MainWindowTest, CloseDuringTheStartUpWaitLeavesNothingToShow)
+{
+    TempTree tree;
+    tree.File("A/x", 1);
+    QTimer::singleShot(50, [this] { CloseByWindowManager(*window); });
+    QElapsedTimer clock;
+    clock.start();
+    TKelmoWindow& w = Start({tree.Root()}, {Drive(tree)}, kLongLinger);
+    EXPECT_LT(clock.elapsed(), kLongLinger / 2);
+    EXPECT_TRUE(w.CloseRequested()) << "start-up then neither shows the window nor runs the event loop";
+    EXPECT_FALSE(AnyWindowVisible());
+}
+
+TEST_F(MainWindowTest, CloseDuringAScanStopsTheWalk)
+{
+    TempTree tree;
+    window = std::make_unique<TKelmoWindow>(std::vector<std::string>{tree.Root()}, std::vector<MountEntry>{Drive(tree)}, 0);
+    auto fake = std::make_unique<FakeDirectorySource>();
+    // A share that answers only when the walk is told to stop.
+    fake->OnRead(fake->AddDir(0, "slow-share"), [this](const std::atomic<bool>& stop) {
+        QMetaObject::invokeMethod(window.get(), [this] { CloseByWindowManager(*window); }, Qt::QueuedConnection);
+        while (!stop)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    });
+    window->Survey().SetSource(std::move(fake));
+    window->SetupWindow();
+    EXPECT_TRUE(window->CloseRequested());
+    EXPECT_FALSE(window->Survey().Root());
+    EXPECT_FALSE(AnyWindowVisible());
+}
+
+TEST_F(MainWindowTest, CloseWhileAboutOrATextWindowIsOpenClosesThemToo)
+{
+    TempTree tree;
+    tree.File("A/x", 1);
+    for (const int command : {CM_ABOUT, CM_ROOT_INFO}) {
+        TKelmoWindow& w = StartOn(tree);
+        command == CM_ABOUT ? w.CmAbout() : Post(command);
+        CloseByWindowManager(w);
+        EXPECT_FALSE(AnyWindowVisible()) << command;
+    }
+}
+
+TEST_F(MainWindowTest, CloseWhileAMessageBoxIsOpenEndsItsWait)
+{
+    SetMessageBoxHandler({}); // the real box
+    TempTree tree;
+    tree.File("A/x", 1);
+    TKelmoWindow& w = StartOn(tree);
+    bool modal = false;
+    QTimer::singleShot(50, &w, [&w, &modal] {
+        modal = QGuiApplication::modalWindow() != nullptr;
+        CloseByWindowManager(w);
+    });
+    QTimer::singleShot(kLongLinger, [] {
+        if (QMessageBox* box = ShownMessageBox())
+            box->close();
+    });
+    QElapsedTimer clock;
+    clock.start();
+    w.Legend()->SetSelectedIndex(-1);
+    w.EvLegendDblClk(); // "Sub-Directory Not Found"
+    EXPECT_FALSE(modal) << "Qt would drop the window manager's close request";
+    EXPECT_LT(clock.elapsed(), kLongLinger / 2);
+    EXPECT_FALSE(AnyWindowVisible());
+}
+
+TEST_F(MainWindowTest, TextWindowKeepsTheMainWindowsLookButTakesItsClicks)
+{
+    TempTree tree;
+    tree.File("A/x", 1);
+    tree.File("B/y", 2);
+    TKelmoWindow& w = StartOn(tree);
+    std::vector<QWidget*> shown{w.Legend()};
+    for (QLabel* label : w.findChildren<QLabel*>())
+        shown.push_back(label);
+    const QImage before = w.grab().toImage();
+    Post(CM_ROOT_INFO);
+    ASSERT_NE(OpenTextWindow(), nullptr);
+    const QImage during = w.grab().toImage();
+    for (const QWidget* widget : shown)
+        EXPECT_TRUE(before.copy(widget->geometry()) == during.copy(widget->geometry()))
+            << widget->metaObject()->className();
+
+    tree.File("C/z", 4);
+    QTest::mouseClick(w.UpdateButton(), Qt::LeftButton);
+    EXPECT_EQ(Names().size(), 2) << "no rescan";
+}
+
+TEST_F(MainWindowTest, NoArgumentFromADirectoryOnNoDriveIsNotAvailable)
+{
+    TempTree drive, elsewhere;
+    drive.File("x", 1);
+    TKelmoWindow& w = StartFrom(elsewhere.Root(), {Drive(drive)});
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "Selected Disk was Not\rAvailable or is Blank");
+    EXPECT_FALSE(w.UpdateButton()->isEnabled());
+}
+
+TEST_F(MainWindowTest, LegendHasTheFocusAfterAScanAndAfterATextWindow)
+{
+    TempTree tree;
+    tree.File("A/x", 1);
+    TKelmoWindow& w = StartOn(tree);
+    EXPECT_TRUE(WaitFor([&] { return QApplication::focusWidget() == w.Legend(); }));
+    Post(CM_ROOT_INFO);
+    OpenTextWindow()->close();
+    EXPECT_TRUE(WaitFor([&] { return QApplication::focusWidget() == w.Legend(); }));
+}
+
+TEST_F(MainWindowTest, AScanShowsAMinimisedWindowNormally)
+{
+    TempTree tree;
+    tree.File("A/x", 1);
+    TKelmoWindow& w = StartOn(tree);
+    w.showMinimized();
+    w.CmUpdate();
+    EXPECT_FALSE(w.isMinimized());
+}
+
+TEST_F(MainWindowTest, KeysMoveTheSelectionGoDownBackTopAndUpdate)
+{
+    TempTree tree;
+    tree.File("A/B/C/x", 1);
+    tree.File("D/y", 2);
+    TKelmoWindow& w = StartOn(tree);
+    const QString root = QString::fromStdString(tree.Root()) + "/";
+    KeyBox* legend = w.Legend();
+    for (const auto& [key, modifiers] : {std::pair{Qt::Key_Backspace, Qt::NoModifier}, {Qt::Key_Up, Qt::AltModifier},
+                                         {Qt::Key_Home, Qt::AltModifier}})
+        QTest::keyClick(legend, key, modifiers);
+    EXPECT_EQ(w.Path().Text(), root) << "Back and Top are disabled at the root";
+    EXPECT_EQ(Legend().SelectedIndex(), -1);
+
+    w.grab();
+    QTest::keyClick(legend, Qt::Key_Down);
+    EXPECT_EQ(Legend().SelectedIndex(), 0);
+    EXPECT_FALSE(Legend().MarkerRects().empty()) << "the markers follow";
+    Legend().SetSelectedIndex(Names().indexOf("A"));
+    QTest::keyClick(&Legend(), Qt::Key_Return);
+    QTest::keyClick(&Legend(), Qt::Key_Down);
+    QTest::keyClick(&Legend(), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(w.Path().Text(), root + "A/B/");
+    QTest::keyClick(&Legend(), Qt::Key_Up, Qt::AltModifier);
+    EXPECT_EQ(w.Path().Text(), root + "A/");
+    QTest::keyClick(&Legend(), Qt::Key_Down);
+    QTest::keyClick(&Legend(), Qt::Key_Return);
+    QTest::keyClick(&Legend(), Qt::Key_Backspace);
+    EXPECT_EQ(w.Path().Text(), root + "A/");
+    QTest::keyClick(&Legend(), Qt::Key_Down);
+    QTest::keyClick(&Legend(), Qt::Key_Return);
+    QTest::keyClick(&Legend(), Qt::Key_Home, Qt::AltModifier);
+    EXPECT_EQ(w.Path().Text(), root);
+
+    tree.File("E/z", 4);
+    QTest::keyClick(&Legend(), Qt::Key_F5);
+    EXPECT_EQ(Names().size(), 3);
+    QTest::keyClick(&Legend(), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(w.isVisible());
+}
+
+TEST_F(MainWindowTest, UpdateKeyDoesNothingWhileUpdateIsDisabled)
+{
+    TempTree tree;
+    tree.File("A/x", 1);
+    TKelmoWindow& w = Start({"--no-scan"}, {Drive(tree)});
+    QTest::keyClick(&w, Qt::Key_F5);
+    EXPECT_FALSE(w.Survey().Root());
+}
+
+TEST_F(MainWindowTest, DoubleClickOnASliceGoesDown)
+{
+    TempTree tree;
+    tree.File("small/in/f", 1000);
+    tree.File("large/in/f", 3000);
+    TKelmoWindow& w = StartOn(tree);
+    w.grab();
+    const QPoint inSmall = Names().indexOf("small") == 0 ? QPoint(178, 40) : QPoint(178, 320);
+    QTest::mouseClick(&w, Qt::LeftButton, {}, inSmall);
+    QTest::mouseDClick(&w, Qt::LeftButton, {}, inSmall);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(w.Path().Text(), QString::fromStdString(tree.Root()) + "/small/");
+}
+
+TEST_F(MainWindowTest, SliceAndEntryTooltipsGiveWholeNameSizeAndShare)
+{
+    TempTree tree;
+    const std::string longName = "\xff-a-name-that-is-not-utf8-and-long";
+    tree.File("small/f", 1000);
+    tree.File(longName + "/f", 3000);
+    tree.File("loose", 1000);
+    TKelmoWindow& w = StartOn(tree);
+    w.grab();
+    const int entry = Names().indexOf("small") == 0 ? 1 : 0;
+    const auto children = w.Survey().BuildChildList();
+    const std::int64_t size = children->sizes[entry];
+    const QString expected = QString::fromUtf8(longName.c_str()) + "\n" + QString::fromStdString(FormatBytes(size))
+        + " bytes\n" + QString::number(100.0 * size / w.Survey().Root().bytes(), 'f', 1) + " % of "
+        + QString::fromStdString(tree.Root()) + "/";
+    EXPECT_TRUE(expected.startsWith(QChar(0xFFFD)));
+    EXPECT_EQ(Legend().model()->index(entry, 0).data(Qt::ToolTipRole).toString(), expected);
+
+    const QPoint inSlice = entry == 0 ? QPoint(178, 40) : QPoint(178, 320);
+    QHelpEvent help(QEvent::ToolTip, inSlice, w.mapToGlobal(inSlice));
+    QApplication::sendEvent(&w, &help);
+    EXPECT_EQ(QToolTip::text(), expected);
+    QToolTip::hideText();
+}
+
+// True when area holds only the chart's colours and the window's grey: no
+// pixel blended by scaling.
+bool HasOnlyChartColours(const QImage& image, const QRect& area)
+{
+    std::set<QRgb> allowed{QColor(192, 192, 192).rgb()};
+    for (const SliceColor colour : SliceColors)
+        allowed.insert(QColor(colour.red, colour.green, colour.blue).rgb());
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (allowed.count(image.pixel(x, y)) == 0)
+                return false;
+    return true;
+}
+
+// True when some aligned 2 x 2 block of pixels in area is not one colour:
+// the picture has detail finer than its pixels at half the resolution.
+bool HasDetailFinerThanTwoPixels(const QImage& image, const QRect& area)
+{
+    for (int y = area.top(); y < area.bottom(); y += 2)
+        for (int x = area.left(); x < area.right(); x += 2) {
+            const QRgb corner = image.pixel(x, y);
+            if (image.pixel(x + 1, y) != corner || image.pixel(x, y + 1) != corner || image.pixel(x + 1, y + 1) != corner)
+                return true;
+        }
+    return false;
+}
+
+TEST_F(MainWindowTest, ChartAndMarkersAreDrawnAtTwiceTheResolution)
+{
+    TempTree tree;
+    tree.File("a/f", 1000);
+    tree.File("b/f", 3000);
+    TKelmoWindow& w = StartOn(tree);
+    w.grab();
+    Legend().SetSelectedIndex(0);
+    QImage image(w.size() * 2, QImage::Format_RGB32);
+    image.setDevicePixelRatio(2);
+    w.render(&image);
+    ASSERT_EQ(Legend().MarkerRects().size(), 2u);
+    for (const QRect& square : Legend().MarkerRects())
+        EXPECT_TRUE(HasOnlyChartColours(image, QRect(square.topLeft() * 2, square.size() * 2)))
+            << "the markers' black and greys are exact";
+    const QRect chart(40, 52, 634, 622); // below the Top and Back buttons
+    EXPECT_TRUE(HasOnlyChartColours(image, chart) && HasDetailFinerThanTwoPixels(image, chart))
+        << "the chart is not scaled up";
 }

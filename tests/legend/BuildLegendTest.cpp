@@ -4,6 +4,7 @@
 #include "CommandIds.h"
 
 #include <QFontDatabase>
+#include <QListView>
 #include <QMenu>
 #include <QPointer>
 #include <gtest/gtest.h>
@@ -12,12 +13,15 @@ namespace {
 
 class BuildLegendTest : public ::testing::Test {
 protected:
-    int Build(const ChildList* children) { return BuildLegend(&window, legend, emptyLegend, children, true); }
+    int Build(std::unique_ptr<ChildList> children)
+    {
+        return BuildLegend(&window, legend, emptyLegend, std::move(children), {true, 0, "/"});
+    }
     static QStringList Texts(const KeyBox& box)
     {
         QStringList texts;
-        for (int i = 0; i < box.count(); ++i)
-            texts << box.item(i)->text();
+        for (int i = 0; i < box.Count(); ++i)
+            texts << box.Text(i);
         return texts;
     }
 
@@ -28,8 +32,9 @@ protected:
 
 TEST_F(BuildLegendTest, FullLegendHasOneEntryPerNameAndSize)
 {
-    const ChildList children{{"a,b", "\xFF\xFE", std::string(5000, 'x'), "after", "no size"}, {1, 2, 3, 4}};
-    EXPECT_EQ(Build(&children), 4);
+    EXPECT_EQ(Build(std::make_unique<ChildList>(ChildList{
+                  {"a,b", "\xFF\xFE", std::string(5000, 'x'), "after", "no size"}, {1, 2, 3, 4}})),
+              4);
     ASSERT_TRUE(legend);
     EXPECT_FALSE(emptyLegend);
     EXPECT_EQ(Texts(*legend), QStringList({"a,b" + QString(22, ' ') + "1",
@@ -45,19 +50,19 @@ TEST_F(BuildLegendTest, FullLegendHasOneEntryPerNameAndSize)
 TEST_F(BuildLegendTest, PlaceholderReplacesTheFullLegendAndBack)
 {
     const ChildList children{{"a"}, {1}};
-    Build(&children);
+    Build(std::make_unique<ChildList>(children));
     QPointer<KeyBox> old = legend.get();
     EXPECT_EQ(Build(nullptr), 0);
     EXPECT_TRUE(old.isNull());
     ASSERT_TRUE(emptyLegend);
     EXPECT_EQ(Texts(*emptyLegend), QStringList{"--No Sub-Directories--"});
     EXPECT_EQ(emptyLegend->Id(), -1);
-    EXPECT_EQ(emptyLegend->font(), QListWidget().font());
+    EXPECT_EQ(emptyLegend->font(), QListView().font());
     EXPECT_EQ(window.focusWidget(), emptyLegend.get());
     QMenu menu; // the placeholder only stands for a root, whatever the caller says
     emptyLegend->FillContextMenu(menu);
     EXPECT_EQ(menu.actions().at(2)->text(), "Root Info");
-    Build(&children);
+    Build(std::make_unique<ChildList>(children));
     EXPECT_FALSE(emptyLegend);
     EXPECT_EQ(window.findChildren<KeyBox*>(), QList<KeyBox*>{legend.get()});
 }

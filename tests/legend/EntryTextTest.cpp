@@ -28,4 +28,12 @@ TEST(EntryText, CutsAndCountsCharactersNotBytes)
     EXPECT_EQ(EntryText("\xFF\xFE" "ab", 42), QString(2, QChar(0xFFFD)) + "ab" + Spaces(20) + "42");
 }
 
+TEST(EntryText, ToolTipGivesTheWholeNameGroupedSizeAndShare)
+{
+    EXPECT_EQ(EntryToolTip("node_modules_of_the_big_project", 1234567890, 2989268500, "/home/ann/"),
+              "node_modules_of_the_big_project\n1,234,567,890 bytes\n41.3 % of /home/ann/");
+    EXPECT_EQ(EntryToolTip("\xFF", 0, 0, "/"), QString(QChar(0xFFFD)) + "\n0 bytes\n0.0 % of /")
+        << "an empty directory on display";
+}
+
 } // namespace

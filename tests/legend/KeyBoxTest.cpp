@@ -5,6 +5,8 @@
 #include "SliceColors.h"
 
 #include <QApplication>
+#include <QFontInfo>
+#include <QListView>
 #include <QMenu>
 #include <QPaintEvent>
 #include <QPainter>
@@ -39,8 +41,13 @@ protected:
     std::unique_ptr<KeyBox> MakeLegend(int entries, bool hasParent = true, int id = IDC_LEGEND)
     {
         auto legend = std::make_unique<KeyBox>(&parent, id, 370, 130, 250, 250, hasParent);
-        for (int i = 0; i < entries; ++i)
-            legend->addItem(QString("entry %1").arg(i));
+        ChildList children;
+        for (int i = 0; i < entries; ++i) {
+            children.names.push_back("entry " + std::to_string(i));
+            children.sizes.push_back(i);
+        }
+        if (entries > 0)
+            legend->SetEntries(children, entries, "/");
         return legend;
     }
     void ShowParent()
@@ -80,10 +87,10 @@ TEST_F(KeyBoxTest, DrawsSwatchesBesideTheTextBand)
     const QColor base = palette.color(QPalette::Active, QPalette::Base);
     for (int i = 0; i < 9; ++i) {
         SCOPED_TRACE(i);
-        const QRect entry = legend->visualItemRect(legend->item(i));
+        const QRect entry = legend->EntryRect(i);
         const int middle = entry.center().y();
         const SliceColor swatch = SliceColorAt(i);
-        EXPECT_EQ(entry.height(), QListWidget().fontMetrics().height());
+        EXPECT_EQ(entry.height(), QListView().fontMetrics().height());
         EXPECT_EQ(image.pixelColor(10, middle), QColor(swatch.red, swatch.green, swatch.blue));
         EXPECT_EQ(image.pixelColor(2, entry.top() + 2), Qt::black);
         EXPECT_EQ(image.pixelColor(17, entry.bottom() - 2), Qt::black);
@@ -91,7 +98,56 @@ TEST_F(KeyBoxTest, DrawsSwatchesBesideTheTextBand)
             EXPECT_EQ(image.pixelColor(x, middle), base);
         EXPECT_EQ(image.pixelColor(21, middle), i == 1 ? palette.color(QPalette::Active, QPalette::Highlight) : base);
     }
-    EXPECT_EQ(image.pixelColor(10, legend->visualItemRect(legend->item(8)).center().y()), QColor(Qt::blue));
+    EXPECT_EQ(image.pixelColor(10, legend->EntryRect(8).center().y()), QColor(Qt::blue));
+}
+
+// The first and last rows of text ink in image, within columns from left on;
+// {-1, -1} when there is none.
+std::pair<int, int> InkRows(const QImage& image, int left, const QColor& background)
+{
+    std::pair<int, int> rows{-1, -1};
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = left; x < image.width(); ++x)
+            if (image.pixelColor(x, y) != background) {
+                rows = {rows.first < 0 ? y : rows.first, y};
+                break;
+            }
+    return rows;
+}
+
+// Where the desktop's fixed-pitch font is taller than the list's default font
+// (Noto Sans Mono is), commas and descenders are still drawn whole.
+TEST_F(KeyBoxTest, EntriesHoldTheWholeTextOfATallerFont)
+{
+    QFont taller(QStringLiteral("Noto Sans Mono"));
+    taller.setPixelSize(QFontInfo(QListView().font()).pixelSize());
+    if (QFontInfo(taller).family() != QStringLiteral("Noto Sans Mono"))
+        GTEST_SKIP() << "Noto Sans Mono is not installed (Debian package fonts-noto-mono)";
+    const QFontMetrics metrics(taller);
+    ASSERT_GT(metrics.lineSpacing(), QListView().fontMetrics().height());
+
+    auto legend = std::make_unique<KeyBox>(&parent, IDC_LEGEND, 370, 130, 250, 250, true);
+    legend->setFont(taller);
+    legend->SetEntries(ChildList{{"gjpqy", "next"}, {2000, 1}}, 2001, "/");
+    ShowParent();
+    legend->clearFocus();
+    const QRect entry = legend->EntryRect(0);
+    for (int i = 0; i < legend->Count(); ++i)
+        EXPECT_GE(legend->EntryRect(i).height(), metrics.lineSpacing());
+
+    // The same text drawn with room to spare shows how far its ink reaches.
+    const QPalette& palette = legend->palette();
+    QImage free(entry.width(), entry.height() * 3, QImage::Format_RGB32);
+    free.fill(palette.color(QPalette::Base));
+    QPainter painter(&free);
+    painter.setFont(taller);
+    painter.setPen(palette.color(QPalette::Text));
+    painter.drawText(free.rect().adjusted(22, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop, legend->Text(0));
+    painter.end();
+    const QImage shown = legend->viewport()->grab().toImage().copy(entry);
+    const auto freeInk = InkRows(free, 22, palette.color(QPalette::Base));
+    EXPECT_LT(freeInk.second, entry.height()) << "the ink fits the entry";
+    EXPECT_EQ(InkRows(shown, 22, palette.color(QPalette::Base)), freeInk) << "and is drawn whole";
 }
 
 TEST_F(KeyBoxTest, MenuFollowsDirectoryAndSelection)
@@ -132,7 +188,7 @@ TEST_F(KeyBoxTest, RightPressOpensTheMenuWithoutSelecting)
     auto legend = MakeLegend(3);
     legend->SetSelectedIndex(0);
     ShowParent();
-    QTest::mousePress(legend->viewport(), Qt::RightButton, {}, legend->visualItemRect(legend->item(2)).center());
+    QTest::mousePress(legend->viewport(), Qt::RightButton, {}, legend->EntryRect(2).center());
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(menu->actions().size(), 4);
@@ -205,7 +261,7 @@ TEST_F(KeyBoxTest, OnlyTheFullLegendReportsDoubleClicks)
         auto legend = MakeLegend(2, true, id);
         legend->show();
         QSignalSpy spy(legend.get(), &KeyBox::EntryDoubleClicked);
-        const QPoint point = legend->visualItemRect(legend->item(1)).center();
+        const QPoint point = legend->EntryRect(1).center();
         QTest::mouseClick(legend->viewport(), Qt::LeftButton, {}, point);
         QTest::mouseDClick(legend->viewport(), Qt::LeftButton, {}, point);
         EXPECT_EQ(spy.count(), id == IDC_LEGEND ? 1 : 0);

@@ -199,7 +199,7 @@ TEST_P(ScanFake, ACancelledScanFailsKeepsTheOldTreeAndClosesEverything)
         const int dir = fake->AddDir(0, "new" + std::to_string(i));
         fake->AddFile(fake->AddDir(dir, "deeper"), "f", 1);
         if (i == 10)
-            fake->OnRead(dir, [this] { survey.CancelScan(); });
+            fake->OnRead(dir, [this](const std::atomic<bool>&) { survey.CancelScan(); });
     }
     EXPECT_FALSE(Scan());
     EXPECT_EQ(ChildNames(survey.Root()), (std::vector<std::string>{"kept"}));

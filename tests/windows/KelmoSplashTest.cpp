@@ -93,7 +93,7 @@ TEST_F(KelmoSplashTest, ProgressFaceStaysUntilItsWaitEndsThenGivesTheOwnerBack)
     bool ownerBlockedDuringWait = false;
     QTimer::singleShot(10, [&] {
         shownDuringWait = progress->text();
-        ownerBlockedDuringWait = !owner.isEnabled();
+        ownerBlockedDuringWait = !owner.TakesClicks();
     });
 
     QCoreApplication::postEvent(splash, new ScanProgressEvent(QStringLiteral("2,000,000")));
@@ -119,6 +119,7 @@ TEST_F(KelmoSplashTest, AboutFaceShowsTitleRevisionAndCredits)
     EXPECT_TRUE(title.bold());
     EXPECT_GE(QFontMetrics(title).height(), 50);
     EXPECT_LE(QFontMetrics(title).height(), 55);
+    EXPECT_EQ(QFontMetrics(title).averageCharWidth(), 25);
     EXPECT_TRUE(splash->windowFlags().testFlag(Qt::WindowCloseButtonHint));
     ExpectLightGrey320By240Centred(*splash);
     splash->CmOk();
@@ -128,7 +129,7 @@ TEST_F(KelmoSplashTest, AboutOkOrCloseBoxClosesAtOnceAndGivesTheOwnerBack)
 {
     for (bool byOk : {true, false}) {
         QPointer<KelmoSplash> splash = OpenAbout();
-        EXPECT_FALSE(owner.isEnabled());
+        EXPECT_FALSE(owner.TakesClicks());
         auto* ok = splash->findChild<QPushButton*>(QStringLiteral("button1"));
         ASSERT_NE(ok, nullptr);
         EXPECT_EQ(ok->geometry(), QRect(220, 170, 75, 50));

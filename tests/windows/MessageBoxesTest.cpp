@@ -1,4 +1,5 @@
 #include "MessageBoxes.h"
+#include "QtTestSupport.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -35,7 +36,7 @@ TEST(MessageBoxesTest, RealBoxBreaksLinesAtCarriageReturnsAndOffersOnlyOk)
 {
     QString seen;
     QTimer::singleShot(0, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QMessageBox* box = ShownMessageBox();
         ASSERT_NE(box, nullptr);
         seen = box->windowTitle() + "|" + box->text();
         EXPECT_EQ(box->icon(), QMessageBox::Critical);

@@ -1,32 +1,12 @@
 #pragma once
 
+#include "QtTestSupport.h"
+
 #include <QApplication>
-#include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QEvent>
-#include <QTest>
 #include <QWidget>
 
-#include <functional>
-
-// Dispatches events until condition holds or a second has passed; window
-// activation on the offscreen platform arrives through the event queue.
-inline bool WaitFor(const std::function<bool()>& condition)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!condition() && clock.elapsed() < 1000)
-        QTest::qWait(5);
-    return condition();
-}
-
-// Runs the deletions that windows closing with WA_DeleteOnClose asked for.
-inline void RunDeferredDeletes()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-// The main window stand-in that auxiliary windows block and give back.
+// The main window stand-in that auxiliary windows block and give back. It
+// keeps its look (stays enabled) while blocked.
 class OwnerWindow : public QWidget {
 public:
     OwnerWindow()
@@ -41,4 +21,18 @@ public:
     {
         return WaitFor([this] { return isEnabled() && QApplication::focusWidget() == this; });
     }
+
+    // Whether a click on the owner reaches it.
+    bool TakesClicks()
+    {
+        const int before = presses;
+        QTest::mouseClick(this, Qt::LeftButton);
+        return presses > before;
+    }
+
+protected:
+    void mousePressEvent(QMouseEvent*) override { ++presses; }
+
+private:
+    int presses = 0;
 };

@@ -3,6 +3,7 @@
 #include "SmallWin.h"
 
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -22,7 +23,7 @@ TEST(SmallButtonTest, StartsDisabledWithItsSmallBoldSerifFontInPlace)
     EXPECT_FALSE(button.isEnabled());
     EXPECT_EQ(button.Id(), 402);
     EXPECT_EQ(button.geometry(), QRect(10, 20, 45, 20));
-    EXPECT_EQ(button.font().pixelSize(), 12);
+    EXPECT_EQ(QFontMetrics(button.font()).height(), 12) << "character cell";
     EXPECT_TRUE(button.font().bold());
     const QString family = QFontInfo(button.font()).family();
     EXPECT_TRUE(family == "Times New Roman" || family == "Liberation Serif") << family.toStdString();
@@ -64,6 +65,7 @@ TEST_F(SmallWinTest, SizesToItsLinesUpTo300PixelsThenScrolls)
                                                         (screen.height() - size.height()) / 2));
         EXPECT_EQ(win->TextBox().geometry(), QRect(55, 10, c.textWidth, c.textHeight));
         EXPECT_EQ(win->TextBox().verticalScrollBarPolicy(), c.scrollBar);
+        EXPECT_EQ(win->TextBox().horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
         EXPECT_EQ(win->TextBox().blockCount(), c.lineFeeds + 1) << "\\r\\n is one line break";
         win->close();
     }
@@ -77,7 +79,8 @@ TEST_F(SmallWinTest, OwnerBlockedWhileOpenAndBackAfterOkOrCloseButton)
     };
     for (const auto& closeWindow : closers) {
         QPointer<SmallWin> win = Open(300, 0);
-        EXPECT_FALSE(owner.isEnabled());
+        EXPECT_FALSE(owner.TakesClicks());
+        EXPECT_TRUE(owner.isEnabled()) << "keeps its look";
         EXPECT_TRUE(win->isEnabled());
         EXPECT_TRUE(win->OkButton().isEnabled());
         EXPECT_EQ(win->OkButton().geometry(), QRect(5, 10, 45, 20));
@@ -87,6 +90,7 @@ TEST_F(SmallWinTest, OwnerBlockedWhileOpenAndBackAfterOkOrCloseButton)
         closeWindow(*win);
 
         EXPECT_TRUE(owner.HasFocusBack());
+        EXPECT_TRUE(owner.TakesClicks());
         RunDeferredDeletes();
         EXPECT_TRUE(win.isNull());
     }

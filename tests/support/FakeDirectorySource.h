@@ -29,8 +29,10 @@ public:
     // Its listing stops with error after the entries added so far.
     void BreakListing(int dir, int error) { dirs[dir].readError = error, dirs[dir].readable = dirs[dir].entries.size(); }
     void MakeMountRoot(int dir) { dirs[dir].mountRoot = true; }
-    // Runs action whenever the directory is read.
-    void OnRead(int dir, std::function<void()> action) { dirs[dir].onRead = std::move(action); }
+    // Runs action whenever the directory is read; it may wait for the stop
+    // request of the scan, as a slow network share would.
+    using ReadAction = std::function<void(const std::atomic<bool>& stop)>;
+    void OnRead(int dir, ReadAction action) { dirs[dir].onRead = std::move(action); }
 
     int OpenHandles() const { return openHandles; }
 
@@ -56,7 +58,7 @@ private:
         int openError = 0;
         int readError = 0;
         std::size_t readable = 0;
-        std::function<void()> onRead;
+        ReadAction onRead;
     };
 
     int Open(int dir, int& error);

@@ -67,12 +67,12 @@ void FakeDirectorySource::Close(int dir)
         --openHandles;
 }
 
-void FakeDirectorySource::Read(int dir, Listing& listing, const std::atomic<bool>&)
+void FakeDirectorySource::Read(int dir, Listing& listing, const std::atomic<bool>& stop)
 {
     listing.Clear();
     const Dir& read = dirs[dir];
     if (read.onRead)
-        read.onRead();
+        read.onRead(stop);
     if (read.silent)
         return;
     const std::size_t count = read.readError ? read.readable : read.entries.size();

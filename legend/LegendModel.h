@@ -1,0 +1,32 @@
+#pragma once
+
+#include "ChildList.h"
+
+#include <QAbstractListModel>
+#include <QString>
+
+#include <cstdint>
+
+// The entries of one legend. An entry's text and tooltip are made only when
+// a view asks for that row, so a directory of a hundred thousand
+// sub-directories costs their names and sizes, not a hundred thousand texts.
+class LegendModel : public QAbstractListModel {
+public:
+    explicit LegendModel(QObject* parent);
+
+    // One entry per sub-directory, never more than there are names or sizes.
+    // The tooltips measure each entry against the directory on display.
+    void SetEntries(ChildList children, std::int64_t directoryBytes, const QString& directoryPath);
+    // A single entry with this text and no tooltip.
+    void SetPlaceholder(const QString& text);
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+
+private:
+    ChildList entries;
+    int count = 0;
+    std::int64_t directoryBytes = 0;
+    QString directoryPath;
+    QString placeholder;
+};
