@@ -6,9 +6,10 @@
 
 namespace {
 
+// "-" alone is an operand: standard input or output.
 bool IsOption(const std::string& argument)
 {
-    return !argument.empty() && argument[0] == '-';
+    return argument.size() > 1 && argument[0] == '-';
 }
 
 std::string Synopsis(const Option& option)
@@ -35,7 +36,6 @@ std::string CommandLine::Check(const std::vector<std::string>& args)
 {
     if (std::any_of(args.begin(), args.end(), [](const std::string& argument) { return argument.empty(); }))
         return "empty argument";
-    std::vector<std::string> paths;
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (!IsOption(args[i])) {
             paths.push_back(args[i]);
@@ -47,7 +47,7 @@ std::string CommandLine::Check(const std::vector<std::string>& args)
     }
     if (command && !paths.empty())
         return "'" + paths.front() + "' is no operand of " + command->name;
-    return CheckWindowPaths(paths);
+    return CheckWindowPaths();
 }
 
 std::string CommandLine::TakeOption(const std::vector<std::string>& args, std::size_t& i)
@@ -71,7 +71,7 @@ std::string CommandLine::TakeOption(const std::vector<std::string>& args, std::s
     return {};
 }
 
-std::string CommandLine::CheckWindowPaths(const std::vector<std::string>& paths) const
+std::string CommandLine::CheckWindowPaths() const
 {
     if (paths.size() > 1)
         return "the window opens one path, not " + std::to_string(paths.size());
