@@ -1,10 +1,13 @@
 #include "OutputFile.h"
 
+#include "FileInfo.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
+#include <utility>
 
 namespace {
 
@@ -19,10 +22,10 @@ mode_t CreationMask()
 
 OutputFile::~OutputFile()
 {
-    if (temporary.empty())
-        return;
-    close(fd);
-    unlink(temporary.c_str());
+    if (fd > STDERR_FILENO)
+        close(fd);
+    if (!temporary.empty())
+        unlink(temporary.c_str());
 }
 
 bool OutputFile::Open()
@@ -31,9 +34,21 @@ bool OutputFile::Open()
         fd = STDOUT_FILENO;
         return true;
     }
-    const std::size_t slash = path.rfind('/');
-    const std::string folder = slash == std::string::npos ? "./" : path.substr(0, slash + 1);
-    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    struct stat st {};
+    if (stat(path.c_str(), &st) != 0)
+        return OpenTemporary(path);
+    if (S_ISREG(st.st_mode))
+        return OpenTemporary(FileInfo::CanonicalPath(path));
+    fd = open(path.c_str(), O_WRONLY | O_CLOEXEC);
+    return fd >= 0;
+}
+
+bool OutputFile::OpenTemporary(const std::string& file)
+{
+    target = file;
+    const std::size_t slash = target.rfind('/');
+    const std::string folder = slash == std::string::npos ? "./" : target.substr(0, slash + 1);
+    const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
     std::string pattern = folder + "." + name + ".XXXXXX";
     fd = mkostemp(pattern.data(), O_CLOEXEC);
     if (fd < 0)
@@ -46,10 +61,8 @@ bool OutputFile::Open()
 bool OutputFile::Commit()
 {
     if (temporary.empty())
-        return true;
-    const int closing = fd;
-    fd = -1;
-    if (close(closing) != 0 || rename(temporary.c_str(), path.c_str()) != 0)
+        return fd == STDOUT_FILENO || close(std::exchange(fd, -1)) == 0;
+    if (close(std::exchange(fd, -1)) != 0 || rename(temporary.c_str(), target.c_str()) != 0)
         return false;
     temporary.clear();
     return true;

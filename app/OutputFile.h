@@ -2,10 +2,12 @@
 
 #include <string>
 
-// Where a command writes a file: standard output for "-"; otherwise a new
-// file under a temporary name in the folder of path, which takes path's
-// name only once it is whole, so that a failed write never leaves a
-// half-written file behind nor spoils the one that was there.
+// Where a command writes a file. A regular file, or one that does not exist
+// yet, is written under a temporary name in its folder, which takes the
+// file's name only once it is whole, so that a failed write never leaves a
+// half-written file behind nor spoils the one that was there; a symbolic
+// link keeps pointing at it. Anything else (standard output for "-", a
+// device such as /dev/null, a pipe) is written as it is, never replaced.
 class OutputFile {
 public:
     explicit OutputFile(std::string path) : path(std::move(path)) {}
@@ -14,7 +16,7 @@ public:
     OutputFile(const OutputFile&) = delete;
     OutputFile& operator=(const OutputFile&) = delete;
 
-    // False, with errno set, when the temporary file cannot be made.
+    // False, with errno set, when the file cannot be made or opened.
     bool Open();
     int Descriptor() const { return fd; }
     // Closes the file and gives it its name; false, with errno set, when
@@ -22,7 +24,10 @@ public:
     bool Commit();
 
 private:
+    bool OpenTemporary(const std::string& target);
+
     std::string path;
-    std::string temporary; // empty for standard output and once committed
+    std::string target;    // the regular file the temporary one replaces
+    std::string temporary; // empty when written as it is, and once committed
     int fd = -1;
 };

@@ -106,5 +106,18 @@ expect_status 1 "kelmo --export past the file size limit"
 [ "$(cat "$work/kept.json")" = old ] || fail "a failed export changed the file that was there"
 ls -A "$work" | grep -q '^\.kept' && fail "a failed export left its temporary file"
 
+# What is not a regular file is written to, never replaced (as root, a
+# rename would put a plain file in place of /dev/null): a pipe stays a pipe,
+# a symbolic link keeps pointing at the file it names.
+mkfifo "$work/pipe"
+timeout 60 cat "$work/pipe" >"$work/piped.json" &
+run -- "$kelmo" --export "$work/pipe" "$work/tree"
+wait
+[ -p "$work/pipe" ] || fail "export to a pipe replaced the pipe"
+tail -n +2 "$work/piped.json" | cmp -s - <(tail -n +2 "$work/scan.json") || fail "export to a pipe wrote something else"
+ln -s scan.json "$work/link.json"
+run -- "$kelmo" --export "$work/link.json" "$work/tree"
+[ -L "$work/link.json" ] || fail "export through a symbolic link replaced the link"
+
 [ "$failures" -eq 0 ] && echo "all command-line checks passed"
 exit $((failures > 0))
