@@ -4,6 +4,7 @@
 #include "FinishOutput.h"
 #include "OutputFile.h"
 #include "PosixDirectorySource.h"
+#include "PrefetchingSource.h"
 #include "ReportCommand.h"
 #include "SavedScanWriter.h"
 #include "SequentialWalk.h"
@@ -21,12 +22,14 @@ int RunExport(const ExportOptions& options, std::ostream& err)
     OutputFile output(options.file);
     if (!output.Open())
         return WriteFailed(errno, err);
-    PosixDirectorySource source;
+    PosixDirectorySource disk;
+    // The walk's own thread counts among the threads.
+    PrefetchingSource source(disk, (options.threads > 0 ? options.threads : FileInfo::DefaultThreads()) - 1);
     ScanControl control;
     control.Reset();
     SavedScanWriter writer(output.Descriptor(), KELMO_VERSION, std::time(nullptr), control);
     // Nested JSON needs each directory whole before the next: one thread
-    // walks, in the order the file is written.
+    // walks, in the order the file is written, and the others read ahead.
     SequentialWalk walk(source, control);
     if (!walk.Run(root, writer)) {
         err << kNotAvailableMessage << '\n';

@@ -71,6 +71,7 @@ int Export(const CommandLine& line)
     options.file = operands.front();
     if (operands.size() > 1)
         options.path = operands.back();
+    options.threads = Threads(line);
     return RunExport(options, std::cerr);
 }
 
