@@ -12,4 +12,5 @@ if [ ! -f "$stamp" ]; then
   touch "$stamp"
 fi
 python3 "$here/run.py" "$kelmo" "$tree"
+python3 "$here/saved_scans.py" "$kelmo" "$tree"
 "$(dirname "$kelmo")/../bench/mount-table-bench"
