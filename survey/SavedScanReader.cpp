@@ -32,9 +32,9 @@ namespace {
 
 // The parser's stack, which holds each string whole before handing it on,
 // and a few bytes per level of nesting: bounded, so that a file of one huge
-// string ends the read early instead of taking the machine's memory. It
-// grows by half at a time, so at twice the longest string always accepted,
-// a string refused is always longer than that.
+// string ends the read early instead of taking the machine's memory. The
+// stack grows by half at a time; bounded at twice kMaxStringBytes, it takes
+// every string of kMaxStringBytes and refuses none that short.
 class BoundedAllocator {
 public:
     static const bool kNeedFree = true;
