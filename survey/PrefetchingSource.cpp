@@ -2,6 +2,15 @@
 
 #include <cstring>
 
+PrefetchingSource::AdaptiveMutex::AdaptiveMutex()
+{
+    pthread_mutexattr_t attributes;
+    pthread_mutexattr_init(&attributes);
+    pthread_mutexattr_settype(&attributes, PTHREAD_MUTEX_ADAPTIVE_NP);
+    pthread_mutex_init(&mutex, &attributes);
+    pthread_mutexattr_destroy(&attributes);
+}
+
 PrefetchingSource::PrefetchingSource(DirectorySource& inner, int helpers, std::size_t lookahead)
     : inner(inner), helperCount(helpers), lookahead(lookahead)
 {
@@ -10,7 +19,7 @@ PrefetchingSource::PrefetchingSource(DirectorySource& inner, int helpers, std::s
 PrefetchingSource::~PrefetchingSource()
 {
     {
-        const std::lock_guard<std::mutex> lock(mutex);
+        const std::lock_guard<AdaptiveMutex> lock(mutex);
         ending = true;
     }
     workToDo.notify_all();
@@ -34,7 +43,7 @@ int PrefetchingSource::OpenRoot(const std::string& path, EntryStat& root, int& e
     const int handle = inner.OpenRoot(path, root, error);
     if (handle < 0)
         return -1;
-    const std::lock_guard<std::mutex> lock(mutex);
+    const std::lock_guard<AdaptiveMutex> lock(mutex);
     Dir dir;
     dir.device = root.device;
     dir.state = State::Taken;
@@ -44,12 +53,12 @@ int PrefetchingSource::OpenRoot(const std::string& path, EntryStat& root, int& e
 
 int PrefetchingSource::OpenChild(int parent, const char* name, int& error)
 {
-    std::unique_lock<std::mutex> lock(mutex);
+    Lock lock(mutex);
     return TakeChild(dirs.at(parent), name, error, lock);
 }
 
 // The child named next in the parent's listing, read ahead or read now.
-int PrefetchingSource::TakeChild(Dir& parent, const char* name, int& error, std::unique_lock<std::mutex>& lock)
+int PrefetchingSource::TakeChild(Dir& parent, const char* name, int& error, Lock& lock)
 {
     std::size_t at = parent.nextChild;
     while (at < parent.children.size() && dirs.at(parent.children[at]).name != name)
@@ -94,7 +103,7 @@ int PrefetchingSource::TakeChild(Dir& parent, const char* name, int& error, std:
 
 void PrefetchingSource::Read(int id, Listing& listing, const std::atomic<bool>& stopFlag)
 {
-    std::unique_lock<std::mutex> lock(mutex);
+    Lock lock(mutex);
     Dir& dir = dirs.at(id);
     if (dir.listed) {
         listing = std::move(dir.listing);
@@ -115,7 +124,7 @@ void PrefetchingSource::Close(int id)
 {
     if (id < 0)
         return;
-    const std::lock_guard<std::mutex> lock(mutex);
+    const std::lock_guard<AdaptiveMutex> lock(mutex);
     dirs.at(id).closed = true;
     Release(id);
 }
@@ -153,7 +162,7 @@ void PrefetchingSource::AddChildren(int id, const Listing& listing)
 }
 
 // Opens and reads a directory in state Reading, without the lock.
-void PrefetchingSource::Load(int id, std::unique_lock<std::mutex>& lock)
+void PrefetchingSource::Load(int id, Lock& lock)
 {
     Dir& dir = dirs.at(id);
     const int parentHandle = dirs.at(dir.parent).handle;
@@ -186,7 +195,7 @@ void PrefetchingSource::Load(int id, std::unique_lock<std::mutex>& lock)
 
 // Reads the next directory waiting to be read, if the lookahead allows;
 // false when there is none.
-bool PrefetchingSource::ReadNextAhead(std::unique_lock<std::mutex>& lock)
+bool PrefetchingSource::ReadNextAhead(Lock& lock)
 {
     while (!toRead.empty() && ahead < lookahead && !stop->load(std::memory_order_relaxed)) {
         const int id = toRead.back();
@@ -205,7 +214,7 @@ bool PrefetchingSource::ReadNextAhead(std::unique_lock<std::mutex>& lock)
 
 void PrefetchingSource::Help()
 {
-    std::unique_lock<std::mutex> lock(mutex);
+    Lock lock(mutex);
     while (!ending) {
         if (!ReadNextAhead(lock))
             workToDo.wait(lock);

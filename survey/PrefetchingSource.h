@@ -2,6 +2,8 @@
 
 #include "DirectorySource.h"
 
+#include <pthread.h>
+
 #include <condition_variable>
 #include <mutex>
 #include <thread>
@@ -28,6 +30,23 @@ public:
     std::int64_t FreeBytes(const std::string& path) override { return inner.FreeBytes(path); }
 
 private:
+    // The walk and the helpers take the lock briefly, once or twice per
+    // directory: spinning a little before sleeping costs less than the
+    // sleep and wake-up a plain mutex goes through when they meet.
+    class AdaptiveMutex {
+    public:
+        AdaptiveMutex();
+        ~AdaptiveMutex() { pthread_mutex_destroy(&mutex); }
+        AdaptiveMutex(const AdaptiveMutex&) = delete;
+        AdaptiveMutex& operator=(const AdaptiveMutex&) = delete;
+        void lock() { pthread_mutex_lock(&mutex); }
+        void unlock() { pthread_mutex_unlock(&mutex); }
+
+    private:
+        pthread_mutex_t mutex;
+    };
+    using Lock = std::unique_lock<AdaptiveMutex>;
+
     enum class State { Known, Reading, Ready, Taken };
     static constexpr int kClosed = -2; // a handle given up early
     struct Dir {
@@ -48,18 +67,18 @@ private:
 
     void Help();
     int Add(Dir dir);
-    bool ReadNextAhead(std::unique_lock<std::mutex>& lock);
-    void Load(int id, std::unique_lock<std::mutex>& lock);
+    bool ReadNextAhead(Lock& lock);
+    void Load(int id, Lock& lock);
     void AddChildren(int id, const Listing& listing);
-    int TakeChild(Dir& parent, const char* name, int& error, std::unique_lock<std::mutex>& lock);
+    int TakeChild(Dir& parent, const char* name, int& error, Lock& lock);
     void Release(int id);
 
     DirectorySource& inner;
     const int helperCount;
     const std::size_t lookahead;
-    std::mutex mutex;
-    std::condition_variable workToDo; // for the helpers
-    std::condition_variable loaded;   // for the walk, waiting for a directory
+    AdaptiveMutex mutex;
+    std::condition_variable_any workToDo; // for the helpers
+    std::condition_variable_any loaded;   // for the walk, waiting for a directory
     int awaited = -1;                 // the directory the walk waits for
     std::unordered_map<int, Dir> dirs; // references stay valid while others come and go
     int nextId = 0;
