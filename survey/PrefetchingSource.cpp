@@ -1,6 +1,5 @@
 #include "PrefetchingSource.h"
 
-#include <cstring>
 
 PrefetchingSource::AdaptiveMutex::AdaptiveMutex()
 {
