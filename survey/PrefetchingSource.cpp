@@ -1,6 +1,5 @@
 #include "PrefetchingSource.h"
 
-
 PrefetchingSource::AdaptiveMutex::AdaptiveMutex()
 {
     pthread_mutexattr_t attributes;
