@@ -6,9 +6,10 @@
 
 namespace {
 
+// "-" alone is an operand: standard input or output.
 bool IsOption(const std::string& argument)
 {
-    return !argument.empty() && argument[0] == '-';
+    return argument.size() > 1 && argument[0] == '-';
 }
 
 std::string Synopsis(const Option& option)
@@ -35,7 +36,6 @@ std::string CommandLine::Check(const std::vector<std::string>& args)
 {
     if (std::any_of(args.begin(), args.end(), [](const std::string& argument) { return argument.empty(); }))
         return "empty argument";
-    std::vector<std::string> paths;
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (!IsOption(args[i])) {
             paths.push_back(args[i]);
@@ -46,8 +46,8 @@ std::string CommandLine::Check(const std::vector<std::string>& args)
             return problem;
     }
     if (command)
-        return GiveCommandItsOperands(paths);
-    return CheckWindowPaths(paths);
+        return GiveCommandItsOperands();
+    return CheckWindowPaths();
 }
 
 std::string CommandLine::TakeOption(const std::vector<std::string>& args, std::size_t& i)
@@ -72,7 +72,8 @@ std::string CommandLine::TakeOption(const std::vector<std::string>& args, std::s
     return {};
 }
 
-std::string CommandLine::GiveCommandItsOperands(const std::vector<std::string>& paths)
+// A command may also take its operands after other options.
+std::string CommandLine::GiveCommandItsOperands()
 {
     std::vector<std::string>& operands = std::find_if(given.begin(), given.end(), [this](const Taken& taken) {
                                              return taken.option == command;
@@ -82,12 +83,13 @@ std::string CommandLine::GiveCommandItsOperands(const std::vector<std::string>& 
             return "'" + path + "' is no operand of " + command->name;
         operands.push_back(path);
     }
+    paths.clear();
     if (operands.size() < command->minOperands)
         return std::string(command->name) + " needs " + command->operands;
     return {};
 }
 
-std::string CommandLine::CheckWindowPaths(const std::vector<std::string>& paths) const
+std::string CommandLine::CheckWindowPaths() const
 {
     if (paths.size() > 1)
         return "the window opens one path, not " + std::to_string(paths.size());

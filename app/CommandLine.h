@@ -20,7 +20,8 @@ struct Option {
 };
 
 // kelmo's arguments checked against a table of options. Operands follow
-// their option and never begin with "-" (such a path is written ./-NAME). An
+// their option and never begin with "-" (such a path is written ./-NAME),
+// but "-" alone is one (standard input or output). An
 // argument of no option is the path of the window, which takes at most one,
 // naming something that exists, and none when a command is given. No
 // argument may be empty and no option may be given twice.
@@ -38,6 +39,8 @@ public:
     bool Has(const std::string& name) const { return Given(name) != nullptr; }
     // The operands given to the named option; none when it was not given.
     const std::vector<std::string>& Operands(const std::string& name) const;
+    // The arguments of no option: the path the window opens.
+    const std::vector<std::string>& WindowPaths() const { return paths; }
 
     // "Usage: kelmo [PATH]" and a line per command.
     std::string Usage() const;
@@ -55,11 +58,12 @@ private:
     std::string Check(const std::vector<std::string>& args);
     // Takes the option at args[i] and its operands, leaving i on the last one taken.
     std::string TakeOption(const std::vector<std::string>& args, std::size_t& i);
-    std::string GiveCommandItsOperands(const std::vector<std::string>& paths);
-    std::string CheckWindowPaths(const std::vector<std::string>& paths) const;
+    std::string GiveCommandItsOperands();
+    std::string CheckWindowPaths() const;
 
     const std::vector<Option>& options;
     std::vector<Taken> given;
+    std::vector<std::string> paths;
     const Option* command = nullptr;
     std::string error;
 };

@@ -6,13 +6,16 @@
 int FinishOutput(std::ostream& out, std::ostream& err, int status)
 {
     out.flush();
-    if (out)
-        return status;
-    if (errno == EPIPE)
+    return out ? status : WriteFailed(errno, err);
+}
+
+int WriteFailed(int error, std::ostream& err)
+{
+    if (error == EPIPE)
         return 1;
     err << "kelmo: write error";
-    if (errno != 0)
-        err << ": " << std::strerror(errno);
+    if (error != 0)
+        err << ": " << std::strerror(error);
     err << '\n';
     return 1;
 }

@@ -8,3 +8,7 @@
 // pipe, as after `| head -1`) is no error to report: the result is 1 without
 // a message. The reason is taken from errno, so call it right after writing.
 int FinishOutput(std::ostream& out, std::ostream& err, int status);
+
+// Says on err that a write failed with the errno value error, as
+// FinishOutput does, and returns 1.
+int WriteFailed(int error, std::ostream& err);

@@ -6,6 +6,8 @@
 
 #include <cstring>
 
+const char* const kNotAvailableMessage = "Selected Disk was Not\nAvailable or is Blank";
+
 namespace {
 
 std::string WithNewlines(const std::string& text)
@@ -18,10 +20,34 @@ std::string WithNewlines(const std::string& text)
     return lines;
 }
 
+// Fills the survey from the walk or the saved scan; false once the reason
+// is on err. rootPath becomes the path of the root.
+bool Survey(const ReportOptions& options, FileInfo& survey, std::string& rootPath, std::ostream& err)
+{
+    if (options.import.empty()) {
+        rootPath = FileInfo::CanonicalPath(options.path);
+        // The root's name is only shown, so it is named as the report writes it.
+        if (survey.ScanPath(options.path, EscapedName(rootPath), false))
+            return true;
+        err << kNotAvailableMessage << '\n';
+        return false;
+    }
+    std::string error;
+    if (!survey.ImportScan(options.import, error)) {
+        err << error << '\n';
+        return false;
+    }
+    rootPath = survey.GetSavedRoot();
+    survey.SetRootName(EscapedName(rootPath));
+    return true;
+}
+
+} // namespace
+
 // Every name gets a line of its own: control bytes are written as \xhh
-// (two lower-case hex digits) and a backslash as \\, so that a newline or a
-// tab in a name cannot pass for the end of a line or of a field.
-std::string Escaped(const std::string& name)
+// and a backslash as \\, so that a newline or a tab in a name cannot pass
+// for the end of a line or of a field.
+std::string EscapedName(const std::string& name)
 {
     std::string text;
     text.reserve(name.size());
@@ -39,7 +65,16 @@ std::string Escaped(const std::string& name)
     return text;
 }
 
-} // namespace
+void NameUnreadable(const std::string& rootPath, const std::vector<ScanProblem>& problems, std::ostream& err)
+{
+    for (const ScanProblem& problem : problems) {
+        const std::string path = EscapedName(problem.path.empty() ? rootPath : rootPath + "/" + problem.path);
+        if (problem.error == 0) // marked in a saved scan, which keeps no reason
+            err << "kelmo: directory '" << path << "' could not be read when the scan was saved\n";
+        else
+            err << "kelmo: cannot read directory '" << path << "': " << std::strerror(problem.error) << '\n';
+    }
+}
 
 int RunReport(const ReportOptions& options, std::ostream& out, std::ostream& err)
 {
@@ -47,22 +82,16 @@ int RunReport(const ReportOptions& options, std::ostream& out, std::ostream& err
     if (options.threads > 0)
         survey.SetThreads(options.threads);
     survey.SetSizeMode(options.mode);
-    const std::string rootPath = FileInfo::CanonicalPath(options.path);
-    // The root's name is only shown, so it is named as the report writes it.
-    if (!survey.ScanPath(options.path, Escaped(rootPath), false)) {
-        err << "Selected Disk was Not\nAvailable or is Blank\n";
+    std::string rootPath;
+    if (!Survey(options, survey, rootPath, err))
         return 1;
-    }
     const DirNode root = survey.Root();
     out << WithNewlines(survey.BuildDirReport(root));
     for (DirNode child = root.firstChild(); child; child = child.nextSibling())
-        out << Escaped(child.name()) << '\t' << FormatBytes(child.bytes()) << '\n';
+        out << EscapedName(child.name()) << '\t' << FormatBytes(child.bytes()) << '\n';
     const int status = FinishOutput(out, err, 0);
     if (status != 0)
         return status;
-    for (const ScanProblem& problem : survey.GetScanProblems()) {
-        const std::string path = problem.path.empty() ? rootPath : rootPath + "/" + problem.path;
-        err << "kelmo: cannot read directory '" << Escaped(path) << "': " << std::strerror(problem.error) << '\n';
-    }
-    return survey.GetScanProblems().empty() ? 0 : 1;
+    NameUnreadable(rootPath, survey.GetScanProblems(), err);
+    return options.import.empty() && !survey.GetScanProblems().empty() ? 1 : 0;
 }

@@ -1,12 +1,12 @@
 #include "CommandLine.h"
 #include "DisplayCheck.h"
+#include "ExportCommand.h"
 #include "FinishOutput.h"
 #include "ReportCommand.h"
 
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdlib>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
@@ -32,9 +32,13 @@ const char* const kNotes =
     "Directories that cannot be read are named on standard error, and the\n"
     "figures are what could be read.\n"
     "\n"
+    "A saved scan is the JSON export of ncdu (ncdu -o FILE), which gdu -o writes\n"
+    "too; kelmo --export writes it, ncdu -f and gdu -f read what it writes.\n"
+    "\n"
     "Exit status: 0 when all went well; 1 when PATH cannot be read or is empty,\n"
-    "a directory below it could not be read, a write fails, or the window cannot\n"
-    "be opened; 2 for an invalid command line.\n";
+    "a directory below it could not be read, a saved scan cannot be read or is\n"
+    "damaged, a write fails, or the window cannot be opened; 2 for an invalid\n"
+    "command line.\n";
 
 // The walking threads --threads asks for; 0 when not given, -1 when it is
 // no number from 1 to 256.
@@ -51,10 +55,24 @@ int Threads(const CommandLine& line)
 int Report(const CommandLine& line)
 {
     ReportOptions options;
-    options.path = line.Operands("--report").front();
+    if (line.Has("--import"))
+        options.import = line.Operands("--import").front();
+    else
+        options.path = line.Operands("--report").front();
     options.threads = Threads(line);
     options.mode = line.Has("--apparent-size") ? SizeMode::Apparent : SizeMode::DiskUsage;
     return RunReport(options, std::cout, std::cerr);
+}
+
+int Export(const CommandLine& line)
+{
+    const std::vector<std::string>& operands = line.Operands("--export");
+    ExportOptions options;
+    options.file = operands.front();
+    if (operands.size() > 1)
+        options.path = operands.back();
+    options.threads = Threads(line);
+    return RunExport(options, std::cerr);
 }
 
 int Help(const CommandLine& line)
@@ -72,8 +90,15 @@ int Version(const CommandLine&)
 // kelmo's options: a new one is a row here and its function above. The man
 // page (docs/kelmo.1) describes each of them as well.
 const std::vector<Option> kOptions{
-    {"--report", "PATH", 1, 1,
-     "print the figures of the directory PATH and the size of\neach of its sub-directories, without a window", Report},
+    {"--report", "PATH", 0, 1,
+     "print the figures of the directory PATH and the size of\neach of its sub-directories, without a window;\n"
+     "with --import, those of the saved scan's root instead", Report},
+    {"--export", "FILE [PATH]", 1, 2,
+     "scan the directory PATH (default: the current one) and\n"
+     "write it to FILE as a saved scan; - is standard output", Export},
+    {"--import", "FILE", 1, 1,
+     "open the saved scan FILE (may be gzip-compressed; - is\n"
+     "standard input) in the window, or give it to --report", nullptr},
     {"--apparent-size", "", 0, 0,
      "show apparent sizes (the sum of the files' lengths) instead of\n"
      "disk usage (the bytes files and directories take on the disk,\n"
@@ -101,12 +126,35 @@ int StartWindow(char** argv)
     return 127;
 }
 
+// --import names a saved scan for --report, which then takes no PATH, or
+// alone for the window, which kelmo-gui opens.
+std::string ImportProblem(const CommandLine& line)
+{
+    const Option* command = line.Command();
+    const bool reporting = command && command->run == Report;
+    const bool importing = line.Has("--import");
+    if (reporting && importing != line.Operands("--report").empty())
+        return importing ? "--report takes no PATH with --import" : "--report needs PATH";
+    if (!importing)
+        return {};
+    if (command && !reporting)
+        return std::string(command->name) + " and --import exclude each other";
+    if (!line.WindowPaths().empty())
+        return "the window opens a saved scan or a path, not both";
+    const std::string& file = line.Operands("--import").front();
+    if (file != "-" && access(file.c_str(), F_OK) != 0)
+        return "no such saved scan: '" + file + "'";
+    return {};
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     const CommandLine line(std::vector<std::string>(argv + (argc > 0), argv + argc), kOptions);
-    const std::string error = Threads(line) < 0 ? "--threads needs a number from 1 to 256" : line.Error();
+    std::string error = Threads(line) < 0 ? "--threads needs a number from 1 to 256" : line.Error();
+    if (error.empty())
+        error = ImportProblem(line);
     if (!error.empty()) {
         std::cerr << "kelmo: " << error << '\n' << line.Usage() << "Try 'kelmo --help' for more.\n";
         // Started from a desktop there is no terminal to read this: where a

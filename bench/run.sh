@@ -24,5 +24,6 @@ if [ -n "${COLD:-}" ]; then
 fi
 generate "$dirs" generate_dirs.py
 python3 "$here/run.py" "$kelmo" "$tree" "$dirs"
+python3 "$here/saved_scans.py" "$kelmo" "$tree"
 "$bench_bin/mount-table-bench"
 QT_QPA_PLATFORM=offscreen "$bench_bin/kelmo-navigation-bench"

@@ -4,6 +4,7 @@
 #include "ParallelWalk.h"
 #include "PosixDirectorySource.h"
 #include "Saturating.h"
+#include "SavedScanReader.h"
 #include "SequentialWalk.h"
 #include "TreeBuilder.h"
 
@@ -115,13 +116,42 @@ bool FileInfo::ScanPath(const std::string& path, const std::string& rootName, bo
     if (!Walk(path, *scanned) || control.Stopped())
         return false;
     freeBytes = source->FreeBytes(path);
-    tree = std::move(scanned);
+    savedRoot.clear();
+    Adopt(std::move(scanned), postProgress);
+    return true;
+}
+
+bool FileInfo::ImportScan(const std::string& file, std::string& error)
+{
+    control.Reset();
+    auto imported = std::make_unique<DirTree>(std::string());
+    TreeBuilder builder(*imported);
+    SavedScanReader reader(builder, control);
+    try {
+        if (!reader.Read(file, error))
+            return false;
+    } catch (const std::exception& failure) { // out of memory, or more directories than a tree can hold
+        error = "Saved scan is too large to be shown: " + std::string(failure.what());
+        return false;
+    }
+    if (control.Stopped())
+        return false;
+    imported->SetRootName(reader.RootPath());
+    freeBytes = -1;
+    problems = builder.TakeProblems();
+    savedRoot = reader.RootPath();
+    Adopt(std::move(imported), true);
+    return true;
+}
+
+void FileInfo::Adopt(std::unique_ptr<DirTree> fresh, bool postProgress)
+{
+    tree = std::move(fresh);
     tree->SetMode(mode);
     current = DirNode();
     const DirNode root = Root();
     if (postProgress)
         control.ReportFinal(root.diskBytes(), root.apparentBytes());
-    return true;
 }
 
 // One thread walks with a walk that hands its events to a tree builder; more

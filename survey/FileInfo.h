@@ -66,8 +66,25 @@ public:
     // Asks the running scan to stop soon; it then returns false. Safe from
     // any thread.
     void CancelScan() { control.Stop(); }
+    // Reads a saved scan (ncdu's JSON export, also gzip-compressed; "-" is
+    // standard input) into a new tree, counted as a live scan of the same
+    // tree would count it, whose root is named by the saved root's path; the
+    // free space becomes unknown. False, with the old tree kept, when the
+    // file cannot be read or is damaged (error says why, in one line) or
+    // when the import was cancelled (error empty). The running totals come
+    // through the progress callback; threads as for ScanDrive.
+    bool ImportScan(const std::string& file, std::string& error);
+    // The saved root's path when the tree came from a saved scan; empty
+    // after a live scan.
+    const std::string& GetSavedRoot() const { return savedRoot; }
+    // Names the root of the tree on display otherwise than the scan did.
+    void SetRootName(std::string name)
+    {
+        if (tree)
+            tree->SetRootName(std::move(name));
+    }
     // The directories the last scan could not read, or not whole, in the
-    // order a walk meets them.
+    // order a walk meets them; those a saved scan marks have error 0.
     const std::vector<ScanProblem>& GetScanProblems() const { return problems; }
 
     DirNode Root() const { return tree ? DirNode(tree.get(), tree->Root()) : DirNode(); }
@@ -85,6 +102,7 @@ public:
 
 private:
     bool Walk(const std::string& path, DirTree& into);
+    void Adopt(std::unique_ptr<DirTree> fresh, bool postProgress);
 
     std::unique_ptr<DirectorySource> source;
     ScanControl control;
@@ -95,6 +113,7 @@ private:
     std::unique_ptr<DirTree> tree;
     DirNode current;
     std::vector<ScanProblem> problems;
+    std::string savedRoot;
     std::int64_t freeBytes = -1;
     int drive = -1;
 };

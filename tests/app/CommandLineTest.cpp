@@ -59,6 +59,8 @@ TEST(CommandLine, CommandsTakeTheirOperandsAndTuningOptionsCombine)
     EXPECT_EQ(CommandLine({"--export", "f"}, kOptions).Operands("--export"), std::vector<std::string>{"f"});
     EXPECT_EQ(CommandLine({"--export", "f", "p"}, kOptions).Operands("--export"),
               (std::vector<std::string>{"f", "p"}));
+    EXPECT_EQ(CommandLine({"--export", "-", "p"}, kOptions).Operands("--export"),
+              (std::vector<std::string>{"-", "p"})) << "- alone is standard output, an operand";
     EXPECT_EQ(CommandLine({}, kOptions).Error(), "");
 }
 

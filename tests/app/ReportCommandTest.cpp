@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <fstream>
 #include <sstream>
 #include <streambuf>
 
@@ -69,6 +70,23 @@ TEST(ReportCommand, ControlBytesAndBackslashesInNamesAreEscaped)
     const std::string text = out.str();
     EXPECT_EQ(text.substr(0, text.find('\n') + 1), "Dir Name     : " + tree.Root() + "/a\\x0ab\n");
     EXPECT_EQ(text.substr(text.rfind('\n', text.size() - 2) + 1), "c\\\\d\\x09e\\x7f\\x1f\xff\xc3\xa9\t1,000\n");
+}
+
+TEST(ReportCommand, ASavedScanIsReportedByItsRootAndItsUnreadableDirectoriesAreNamed)
+{
+    TempTree files;
+    const std::string scan = files.Path("scan.json");
+    std::ofstream(scan) << R"([1,2,{},[{"name":"/srv/a\tb","dsize":4096},{"name":"f","asize":5,"dsize":4096},)"
+                        << R"([{"name":"locked","dsize":4096,"read_error":true}]]])";
+    std::ostringstream out, err;
+    EXPECT_EQ(RunReport({"", 0, SizeMode::DiskUsage, scan}, out, err), 0) << "the saved scan was read whole";
+    EXPECT_EQ(out.str().substr(0, out.str().find('\n')), "Dir Name     : /srv/a\\x09b");
+    EXPECT_EQ(out.str().substr(out.str().rfind('\n', out.str().size() - 2) + 1), "locked\t4,096\n");
+    EXPECT_EQ(err.str(), "kelmo: directory '/srv/a\\x09b/locked' could not be read when the scan was saved\n");
+
+    std::ostringstream none, why;
+    EXPECT_EQ(RunReport({"", 0, SizeMode::DiskUsage, files.Path("missing.json")}, none, why), 1);
+    EXPECT_EQ(why.str(), "Cannot read saved scan '" + files.Path("missing.json") + "': No such file or directory\n");
 }
 
 namespace {

@@ -68,5 +68,56 @@ for i in $(seq 3000); do mkdir "$work/tree/a-rather-long-directory-name-$i"; don
 run -- sh -c 'trap "" PIPE; "$1" --report "$2" | head -1 >/dev/null' sh "$kelmo" "$work/tree"
 [ ! -s "$work/err" ] || fail "closed pipe said: $(cat "$work/err")"
 
+# Saved scans: --import names a file that exists, or "-"; it goes with
+# --report, which then takes no PATH, or alone with the window.
+run -- "$kelmo" --export "$work/scan.json" "$work/tree"
+expect_status 0 "kelmo --export FILE PATH"
+for args in "--import $work/missing" "--import $work/scan.json $work/tree" "--report $work/tree --import $work/scan.json" \
+            "--export $work/other.json --import $work/scan.json" "--export" "--export a b c"; do
+  run -- "$kelmo" $args
+  expect_status 2 "kelmo '$args'"
+  grep -q '^Usage: kelmo' "$work/err" || fail "kelmo '$args': no usage on standard error"
+done
+for scan in "$work/scan.json" -; do
+  run DISPLAY=:0 -- "$work/bin/kelmo" --import "$scan"
+  [ "$(cat "$work/gui-args" 2>/dev/null)" = "--import
+$scan" ] || fail "kelmo-gui was not given --import $scan as typed"
+done
+
+# The report of a saved scan, also gzip-compressed through standard input,
+# is the report of the tree.
+"$kelmo" --report "$work/tree" >"$work/live" 2>&1
+run -- sh -c 'gzip -c "$2" | "$1" --report --import -' sh "$kelmo" "$work/scan.json"
+expect_status 0 "kelmo --report --import - from gzip"
+cmp -s "$work/out" "$work/live" || fail "the report of the saved scan differs from the live one"
+run -- sh -c 'printf "[2,0" | "$1" --report --import -' sh "$kelmo"
+expect_status 1 "kelmo --report --import of a damaged scan"
+[ "$(cat "$work/err")" = "Saved scan is damaged at byte 1: major version 2 is not supported, only 1" ] ||
+  fail "damaged scan said: $(cat "$work/err")"
+
+# A failed write leaves no half-written file, nor spoils the one there.
+run -- sh -c '"$1" --export - "$2" >/dev/full' sh "$kelmo" "$work/tree"
+expect_status 1 "kelmo --export - to a full disk"
+[ "$(cat "$work/err")" = "kelmo: write error: No space left on device" ] || fail "export to a full disk: $(cat "$work/err")"
+echo old >"$work/kept.json"
+run -- sh -c 'ulimit -f 1; trap "" XFSZ; exec "$1" --export "$2" "$3"' sh "$kelmo" "$work/kept.json" "$work/tree"
+expect_status 1 "kelmo --export past the file size limit"
+[ "$(cat "$work/err")" = "kelmo: write error: File too large" ] || fail "export past the limit: $(cat "$work/err")"
+[ "$(cat "$work/kept.json")" = old ] || fail "a failed export changed the file that was there"
+ls -A "$work" | grep -q '^\.kept' && fail "a failed export left its temporary file"
+
+# What is not a regular file is written to, never replaced (as root, a
+# rename would put a plain file in place of /dev/null): a pipe stays a pipe,
+# a symbolic link keeps pointing at the file it names.
+mkfifo "$work/pipe"
+timeout 60 cat "$work/pipe" >"$work/piped.json" &
+run -- "$kelmo" --export "$work/pipe" "$work/tree"
+wait
+[ -p "$work/pipe" ] || fail "export to a pipe replaced the pipe"
+tail -n +2 "$work/piped.json" | cmp -s - <(tail -n +2 "$work/scan.json") || fail "export to a pipe wrote something else"
+ln -s scan.json "$work/link.json"
+run -- "$kelmo" --export "$work/link.json" "$work/tree"
+[ -L "$work/link.json" ] || fail "export through a symbolic link replaced the link"
+
 [ "$failures" -eq 0 ] && echo "all command-line checks passed"
 exit $((failures > 0))

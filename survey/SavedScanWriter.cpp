@@ -1,0 +1,179 @@
+#include "SavedScanWriter.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <charconv>
+
+SavedScanWriter::SavedScanWriter(int fd, std::string_view progver, std::int64_t timestamp, ScanControl& control)
+    : fd(fd), control(control)
+{
+    out.reserve(kBufferBytes + 64 * 1024);
+    out += "[1,2,{\"progname\":\"kelmo\",\"progver\":\"";
+    Escaped(progver);
+    out += '"';
+    Number(",\"timestamp\":", static_cast<std::uint64_t>(timestamp < 0 ? 0 : timestamp));
+    out += '}';
+}
+
+void SavedScanWriter::EnterDirectory(std::string_view name, const EntryStat& dir)
+{
+    const bool root = devices.empty();
+    BeginEntry(",\n[{", name, dir.device);
+    Sizes(dir);
+    infoOpen = true;
+    devices.push_back(dir.device);
+    pathLengths.push_back(path.size());
+    if (!root) {
+        if (!path.empty())
+            path += '/';
+        path += name;
+    }
+    EndEntry();
+}
+
+void SavedScanWriter::File(std::string_view name, const EntryStat& file)
+{
+    BeginEntry(",\n{", name, file.device);
+    Sizes(file);
+    if (file.IsLinked()) {
+        Number(",\"ino\":", file.inode);
+        out += ",\"hlnkc\":true";
+        Number(",\"nlink\":", file.links);
+    }
+    if (file.kind != EntryKind::File)
+        out += ",\"notreg\":true";
+    out += '}';
+    EndEntry();
+}
+
+void SavedScanWriter::OtherFileSystem(std::string_view name, const EntryStat&)
+{
+    CloseInfo();
+    out += ",\n{\"name\":\"";
+    Escaped(name);
+    out += "\",\"excluded\":\"otherfs\"}";
+    EndEntry();
+}
+
+void SavedScanWriter::Unreadable(int errorNumber)
+{
+    // Only ever right after the directory was entered, while its info block is open.
+    if (infoOpen)
+        out += ",\"read_error\":true";
+    CloseInfo();
+    problems.push_back({path, errorNumber});
+}
+
+void SavedScanWriter::LeaveDirectory()
+{
+    CloseInfo();
+    out += ']';
+    devices.pop_back();
+    path.resize(pathLengths.back());
+    pathLengths.pop_back();
+    if (devices.empty())
+        out += "]\n";
+    EndEntry();
+}
+
+bool SavedScanWriter::Finish()
+{
+    WriteOut();
+    return error == 0;
+}
+
+// The name, and dev where the device is not the one of the directory above.
+void SavedScanWriter::BeginEntry(const char* opening, std::string_view name, std::uint64_t device)
+{
+    CloseInfo();
+    out += opening;
+    out += "\"name\":\"";
+    Escaped(name);
+    out += '"';
+    if (devices.empty() || devices.back() != device)
+        Number(",\"dev\":", device);
+}
+
+// A size of 0 is left out, as ncdu does.
+void SavedScanWriter::Sizes(const EntryStat& stat)
+{
+    if (stat.apparentBytes > 0)
+        Number(",\"asize\":", static_cast<std::uint64_t>(stat.apparentBytes));
+    if (stat.diskBytes > 0)
+        Number(",\"dsize\":", static_cast<std::uint64_t>(stat.diskBytes));
+}
+
+void SavedScanWriter::Number(const char* field, std::uint64_t value)
+{
+    out += field;
+    char digits[24];
+    const std::to_chars_result end = std::to_chars(digits, digits + sizeof digits, value);
+    out.append(digits, end.ptr);
+}
+
+// JSON's escapes for '"', '\' and bytes below 0x20; every other byte as it is,
+// so that a name that is not UTF-8 comes back the same.
+void SavedScanWriter::Escaped(std::string_view text)
+{
+    std::size_t plain = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (byte >= 0x20 && byte != '"' && byte != '\\')
+            continue;
+        out.append(text.data() + plain, i - plain);
+        plain = i + 1;
+        switch (byte) {
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        default: {
+            const char* const hex = "0123456789abcdef";
+            out += "\\u00";
+            out += hex[byte >> 4];
+            out += hex[byte & 0xf];
+        }
+        }
+    }
+    out.append(text.data() + plain, text.size() - plain);
+}
+
+void SavedScanWriter::CloseInfo()
+{
+    if (infoOpen)
+        out += '}';
+    infoOpen = false;
+}
+
+void SavedScanWriter::EndEntry()
+{
+    if (out.size() >= kBufferBytes)
+        WriteOut();
+}
+
+// After a failed write nothing more is written; the walk is asked to stop.
+void SavedScanWriter::WriteOut()
+{
+    std::size_t done = 0;
+    while (error == 0 && done < out.size()) {
+        const ssize_t written = write(fd, out.data() + done, out.size() - done);
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0) {
+            error = written < 0 ? errno : EIO;
+            control.Stop();
+        } else {
+            done += static_cast<std::size_t>(written);
+        }
+    }
+    out.clear();
+}
