@@ -110,8 +110,9 @@ void TKelmoWindow::CreateControls()
     pathLabel->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
 }
 
-// Options for the walk come before the drive argument and leave it alone;
-// a malformed one stays behind for the argument check to refuse.
+// Options for the walk, and a saved scan to show instead of a drive, come
+// before the drive argument and leave it alone; a malformed one stays behind
+// for the argument check to refuse.
 void TKelmoWindow::TakeScanOptions()
 {
     for (auto at = cmdLine.begin(); at != cmdLine.end();) {
@@ -124,6 +125,9 @@ void TKelmoWindow::TakeScanOptions()
             if (*end != '\0' || count < 1 || count > 256)
                 return;
             survey.SetThreads(static_cast<int>(count));
+            at = cmdLine.erase(at, at + 2);
+        } else if (*at == "--import" && at + 1 != cmdLine.end() && savedScanFile.empty()) {
+            savedScanFile = *(at + 1);
             at = cmdLine.erase(at, at + 2);
         } else {
             ++at;
@@ -139,19 +143,22 @@ void TKelmoWindow::SetupWindow()
     if (drive != -1) {
         SelectDrive(drive);
         survey.SetDrive(drive);
-    } else {
-        updateButton->setEnabled(false);
     }
+    // A saved scan cannot be scanned again.
+    if (drive == -1 || drive == kSavedScan)
+        updateButton->setEnabled(false);
     FillDriveList();
     driveList->setCurrentIndex(driveList->findData(drive));
 }
 
 int TKelmoWindow::ParseDriveArgument()
 {
-    if (!cmdLine.empty()) {
-        const std::string& argument = cmdLine.front();
+    if (!savedScanFile.empty() && cmdLine.empty())
+        return kSavedScan;
+    if (!cmdLine.empty() || !savedScanFile.empty()) {
+        const std::string& argument = cmdLine.empty() ? savedScanFile : cmdLine.front();
         // Checked as bytes: a name that is not valid UTF-8 is still a path.
-        const bool valid = cmdLine.size() == 1 && !argument.empty() && argument[0] != '-'
+        const bool valid = savedScanFile.empty() && cmdLine.size() == 1 && !argument.empty() && argument[0] != '-'
             && !FileInfo::CanonicalPath(argument).empty();
         if (!valid) {
             ShowMessageBox(this, UsageText(), KelmoSplash::CreditCaption(), MessageIcon::None);
@@ -168,6 +175,8 @@ int TKelmoWindow::ParseDriveArgument()
 
 QString TKelmoWindow::DriveText(int drive) const
 {
+    if (drive == kSavedScan)
+        return DisplayName(survey.GetSavedRoot());
     const auto& drives = survey.GetDrives();
     if (drive < 0 || drive >= static_cast<int>(drives.size()))
         return QString();
@@ -177,15 +186,19 @@ QString TKelmoWindow::DriveText(int drive) const
 bool TKelmoWindow::SelectDrive(int drive)
 {
     QString freeText = QStringLiteral("Free Space : ");
-    const QString driveText = DriveText(drive);
-    splash = new KelmoSplash(this, KelmoSplash::CreditCaption(), driveText);
-    const bool scanned = ScanWhileTheWindowLives(drive);
+    const bool saved = drive == kSavedScan;
+    splash = new KelmoSplash(this, KelmoSplash::CreditCaption(), saved ? SavedScanFileText() : DriveText(drive));
+    std::string error;
+    const bool scanned = WhileTheWindowLives(
+        [&] { return saved ? ReadSavedScan(error) : survey.ScanDrive(drive, true); });
     // A close request stopped the scan and closed the splash.
     if (closeRequested)
         return false;
     if (scanned) {
-        pathText.AppendPath(driveText, true);
+        pathText.AppendPath(DriveText(drive), true);
         RebuildView();
+    } else if (!error.empty()) {
+        ShowMessageBox(this, DisplayName(error), QStringLiteral("Kelmo"), MessageIcon::Stop);
     } else {
         ShowNotAvailable(this);
     }
@@ -200,14 +213,15 @@ bool TKelmoWindow::SelectDrive(int drive)
     return scanned;
 }
 
-// The walk runs on its own threads; this thread goes on painting the splash
-// and relaying the walk's running total until the walk is done.
-bool TKelmoWindow::ScanWhileTheWindowLives(int drive)
+// The walk (or the reading of a saved scan) runs on threads of its own;
+// this thread goes on painting the splash and relaying the running total
+// until it is done.
+bool TKelmoWindow::WhileTheWindowLives(const std::function<bool()>& scan)
 {
     QEventLoop waiting;
     bool scanned = false;
     std::thread walk([&] {
-        scanned = survey.ScanDrive(drive, true);
+        scanned = scan();
         QMetaObject::invokeMethod(&waiting, &QEventLoop::quit, Qt::QueuedConnection);
     });
     waiting.exec();
@@ -215,11 +229,29 @@ bool TKelmoWindow::ScanWhileTheWindowLives(int drive)
     return scanned;
 }
 
+// Standard input can be read only once.
+bool TKelmoWindow::ReadSavedScan(std::string& error)
+{
+    if (savedScanFile == "-" && savedScanRead) {
+        error = "The saved scan came from standard input, which can be read only once.";
+        return false;
+    }
+    savedScanRead = true;
+    return survey.ImportScan(savedScanFile, error);
+}
+
+QString TKelmoWindow::SavedScanFileText() const
+{
+    return savedScanFile == "-" ? QStringLiteral("standard input") : DisplayName(savedScanFile);
+}
+
 void TKelmoWindow::FillDriveList()
 {
     const auto& drives = survey.GetDrives();
     for (std::size_t i = 0; i < drives.size(); ++i)
         driveList->addItem(DisplayName(drives[i].mountPoint), static_cast<int>(i));
+    if (!survey.GetSavedRoot().empty())
+        driveList->addItem(DriveText(kSavedScan) + QStringLiteral(" (saved)"), kSavedScan);
     driveList->model()->sort(0);
 }
 
@@ -340,15 +372,18 @@ void TKelmoWindow::EvDriveChange(int listIndex)
     updateButton->setEnabled(true);
     const int previous = survey.GetDrive();
     const int drive = driveList->itemData(listIndex).toInt();
-    if (drive == previous)
-        return;
-    if (SelectDrive(drive)) {
-        survey.SetDrive(drive);
-        return;
+    if (drive != previous) {
+        if (SelectDrive(drive)) {
+            survey.SetDrive(drive);
+        } else {
+            const int previousEntry = driveList->findData(previous);
+            if (previousEntry != -1)
+                driveList->setCurrentIndex(previousEntry);
+        }
     }
-    const int previousEntry = driveList->findData(previous);
-    if (previousEntry != -1)
-        driveList->setCurrentIndex(previousEntry);
+    // A saved scan on display cannot be scanned again.
+    if (survey.GetDrive() == kSavedScan)
+        updateButton->setEnabled(false);
 }
 
 void TKelmoWindow::CmSizeMode()

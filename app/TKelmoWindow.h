@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -27,6 +28,8 @@ class TKelmoWindow : public QWidget {
 public:
     static constexpr int kClientWidth = 634;
     static constexpr int kClientHeight = 453;
+    // The drive index of a saved scan (kelmo --import FILE).
+    static constexpr int kSavedScan = -2;
 
     // cmdLine holds the arguments after the program name; drives is the
     // probed drive list; lingerMs is how long the scan splash stays after a
@@ -95,7 +98,9 @@ private:
     DirNode SelectedChild() const;
     std::int64_t DisplayedBytes() const;
     void TakeScanOptions();
-    bool ScanWhileTheWindowLives(int drive);
+    bool WhileTheWindowLives(const std::function<bool()>& scan);
+    bool ReadSavedScan(std::string& error);
+    QString SavedScanFileText() const;
     void ShowSizeMode();
     void ShowPath();
     void OpenTextWindow(const QString& caption, int textWidth, const QString& text);
@@ -106,6 +111,8 @@ private:
     void CloseAuxiliaryWindows();
 
     std::vector<std::string> cmdLine;
+    std::string savedScanFile; // empty unless started on a saved scan
+    bool savedScanRead = false;
     DrawPie chart;
     FileInfo survey;
     int lingerMs;

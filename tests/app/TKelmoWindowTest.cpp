@@ -29,6 +29,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <fstream>
 #include <thread>
 
 #include <set>
@@ -704,4 +705,38 @@ TEST_F(MainWindowTest, ChartAndMarkersAreDrawnAtTwiceTheResolution)
     const QRect chart(40, 52, 634, 622); // below the Top and Back buttons
     EXPECT_TRUE(HasOnlyChartColours(image, chart) && HasDetailFinerThanTwoPixels(image, chart))
         << "the chart is not scaled up";
+}
+
+TEST_F(MainWindowTest, ASavedScanIsShownLikeADriveThatCannotBeUpdated)
+{
+    TempTree files, live;
+    live.File("here/f", 10);
+    files.File("scan.json", 0);
+    {
+        std::ofstream(files.Path("scan.json"))
+            << R"([1,2,{"progname":"ncdu"},[{"name":"/srv/data","dev":7,"dsize":4096},)"
+            << R"({"name":"f","asize":100,"dsize":4096},[{"name":"sub","dsize":4096},{"name":"g","asize":50,"dsize":8192}]]])";
+    }
+    TKelmoWindow& w = Start({"--import", files.Path("scan.json")}, {Drive(live)});
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_EQ(w.PathLabel()->text(), "/srv/data/");
+    EXPECT_EQ(w.FreeBytesLabel()->text(), "Free Space : Unknown");
+    EXPECT_FALSE(w.UpdateButton()->isEnabled());
+    EXPECT_EQ(w.DriveList()->currentText(), "/srv/data (saved)");
+    EXPECT_EQ(Names(), QStringList{"sub"});
+    EXPECT_EQ(w.Survey().Root().bytes(), 4096 + 4096 + 4096 + 8192);
+
+    w.EvDriveChange(w.DriveList()->findData(0)); // a real drive works as usual
+    EXPECT_TRUE(w.UpdateButton()->isEnabled());
+    EXPECT_EQ(Names(), QStringList{"here"});
+    w.EvDriveChange(w.DriveList()->findData(TKelmoWindow::kSavedScan));
+    EXPECT_FALSE(w.UpdateButton()->isEnabled());
+    EXPECT_EQ(w.PathLabel()->text(), "/srv/data/");
+
+    std::ofstream(files.Path("scan.json")) << "[1,2,{},[{\"name\":\"/x\"}";
+    TKelmoWindow& damaged = Start({"--import", files.Path("scan.json")}, {Drive(live)});
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_TRUE(boxes[0].text.startsWith("Saved scan is damaged at byte ")) << boxes[0].text.toStdString();
+    EXPECT_FALSE(damaged.Survey().Root());
+    EXPECT_FALSE(damaged.UpdateButton()->isEnabled());
 }
