@@ -25,7 +25,7 @@ def drop_caches():
         knob.write("3\n")
 
 
-def measure(command, cold):
+def measure(command, cold=False):
     """Wall seconds and peak RSS (MB) of one run.
 
     GNU time reports the child's own peak memory; a child started from this
