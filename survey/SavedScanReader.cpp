@@ -202,11 +202,8 @@ public:
 
     bool EndObject(rapidjson::SizeType)
     {
-        --nesting;
-        if (skipping > 0) {
-            --skipping;
+        if (CloseNesting())
             return true;
-        }
         inObject = false;
         if (place == Place::Metadata) {
             place = Place::Root;
@@ -242,11 +239,8 @@ public:
 
     bool EndArray(rapidjson::SizeType)
     {
-        --nesting;
-        if (skipping > 0) {
-            --skipping;
+        if (CloseNesting())
             return true;
-        }
         switch (place) {
         case Place::Tree:
             return expectInfo ? Fail("a directory without its info block") : LeaveDirectory();
@@ -258,6 +252,16 @@ public:
     }
 
 private:
+    // Leaves one level of nesting; true when it ends a value being skipped.
+    bool CloseNesting()
+    {
+        --nesting;
+        if (skipping == 0)
+            return false;
+        --skipping;
+        return true;
+    }
+
     enum class Place : std::uint8_t { Start, Major, Minor, Metadata, Root, Tree, After };
 
     bool Fail(std::string text)
