@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <linux/openat2.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <sys/syscall.h>
@@ -120,6 +121,15 @@ long ReadListing(int dir, char* buffer)
 }
 
 } // namespace
+
+PosixDirectorySource::PosixDirectorySource()
+{
+    struct rlimit limit {};
+    if (getrlimit(RLIMIT_NOFILE, &limit) == 0 && limit.rlim_cur < limit.rlim_max) {
+        limit.rlim_cur = limit.rlim_max;
+        setrlimit(RLIMIT_NOFILE, &limit);
+    }
+}
 
 int PosixDirectorySource::OpenRoot(const std::string& path, EntryStat& root, int& error)
 {

@@ -8,6 +8,11 @@
 // triggers an automount or follows a symbolic link.
 class PosixDirectorySource : public DirectorySource {
 public:
+    // A walk holds a descriptor for every directory whose sub-directories
+    // are not all open yet, about one per level of a deep tree: the soft
+    // limit on descriptors (often 1,024) is raised to the hard one.
+    PosixDirectorySource();
+
     int OpenRoot(const std::string& path, EntryStat& root, int& error) override;
     int OpenChild(int parent, const char* name, int& error) override;
     void Close(int dir) override;

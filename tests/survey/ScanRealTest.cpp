@@ -2,7 +2,9 @@
 #include "TempTree.h"
 
 #include <gtest/gtest.h>
+#include <dirent.h>
 #include <sys/mount.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -181,6 +183,61 @@ TEST(ScanRealTree, PathsFarDeeperThanPathMax)
         EXPECT_EQ(Find(node, "left").bytes(), 19);
         EXPECT_EQ(Find(node, "right").bytes(), 23);
     }
+}
+
+// A name for a sub-directory made after s0, s1 and s2 that its directory
+// lists before one of them; empty when this file system has none.
+std::string NameListedBeforeAnotherSibling()
+{
+    TempTree probe;
+    for (const char* sibling : {"s0", "s1", "s2"})
+        probe.Dir(sibling);
+    for (char letter = 'a'; letter <= 'z'; ++letter) {
+        const std::string name(1, letter);
+        probe.Dir(name);
+        std::vector<std::string> order;
+        if (DIR* dir = opendir(probe.Root().c_str())) {
+            while (const dirent* entry = readdir(dir))
+                order.push_back(entry->d_name);
+            closedir(dir);
+        }
+        if (order.back() != name)
+            return name;
+        rmdir(probe.Path(name).c_str());
+    }
+    return {};
+}
+
+TEST(ScanRealTree, DeepTreesThatBranchAtEveryLevelPassTheUsualDescriptorLimit)
+{
+    // Each level waits, open, for a sibling of the way down listed after it.
+    const std::string way = NameListedBeforeAnotherSibling();
+    if (way.empty())
+        GTEST_SKIP() << "this file system lists the way down last: no level waits open";
+    TempTree tree;
+    constexpr int kDepth = 600;
+    std::string chain;
+    for (int depth = 0; depth < kDepth; ++depth) {
+        for (const char* side : {"s0/f", "s1/f", "s2/f"})
+            tree.File(chain + side, 1);
+        chain += way + "/";
+        tree.Dir(chain);
+    }
+    struct rlimit saved {};
+    ASSERT_EQ(getrlimit(RLIMIT_NOFILE, &saved), 0);
+    if (saved.rlim_max != RLIM_INFINITY && saved.rlim_max < 2 * kDepth)
+        GTEST_SKIP() << "the hard limit on descriptors is too low for this tree";
+    struct rlimit low = saved;
+    low.rlim_cur = kDepth / 2;
+    ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &low), 0);
+    for (int threads : {1, 2}) {
+        FileInfo survey(std::vector<MountEntry>{});
+        survey.SetSizeMode(SizeMode::Apparent);
+        ASSERT_TRUE(Scan(survey, tree, threads));
+        EXPECT_EQ(survey.Root().bytes(), 3 * kDepth) << threads;
+        EXPECT_TRUE(survey.GetScanProblems().empty()) << threads;
+    }
+    setrlimit(RLIMIT_NOFILE, &saved);
 }
 
 TEST(ScanRealTree, RootsThatAreAvailableOrBlank)
