@@ -14,6 +14,7 @@
 #include "SliceHitTest.h"
 #include "SmallButton.h"
 #include "SmallWin.h"
+#include "ThreadCount.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -120,11 +121,10 @@ void TKelmoWindow::TakeScanOptions()
             survey.SetSizeMode(SizeMode::Apparent);
             at = cmdLine.erase(at);
         } else if (*at == "--threads" && at + 1 != cmdLine.end()) {
-            char* end = nullptr;
-            const long count = std::strtol((at + 1)->c_str(), &end, 10);
-            if (*end != '\0' || count < 1 || count > 256)
+            const int count = ThreadCountOf(*(at + 1));
+            if (count < 0)
                 return;
-            survey.SetThreads(static_cast<int>(count));
+            survey.SetThreads(count);
             at = cmdLine.erase(at, at + 2);
         } else if (*at == "--import" && at + 1 != cmdLine.end() && savedScanFile.empty()) {
             savedScanFile = *(at + 1);
@@ -388,8 +388,8 @@ void TKelmoWindow::EvDriveChange(int listIndex)
 
 void TKelmoWindow::CmSizeMode()
 {
-    const bool apparent = survey.GetSizeMode() == SizeMode::DiskUsage;
-    survey.SetSizeMode(apparent ? SizeMode::Apparent : SizeMode::DiskUsage);
+    const bool toApparent = survey.GetSizeMode() == SizeMode::DiskUsage;
+    survey.SetSizeMode(toApparent ? SizeMode::Apparent : SizeMode::DiskUsage);
     ShowSizeMode();
     if (!survey.Root())
         return;

@@ -3,6 +3,7 @@
 #include "ExportCommand.h"
 #include "FinishOutput.h"
 #include "ReportCommand.h"
+#include "ThreadCount.h"
 
 #include <unistd.h>
 
@@ -44,12 +45,7 @@ const char* const kNotes =
 // no number from 1 to 256.
 int Threads(const CommandLine& line)
 {
-    if (!line.Has("--threads"))
-        return 0;
-    const std::string& text = line.Operands("--threads").front();
-    char* end = nullptr;
-    const long count = std::strtol(text.c_str(), &end, 10);
-    return *end == '\0' && count >= 1 && count <= 256 ? static_cast<int>(count) : -1;
+    return line.Has("--threads") ? ThreadCountOf(line.Operands("--threads").front()) : 0;
 }
 
 int Report(const CommandLine& line)

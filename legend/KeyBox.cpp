@@ -139,11 +139,6 @@ void KeyBox::SetSlicePoints(const std::vector<PiePoint>& starts, const std::vect
     RefreshMarkers();
 }
 
-PiePoint KeyBox::GetStartPoint(int index) const
-{
-    return index >= 0 && index < SlicePointCount() ? startPoints[index] : PiePoint{-1, -1};
-}
-
 PiePoint KeyBox::GetEndPoint(int index) const
 {
     return index >= 0 && index < SlicePointCount() ? endPoints[index] : PiePoint{-1, -1};

@@ -59,7 +59,6 @@ public:
     const std::vector<PiePoint>& StartPoints() const { return startPoints; }
     const std::vector<PiePoint>& EndPoints() const { return endPoints; }
     // Entries 0 .. SlicePointCount() - 1; (-1, -1) outside that range.
-    PiePoint GetStartPoint(int index) const;
     PiePoint GetEndPoint(int index) const;
 
     // The 10 x 10 squares of the parent covered by markers: none, or the

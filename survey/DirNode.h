@@ -16,7 +16,6 @@ public:
 
     explicit operator bool() const { return tree != nullptr; }
     bool operator==(const DirNode& other) const { return tree == other.tree && (!tree || index == other.index); }
-    bool operator!=(const DirNode& other) const { return !(*this == other); }
 
     // Raw file-name bytes; the root holds the drive text.
     std::string name() const { return std::string(tree->Name(index)); }

@@ -20,6 +20,12 @@ struct EntryStat {
 
     // A file that other names share: counted once per scan.
     bool IsLinked() const { return kind != EntryKind::Directory && links > 1; }
+    // A directory of the file system on fileSystem that is no mount of its
+    // own: one a walk of that file system enters.
+    bool IsDirectoryOf(std::uint64_t fileSystem) const
+    {
+        return kind == EntryKind::Directory && device == fileSystem && !mountRoot;
+    }
 };
 
 // The entries of one directory in listing order, "." and ".." left out.

@@ -113,9 +113,11 @@ bool FileInfo::ScanPath(const std::string& path, const std::string& rootName, bo
     freeBytes = -1;
     control.Reset();
     auto scanned = std::make_unique<DirTree>(rootName);
-    if (!Walk(path, *scanned) || control.Stopped())
+    std::vector<ScanProblem> found;
+    if (!Walk(path, *scanned, found) || control.Stopped())
         return false;
     freeBytes = source->FreeBytes(path);
+    problems = std::move(found);
     savedRoot.clear();
     Adopt(std::move(scanned), postProgress);
     return true;
@@ -156,7 +158,7 @@ void FileInfo::Adopt(std::unique_ptr<DirTree> fresh, bool postProgress)
 
 // One thread walks with a walk that hands its events to a tree builder; more
 // threads fill the tree directly. Both give the same tree.
-bool FileInfo::Walk(const std::string& path, DirTree& into)
+bool FileInfo::Walk(const std::string& path, DirTree& into, std::vector<ScanProblem>& found)
 {
     try {
         if (threads <= 1) {
@@ -164,13 +166,13 @@ bool FileInfo::Walk(const std::string& path, DirTree& into)
             SequentialWalk walk(*source, control);
             if (!walk.Run(path, builder))
                 return false;
-            problems = builder.TakeProblems();
+            found = builder.TakeProblems();
             return true;
         }
         ParallelWalk walk(*source, control, threads);
         if (!walk.Run(path, into))
             return false;
-        problems = walk.TakeProblems();
+        found = walk.TakeProblems();
         return true;
     } catch (const std::exception&) { // out of memory, or more directories than a tree can hold
         return false;

@@ -101,7 +101,7 @@ public:
     std::string BuildDirReport(const DirNode& node) const;
 
 private:
-    bool Walk(const std::string& path, DirTree& into);
+    bool Walk(const std::string& path, DirTree& into, std::vector<ScanProblem>& found);
     void Adopt(std::unique_ptr<DirTree> fresh, bool postProgress);
 
     std::unique_ptr<DirectorySource> source;

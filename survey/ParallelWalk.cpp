@@ -207,13 +207,10 @@ void ParallelWalk::Walker::Expand(DirTree::Index dir, int handle, const Listing&
 {
     std::int64_t disk = 0, apparent = 0;
     std::uint32_t directories = 0;
-    const auto enters = [this](const EntryStat& stat) {
-        return stat.kind == EntryKind::Directory && stat.device == shared.rootDevice && !stat.mountRoot;
-    };
     for (const Listing::Entry& entry : entries.entries) {
         const EntryStat& stat = entry.stat;
         if (stat.kind == EntryKind::Directory) {
-            directories += enters(stat);
+            directories += stat.IsDirectoryOf(shared.rootDevice);
         } else if (stat.IsLinked()) {
             links.push_back({stat.device, stat.inode, stat.diskBytes, stat.apparentBytes, dir, directories});
         } else {
@@ -234,7 +231,7 @@ void ParallelWalk::Walker::Expand(DirTree::Index dir, int handle, const Listing&
     const auto open = std::make_shared<OpenDir>(shared.source, handle);
     DirTree::Index child = node.firstChild;
     for (const Listing::Entry& entry : entries.entries) {
-        if (!enters(entry.stat))
+        if (!entry.stat.IsDirectoryOf(shared.rootDevice))
             continue;
         DirTree::Node& placed = shared.tree.At(child);
         placed = DirTree::Node{entry.stat.diskBytes, 0, dir, DirTree::kNone, 0, names.Add(entries.NameView(entry))};

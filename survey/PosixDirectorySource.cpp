@@ -104,7 +104,7 @@ int OpenAndCheck(int parent, const char* name, int& error)
     }
     EntryStat opened, listed;
     if (Describe(fd, "", kStatFlags | AT_EMPTY_PATH, opened) && Describe(parent, "", kStatFlags | AT_EMPTY_PATH, listed)
-        && !opened.mountRoot && opened.device == listed.device)
+        && opened.IsDirectoryOf(listed.device))
         return fd;
     close(fd);
     error = EXDEV;

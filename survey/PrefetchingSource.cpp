@@ -145,7 +145,7 @@ void PrefetchingSource::AddChildren(int id, const Listing& listing)
     Dir& dir = dirs.at(id);
     for (const Listing::Entry& entry : listing.entries) {
         const EntryStat& stat = entry.stat;
-        if (stat.kind != EntryKind::Directory || stat.device != dir.device || stat.mountRoot)
+        if (!stat.IsDirectoryOf(dir.device))
             continue;
         Dir child;
         child.parent = id;

@@ -178,10 +178,9 @@ public:
 
     bool StartObject()
     {
-        if (!Nest())
-            return false;
-        if (skipping > 0 || inObject)
-            return StructureValue();
+        bool answer = false;
+        if (OpenNesting(answer))
+            return answer;
         switch (place) {
         case Place::Metadata:
             BeginObject(false);
@@ -191,9 +190,6 @@ public:
         case Place::Tree:
             BeginObject(expectInfo);
             expectInfo = false;
-            return true;
-        case Place::After:
-            skipping = 1;
             return true;
         default:
             return Unexpected();
@@ -214,10 +210,9 @@ public:
 
     bool StartArray()
     {
-        if (!Nest())
-            return false;
-        if (skipping > 0 || inObject)
-            return StructureValue();
+        bool answer = false;
+        if (OpenNesting(answer))
+            return answer;
         switch (place) {
         case Place::Start:
             place = Place::Major;
@@ -228,9 +223,6 @@ public:
                 return Fail("a directory begins with an array instead of its info block");
             place = Place::Tree;
             expectInfo = true;
-            return true;
-        case Place::After:
-            skipping = 1;
             return true;
         default:
             return Unexpected();
@@ -252,6 +244,24 @@ public:
     }
 
 private:
+    // Enters one level of nesting for an object or an array. True when that
+    // settles what to tell the parser (answer): too deep, inside a value
+    // being skipped or a field's value, or after the root.
+    bool OpenNesting(bool& answer)
+    {
+        if (!Nest()) {
+            answer = false;
+        } else if (skipping > 0 || inObject) {
+            answer = StructureValue();
+        } else if (place == Place::After) {
+            skipping = 1; // whatever follows the root is skipped whole
+            answer = true;
+        } else {
+            return false;
+        }
+        return true;
+    }
+
     // Leaves one level of nesting; true when it ends a value being skipped.
     bool CloseNesting()
     {

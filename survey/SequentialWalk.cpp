@@ -4,23 +4,6 @@
 
 #include <cerrno>
 
-namespace {
-
-bool Crosses(const EntryStat& dir, std::uint64_t rootDevice)
-{
-    return dir.device != rootDevice || dir.mountRoot;
-}
-
-std::size_t DirectoriesToEnter(const Listing& listing, std::uint64_t rootDevice)
-{
-    std::size_t count = 0;
-    for (const Listing::Entry& entry : listing.entries)
-        count += entry.stat.kind == EntryKind::Directory && !Crosses(entry.stat, rootDevice);
-    return count;
-}
-
-} // namespace
-
 bool SequentialWalk::Run(const std::string& path, ScanEvents& events)
 {
     EntryStat rootStat;
@@ -34,11 +17,10 @@ bool SequentialWalk::Run(const std::string& path, ScanEvents& events)
         return false;
     }
     rootDevice = rootStat.device;
-    root.directoriesLeft = DirectoriesToEnter(root.listing, rootDevice);
     events.EnterDirectory(path, rootStat);
     if (root.listing.error)
         events.Unreadable(root.listing.error);
-    Count(root.listing);
+    Survey(root);
     levels.clear();
     levels.push_back(std::move(root));
     while (!levels.empty()) {
@@ -53,10 +35,10 @@ bool SequentialWalk::Run(const std::string& path, ScanEvents& events)
         const std::string_view name = level.listing.NameView(entry);
         if (entry.stat.kind != EntryKind::Directory)
             events.File(name, entry.stat);
-        else if (Crosses(entry.stat, rootDevice))
-            events.OtherFileSystem(name, entry.stat);
-        else
+        else if (entry.stat.IsDirectoryOf(rootDevice))
             Descend(level, entry, events);
+        else
+            events.OtherFileSystem(name, entry.stat);
     }
     return true;
 }
@@ -85,17 +67,20 @@ void SequentialWalk::Descend(Level& level, const Listing::Entry& entry, ScanEven
     source.Read(child.handle, child.listing, control.StopFlag());
     if (child.listing.error)
         events.Unreadable(child.listing.error);
-    Count(child.listing);
-    child.directoriesLeft = DirectoriesToEnter(child.listing, rootDevice);
+    Survey(child);
     levels.push_back(std::move(child)); // level is not used after this
 }
 
-void SequentialWalk::Count(const Listing& listing)
+// One look at a level's listing: the sub-directories it will enter, and its
+// files' bytes for the running total.
+void SequentialWalk::Survey(Level& level)
 {
     std::int64_t disk = 0, apparent = 0;
-    for (const Listing::Entry& entry : listing.entries) {
-        if (entry.stat.kind == EntryKind::Directory)
+    for (const Listing::Entry& entry : level.listing.entries) {
+        if (entry.stat.kind == EntryKind::Directory) {
+            level.directoriesLeft += entry.stat.IsDirectoryOf(rootDevice);
             continue;
+        }
         disk = AddSaturating(disk, entry.stat.diskBytes);
         apparent = AddSaturating(apparent, entry.stat.apparentBytes);
     }

@@ -27,7 +27,7 @@ private:
     };
 
     void Descend(Level& level, const Listing::Entry& entry, ScanEvents& events);
-    void Count(const Listing& listing);
+    void Survey(Level& level);
 
     DirectorySource& source;
     ScanControl& control;

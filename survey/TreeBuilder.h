@@ -22,8 +22,6 @@ public:
     void Unreadable(int error) override;
     void LeaveDirectory() override;
 
-    // True once the root has been left.
-    bool Finished() const { return tree.Root() != DirTree::kNone; }
     std::vector<ScanProblem> TakeProblems() { return std::move(problems); }
 
 private:
