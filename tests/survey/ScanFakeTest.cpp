@@ -195,6 +195,7 @@ TEST_P(ScanFake, ACancelledScanFailsKeepsTheOldTreeAndClosesEverything)
     fake->AddFile(fake->AddDir(0, "kept"), "x", 1);
     survey.CancelScan(); // a request before a scan belongs to no scan
     ASSERT_TRUE(Scan());
+    fake->MakeUnopenable(fake->AddDir(0, "locked"));
     for (int i = 0; i < 50; ++i) {
         const int dir = fake->AddDir(0, "new" + std::to_string(i));
         fake->AddFile(fake->AddDir(dir, "deeper"), "f", 1);
@@ -203,6 +204,7 @@ TEST_P(ScanFake, ACancelledScanFailsKeepsTheOldTreeAndClosesEverything)
     }
     EXPECT_FALSE(Scan());
     EXPECT_EQ(ChildNames(survey.Root()), (std::vector<std::string>{"kept"}));
+    EXPECT_TRUE(survey.GetScanProblems().empty()) << "the old tree had none";
     EXPECT_EQ(fake->OpenHandles(), 0);
 }
 
