@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <stdexcept>
+#include <vector>
 
 DirTree::DirTree(std::string name)
     : rootName(std::move(name)),
@@ -76,6 +77,20 @@ std::string_view DirTree::Name(Index index) const
     if (index == root)
         return rootName;
     return NameAt(At(index).name);
+}
+
+std::string DirTree::PathBelowRoot(Index index) const
+{
+    std::vector<std::string_view> names;
+    for (Index at = index; at != root && at != kNone; at = At(at).parent)
+        names.push_back(Name(at));
+    std::string path;
+    for (auto name = names.rbegin(); name != names.rend(); ++name) {
+        if (!path.empty())
+            path += '/';
+        path += *name;
+    }
+    return path;
 }
 
 std::string_view DirTree::NameAt(std::uint32_t reference) const

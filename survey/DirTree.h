@@ -62,6 +62,9 @@ public:
     Node& At(Index index) { return SegmentOf(index)[index & kSegmentMask]; }
     const Node& At(Index index) const { return SegmentOf(index)[index & kSegmentMask]; }
     std::string_view Name(Index index) const;
+    // The names from the root down to index, joined by "/", as the file
+    // system spells them: "" for the root itself, "usr/share" two levels down.
+    std::string PathBelowRoot(Index index) const;
     // The name a NameWriter stored under reference.
     std::string_view NameAt(std::uint32_t reference) const;
     void SetRootName(std::string name) { rootName = std::move(name); }

@@ -81,21 +81,6 @@ private:
     std::size_t busy = 1; // the root, read before the threads start
 };
 
-// The path below the root, names joined by "/".
-std::string PathOf(const DirTree& tree, DirTree::Index dir)
-{
-    std::vector<std::string_view> names;
-    for (DirTree::Index at = dir; at != tree.Root(); at = tree.At(at).parent)
-        names.push_back(tree.Name(at));
-    std::string path;
-    for (auto name = names.rbegin(); name != names.rend(); ++name) {
-        if (!path.empty())
-            path += '/';
-        path += *name;
-    }
-    return path;
-}
-
 // The places of a directory's sub-directories on the way from the root:
 // comparing them orders directories as a depth-first walk meets them.
 std::vector<DirTree::Index> WalkOrderKey(const DirTree& tree, DirTree::Index dir)
@@ -289,6 +274,6 @@ bool ParallelWalk::Run(const std::string& path, DirTree& tree)
         return WalkOrderKey(tree, a.first) < WalkOrderKey(tree, b.first);
     });
     for (const auto& [dir, failure] : shared.failures)
-        problems.push_back({PathOf(tree, dir), failure});
+        problems.push_back({tree.PathBelowRoot(dir), failure});
     return true;
 }
