@@ -1,6 +1,6 @@
 #include "CommandLine.h"
 
-#include "FileInfo.h"
+#include "Drives.h"
 
 #include <algorithm>
 
@@ -93,7 +93,7 @@ std::string CommandLine::CheckWindowPaths() const
 {
     if (paths.size() > 1)
         return "the window opens one path, not " + std::to_string(paths.size());
-    if (paths.size() == 1 && FileInfo::CanonicalPath(paths.front()).empty())
+    if (paths.size() == 1 && Drives::CanonicalPath(paths.front()).empty())
         return "no such path: '" + paths.front() + "'";
     return {};
 }

@@ -1,6 +1,7 @@
 #include "ExportCommand.h"
 
-#include "FileInfo.h"
+#include "Drives.h"
+#include "Scanner.h"
 #include "FinishOutput.h"
 #include "OutputFile.h"
 #include "PosixDirectorySource.h"
@@ -14,7 +15,7 @@
 
 int RunExport(const ExportOptions& options, std::ostream& err)
 {
-    const std::string root = FileInfo::CanonicalPath(options.path);
+    const std::string root = Drives::CanonicalPath(options.path);
     if (root.empty()) {
         err << kNotAvailableMessage << '\n';
         return 1;
@@ -24,7 +25,7 @@ int RunExport(const ExportOptions& options, std::ostream& err)
         return WriteFailed(errno, err);
     PosixDirectorySource disk;
     // The walk's own thread counts among the threads.
-    PrefetchingSource source(disk, (options.threads > 0 ? options.threads : FileInfo::DefaultThreads()) - 1);
+    PrefetchingSource source(disk, (options.threads > 0 ? options.threads : Scanner::DefaultThreads()) - 1);
     ScanControl control;
     control.Reset();
     SavedScanWriter writer(output.Descriptor(), KELMO_VERSION, std::time(nullptr), control);

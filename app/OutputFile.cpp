@@ -1,6 +1,6 @@
 #include "OutputFile.h"
 
-#include "FileInfo.h"
+#include "Drives.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -38,7 +38,7 @@ bool OutputFile::Open()
     if (stat(path.c_str(), &st) != 0)
         return OpenTemporary(path);
     if (S_ISREG(st.st_mode))
-        return OpenTemporary(FileInfo::CanonicalPath(path));
+        return OpenTemporary(Drives::CanonicalPath(path));
     fd = open(path.c_str(), O_WRONLY | O_CLOEXEC);
     return fd >= 0;
 }

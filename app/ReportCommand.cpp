@@ -1,8 +1,11 @@
 #include "ReportCommand.h"
 
+#include "DirectoryReport.h"
+#include "Drives.h"
 #include "FileInfo.h"
 #include "FinishOutput.h"
 #include "FormatBytes.h"
+#include "Scanner.h"
 
 #include <cstring>
 
@@ -20,26 +23,29 @@ std::string WithNewlines(const std::string& text)
     return lines;
 }
 
-// Fills the survey from the walk or the saved scan; false once the reason
-// is on err. rootPath becomes the path of the root.
-bool Survey(const ReportOptions& options, FileInfo& survey, std::string& rootPath, std::ostream& err)
+// The walk or the saved scan, with the root named as the report writes its
+// path; no tree once the reason is on err. rootPath becomes the root's path.
+ScanResult Survey(const ReportOptions& options, std::string& rootPath, std::ostream& err)
 {
+    Scanner scanner;
+    if (options.threads > 0)
+        scanner.SetThreads(options.threads);
+    ScanResult result;
     if (options.import.empty()) {
-        rootPath = FileInfo::CanonicalPath(options.path);
-        // The root's name is only shown, so it is named as the report writes it.
-        if (survey.ScanPath(options.path, EscapedName(rootPath), false))
-            return true;
-        err << kNotAvailableMessage << '\n';
-        return false;
+        rootPath = Drives::CanonicalPath(options.path);
+        result = scanner.ScanPath(options.path, EscapedName(rootPath));
+        if (!result.Scanned())
+            err << kNotAvailableMessage << '\n';
+        return result;
     }
-    std::string error;
-    if (!survey.ImportScan(options.import, error)) {
-        err << error << '\n';
-        return false;
+    result = scanner.ImportScan(options.import);
+    if (!result.Scanned()) {
+        err << result.error << '\n';
+        return result;
     }
-    rootPath = survey.GetSavedRoot();
-    survey.SetRootName(EscapedName(rootPath));
-    return true;
+    rootPath = result.savedRoot;
+    result.tree->SetRootName(EscapedName(rootPath));
+    return result;
 }
 
 } // namespace
@@ -78,15 +84,15 @@ void NameUnreadable(const std::string& rootPath, const std::vector<ScanProblem>&
 
 int RunReport(const ReportOptions& options, std::ostream& out, std::ostream& err)
 {
-    FileInfo survey(std::vector<MountEntry>{});
-    if (options.threads > 0)
-        survey.SetThreads(options.threads);
-    survey.SetSizeMode(options.mode);
     std::string rootPath;
-    if (!Survey(options, survey, rootPath, err))
+    ScanResult result = Survey(options, rootPath, err);
+    if (!result.Scanned())
         return 1;
+    FileInfo survey;
+    survey.SetSizeMode(options.mode);
+    survey.Adopt(std::move(result));
     const DirNode root = survey.Root();
-    out << WithNewlines(survey.BuildDirReport(root));
+    out << WithNewlines(BuildDirReport(root));
     for (DirNode child = root.firstChild(); child; child = child.nextSibling())
         out << EscapedName(child.name()) << '\t' << FormatBytes(child.bytes()) << '\n';
     const int status = FinishOutput(out, err, 0);

@@ -1,5 +1,6 @@
 #include "ExportCommand.h"
-#include "FileInfo.h"
+#include "Drives.h"
+#include "ScannedSurvey.h"
 #include "ReportCommand.h"
 #include "TempTree.h"
 
@@ -131,7 +132,7 @@ void ExpectSameReports(const Route& route, void (*build)(TempTree&))
 {
     TempTree tree, files;
     build(tree);
-    const std::string root = FileInfo::CanonicalPath(tree.Root());
+    const std::string root = Drives::CanonicalPath(tree.Root());
     const std::string scan = files.Path("scan.json");
     ASSERT_TRUE(route.save(root, scan)) << route.name;
     for (SizeMode mode : {SizeMode::Apparent, SizeMode::DiskUsage}) {
@@ -170,14 +171,14 @@ TEST(SavedScanInterop, GduReadsKelmosExportWithTheSameTotal)
         GTEST_SKIP() << "gdu is not installed";
     TempTree tree, files;
     BuildHostileTree(tree);
-    const std::string root = FileInfo::CanonicalPath(tree.Root());
+    const std::string root = Drives::CanonicalPath(tree.Root());
     const std::string scan = files.Path("scan.json");
     ASSERT_TRUE(KelmoExport(root, scan));
     FILE* gdu = popen(("gdu -n -s --no-prefix -f " + Quoted(scan) + " 2>/dev/null").c_str(), "r");
     long long gduTotal = -1;
     ASSERT_EQ(fscanf(gdu, "%lld", &gduTotal), 1);
     pclose(gdu);
-    FileInfo survey(std::vector<MountEntry>{});
-    ASSERT_TRUE(survey.ScanPath(root, root, false));
+    ScannedSurvey survey;
+    ASSERT_TRUE(survey.ScanPath(root, root));
     EXPECT_EQ(gduTotal, survey.Root().diskBytes());
 }

@@ -1,5 +1,5 @@
 #include "FakeDirectorySource.h"
-#include "FileInfo.h"
+#include "ScannedSurvey.h"
 #include "SavedScanReader.h"
 #include "SavedScanWriter.h"
 #include "SequentialWalk.h"
@@ -85,12 +85,11 @@ const std::string kSampleTree = "/srv/data 23040 2114\n"
 TEST(SavedScan, ReadsWhatNcduAndGduWriteCountingAsALiveScan)
 {
     TempTree files;
-    FileInfo survey(std::vector<MountEntry>{});
+    ScannedSurvey survey;
     std::pair<std::int64_t, std::int64_t> reported;
-    survey.SetProgress([&](std::int64_t disk, std::int64_t apparent) { reported = {disk, apparent}; });
-    std::string error;
+    survey.scanner.SetProgress([&](std::int64_t disk, std::int64_t apparent) { reported = {disk, apparent}; });
     for (const std::string& path : {Write(files, "scan.json", kSample), WriteGzip(files, "scan.json.gz", kSample)}) {
-        ASSERT_TRUE(survey.ImportScan(path, error)) << error;
+        ASSERT_TRUE(survey.ImportScan(path)) << survey.error;
         EXPECT_EQ(Dump(survey.Root()), kSampleTree);
         EXPECT_EQ(survey.GetSavedRoot(), "/srv/data");
         EXPECT_EQ(survey.GetFreeBytes(), -1);
@@ -99,8 +98,8 @@ TEST(SavedScan, ReadsWhatNcduAndGduWriteCountingAsALiveScan)
         EXPECT_EQ(survey.GetScanProblems()[0].path, "locked");
         EXPECT_EQ(survey.GetScanProblems()[0].error, 0);
     }
-    EXPECT_FALSE(survey.ImportScan(Write(files, "bad.json", kSample.substr(0, 300)), error));
-    EXPECT_EQ(error, "Saved scan is damaged at byte 300: the file ends before the saved scan does");
+    EXPECT_FALSE(survey.ImportScan(Write(files, "bad.json", kSample.substr(0, 300))));
+    EXPECT_EQ(survey.error, "Saved scan is damaged at byte 300: the file ends before the saved scan does");
     EXPECT_EQ(Dump(survey.Root()), kSampleTree) << "a failed import keeps the tree";
 }
 
@@ -113,11 +112,10 @@ TEST(SavedScan, GduMarksOnlyTheLaterNamesOfAHardLinkedFile)
 [{"name":"a"},{"name":"first","asize":6,"dsize":4096}],
 [{"name":"b"},{"name":"second","asize":6,"dsize":4096,"ino":9,"hlnkc":true},{"name":"third","asize":6,"dsize":4096,"ino":9,"hlnkc":true}]]])";
     TempTree files;
-    FileInfo survey(std::vector<MountEntry>{});
-    std::string error;
-    ASSERT_TRUE(survey.ImportScan(Write(files, "gdu.json", R"([1,2,{"progname":"gdu","progver":"5.22.0"})" + tree), error));
+    ScannedSurvey survey;
+    ASSERT_TRUE(survey.ImportScan(Write(files, "gdu.json", R"([1,2,{"progname":"gdu","progver":"5.22.0"})" + tree)));
     EXPECT_EQ(Dump(survey.Root()), "/g 4096 6\n a 4096 6\n b 0 0\n");
-    ASSERT_TRUE(survey.ImportScan(Write(files, "old.json", R"([1,1,{"progname":"ncdu","progver":"1.15"})" + tree), error));
+    ASSERT_TRUE(survey.ImportScan(Write(files, "old.json", R"([1,1,{"progname":"ncdu","progver":"1.15"})" + tree)));
     EXPECT_EQ(Dump(survey.Root()), "/g 8192 12\n a 4096 6\n b 4096 6\n") << "all names marked: the first counts";
 }
 
@@ -192,12 +190,11 @@ TEST(SavedScan, DamagedInputGivesOneMessageWithItsOffset)
     const std::string fifo = files.Path("fifo");
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
     EndlessString string(fifo);
-    FileInfo survey(std::vector<MountEntry>{});
-    std::string error;
-    EXPECT_FALSE(survey.ImportScan(fifo, error));
-    EXPECT_EQ(error.substr(0, 30), "Saved scan is damaged at byte ");
-    EXPECT_LT(std::stoll(error.substr(30)), 2 * SavedScanReader::kMaxStringBytes);
-    EXPECT_EQ(error.substr(error.find(':')), ": a string longer than 2 MiB");
+    ScannedSurvey survey;
+    EXPECT_FALSE(survey.ImportScan(fifo));
+    EXPECT_EQ(survey.error.substr(0, 30), "Saved scan is damaged at byte ");
+    EXPECT_LT(std::stoll(survey.error.substr(30)), 2 * SavedScanReader::kMaxStringBytes);
+    EXPECT_EQ(survey.error.substr(survey.error.find(':')), ": a string longer than 2 MiB");
 }
 
 namespace {
