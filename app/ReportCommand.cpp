@@ -22,18 +22,19 @@ std::string WithNewlines(const std::string& text)
 
 // Fills the survey from the walk or the saved scan; false once the reason
 // is on err. rootPath becomes the path of the root.
-bool Survey(const ReportOptions& options, FileInfo& survey, std::string& rootPath, std::ostream& err)
+bool Survey(const Options& options, FileInfo& survey, std::string& rootPath, std::ostream& err)
 {
-    if (options.import.empty()) {
-        rootPath = FileInfo::CanonicalPath(options.path);
+    if (options.importFile.empty()) {
+        const std::string path = options.path.empty() ? "." : options.path;
+        rootPath = FileInfo::CanonicalPath(path);
         // The root's name is only shown, so it is named as the report writes it.
-        if (survey.ScanPath(options.path, EscapedName(rootPath), false))
+        if (survey.ScanPath(path, EscapedName(rootPath), false))
             return true;
         err << kNotAvailableMessage << '\n';
         return false;
     }
     std::string error;
-    if (!survey.ImportScan(options.import, error)) {
+    if (!survey.ImportScan(options.importFile, error)) {
         err << error << '\n';
         return false;
     }
@@ -76,7 +77,7 @@ void NameUnreadable(const std::string& rootPath, const std::vector<ScanProblem>&
     }
 }
 
-int RunReport(const ReportOptions& options, std::ostream& out, std::ostream& err)
+int RunReport(const Options& options, std::ostream& out, std::ostream& err)
 {
     FileInfo survey(std::vector<MountEntry>{});
     if (options.threads > 0)
@@ -93,5 +94,5 @@ int RunReport(const ReportOptions& options, std::ostream& out, std::ostream& err
     if (status != 0)
         return status;
     NameUnreadable(rootPath, survey.GetScanProblems(), err);
-    return options.import.empty() && !survey.GetScanProblems().empty() ? 1 : 0;
+    return options.importFile.empty() && !survey.GetScanProblems().empty() ? 1 : 0;
 }
