@@ -13,14 +13,14 @@
 #include <cerrno>
 #include <ctime>
 
-int RunExport(const ExportOptions& options, std::ostream& err)
+int RunExport(const Options& options, std::ostream& err)
 {
-    const std::string root = Drives::CanonicalPath(options.path);
+    const std::string root = Drives::CanonicalPath(options.path.empty() ? "." : options.path);
     if (root.empty()) {
         err << kNotAvailableMessage << '\n';
         return 1;
     }
-    OutputFile output(options.file);
+    OutputFile output(options.exportFile);
     if (!output.Open())
         return WriteFailed(errno, err);
     PosixDirectorySource disk;

@@ -25,20 +25,21 @@ std::string WithNewlines(const std::string& text)
 
 // The walk or the saved scan, with the root named as the report writes its
 // path; no tree once the reason is on err. rootPath becomes the root's path.
-ScanResult Survey(const ReportOptions& options, std::string& rootPath, std::ostream& err)
+ScanResult Survey(const Options& options, std::string& rootPath, std::ostream& err)
 {
     Scanner scanner;
     if (options.threads > 0)
         scanner.SetThreads(options.threads);
     ScanResult result;
-    if (options.import.empty()) {
-        rootPath = Drives::CanonicalPath(options.path);
-        result = scanner.ScanPath(options.path, EscapedName(rootPath));
+    if (options.importFile.empty()) {
+        const std::string path = options.path.empty() ? "." : options.path;
+        rootPath = Drives::CanonicalPath(path);
+        result = scanner.ScanPath(path, EscapedName(rootPath));
         if (!result.Scanned())
             err << kNotAvailableMessage << '\n';
         return result;
     }
-    result = scanner.ImportScan(options.import);
+    result = scanner.ImportScan(options.importFile);
     if (!result.Scanned()) {
         err << result.error << '\n';
         return result;
@@ -82,7 +83,7 @@ void NameUnreadable(const std::string& rootPath, const std::vector<ScanProblem>&
     }
 }
 
-int RunReport(const ReportOptions& options, std::ostream& out, std::ostream& err)
+int RunReport(const Options& options, std::ostream& out, std::ostream& err)
 {
     std::string rootPath;
     ScanResult result = Survey(options, rootPath, err);
@@ -99,5 +100,5 @@ int RunReport(const ReportOptions& options, std::ostream& out, std::ostream& err
     if (status != 0)
         return status;
     NameUnreadable(rootPath, survey.GetScanProblems(), err);
-    return options.import.empty() && !survey.GetScanProblems().empty() ? 1 : 0;
+    return options.importFile.empty() && !survey.GetScanProblems().empty() ? 1 : 0;
 }

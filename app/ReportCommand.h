@@ -1,34 +1,27 @@
 #pragma once
 
-#include "DirTree.h"
+#include "Options.h"
 #include "ScanProblem.h"
 
 #include <ostream>
 #include <string>
 #include <vector>
 
-struct ReportOptions {
-    std::string path;
-    int threads = 0; // 0: one per processor
-    SizeMode mode = SizeMode::DiskUsage;
-    std::string import{}; // a saved scan to report on instead of path
-};
-
 // What the report says when the directory to scan cannot be read or holds nothing.
 extern const char* const kNotAvailableMessage;
 
-// kelmo --report PATH: scans the directory PATH without a window and prints
+// kelmo --report [PATH]: scans the directory PATH (default: the current one) without a window and prints
 // its information text, then one line per sub-directory: name, tab, size.
 // Directories that could not be read are named on err. Returns the exit
 // status: 0; 1 when PATH cannot be read or is empty, or when some directory
 // below it could not be read.
 //
-// kelmo --report --import FILE: the same for the saved scan FILE, whose
+// kelmo --report --import FILE: the same for the saved scan options.importFile, whose
 // root is named by the path it was saved from. A file that cannot be read
 // or is damaged gives one line on err and 1. The directories the saved scan
 // marks unreadable are named on err, but the status stays 0: the saved scan
 // itself was read whole.
-int RunReport(const ReportOptions& options, std::ostream& out, std::ostream& err);
+int RunReport(const Options& options, std::ostream& out, std::ostream& err);
 
 // A name as the report writes it, on one line: control bytes as \xhh (two
 // lower-case hex digits), a backslash as \\.

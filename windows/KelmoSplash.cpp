@@ -170,10 +170,12 @@ void KelmoSplash::closeEvent(QCloseEvent* event)
     // The progress face goes only through Destroy, once the scan is over;
     // a request to close it goes to whoever runs the scan.
     if (!IsAbout() && !closing) {
-        event->ignore();
         if (closeRequested)
-            closeRequested();
-        return;
+            closeRequested(); // which may abandon the splash at once
+        if (!closing) {
+            event->ignore();
+            return;
+        }
     }
     frameTimer.stop();
     ownerBlock.Release();

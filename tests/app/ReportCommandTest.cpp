@@ -17,7 +17,7 @@ TEST(ReportCommand, PrintsTheRootReportThenEverySubDirectoryWhole)
     tree.File("a,b/file", 1500);
     tree.File("top", 500);
     std::ostringstream out, err;
-    ASSERT_EQ(RunReport({tree.Root(), 0, SizeMode::Apparent}, out, err), 0);
+    ASSERT_EQ(RunReport(ParseOptions({"--report", "-a", tree.Root()}), out, err), 0);
     EXPECT_EQ(out.str(),
               "Dir Name     : " + tree.Root() + "\n"
               "Parent Name  : (n/a)\n\n% of Parent  : (n/a)\n"
@@ -33,7 +33,7 @@ TEST(ReportCommand, MissingOrEmptyDirectoryIsNotAvailable)
     tree.Dir("empty");
     for (const std::string& path : {tree.Path("empty"), tree.Path("missing")}) {
         std::ostringstream out, err;
-        EXPECT_EQ(RunReport({path}, out, err), 1);
+        EXPECT_EQ(RunReport(ParseOptions({"--report", path}), out, err), 1);
         EXPECT_TRUE(out.str().empty());
         EXPECT_EQ(err.str(), "Selected Disk was Not\nAvailable or is Blank\n");
     }
@@ -52,7 +52,7 @@ TEST(ReportCommand, UnreadableDirectoriesAreNamedOnStandardErrorAndTheExitIsOne)
             if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
                 _exit(99);
             std::ostringstream out;
-            const int status = RunReport({tree.Root(), 1, SizeMode::Apparent}, out, std::cerr);
+            const int status = RunReport(ParseOptions({"--report", "-a", "-t1", tree.Root()}), out, std::cerr);
             const bool listed = out.str().find("open\t10\n") != std::string::npos
                 && out.str().find("locked\t0\n") != std::string::npos;
             _exit(listed ? status : 98);
@@ -66,7 +66,7 @@ TEST(ReportCommand, ControlBytesAndBackslashesInNamesAreEscaped)
     const std::string child = "c\\d\te\x7f\x1f\xff\xc3\xa9";
     tree.File("a\nb/" + child + "/file", 1000);
     std::ostringstream out, err;
-    ASSERT_EQ(RunReport({tree.Path("a\nb"), 0, SizeMode::Apparent}, out, err), 0);
+    ASSERT_EQ(RunReport(ParseOptions({"--report", "-a", tree.Path("a\nb")}), out, err), 0);
     const std::string text = out.str();
     EXPECT_EQ(text.substr(0, text.find('\n') + 1), "Dir Name     : " + tree.Root() + "/a\\x0ab\n");
     EXPECT_EQ(text.substr(text.rfind('\n', text.size() - 2) + 1), "c\\\\d\\x09e\\x7f\\x1f\xff\xc3\xa9\t1,000\n");
@@ -79,13 +79,13 @@ TEST(ReportCommand, ASavedScanIsReportedByItsRootAndItsUnreadableDirectoriesAreN
     std::ofstream(scan) << R"([1,2,{},[{"name":"/srv/a\tb","dsize":4096},{"name":"f","asize":5,"dsize":4096},)"
                         << R"([{"name":"locked","dsize":4096,"read_error":true}]]])";
     std::ostringstream out, err;
-    EXPECT_EQ(RunReport({"", 0, SizeMode::DiskUsage, scan}, out, err), 0) << "the saved scan was read whole";
+    EXPECT_EQ(RunReport(ParseOptions({"--report", "--import", scan}), out, err), 0) << "the saved scan was read whole";
     EXPECT_EQ(out.str().substr(0, out.str().find('\n')), "Dir Name     : /srv/a\\x09b");
     EXPECT_EQ(out.str().substr(out.str().rfind('\n', out.str().size() - 2) + 1), "locked\t4,096\n");
     EXPECT_EQ(err.str(), "kelmo: directory '/srv/a\\x09b/locked' could not be read when the scan was saved\n");
 
     std::ostringstream none, why;
-    EXPECT_EQ(RunReport({"", 0, SizeMode::DiskUsage, files.Path("missing.json")}, none, why), 1);
+    EXPECT_EQ(RunReport(ParseOptions({"--report", "--import", files.Path("missing.json")}), none, why), 1);
     EXPECT_EQ(why.str(), "Cannot read saved scan '" + files.Path("missing.json") + "': No such file or directory\n");
 }
 
@@ -117,8 +117,8 @@ TEST(ReportCommand, FailedWriteIsAnErrorButAClosedPipeEndsQuietly)
     FailingBuffer full(ENOSPC), closedPipe(EPIPE);
     std::ostream toFullDisk(&full), toClosedPipe(&closedPipe);
     std::ostringstream fullErr, pipeErr;
-    EXPECT_EQ(RunReport({tree.Root()}, toFullDisk, fullErr), 1);
+    EXPECT_EQ(RunReport(ParseOptions({"--report", tree.Root()}), toFullDisk, fullErr), 1);
     EXPECT_EQ(fullErr.str(), "kelmo: write error: No space left on device\n");
-    EXPECT_EQ(RunReport({tree.Root()}, toClosedPipe, pipeErr), 1);
+    EXPECT_EQ(RunReport(ParseOptions({"--report", tree.Root()}), toClosedPipe, pipeErr), 1);
     EXPECT_EQ(pipeErr.str(), "");
 }

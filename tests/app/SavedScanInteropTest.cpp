@@ -34,10 +34,12 @@ bool Run(const std::string& command)
     return std::system((command + " >/dev/null 2>&1 </dev/null").c_str()) == 0;
 }
 
-std::string Report(const ReportOptions& options)
+// kelmo --report -t1 ARGS...
+std::string Report(std::vector<std::string> args)
 {
+    args.insert(args.begin(), {"--report", "-t1"});
     std::ostringstream out, err;
-    const int status = RunReport(options, out, err);
+    const int status = RunReport(ParseOptions(args), out, err);
     return out.str() + err.str() + "exit " + std::to_string(status) + "\n";
 }
 
@@ -99,7 +101,7 @@ using SaveScan = std::function<bool(const std::string& tree, const std::string& 
 bool KelmoExport(const std::string& tree, const std::string& scan)
 {
     std::ostringstream err;
-    return RunExport({scan, tree}, err) == 0;
+    return RunExport(ParseOptions({"--export", scan, tree}), err) == 0;
 }
 
 struct Route {
@@ -135,15 +137,15 @@ void ExpectSameReports(const Route& route, void (*build)(TempTree&))
     const std::string root = Drives::CanonicalPath(tree.Root());
     const std::string scan = files.Path("scan.json");
     ASSERT_TRUE(route.save(root, scan)) << route.name;
-    for (SizeMode mode : {SizeMode::Apparent, SizeMode::DiskUsage}) {
-        if (mode == SizeMode::DiskUsage && route.apparentOnly)
+    for (const std::string mode : {"--apparent-size", "--threads=1"}) {
+        if (mode != "--apparent-size" && route.apparentOnly)
             continue;
-        const std::string live = Report({root, 1, mode});
-        const std::string imported = Report({"", 1, mode, scan});
+        const std::string live = Report({mode, root});
+        const std::string imported = Report({mode, "--import", scan});
         if (route.apparentOnly)
             EXPECT_EQ(SortedSubDirectories(imported), SortedSubDirectories(live)) << route.name;
         else
-            EXPECT_EQ(imported, live) << route.name << (mode == SizeMode::Apparent ? ", apparent sizes" : "");
+            EXPECT_EQ(imported, live) << route.name << ", " << mode;
     }
 }
 

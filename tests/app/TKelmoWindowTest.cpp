@@ -826,7 +826,9 @@ TEST_F(MainWindowTest, ALargerWindowGrowsThePieAndTheKeyAndKeepsTheEdges)
     EXPECT_EQ(w.DriveList()->geometry().right(), 1000 - 14 - 1);
     EXPECT_EQ(w.UpdateButton()->geometry(), QRect(826, 647, 80, 20)) << "the bottom row keeps to the bottom edge";
     EXPECT_EQ(w.FreeBytesLabel()->geometry().top(), 597);
-    EXPECT_EQ(PixelAt(270, 270), QColor(0, 255, 255)) << "the larger pie is drawn";
+    const QColor beyondTheFirstSquare = PixelAt(400, 270);
+    EXPECT_TRUE(beyondTheFirstSquare == QColor(0, 0, 255) || beyondTheFirstSquare == QColor(0, 255, 255))
+        << "the larger pie is drawn";
 }
 
 TEST_F(MainWindowTest, TheWindowKeepsItsSizeBetweenRuns)

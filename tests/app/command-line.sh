@@ -29,8 +29,8 @@ mkdir -p "$work/tree/sub"
 head -c 1000 /dev/zero >"$work/tree/sub/file"
 
 # Each case is split at its blanks; "" stands for one empty argument.
-for args in --bogus -reverse -style -- "" "--help extra" --report "--report a b" \
-            "$work/tree $work/tree" "$work/missing"; do
+for args in --bogus -reverse -style "" "--help extra" "--report a b" "--ex=x" "--threads 0" -t \
+            "$work/tree $work/tree"; do
   if [ -z "$args" ]; then run -- "$kelmo" ""; else run -- "$kelmo" $args; fi
   expect_status 2 "kelmo '$args' without a display"
   grep -q '^Usage: kelmo' "$work/err" || fail "kelmo '$args': no usage on standard error"
@@ -57,6 +57,14 @@ expect_status 0 "kelmo -reverse PATH with a display"
 grep -q '^Usage: kelmo' "$work/err" || fail "kelmo -reverse PATH with a display: no usage on standard error"
 [ "$(cat "$work/gui-args" 2>/dev/null)" = "-reverse
 $work/tree" ] || fail "kelmo-gui was not given the arguments as typed"
+# A repeated option takes its last value: no usage, just the window.
+run DISPLAY=:0 -- "$work/bin/kelmo" --threads 4 --threads=5 -- "$work/tree"
+[ ! -s "$work/err" ] || fail "kelmo --threads 4 --threads=5 PATH said: $(cat "$work/err")"
+[ "$(cat "$work/gui-args" 2>/dev/null)" = "--threads
+4
+--threads=5
+--
+$work/tree" ] || fail "kelmo-gui was not given the repeated options as typed"
 
 run -- sh -c '"$1" --report "$2" >/dev/full' sh "$kelmo" "$work/tree"
 expect_status 1 "kelmo --report to a full disk"
@@ -72,7 +80,7 @@ run -- sh -c 'trap "" PIPE; "$1" --report "$2" | head -1 >/dev/null' sh "$kelmo"
 # --report, which then takes no PATH, or alone with the window.
 run -- "$kelmo" --export "$work/scan.json" "$work/tree"
 expect_status 0 "kelmo --export FILE PATH"
-for args in "--import $work/missing" "--import $work/scan.json $work/tree" "--report $work/tree --import $work/scan.json" \
+for args in "--import $work/scan.json $work/tree" "--report $work/tree --import $work/scan.json" \
             "--export $work/other.json --import $work/scan.json" "--export" "--export a b c"; do
   run -- "$kelmo" $args
   expect_status 2 "kelmo '$args'"

@@ -1,0 +1,328 @@
+#include "Options.h"
+
+#include "ThreadCount.h"
+
+#include <getopt.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+
+namespace {
+
+// Long options without a short name get ids above every character.
+constexpr int kFirstLongId = 256;
+
+const std::vector<OptionSpec> kTable{
+    {"report", 0, nullptr,
+     "print the figures of PATH and the size of each of\n"
+     "its sub-directories, without a window (with --import:\n"
+     "those of the saved scan's root)"},
+    {"export", 0, "FILE",
+     "scan PATH and write it to FILE as a saved scan (- is\n"
+     "standard output; FILE.zst is compressed with zstd)"},
+    {"import", 0, "FILE",
+     "read the saved scan FILE (also compressed with gzip\n"
+     "or zstd; - is standard input) for the window or\n"
+     "--report"},
+    {"apparent-size", 'a', nullptr,
+     "count apparent sizes (the lengths of the files)\n"
+     "instead of disk usage; in the window, key A switches"},
+    {"depth", 'd', "N",
+     "with --report: print the size of every directory N\n"
+     "or fewer levels below PATH, deepest first, as du does"},
+    {"human-readable", 'h', nullptr, "with --report: sizes in powers of 1024 (1.5K 234M 2G)"},
+    {"si", 0, nullptr, "like -h, but in powers of 1000"},
+    {"null", '0', nullptr, "with --depth: end each line with NUL, not newline"},
+    {"exclude", 0, "PATTERN",
+     "skip the files and directories whose name or path\n"
+     "matches the shell pattern PATTERN, as du does"},
+    {"exclude-from", 'X', "FILE", "skip what matches any pattern in FILE (one a line)"},
+    {"threads", 't', "N", "walk with N threads (default: one per processor,\n2 to 16)"},
+    {"help", 0, nullptr, "show this help and exit"},
+    {"version", 0, nullptr, "show the version and exit"},
+};
+
+int IdOf(std::size_t row)
+{
+    return kTable[row].shortName ? kTable[row].shortName : kFirstLongId + static_cast<int>(row);
+}
+
+// The row getopt_long returned id for; null for a problem.
+const OptionSpec* SpecOf(int id)
+{
+    for (std::size_t row = 0; row < kTable.size(); ++row)
+        if (IdOf(row) == id)
+            return &kTable[row];
+    return nullptr;
+}
+
+std::string DashedName(const OptionSpec& spec)
+{
+    return std::string("--") + spec.name;
+}
+
+const char* ActionOption(Action action)
+{
+    switch (action) {
+    case Action::Report:
+        return "--report";
+    case Action::Export:
+        return "--export";
+    case Action::Help:
+        return "--help";
+    case Action::Version:
+        return "--version";
+    case Action::Window:
+        break;
+    }
+    return "";
+}
+
+// Lines of file, without trailing blanks; empty lines are no patterns.
+bool ReadPatterns(const std::string& file, std::vector<std::string>& patterns)
+{
+    std::ifstream in(file);
+    if (!in)
+        return false;
+    for (std::string line; std::getline(in, line);) {
+        line.erase(line.find_last_not_of(" \t\r\v\f") + 1);
+        if (!line.empty())
+            patterns.push_back(line);
+    }
+    return !in.bad();
+}
+
+// A number from 0 to INT_MAX, or -1.
+int DepthOf(const std::string& text)
+{
+    char* end = nullptr;
+    errno = 0;
+    const long depth = std::strtol(text.c_str(), &end, 10);
+    const bool valid = !text.empty() && *end == '\0' && errno == 0 && depth >= 0 && depth <= INT_MAX;
+    return valid ? static_cast<int>(depth) : -1;
+}
+
+class Parser {
+public:
+    explicit Parser(const std::vector<std::string>& args);
+    Options Take() { return std::move(options); }
+
+private:
+    void Parse();
+    std::string Apply(const OptionSpec& spec, const std::string& argument);
+    std::string SetAction(Action action);
+    std::string ProblemOf(int result) const;
+    std::string Check() const;
+
+    std::vector<std::string> words;
+    std::vector<char*> argv;
+    std::vector<std::string> operands;
+    Options options;
+};
+
+Parser::Parser(const std::vector<std::string>& args)
+    : words(args)
+{
+    words.insert(words.begin(), "kelmo");
+    for (std::string& word : words)
+        argv.push_back(word.data());
+    argv.push_back(nullptr);
+    if (std::any_of(args.begin(), args.end(), [](const std::string& arg) { return arg.empty(); }))
+        options.error = "empty argument";
+    else
+        Parse();
+}
+
+void Parser::Parse()
+{
+    std::vector<option> longOptions;
+    std::string shortOptions = ":"; // a missing argument returns ':', not '?'
+    for (std::size_t row = 0; row < kTable.size(); ++row) {
+        const OptionSpec& spec = kTable[row];
+        longOptions.push_back({spec.name, spec.argument ? required_argument : no_argument, nullptr, IdOf(row)});
+        if (spec.shortName)
+            shortOptions += std::string(1, spec.shortName) + (spec.argument ? ":" : "");
+    }
+    longOptions.push_back({nullptr, 0, nullptr, 0});
+
+    optind = 0; // starts getopt afresh, also after an earlier parse
+    opterr = 0; // the problems are said here, once
+    const int argc = static_cast<int>(words.size());
+    for (int result; (result = getopt_long(argc, argv.data(), shortOptions.c_str(), longOptions.data(), nullptr)) != -1;) {
+        const OptionSpec* spec = SpecOf(result);
+        const std::string problem = spec ? Apply(*spec, optarg ? optarg : "") : ProblemOf(result);
+        if (!problem.empty()) {
+            options.error = problem;
+            return;
+        }
+    }
+    // getopt_long has moved the operands behind the options.
+    operands.assign(argv.begin() + optind, argv.end() - 1);
+    options.error = Check();
+    if (options.error.empty() && !operands.empty())
+        options.path = operands.front();
+}
+
+// Why getopt_long refused the argument it returned result for.
+std::string Parser::ProblemOf(int result) const
+{
+    const std::string word = words[static_cast<std::size_t>(optind - 1)];
+    if (word.compare(0, 2, "--") != 0) {
+        const std::string letter(1, static_cast<char>(optopt));
+        return result == ':' ? "option requires an argument -- '" + letter + "'" : "invalid option -- '" + letter + "'";
+    }
+    const std::string given = word.substr(0, word.find('='));
+    if (result == ':')
+        return "option '" + given + "' requires an argument";
+    if (optopt != 0)
+        return "option '" + given + "' doesn't allow an argument";
+    const auto matches = std::count_if(kTable.begin(), kTable.end(), [&](const OptionSpec& spec) {
+        return DashedName(spec).compare(0, given.size(), given) == 0;
+    });
+    return matches > 1 ? "option '" + given + "' is ambiguous" : "unrecognized option '" + given + "'";
+}
+
+std::string Parser::SetAction(Action action)
+{
+    if (options.action != Action::Window && options.action != action)
+        return std::string(ActionOption(options.action)) + " and " + ActionOption(action) + " exclude each other";
+    options.action = action;
+    return {};
+}
+
+std::string Parser::Apply(const OptionSpec& spec, const std::string& argument)
+{
+    const std::string name = spec.name;
+    if (name == "report")
+        return SetAction(Action::Report);
+    if (name == "export") {
+        options.exportFile = argument;
+        return SetAction(Action::Export);
+    }
+    if (name == "help")
+        return SetAction(Action::Help);
+    if (name == "version")
+        return SetAction(Action::Version);
+    if (name == "import")
+        options.importFile = argument;
+    else if (name == "apparent-size")
+        options.mode = SizeMode::Apparent;
+    else if (name == "human-readable")
+        options.human = HumanSizes::Binary;
+    else if (name == "si")
+        options.human = HumanSizes::Decimal;
+    else if (name == "null")
+        options.lineEnd = '\0';
+    else if (name == "exclude")
+        options.excludes.push_back(argument);
+    else if (name == "exclude-from" && !ReadPatterns(argument, options.excludes))
+        return "cannot read '" + argument + "': " + std::strerror(errno);
+    else if (name == "threads" && (options.threads = ThreadCountOf(argument)) < 0)
+        return "invalid number of threads '" + argument + "' (from 1 to 256)";
+    else if (name == "depth" && (options.depth = DepthOf(argument)) < 0)
+        return "invalid depth '" + argument + "'";
+    return {};
+}
+
+// What holds for the options together.
+std::string Parser::Check() const
+{
+    const Action action = options.action;
+    const bool scans = action == Action::Window || action == Action::Report || action == Action::Export;
+    const std::size_t paths = scans && options.importFile.empty() ? 1 : 0;
+    if (operands.size() > paths)
+        return "extra operand '" + operands[paths] + "'";
+    if (!options.importFile.empty() && action == Action::Export)
+        return "--import and --export exclude each other";
+    if (!options.importFile.empty() && !options.excludes.empty())
+        return "--exclude applies to a scan, not to a saved scan";
+    if (action != Action::Report && (options.depth >= 0 || options.human != HumanSizes::No))
+        return options.depth >= 0 ? "--depth goes with --report" : "-h and --si go with --report";
+    if (options.depth < 0 && options.lineEnd == '\0')
+        return "-0 goes with --depth";
+    return {};
+}
+
+std::string Synopsis(const OptionSpec& spec)
+{
+    std::string text = spec.shortName ? std::string("-") + spec.shortName + ", " : "    ";
+    text += DashedName(spec);
+    if (spec.argument)
+        text += std::string("=") + spec.argument;
+    return text;
+}
+
+std::string OptionList()
+{
+    std::size_t width = 0;
+    for (const OptionSpec& spec : kTable)
+        width = std::max(width, Synopsis(spec).size());
+    const std::string indent(width + 4, ' ');
+    std::string text;
+    for (const OptionSpec& spec : kTable) {
+        const std::string synopsis = Synopsis(spec);
+        text += "  " + synopsis + std::string(width - synopsis.size() + 2, ' ');
+        for (const char* c = spec.help; *c; ++c)
+            text += *c == '\n' ? "\n" + indent : std::string(1, *c);
+        text += '\n';
+    }
+    return text;
+}
+
+const char* const kAbout =
+    "Shows how the bytes of a directory divide among its sub-directories, on one\n"
+    "file system. Without PATH: the file system of the current directory in the\n"
+    "window, and the current directory for --report and --export.\n"
+    "\n";
+
+const char* const kNotes =
+    "\n"
+    "In the report, a control byte of a name (below 0x20, and 0x7f) is written\n"
+    "as \\xhh with two lower-case hex digits, and a backslash as \\\\.\n"
+    "\n"
+    "Directories that cannot be read are named on standard error, and the\n"
+    "figures are what could be read.\n"
+    "\n"
+    "A saved scan is the JSON export of ncdu (ncdu -o FILE), which gdu -o writes\n"
+    "too; kelmo --export writes it, ncdu -f and gdu -f read what it writes.\n"
+    "\n"
+    "Exit status: 0 when all went well; 1 when PATH cannot be read or is empty,\n"
+    "a directory below it could not be read, a saved scan cannot be read or is\n"
+    "damaged, a write fails, or the window cannot be opened; 2 for an invalid\n"
+    "command line.\n";
+
+} // namespace
+
+const std::vector<OptionSpec>& OptionTable()
+{
+    return kTable;
+}
+
+Options ParseOptions(const std::vector<std::string>& args)
+{
+    return Parser(args).Take();
+}
+
+std::string UsageText()
+{
+    return "Usage: kelmo [OPTION]... [PATH]\n"
+           "  or:  kelmo [OPTION]... --report [PATH]\n"
+           "  or:  kelmo [OPTION]... --report --import FILE\n"
+           "  or:  kelmo [OPTION]... --export FILE [PATH]\n"
+           "  or:  kelmo [OPTION]... --import FILE\n";
+}
+
+std::string HelpText()
+{
+    return UsageText() + kAbout + OptionList() + kNotes;
+}
+
+std::string VersionText()
+{
+    return "Kelmo " KELMO_VERSION "\n"
+           "Copyright 2026 The Kelmo developers. MIT licence.\n";
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "DirTree.h"
+
+#include <string>
+#include <vector>
+
+// What a command line asks kelmo (and kelmo-gui) to do.
+enum class Action { Window, Report, Export, Help, Version };
+
+// How the report writes sizes: as it always does, or as du -h (powers of
+// 1024) or du --si (powers of 1000) writes them.
+enum class HumanSizes { No, Binary, Decimal };
+
+// A command line, parsed.
+struct Options {
+    Action action = Action::Window;
+    std::string path;                  // the PATH operand; empty when none was given
+    std::string importFile;            // --import FILE ("-" = standard input); empty when not given
+    std::string exportFile;            // --export FILE ("-" = standard output)
+    int threads = 0;                   // 0 = the walk's default
+    SizeMode mode = SizeMode::DiskUsage;
+    std::vector<std::string> excludes; // --exclude and --exclude-from patterns
+    int depth = -1;                    // --depth N: the report's du-like lines; -1 when not given
+    HumanSizes human = HumanSizes::No;
+    char lineEnd = '\n';               // -0: '\0'
+    std::string error;                 // why the command line is invalid; empty when valid
+};
+
+// One row of the table of options, which the parser, the help and the shell
+// completions are all made from.
+struct OptionSpec {
+    const char* name;     // "threads", for --threads
+    char shortName;       // 't' for -t; 0 for none
+    const char* argument; // "N", as the help names it; nullptr for none
+    const char* help;     // a "\n" continues it on another line
+};
+
+// Every option, in the order the help lists them.
+const std::vector<OptionSpec>& OptionTable();
+
+// Parses the arguments after the program's name, with GNU's conventions:
+// "--threads=4" or "--threads 4", "-t4" or "-t 4", unambiguous abbreviations
+// of long options, options and the PATH in any order, "--" ending the options.
+// An option given twice takes its last value. Reads the --exclude-from files.
+Options ParseOptions(const std::vector<std::string>& args);
+
+// "Usage: kelmo [OPTION]... [PATH]" and the other forms, a line each.
+std::string UsageText();
+// The whole --help text: usage, every option, notes; lines of at most 80 columns.
+std::string HelpText();
+// The --version text: "Kelmo 2.0.0" and the licence.
+std::string VersionText();

@@ -1,0 +1,94 @@
+#include "Options.h"
+#include "TempTree.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+TEST(Options, FollowGnuConventions)
+{
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"--threads=4", "--report", "dir"}, {"--threads", "4", "dir", "--rep"},
+                                               {"-t4", "--report", "dir"}, {"dir", "-t", "4", "--report"}}) {
+        const Options options = ParseOptions(args);
+        EXPECT_EQ(options.error, "") << ::testing::PrintToString(args);
+        EXPECT_EQ(options.action, Action::Report);
+        EXPECT_EQ(options.threads, 4);
+        EXPECT_EQ(options.path, "dir");
+    }
+    const Options dashed = ParseOptions({"-a", "--", "-dir"});
+    EXPECT_EQ(dashed.error, "");
+    EXPECT_EQ(dashed.action, Action::Window);
+    EXPECT_EQ(dashed.mode, SizeMode::Apparent);
+    EXPECT_EQ(dashed.path, "-dir") << "-- ends the options";
+
+    const Options clustered = ParseOptions({"--report", "-ah0d2", "--exclude=*.o", "--exclude", "tmp"});
+    EXPECT_EQ(clustered.error, "");
+    EXPECT_EQ(clustered.mode, SizeMode::Apparent);
+    EXPECT_EQ(clustered.human, HumanSizes::Binary);
+    EXPECT_EQ(clustered.lineEnd, '\0');
+    EXPECT_EQ(clustered.depth, 2);
+    EXPECT_EQ(clustered.excludes, (std::vector<std::string>{"*.o", "tmp"}));
+    EXPECT_EQ(clustered.path, "");
+
+    const Options exported = ParseOptions({"--export", "-", "--import=x"});
+    EXPECT_EQ(exported.exportFile, "-") << "- alone is standard output, an argument";
+    EXPECT_EQ(exported.error, "--import and --export exclude each other");
+}
+
+TEST(Options, ARepeatedOptionTakesItsLastValue)
+{
+    const Options options = ParseOptions({"--threads", "4", "--threads", "5", "--si", "-h", "--report", "--report"});
+    EXPECT_EQ(options.error, "");
+    EXPECT_EQ(options.threads, 5);
+    EXPECT_EQ(options.human, HumanSizes::Binary);
+}
+
+TEST(Options, InvalidCommandLinesSayWhy)
+{
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases{
+        {{"--bogus"}, "unrecognized option '--bogus'"},
+        {{"--ex=x"}, "option '--ex' is ambiguous"},
+        {{"--threads"}, "option '--threads' requires an argument"},
+        {{"-t"}, "option requires an argument -- 't'"},
+        {{"--help=x"}, "option '--help' doesn't allow an argument"},
+        {{"-reverse"}, "invalid option -- 'r'"},
+        {{"a", "b"}, "extra operand 'b'"},
+        {{"--help", "a"}, "extra operand 'a'"},
+        {{"--import", "f", "a"}, "extra operand 'a'"},
+        {{"--report", "--export", "f"}, "--report and --export exclude each other"},
+        {{"--threads", "0"}, "invalid number of threads '0' (from 1 to 256)"},
+        {{"-t", "4x"}, "invalid number of threads '4x' (from 1 to 256)"},
+        {{"--report", "-d", "-1"}, "invalid depth '-1'"},
+        {{"-d", "1"}, "--depth goes with --report"},
+        {{"-h"}, "-h and --si go with --report"},
+        {{"--report", "-0"}, "-0 goes with --depth"},
+        {{"--import", "f", "--exclude", "x"}, "--exclude applies to a scan, not to a saved scan"},
+        {{"--report", ""}, "empty argument"},
+    };
+    for (const auto& [args, error] : cases)
+        EXPECT_EQ(ParseOptions(args).error, error) << ::testing::PrintToString(args);
+}
+
+TEST(Options, ExcludeFromReadsAPatternALine)
+{
+    TempTree files;
+    std::ofstream(files.Path("patterns")) << "*.o\n\nbuild/tmp  \r\n";
+    const Options options = ParseOptions({"--exclude=a", "-X", files.Path("patterns")});
+    EXPECT_EQ(options.error, "");
+    EXPECT_EQ(options.excludes, (std::vector<std::string>{"a", "*.o", "build/tmp"}));
+    EXPECT_EQ(ParseOptions({"--exclude-from", files.Path("missing")}).error,
+              "cannot read '" + files.Path("missing") + "': No such file or directory");
+}
+
+TEST(Options, HelpFitsEightyColumnsAndNamesEveryOption)
+{
+    const std::string help = HelpText();
+    std::istringstream lines(help);
+    for (std::string line; std::getline(lines, line);)
+        EXPECT_LE(line.size(), 80u) << line;
+    for (const OptionSpec& spec : OptionTable())
+        EXPECT_NE(help.find(std::string("--") + spec.name), std::string::npos) << spec.name;
+    EXPECT_EQ(VersionText().substr(0, VersionText().find('\n')), "Kelmo " KELMO_VERSION);
+}
