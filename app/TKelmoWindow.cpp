@@ -8,7 +8,6 @@
 #include "FormatBytes.h"
 #include "KelmoSplash.h"
 #include "MessageBoxes.h"
-#include "ScanProgressEvent.h"
 #include "SmallButton.h"
 #include "SmallWin.h"
 
@@ -37,23 +36,11 @@ QString UsageBoxText()
         + QStringLiteral("i.e.:    kelmo /home");
 }
 
-QPushButton* AddButton(QWidget* window, const QString& caption)
-{
-    auto* button = new QPushButton(caption, window);
-    button->setAutoDefault(false);
-    return button;
-}
-
 } // namespace
 
-TKelmoWindow::TKelmoWindow(Options commandLine, Drives probed, int linger, QString settings)
-    : options(std::move(commandLine)), drives(std::move(probed)), lingerMs(linger), settingsFile(std::move(settings)),
-      makeScanner([this] {
-          auto scanner = std::make_unique<Scanner>();
-          if (options.threads > 0)
-              scanner->SetThreads(options.threads);
-          return scanner;
-      })
+TKelmoWindow::TKelmoWindow(Options commandLine, Drives probed, int linger, QString settingsFile)
+    : options(std::move(commandLine)), drives(std::move(probed)), lingerMs(linger), settings(std::move(settingsFile)),
+      controls(this)
 {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
                    | Qt::WindowCloseButtonHint);
@@ -63,43 +50,33 @@ TKelmoWindow::TKelmoWindow(Options commandLine, Drives probed, int linger, QStri
     resize(WindowLayout::kFirstSize);
     PaintLightGrey(*this);
     CentreOnScreen(*this);
-    RestoreGeometry();
+    settings.RestoreGeometry(*this);
     survey.SetSizeMode(options.mode);
-    progressTimer.setInterval(kProgressIntervalMs);
-    connect(&progressTimer, &QTimer::timeout, this, &TKelmoWindow::RelayProgress);
-    CreateControls();
+    scans = new ScanController(
+        this, lingerMs, [this] { return survey.GetSizeMode(); },
+        [this](ScanResult result) { OnScanFinished(std::move(result)); });
+    scans->SetScannerFactory([threads = options.threads] {
+        auto scanner = std::make_unique<Scanner>();
+        if (threads > 0)
+            scanner->SetThreads(threads);
+        return scanner;
+    });
+    WireControls();
     AddCommands();
-    PlaceControls();
+    controls.Place(WindowLayout(size()));
 }
 
 TKelmoWindow::~TKelmoWindow() = default;
 
-// Children are stacked in the order they are made: the chart lies under
-// every control that overlaps its square's surroundings.
-void TKelmoWindow::CreateControls()
+void TKelmoWindow::WireControls()
 {
-    chart = new ChartView(this);
-    chart->SetToolTipText([this](int slice) { return legend ? legend->ToolTip(slice) : QString(); });
-    connect(chart, &ChartView::SliceClicked, this, &TKelmoWindow::SelectSlice);
-    connect(chart, &ChartView::SliceDoubleClicked, this, [this](int slice) {
+    controls.chart->SetToolTipText([this](int slice) { return legend ? legend->ToolTip(slice) : QString(); });
+    connect(controls.chart, &ChartView::SliceClicked, this, &TKelmoWindow::SelectSlice);
+    connect(controls.chart, &ChartView::SliceDoubleClicked, this, [this](int slice) {
         SelectSlice(slice);
         commands->Trigger(Command::GoDown);
     });
-    drivesHeading = AddLabel(*this, QStringLiteral("Available Drives"), 0, 0, 0, 0);
-    driveList = new QComboBox(this);
-    driveList->setMaxVisibleItems(5);
-    connect(driveList, qOverload<int>(&QComboBox::activated), this, &TKelmoWindow::EvDriveChange);
-    keyLabel = AddLabel(*this, QStringLiteral("Key"), 0, 0, 0, 0);
-    exitButton = AddButton(this, QStringLiteral("Exit"));
-    topButton = new SmallButton(this, QStringLiteral("Top"), 0, 0, 45, 20);
-    backButton = new SmallButton(this, QStringLiteral("Back"), 0, 0, 45, 20);
-    updateButton = AddButton(this, QStringLiteral("Update"));
-    aboutButton = AddButton(this, QStringLiteral("About"));
-    creditLabel = AddLabel(*this, QStringLiteral("Kelmo Software 1996"), 0, 0, 0, 0);
-    freeBytesLabel = AddLabel(*this, QString(), 0, 0, 0, 0);
-    pathButton = new SmallButton(this, QStringLiteral("Path"), 0, 0, 45, 20);
-    pathLabel = AddLabel(*this, QString(), 0, 0, 0, 0);
-    pathLabel->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    connect(controls.driveList, qOverload<int>(&QComboBox::activated), this, &TKelmoWindow::EvDriveChange);
 }
 
 // Every command the window knows, with its keys and the rule that lets it
@@ -108,57 +85,36 @@ void TKelmoWindow::CreateControls()
 void TKelmoWindow::AddCommands()
 {
     commands = new CommandTable(this);
-    const auto idle = [this] { return !job; };
-    const auto hasTree = [this] { return !job && survey.Root(); };
-    const auto below = [this] { return !job && survey.Cursor().HasParentDir(); };
+    const auto idle = [this] { return !Scanning(); };
+    const auto hasTree = [this] { return !Scanning() && survey.Root(); };
+    const auto below = [this] { return !Scanning() && survey.Cursor().HasParentDir(); };
     commands->Add({Command::GoDown, QStringLiteral("Open"), {Qt::Key_Return, Qt::Key_Enter},
-                   [this] { return !job && legend; }, [this] { EvLegendDblClk(); }});
+                   [this] { return !Scanning() && legend; }, [this] { EvLegendDblClk(); }});
     commands->Add({Command::Back, QStringLiteral("Parent Directory"),
                    {Qt::Key_Backspace, QKeySequence(Qt::ALT | Qt::Key_Up)}, below, [this] { CmBack(); }});
     commands->Add({Command::Top, QStringLiteral("Root Directory"), {QKeySequence(Qt::ALT | Qt::Key_Home)}, below,
                    [this] { CmTop(); }});
     commands->Add({Command::Update, QStringLiteral("Update"), {Qt::Key_F5},
-                   [this] { return !job && survey.GetDrive() >= 0; }, [this] { CmUpdate(); }});
+                   [this] { return !Scanning() && survey.GetDrive() >= 0; }, [this] { CmUpdate(); }});
     commands->Add({Command::About, QStringLiteral("About"), {}, idle, [this] { CmAbout(); }});
     commands->Add({Command::Exit, QStringLiteral("Exit"), {QKeySequence(Qt::CTRL | Qt::Key_Q)}, [] { return true; },
                    [this] { CmExit(); }});
-    commands->Add({Command::Path, QStringLiteral("Path"), {}, [this] { return !job && Path().IsCut(); },
+    commands->Add({Command::Path, QStringLiteral("Path"), {}, [this] { return !Scanning() && Path().IsCut(); },
                    [this] { CmPath(); }});
     commands->Add({Command::SubInfo, QStringLiteral("Sub Info"), {},
-                   [this] { return !job && legend && legend->SelectedIndex() >= 0; },
+                   [this] { return !Scanning() && legend && legend->SelectedIndex() >= 0; },
                    [this] { CmDirInfo(Command::SubInfo); }});
     commands->Add({Command::RootInfo, QStringLiteral("Root Info"), {}, hasTree,
                    [this] { CmDirInfo(Command::RootInfo); }});
     commands->Add({Command::SizeMode, QStringLiteral("Apparent Sizes"), {Qt::Key_A}, [] { return true; },
                    [this] { CmSizeMode(); }});
-    commands->Bind(exitButton, Command::Exit);
-    commands->Bind(topButton, Command::Top);
-    commands->Bind(backButton, Command::Back);
-    commands->Bind(updateButton, Command::Update);
-    commands->Bind(aboutButton, Command::About);
-    commands->Bind(pathButton, Command::Path);
+    commands->Bind(controls.exitButton, Command::Exit);
+    commands->Bind(controls.topButton, Command::Top);
+    commands->Bind(controls.backButton, Command::Back);
+    commands->Bind(controls.updateButton, Command::Update);
+    commands->Bind(controls.aboutButton, Command::About);
+    commands->Bind(controls.pathButton, Command::Path);
     commands->Refresh();
-}
-
-void TKelmoWindow::PlaceControls()
-{
-    const WindowLayout layout(size());
-    const QRect bounds = layout.chartBounds;
-    chart->SetBounds(bounds.left(), bounds.top(), bounds.left() + bounds.width(), bounds.top() + bounds.height());
-    topButton->setGeometry(layout.topButton);
-    backButton->setGeometry(layout.backButton);
-    drivesHeading->setGeometry(layout.drivesHeading);
-    driveList->setGeometry(layout.driveList.adjusted(0, 0, 0, driveList->sizeHint().height()));
-    keyLabel->setGeometry(layout.keyHeading);
-    if (KeyBox* shown = Legend())
-        shown->setGeometry(layout.legend);
-    freeBytesLabel->setGeometry(layout.freeSpaceLabel);
-    pathButton->setGeometry(layout.pathButton);
-    pathLabel->setGeometry(layout.pathLabel);
-    exitButton->setGeometry(layout.exitButton);
-    creditLabel->setGeometry(layout.creditLabel);
-    updateButton->setGeometry(layout.updateButton);
-    aboutButton->setGeometry(layout.aboutButton);
 }
 
 void TKelmoWindow::SetupWindow()
@@ -166,7 +122,7 @@ void TKelmoWindow::SetupWindow()
     ShowSizeMode();
     const int drive = ParseDriveArgument();
     FillDriveList();
-    driveList->setCurrentIndex(driveList->findData(drive));
+    controls.driveList->setCurrentIndex(controls.driveList->findData(drive));
     if (drive == -1)
         return;
     // Update tries the drive again even when this first scan fails.
@@ -206,71 +162,48 @@ QString TKelmoWindow::SavedScanFileText() const
     return options.importFile == "-" ? QStringLiteral("standard input") : DisplayName(options.importFile);
 }
 
+// A running scan is never superseded: the commands that would start
+// another are disabled while it runs.
 void TKelmoWindow::SelectDrive(int drive)
 {
-    if (drive != kSavedScan) {
-        const std::string mountPoint = drives.MountPoint(drive);
-        scanningDrive = drive;
-        StartScan({mountPoint, mountPoint, {}}, DriveText(drive));
-        return;
+    scanningDrive = drive;
+    ScanJob::Request request;
+    if (drive == kSavedScan) {
+        // Standard input can be read only once.
+        if (options.importFile != "-" || !savedScanRead)
+            request.file = options.importFile;
+        savedScanRead = true;
+    } else {
+        request.path = request.rootName = drives.MountPoint(drive);
     }
-    scanningDrive = kSavedScan;
-    StartScan({{}, {}, options.importFile}, SavedScanFileText());
-}
-
-// A running job is never superseded: the commands that would start another
-// are disabled while it runs.
-void TKelmoWindow::StartScan(ScanJob::Request request, const QString& splashText)
-{
-    splash = new KelmoSplash(this, KelmoSplash::CreditCaption(), splashText);
     // Closing the splash closes the program, also during the first scan,
     // when no main window is shown yet.
-    splash->SetCloseRequestHandler([this] { close(); });
-    if (scanningDrive == kSavedScan && options.importFile == "-" && savedScanRead)
-        request.file.clear(); // standard input can be read only once
-    savedScanRead = savedScanRead || scanningDrive == kSavedScan;
-    job = std::make_unique<ScanJob>(makeScanner(), std::move(request));
-    connect(job.get(), &ScanJob::Finished, this, &TKelmoWindow::OnScanFinished);
-    progressTimer.start();
+    scans->Start(std::move(request), drive == kSavedScan ? SavedScanFileText() : DriveText(drive), [this] { close(); });
     commands->Refresh();
 }
 
-void TKelmoWindow::RelayProgress()
+void TKelmoWindow::OnScanFinished(ScanResult result)
 {
-    if (job)
-        EvScanProgress(job->ScannedBytes(survey.GetSizeMode()));
-}
-
-void TKelmoWindow::OnScanFinished()
-{
-    progressTimer.stop();
-    ScanResult result = job->TakeResult();
-    // The job has announced its end; it goes once this handler is done.
-    job.release()->deleteLater();
-    const int drive = scanningDrive;
-    if (result.Scanned()) {
-        survey.SetDrive(drive);
+    const bool scanned = result.Scanned();
+    if (scanned) {
+        survey.SetDrive(scanningDrive);
         survey.Adopt(std::move(result));
-        if (drive == kSavedScan)
+        if (scanningDrive == kSavedScan)
             ListSavedScan();
-        EvScanProgress(survey.Root().bytes());
         RebuildView();
     } else {
         // The splash goes first, so that the box is on top and has the focus.
-        if (splash)
-            splash->Abandon();
+        scans->EndSplash();
         ShowScanFailure(result);
     }
-    driveList->setCurrentIndex(driveList->findData(survey.GetDrive()));
+    controls.driveList->setCurrentIndex(controls.driveList->findData(survey.GetDrive()));
     ShowFreeSpace();
     commands->Refresh();
     if (closeRequested)
         return;
     showNormal();
-    if (splash) {
-        splash->setFocus();
-        splash->Destroy(lingerMs);
-    }
+    if (scanned)
+        scans->EndSplash(survey.Root().bytes());
 }
 
 void TKelmoWindow::ShowScanFailure(const ScanResult& result)
@@ -294,7 +227,7 @@ void TKelmoWindow::ShowScanFailure(const ScanResult& result)
 void TKelmoWindow::ShowFreeSpace()
 {
     const std::int64_t freeBytes = survey.Root() ? survey.GetFreeBytes() : -1;
-    freeBytesLabel->setText(QStringLiteral("Free Space : ")
+    controls.freeBytesLabel->setText(QStringLiteral("Free Space : ")
                             + (freeBytes == -1 ? QStringLiteral("Unknown")
                                                : QString::fromStdString(FormatBytes(freeBytes))));
 }
@@ -302,17 +235,17 @@ void TKelmoWindow::ShowFreeSpace()
 void TKelmoWindow::FillDriveList()
 {
     for (int i = 0; i < drives.Count(); ++i)
-        driveList->addItem(DisplayName(drives.MountPoint(i)), i);
-    driveList->model()->sort(0);
+        controls.driveList->addItem(DisplayName(drives.MountPoint(i)), i);
+    controls.driveList->model()->sort(0);
 }
 
 // The saved scan stands in the list under its root's path once it has been read.
 void TKelmoWindow::ListSavedScan()
 {
-    if (driveList->findData(kSavedScan) != -1)
+    if (controls.driveList->findData(kSavedScan) != -1)
         return;
-    driveList->addItem(DriveText(kSavedScan) + QStringLiteral(" (saved)"), kSavedScan);
-    driveList->model()->sort(0);
+    controls.driveList->addItem(DriveText(kSavedScan) + QStringLiteral(" (saved)"), kSavedScan);
+    controls.driveList->model()->sort(0);
 }
 
 void TKelmoWindow::RebuildView()
@@ -324,7 +257,7 @@ void TKelmoWindow::RebuildView()
     const int count = BuildLegend(this, WindowLayout(size()).legend, legend, emptyLegend, std::move(list), directory);
     WireLegend();
     sizes.resize(static_cast<std::size_t>(count));
-    chart->SetValues(sizes);
+    controls.chart->SetValues(sizes);
     ShowPath();
     commands->Refresh();
 }
@@ -337,7 +270,7 @@ void TKelmoWindow::WireLegend()
     KeyBox* shown = Legend();
     connect(shown, &KeyBox::ContextMenuRequested, this, &TKelmoWindow::OpenLegendMenu);
     connect(shown, &KeyBox::SelectionChanged, this, [this](int index) {
-        chart->SetMarkedSlice(index);
+        controls.chart->SetMarkedSlice(index);
         commands->Refresh();
     });
     if (legend)
@@ -377,7 +310,7 @@ PathText TKelmoWindow::Path() const
 void TKelmoWindow::ShowPath()
 {
     const PathText path = Path();
-    pathLabel->setText(path.Shown());
+    controls.pathLabel->setText(path.Shown());
 }
 
 std::int64_t TKelmoWindow::DisplayedBytes() const
@@ -455,8 +388,8 @@ void TKelmoWindow::CmUpdate()
 // Picking the drive on display again does not rescan it.
 void TKelmoWindow::EvDriveChange(int listIndex)
 {
-    const int drive = driveList->itemData(listIndex).toInt();
-    if (job || drive == survey.GetDrive())
+    const int drive = controls.driveList->itemData(listIndex).toInt();
+    if (Scanning() || drive == survey.GetDrive())
         return;
     SelectDrive(drive);
 }
@@ -466,7 +399,7 @@ void TKelmoWindow::CmSizeMode()
     const bool toApparent = survey.GetSizeMode() == SizeMode::DiskUsage;
     survey.SetSizeMode(toApparent ? SizeMode::Apparent : SizeMode::DiskUsage);
     ShowSizeMode();
-    if (!survey.Root() || job)
+    if (!survey.Root() || Scanning())
         return;
     const int selected = legend ? legend->SelectedIndex() : -1;
     RebuildView();
@@ -477,12 +410,12 @@ void TKelmoWindow::CmSizeMode()
 void TKelmoWindow::ShowSizeMode()
 {
     const bool apparent = survey.GetSizeMode() == SizeMode::Apparent;
-    keyLabel->setText(apparent ? QStringLiteral("Key (apparent sizes)") : QStringLiteral("Key"));
+    controls.keyLabel->setText(apparent ? QStringLiteral("Key (apparent sizes)") : QStringLiteral("Key"));
 }
 
 void TKelmoWindow::CmAbout()
 {
-    splash = new KelmoSplash(this, QStringLiteral("About")); // closes and deletes itself
+    new KelmoSplash(this, QStringLiteral("About")); // closes and deletes itself
 }
 
 void TKelmoWindow::CmExit()
@@ -490,32 +423,13 @@ void TKelmoWindow::CmExit()
     close();
 }
 
-void TKelmoWindow::EvScanProgress(std::int64_t scannedBytes)
-{
-    if (splash && !splash->IsAbout())
-        QCoreApplication::postEvent(splash, new ScanProgressEvent(QString::fromStdString(FormatBytes(scannedBytes))));
-}
-
 void TKelmoWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    PlaceControls();
-}
-
-void TKelmoWindow::RestoreGeometry()
-{
-    if (settingsFile.isEmpty())
-        return;
-    const QSettings settings(settingsFile, QSettings::IniFormat);
-    restoreGeometry(settings.value(QStringLiteral("window/geometry")).toByteArray());
-}
-
-void TKelmoWindow::SaveGeometry() const
-{
-    if (settingsFile.isEmpty() || !isVisible())
-        return;
-    QSettings settings(settingsFile, QSettings::IniFormat);
-    settings.setValue(QStringLiteral("window/geometry"), saveGeometry());
+    const WindowLayout layout(size());
+    controls.Place(layout);
+    if (KeyBox* shown = Legend())
+        shown->setGeometry(layout.legend);
 }
 
 // A close request may come while a scan, the splash's wait, About, a text
@@ -524,10 +438,9 @@ void TKelmoWindow::SaveGeometry() const
 // auxiliary window is told to go, and the program ends.
 void TKelmoWindow::closeEvent(QCloseEvent* event)
 {
-    SaveGeometry();
+    settings.SaveGeometry(*this);
     closeRequested = true;
-    progressTimer.stop();
-    job.reset();
+    scans->Stop();
     CloseAuxiliaryWindows();
     event->accept();
     QCoreApplication::quit();
@@ -535,8 +448,6 @@ void TKelmoWindow::closeEvent(QCloseEvent* event)
 
 void TKelmoWindow::CloseAuxiliaryWindows()
 {
-    if (splash)
-        splash->Abandon();
     for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         if (child->isWindow() && child->isVisible())
             child->close();

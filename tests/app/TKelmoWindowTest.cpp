@@ -270,7 +270,7 @@ TEST_F(MainWindowTest, ADriveThatCannotBeReadSaysWhy)
 {
     TempTree tree;
     Start({tree.Root()}, {Drive(tree)}, 0, [](TKelmoWindow& w) {
-        w.SetScannerFactory([] {
+        w.Scans().SetScannerFactory([] {
             auto locked = std::make_unique<FakeDirectorySource>();
             locked->MakeUnopenable(0, EACCES);
             auto scanner = std::make_unique<Scanner>();
@@ -431,12 +431,12 @@ TEST_F(MainWindowTest, ScanProgressReachesTheSplashFormatted)
     // No running total is relayed during the scan, however slow the machine:
     // what reaches the splash is the final total, while it lingers.
     TKelmoWindow& w = Start({"--apparent-size", tree.Root()}, {Drive(tree)}, 100,
-                            [](TKelmoWindow& started) { started.SetProgressInterval(24 * 3600 * 1000); });
+                            [](TKelmoWindow& started) { started.Scans().SetProgressInterval(24 * 3600 * 1000); });
     EXPECT_EQ(recorder.texts, QStringList{"1,234,567"});
     recorder.texts.clear();
 
     ASSERT_TRUE(WaitFor([] { return !AnySplash(); }));
-    w.EvScanProgress(42);
+    w.Scans().EvScanProgress(42);
     QCoreApplication::processEvents();
     EXPECT_TRUE(recorder.texts.isEmpty()) << "with no splash the count is dropped";
     qApp->removeEventFilter(&recorder);
@@ -515,7 +515,7 @@ TEST_F(MainWindowTest, CloseDuringAScanStopsTheWalk)
     TempTree tree;
     window = std::make_unique<TKelmoWindow>(ParseOptions({tree.Root()}), Drives({Drive(tree)}), 0);
     std::atomic<bool> reading{false};
-    window->SetScannerFactory([&reading] {
+    window->Scans().SetScannerFactory([&reading] {
         auto fake = std::make_unique<FakeDirectorySource>();
         // A share that answers only when the walk is told to stop.
         fake->OnRead(fake->AddDir(0, "slow-share"), [&reading](const std::atomic<bool>& stop) {
