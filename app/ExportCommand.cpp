@@ -10,6 +10,7 @@
 #include "SequentialWalk.h"
 
 #include <cerrno>
+#include <cstring>
 #include <ctime>
 
 int RunExport(const ExportOptions& options, std::ostream& err)
@@ -21,13 +22,17 @@ int RunExport(const ExportOptions& options, std::ostream& err)
     }
     OutputFile output(options.file);
     if (!output.Open())
-        return WriteFailed(errno, err);
+        return CannotWrite(options.file, errno, output.Problem(), err);
     PosixDirectorySource disk;
     // The walk's own thread counts among the threads.
     PrefetchingSource source(disk, (options.threads > 0 ? options.threads : FileInfo::DefaultThreads()) - 1);
     ScanControl control;
     control.Reset();
     SavedScanWriter writer(output.Descriptor(), KELMO_VERSION, std::time(nullptr), control);
+    dev_t device = 0;
+    ino_t inode = 0;
+    if (output.Identity(device, inode))
+        writer.LeaveOut(device, inode);
     // Nested JSON needs each directory whole before the next: one thread
     // walks, in the order the file is written, and the others read ahead.
     SequentialWalk walk(source, control);
@@ -36,9 +41,9 @@ int RunExport(const ExportOptions& options, std::ostream& err)
         return 1;
     }
     if (!writer.Finish())
-        return WriteFailed(writer.Error(), err);
+        return CannotWrite(options.file, writer.Error(), std::strerror(writer.Error()), err);
     if (!output.Commit())
-        return WriteFailed(errno, err);
+        return CannotWrite(options.file, errno, output.Problem(), err);
     const std::vector<ScanProblem> problems = writer.TakeProblems();
     NameUnreadable(root, problems, err);
     return problems.empty() ? 0 : 1;
