@@ -6,6 +6,7 @@
 #include <sys/random.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cstdlib>
 #include <cstring>
 
@@ -16,8 +17,9 @@ namespace {
 constexpr int kFatalSignals[] = {SIGHUP, SIGINT, SIGQUIT, SIGTERM, SIGPIPE, SIGALRM, SIGUSR1,
                                  SIGUSR2, SIGXCPU, SIGXFSZ, SIGVTALRM, SIGPROF, SIGABRT};
 
-// What the handler reads: written only while the signals are held back.
-volatile sig_atomic_t kept = 0;
+// What the handler reads, on whichever thread takes the signal.
+std::atomic<bool> kept{false};
+static_assert(std::atomic<bool>::is_always_lock_free, "the signal handler reads it");
 int keptDirectory = -1;
 char keptName[NAME_MAX + 1];
 struct sigaction previous[NSIG];
@@ -26,7 +28,7 @@ void RemoveAndResignal(int signal)
 {
     if (kept)
         unlinkat(keptDirectory, keptName, 0);
-    kept = 0;
+    kept = false;
     sigaction(signal, &previous[signal], nullptr);
     raise(signal);
 }
@@ -68,7 +70,7 @@ void TemporaryName::Keep(int dir, const std::string& temporary)
 {
     keptDirectory = dir;
     std::memcpy(keptName, temporary.c_str(), temporary.size() + 1);
-    kept = 1;
+    kept = true;
     struct sigaction action {};
     action.sa_handler = RemoveAndResignal;
     sigfillset(&action.sa_mask);
@@ -87,7 +89,7 @@ void TemporaryName::Forget()
         for (const int signal : kFatalSignals)
             if (previous[signal].sa_handler != SIG_IGN)
                 sigaction(signal, &previous[signal], nullptr);
-    kept = 0;
+    kept = false;
     pthread_sigmask(SIG_SETMASK, &before, nullptr);
 }
 

@@ -13,20 +13,25 @@ class TemporaryName {
 public:
     // Makes a new entry named after name (".name.XXXXXX") in the directory
     // open as dir by calling make(dir, temporary), which returns -1 with
-    // errno set on failure, and keeps the name when it succeeds. The
-    // signals are held back while the name is made. Returns what make
+    // errno set on failure, and keeps the name when it succeeds. This
+    // thread holds the signals back while the name is made. Returns what make
     // returned, and the name made in temporary.
     template <typename Make>
     static int Create(int dir, const std::string& name, std::string& temporary, Make make)
     {
         for (int attempt = 0; attempt < kAttempts; ++attempt) {
             temporary = Candidate(name);
+            // Kept before it is made: a signal another thread takes while
+            // it is made still removes it.
             const sigset_t before = HoldSignals();
+            Keep(dir, temporary);
             const int result = make(dir, temporary.c_str());
-            if (result >= 0)
-                Keep(dir, temporary);
+            const int error = errno;
+            if (result < 0)
+                Forget();
             pthread_sigmask(SIG_SETMASK, &before, nullptr);
-            if (result >= 0 || errno != EEXIST)
+            errno = error;
+            if (result >= 0 || error != EEXIST)
                 return result;
         }
         return -1;
