@@ -125,7 +125,9 @@ bool OutputFile::Open()
     replaced = std::move(where.entry);
     replacedStat = where.entryStat;
     const bool regular = S_ISREG(replacedStat.st_mode);
-    if (!regular || replacedStat.st_nlink > 1)
+    // In a shared directory anyone may have made the other name, to a file
+    // of the caller's that the export must not overwrite: there it is replaced.
+    if (!regular || (replacedStat.st_nlink > 1 && !where.InSharedDirectory()))
         return WriteInPlace(regular);
     if (MakeTemporary())
         return KeepAttributes();

@@ -21,8 +21,9 @@
 //   ".NAME.XXXXXX" that a fatal signal removes) which takes the name only
 //   once it is whole; a file replaced so keeps its owner, group, mode and
 //   extended attributes (its ACL among them), or the write is refused.
-// - A regular file with other names, one in a directory where no file can
-//   be made, a pipe or a device is written in place, as a redirect would.
+// - A regular file with other names (but in a shared directory, where
+//   anyone may have made them), one in a directory where no file can be
+//   made, a pipe or a device is written in place, as a redirect would.
 class OutputFile {
 public:
     explicit OutputFile(std::string path) : path(std::move(path)) {}

@@ -64,6 +64,11 @@ bool Failed(std::string& problem, int error)
 
 } // namespace
 
+bool OutputLocation::InSharedDirectory() const
+{
+    return SharedDirectory(directoryStat);
+}
+
 bool OutputLocation::PlantedByAnotherUser() const
 {
     return entry.Valid() && Planted(directoryStat, entryStat);

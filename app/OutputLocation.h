@@ -24,6 +24,8 @@ struct OutputLocation {
     // written, or through a link that is not to be followed.
     bool Find(const std::string& path, std::string& problem);
 
+    // Whether directory is sticky and anyone may write to it, as /tmp.
+    bool InSharedDirectory() const;
     // Whether the entry stands where another user could have planted it: in
     // a shared directory, owned by neither the caller nor the directory's
     // owner.

@@ -131,6 +131,14 @@ TEST(OutputFile, RefusesWhatAnotherUserPlantedInASharedDirectory)
     EXPECT_EQ(Contents(planted), "theirs");
     EXPECT_EQ(Contents(place.victim), "secret");
 
+    // Nor is a file of the caller's that has another name there: anyone may
+    // have made it (where hard links to others' files are allowed).
+    unlink(planted.c_str());
+    ASSERT_EQ(link(place.victim.c_str(), planted.c_str()), 0);
+    EXPECT_EQ(Export(planted, place.scanned), 0);
+    EXPECT_EQ(Contents(place.victim), "secret");
+    EXPECT_TRUE(IsScan(Contents(planted)));
+
     // A link of the caller's own is followed.
     unlink(planted.c_str());
     ASSERT_EQ(symlink(place.victim.c_str(), planted.c_str()), 0);
