@@ -139,7 +139,7 @@ bool ChunkedInput::FillRaw()
         rawEnd -= rawAt;
         rawAt = 0;
     }
-    const long got = ReadRaw(raw.get() + rawEnd, kChunkBytes - rawEnd);
+    const ssize_t got = ReadRaw(raw.get() + rawEnd, kChunkBytes - rawEnd);
     if (got <= 0) {
         rawEnded = true;
         return false;
@@ -150,7 +150,7 @@ bool ChunkedInput::FillRaw()
 
 // Waits for data a short while at a time, and looks at the stop flag in
 // between: a pipe that nobody writes to would hold a plain read() forever.
-long ChunkedInput::ReadRaw(unsigned char* into, std::size_t size)
+ssize_t ChunkedInput::ReadRaw(unsigned char* into, std::size_t size)
 {
     for (;;) {
         if (stop && stop->load(std::memory_order_relaxed)) {

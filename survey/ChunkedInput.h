@@ -1,5 +1,6 @@
 #pragma once
 
+#include <sys/types.h>
 #include <zlib.h>
 
 #include <atomic>
@@ -63,7 +64,7 @@ private:
     std::size_t Inflate(char* into, std::size_t size);
     bool StartsWithGzip();
     bool FillRaw();
-    long ReadRaw(unsigned char* into, std::size_t size);
+    ssize_t ReadRaw(unsigned char* into, std::size_t size);
     void Corrupt(const std::string& what);
 
     int fd = -1;
