@@ -11,6 +11,7 @@
 #include "SequentialWalk.h"
 
 #include <cerrno>
+#include <cstring>
 #include <ctime>
 
 int RunExport(const Options& options, std::ostream& err)
@@ -22,13 +23,17 @@ int RunExport(const Options& options, std::ostream& err)
     }
     OutputFile output(options.exportFile);
     if (!output.Open())
-        return WriteFailed(errno, err);
+        return CannotWrite(options.exportFile, errno, output.Problem(), err);
     PosixDirectorySource disk;
     // The walk's own thread counts among the threads.
     PrefetchingSource source(disk, (options.threads > 0 ? options.threads : Scanner::DefaultThreads()) - 1);
     ScanControl control;
     control.Reset();
     SavedScanWriter writer(output.Descriptor(), KELMO_VERSION, std::time(nullptr), control);
+    dev_t device = 0;
+    ino_t inode = 0;
+    if (output.Identity(device, inode))
+        writer.LeaveOut(device, inode);
     // Nested JSON needs each directory whole before the next: one thread
     // walks, in the order the file is written, and the others read ahead.
     SequentialWalk walk(source, control);
@@ -37,9 +42,9 @@ int RunExport(const Options& options, std::ostream& err)
         return 1;
     }
     if (!writer.Finish())
-        return WriteFailed(writer.Error(), err);
+        return CannotWrite(options.exportFile, writer.Error(), std::strerror(writer.Error()), err);
     if (!output.Commit())
-        return WriteFailed(errno, err);
+        return CannotWrite(options.exportFile, errno, output.Problem(), err);
     const std::vector<ScanProblem> problems = writer.TakeProblems();
     NameUnreadable(root, problems, err);
     return problems.empty() ? 0 : 1;

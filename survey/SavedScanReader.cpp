@@ -543,7 +543,7 @@ bool SavedScanReader::Read(const std::string& path, std::string& error)
     rootPath.clear();
     ChunkedInput input;
     int openError = 0;
-    if (!input.Open(path, openError)) {
+    if (!input.Open(path, openError, &control.StopFlag())) {
         error = "Cannot read saved scan '" + path + "': " + std::strerror(openError);
         return false;
     }
@@ -559,7 +559,7 @@ bool SavedScanReader::Read(const std::string& path, std::string& error)
         return false;
     }
     handler.Flush();
-    if (handler.Cancelled())
+    if (handler.Cancelled() || input.Cancelled())
         return false;
     if (!input.Problem().empty()) {
         error = input.Damaged() ? Damaged(input.Tell(), input.Problem())

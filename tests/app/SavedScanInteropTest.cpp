@@ -80,6 +80,15 @@ void BuildHostileTree(TempTree& tree)
     tree.File(chain + "leaf", 33);
 }
 
+// A name with each byte value but NUL and "/", each file as long as its byte
+// is: a reader that stumbles on one name loses it, or what follows.
+void BuildEveryByteTree(TempTree& tree)
+{
+    for (int byte = 1; byte <= 0xff; ++byte)
+        if (byte != '/')
+            tree.File(std::string("n") + static_cast<char>(byte) + "x", byte);
+}
+
 // The same for gdu, which writes names as UTF-8 and paths whole: valid
 // names, a path of ordinary length, the names of a hard-linked file in one
 // directory (gdu's walk meets them in an order of its own).
@@ -159,8 +168,10 @@ TEST(SavedScanInterop, EveryWriterGivesTheReportOfALiveScan)
             skipped += std::string(" ") + route.tool;
             continue;
         }
-        if (!route.apparentOnly)
+        if (!route.apparentOnly) {
             ExpectSameReports(route, BuildHostileTree);
+            ExpectSameReports(route, BuildEveryByteTree);
+        }
         ExpectSameReports(route, BuildPlainTree);
     }
     if (!skipped.empty())
@@ -171,16 +182,18 @@ TEST(SavedScanInterop, GduReadsKelmosExportWithTheSameTotal)
 {
     if (!Installed("gdu"))
         GTEST_SKIP() << "gdu is not installed";
-    TempTree tree, files;
-    BuildHostileTree(tree);
-    const std::string root = Drives::CanonicalPath(tree.Root());
-    const std::string scan = files.Path("scan.json");
-    ASSERT_TRUE(KelmoExport(root, scan));
-    FILE* gdu = popen(("gdu -n -s --no-prefix -f " + Quoted(scan) + " 2>/dev/null").c_str(), "r");
-    long long gduTotal = -1;
-    ASSERT_EQ(fscanf(gdu, "%lld", &gduTotal), 1);
-    pclose(gdu);
-    ScannedSurvey survey;
-    ASSERT_TRUE(survey.ScanPath(root, root));
-    EXPECT_EQ(gduTotal, survey.Root().diskBytes());
+    for (void (*build)(TempTree&) : {BuildHostileTree, BuildEveryByteTree}) {
+        TempTree tree, files;
+        build(tree);
+        const std::string root = Drives::CanonicalPath(tree.Root());
+        const std::string scan = files.Path("scan.json");
+        ASSERT_TRUE(KelmoExport(root, scan));
+        FILE* gdu = popen(("gdu -n -s --no-prefix -f " + Quoted(scan) + " 2>/dev/null").c_str(), "r");
+        long long gduTotal = -1;
+        ASSERT_EQ(fscanf(gdu, "%lld", &gduTotal), 1);
+        pclose(gdu);
+        ScannedSurvey survey;
+        ASSERT_TRUE(survey.ScanPath(root, root));
+        EXPECT_EQ(gduTotal, survey.Root().diskBytes());
+    }
 }

@@ -110,7 +110,7 @@ expect_status 1 "kelmo --export - to a full disk"
 echo old >"$work/kept.json"
 run -- sh -c 'ulimit -f 1; trap "" XFSZ; exec "$1" --export "$2" "$3"' sh "$kelmo" "$work/kept.json" "$work/tree"
 expect_status 1 "kelmo --export past the file size limit"
-[ "$(cat "$work/err")" = "kelmo: write error: File too large" ] || fail "export past the limit: $(cat "$work/err")"
+[ "$(cat "$work/err")" = "kelmo: cannot write '$work/kept.json': File too large" ] || fail "export past the limit: $(cat "$work/err")"
 [ "$(cat "$work/kept.json")" = old ] || fail "a failed export changed the file that was there"
 ls -A "$work" | grep -q '^\.kept' && fail "a failed export left its temporary file"
 

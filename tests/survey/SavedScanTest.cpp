@@ -17,6 +17,7 @@
 #include <cerrno>
 #include <csignal>
 #include <fstream>
+#include <future>
 #include <thread>
 
 namespace {
@@ -327,4 +328,61 @@ TEST(SavedScan, AFailedWriteStopsTheWalkAndSaysWhy)
     EXPECT_FALSE(writer.Finish());
     EXPECT_EQ(writer.Error(), ENOSPC);
     close(full);
+}
+
+TEST(SavedScan, CompressedInputInMembersOrCutShort)
+{
+    const std::string scan = R"([1,2,{},[{"name":"/r"},{"name":"f","asize":3}]])";
+    TempTree files;
+    // Two gzip members, one after the other, as `cat a.gz b.gz` makes.
+    const std::string first = WriteGzip(files, "a.gz", scan.substr(0, 20));
+    const std::string second = WriteGzip(files, "b.gz", scan.substr(20));
+    std::ifstream a(first, std::ios::binary), b(second, std::ios::binary);
+    const std::string both = std::string(std::istreambuf_iterator<char>(a), {}) + std::string(std::istreambuf_iterator<char>(b), {});
+    std::string cut = both;
+    cut.resize(both.size() - 12);
+    std::string flipped = both;
+    flipped[both.size() - 20] ^= 0x55;
+    const struct {
+        std::string bytes;
+        std::string error;
+    } cases[] = {
+        {both, ""},
+        {cut, ": the compressed data ends early"},
+        {flipped, ": the compressed data is damaged ("},
+    };
+    for (const auto& input : cases) {
+        DirTree tree("");
+        TreeBuilder builder(tree);
+        ScanControl control;
+        SavedScanReader reader(builder, control);
+        std::string error;
+        EXPECT_EQ(reader.Read(Write(files, "scan.gz", input.bytes), error), input.error.empty());
+        if (!input.error.empty()) {
+            EXPECT_EQ(error.rfind("Saved scan is damaged at byte ", 0), 0u) << error;
+            EXPECT_NE(error.find(input.error), std::string::npos) << error;
+        }
+    }
+}
+
+TEST(SavedScan, StoppingEndsAReadThatWaitsOnAPipeNobodyWritesTo)
+{
+    TempTree files;
+    const std::string fifo = files.Path("fifo");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    DirTree tree("");
+    TreeBuilder builder(tree);
+    ScanControl control;
+    control.Reset();
+    SavedScanReader reader(builder, control);
+    std::string error = "not cleared";
+    std::future<bool> read = std::async(std::launch::async, [&] { return reader.Read(fifo, error); });
+    control.Stop();
+    if (read.wait_for(std::chrono::seconds(60)) != std::future_status::ready) {
+        // A writer that comes and goes lets the read end, and the test with it.
+        close(open(fifo.c_str(), O_WRONLY | O_NONBLOCK));
+        FAIL() << "stopping did not end the read";
+    }
+    EXPECT_FALSE(read.get());
+    EXPECT_EQ(error, "");
 }
