@@ -20,8 +20,8 @@ std::string WithNewlines(const std::string& text)
     return lines;
 }
 
-// Fills the survey from the walk or the saved scan; false once the reason
-// is on err. rootPath becomes the path of the root.
+} // namespace
+
 bool Survey(const ReportOptions& options, FileInfo& survey, std::string& rootPath, std::ostream& err)
 {
     if (options.import.empty()) {
@@ -41,8 +41,6 @@ bool Survey(const ReportOptions& options, FileInfo& survey, std::string& rootPat
     survey.SetRootName(EscapedName(rootPath));
     return true;
 }
-
-} // namespace
 
 // Every name gets a line of its own: control bytes are written as \xhh
 // and a backslash as \\, so that a newline or a tab in a name cannot pass

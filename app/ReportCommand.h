@@ -14,6 +14,8 @@ struct ReportOptions {
     std::string import{}; // a saved scan to report on instead of path
 };
 
+class FileInfo;
+
 // What the report says when the directory to scan cannot be read or holds nothing.
 extern const char* const kNotAvailableMessage;
 
@@ -29,6 +31,11 @@ extern const char* const kNotAvailableMessage;
 // marks unreadable are named on err, but the status stays 0: the saved scan
 // itself was read whole.
 int RunReport(const ReportOptions& options, std::ostream& out, std::ostream& err);
+
+// Fills survey from the walk of options.path or the saved scan
+// options.import; false once the reason is on err. rootPath becomes the
+// path of the root, which the root is named by as the report writes it.
+bool Survey(const ReportOptions& options, FileInfo& survey, std::string& rootPath, std::ostream& err);
 
 // A name as the report writes it, on one line: control bytes as \xhh (two
 // lower-case hex digits), a backslash as \\.

@@ -1,4 +1,5 @@
 #include "CommandLine.h"
+#include "CompareReport.h"
 #include "DisplayCheck.h"
 #include "ExportCommand.h"
 #include "FinishOutput.h"
@@ -48,8 +49,28 @@ int Threads(const CommandLine& line)
     return line.Has("--threads") ? ThreadCountOf(line.Operands("--threads").front()) : 0;
 }
 
+// The depth --depth names; 0 when not given, -1 when it is no number from 1
+// to 1,000,000.
+int Depth(const CommandLine& line)
+{
+    return line.Has("--depth") ? WholeNumberOf(line.Operands("--depth").front(), 1000000) : 0;
+}
+
+int Compare(const CommandLine& line)
+{
+    CompareOptions options;
+    options.oldSide = line.Operands("--compare").front();
+    options.newSide = line.Operands("--report").front();
+    options.depth = Depth(line);
+    options.threads = Threads(line);
+    options.mode = line.Has("--apparent-size") ? SizeMode::Apparent : SizeMode::DiskUsage;
+    return RunCompareReport(options, std::cout, std::cerr);
+}
+
 int Report(const CommandLine& line)
 {
+    if (line.Has("--compare"))
+        return Compare(line);
     ReportOptions options;
     if (line.Has("--import"))
         options.import = line.Operands("--import").front();
@@ -95,6 +116,14 @@ const std::vector<Option> kOptions{
     {"--import", "FILE", 1, 1,
      "open the saved scan FILE (may be gzip-compressed; - is\n"
      "standard input) in the window, or give it to --report", nullptr},
+    {"--compare", "OLD", 1, 1,
+     "with --report NEW: what grew from the saved scan or\n"
+     "directory OLD to the saved scan or directory NEW: the totals,\n"
+     "then each sub-directory's change and new size, largest\n"
+     "growth first", nullptr},
+    {"--depth", "N", 1, 1,
+     "with --compare: the change of every directory down to N\n"
+     "levels below the root, by path, instead", nullptr},
     {"--apparent-size", "", 0, 0,
      "show apparent sizes (the sum of the files' lengths) instead of\n"
      "disk usage (the bytes files and directories take on the disk,\n"
@@ -143,12 +172,34 @@ std::string ImportProblem(const CommandLine& line)
     return {};
 }
 
+// --compare OLD goes with --report NEW, and --depth with --compare.
+std::string CompareProblem(const CommandLine& line)
+{
+    const bool comparing = line.Has("--compare");
+    if (line.Has("--depth") && !comparing)
+        return "--depth goes with --compare";
+    if (!comparing)
+        return {};
+    const Option* command = line.Command();
+    if (!command || command->run != Report)
+        return "--compare goes with --report";
+    if (line.Has("--import"))
+        return "--compare and --import exclude each other";
+    if (line.Operands("--report").empty())
+        return "--report --compare needs OLD and NEW";
+    if (Depth(line) < 0)
+        return "--depth needs a number from 1 to 1000000";
+    return {};
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     const CommandLine line(std::vector<std::string>(argv + (argc > 0), argv + argc), kOptions);
     std::string error = Threads(line) < 0 ? "--threads needs a number from 1 to 256" : line.Error();
+    if (error.empty())
+        error = CompareProblem(line);
     if (error.empty())
         error = ImportProblem(line);
     if (!error.empty()) {
