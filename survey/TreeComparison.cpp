@@ -5,30 +5,34 @@
 
 #include <algorithm>
 #include <ctime>
+#include <functional>
 
 namespace {
 
-struct Named {
-    std::string_view name;
-    DirTree::Index index;
-};
-
-bool ByName(const Named& a, const Named& b)
-{
-    return a.name < b.name;
-}
+// Below this many name comparisons the rest of a level is matched pair by
+// pair; above it, through a hash table of the old names.
+constexpr std::size_t kFewComparisons = 64;
 
 // The children of parent that stand for a directory, in listing order.
-void List(const DirTree& tree, DirTree::Index parent, std::vector<Named>& into)
+void List(const DirTree& tree, DirTree::Index parent, std::vector<DirTree::Index>& into)
 {
     into.clear();
     const DirTree::Node& node = tree.At(parent);
+    into.reserve(node.Children());
     const DirTree::Index end = node.firstChild + node.Children();
-    for (DirTree::Index child = node.firstChild; node.Children() > 0 && child < end; ++child) {
-        const DirTree::Node& entry = tree.At(child);
-        if (!entry.Hidden())
-            into.push_back({tree.NameAt(entry.name), child});
-    }
+    for (DirTree::Index child = node.firstChild; node.Children() > 0 && child < end; ++child)
+        if (!tree.At(child).Hidden())
+            into.push_back(child);
+}
+
+std::string_view NameOf(const DirTree& tree, DirTree::Index child)
+{
+    return tree.NameAt(tree.At(child).name);
+}
+
+std::size_t HashOf(std::string_view name)
+{
+    return std::hash<std::string_view>()(name);
 }
 
 std::int64_t BytesOf(const DirNode& node, SizeMode mode)
@@ -39,8 +43,9 @@ std::int64_t BytesOf(const DirNode& node, SizeMode mode)
 } // namespace
 
 struct TreeComparison::Work {
-    std::vector<Named> olds; // the children of the old directory being matched
-    std::vector<Named> news; // and of its new counterpart
+    std::vector<DirTree::Index> olds;  // the children of the old directory being matched
+    std::vector<DirTree::Index> news;  // and of its new counterpart
+    std::vector<DirTree::Index> table; // the old children by the hashes of their names
     std::vector<std::pair<DirTree::Index, DirTree::Index>> pending; // matched, their children not yet
 };
 
@@ -81,32 +86,54 @@ void TreeComparison::MatchChildren(DirTree::Index old, DirTree::Index fresh, Wor
     List(oldTree, old, work.olds);
     List(newTree, fresh, work.news);
     // Two scans of one file system mostly list a directory in the same
-    // order: the children that stand in step pair up without sorting.
+    // order: the children that stand in step pair up without a search.
     const std::size_t common = std::min(work.olds.size(), work.news.size());
     std::size_t same = 0;
-    for (; same < common && work.olds[same].name == work.news[same].name; ++same)
-        Pair(work.olds[same].index, work.news[same].index, work);
-    MatchSorted(same, same, work);
+    for (; same < common && NameOf(oldTree, work.olds[same]) == NameOf(newTree, work.news[same]); ++same)
+        Pair(work.olds[same], work.news[same], work);
+    if (work.olds.size() - same > 0 && work.news.size() - same > 0)
+        MatchRest(same, work);
+    for (std::size_t i = same; i < work.olds.size(); ++i)
+        if (!oldMatched[work.olds[i]])
+            Gone(work.olds[i]);
 }
 
-void TreeComparison::MatchSorted(std::size_t fromOld, std::size_t fromNew, Work& work)
+// The children from index from on, in whatever order: each new one takes
+// the first old one of its name not taken yet.
+void TreeComparison::MatchRest(std::size_t from, Work& work)
 {
-    std::vector<Named>& olds = work.olds;
-    std::vector<Named>& news = work.news;
-    std::sort(olds.begin() + fromOld, olds.end(), ByName);
-    std::sort(news.begin() + fromNew, news.end(), ByName);
-    auto old = olds.begin() + fromOld;
-    auto fresh = news.begin() + fromNew;
-    while (old != olds.end() && fresh != news.end()) {
-        if (old->name < fresh->name)
-            Gone((old++)->index);
-        else if (fresh->name < old->name)
-            ++fresh;
-        else
-            Pair((old++)->index, (fresh++)->index, work);
+    const auto olds = work.olds.begin() + from;
+    const auto news = work.news.begin() + from;
+    const std::size_t oldCount = work.olds.size() - from;
+    const std::size_t newCount = work.news.size() - from;
+    const auto take = [&](DirTree::Index old, DirTree::Index fresh) {
+        if (oldMatched[old] || NameOf(oldTree, old) != NameOf(newTree, fresh))
+            return false;
+        Pair(old, fresh, work);
+        return true;
+    };
+    if (oldCount * newCount <= kFewComparisons) {
+        for (auto fresh = news; fresh != work.news.end(); ++fresh)
+            std::find_if(olds, work.olds.end(), [&](DirTree::Index old) { return take(old, *fresh); });
+        return;
     }
-    for (; old != olds.end(); ++old)
-        Gone(old->index);
+    // Open addressing, at most half full.
+    std::size_t slots = 2;
+    while (slots < 2 * oldCount)
+        slots *= 2;
+    const std::size_t mask = slots - 1;
+    work.table.assign(slots, DirTree::kNone);
+    for (auto old = olds; old != work.olds.end(); ++old) {
+        std::size_t slot = HashOf(NameOf(oldTree, *old)) & mask;
+        while (work.table[slot] != DirTree::kNone)
+            slot = (slot + 1) & mask;
+        work.table[slot] = *old;
+    }
+    for (auto fresh = news; fresh != work.news.end(); ++fresh)
+        for (std::size_t slot = HashOf(NameOf(newTree, *fresh)) & mask; work.table[slot] != DirTree::kNone;
+             slot = (slot + 1) & mask)
+            if (take(work.table[slot], *fresh))
+                break;
 }
 
 void TreeComparison::Gone(DirTree::Index old)

@@ -65,7 +65,7 @@ private:
 
     void Match();
     void MatchChildren(DirTree::Index old, DirTree::Index fresh, Work& work);
-    void MatchSorted(std::size_t fromOld, std::size_t fromNew, Work& work);
+    void MatchRest(std::size_t from, Work& work);
     void Pair(DirTree::Index old, DirTree::Index fresh, Work& work);
     void Gone(DirTree::Index old);
 
