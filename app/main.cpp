@@ -117,10 +117,9 @@ const std::vector<Option> kOptions{
      "open the saved scan FILE (may be gzip-compressed; - is\n"
      "standard input) in the window, or give it to --report", nullptr},
     {"--compare", "OLD", 1, 1,
-     "with --report NEW: what grew from the saved scan or\n"
-     "directory OLD to the saved scan or directory NEW: the totals,\n"
-     "then each sub-directory's change and new size, largest\n"
-     "growth first", nullptr},
+     "with --report NEW: what grew from OLD to NEW (each a saved\n"
+     "scan or a directory): the totals, then each sub-directory's\n"
+     "change and new size, largest growth first", nullptr},
     {"--depth", "N", 1, 1,
      "with --compare: the change of every directory down to N\n"
      "levels below the root, by path, instead", nullptr},
