@@ -10,7 +10,7 @@
 namespace {
 
 // Below this many name comparisons the rest of a level is matched pair by
-// pair; above it, through a hash table of the old names.
+// pair; above it, by the hashes of the names.
 constexpr std::size_t kFewComparisons = 64;
 
 // The children of parent that stand for a directory, in listing order.
@@ -30,9 +30,18 @@ std::string_view NameOf(const DirTree& tree, DirTree::Index child)
     return tree.NameAt(tree.At(child).name);
 }
 
-std::size_t HashOf(std::string_view name)
+// Each child as its name's hash (the high half) and its index (the low
+// half), in order.
+void SortByHash(const DirTree& tree, std::vector<DirTree::Index>::const_iterator begin,
+                std::vector<DirTree::Index>::const_iterator end, std::vector<std::uint64_t>& keys)
 {
-    return std::hash<std::string_view>()(name);
+    keys.clear();
+    keys.reserve(static_cast<std::size_t>(end - begin));
+    for (auto child = begin; child != end; ++child) {
+        const auto hash = static_cast<std::uint32_t>(std::hash<std::string_view>()(NameOf(tree, *child)));
+        keys.push_back(std::uint64_t(hash) << 32 | *child);
+    }
+    std::sort(keys.begin(), keys.end());
 }
 
 std::int64_t BytesOf(const DirNode& node, SizeMode mode)
@@ -45,7 +54,8 @@ std::int64_t BytesOf(const DirNode& node, SizeMode mode)
 struct TreeComparison::Work {
     std::vector<DirTree::Index> olds;  // the children of the old directory being matched
     std::vector<DirTree::Index> news;  // and of its new counterpart
-    std::vector<DirTree::Index> table; // the old children by the hashes of their names
+    std::vector<std::uint64_t> oldKeys; // the old children by the hashes of their names
+    std::vector<std::uint64_t> newKeys; // the new ones
     std::vector<std::pair<DirTree::Index, DirTree::Index>> pending; // matched, their children not yet
 };
 
@@ -117,23 +127,26 @@ void TreeComparison::MatchRest(std::size_t from, Work& work)
             std::find_if(olds, work.olds.end(), [&](DirTree::Index old) { return take(old, *fresh); });
         return;
     }
-    // Open addressing, at most half full.
-    std::size_t slots = 2;
-    while (slots < 2 * oldCount)
-        slots *= 2;
-    const std::size_t mask = slots - 1;
-    work.table.assign(slots, DirTree::kNone);
-    for (auto old = olds; old != work.olds.end(); ++old) {
-        std::size_t slot = HashOf(NameOf(oldTree, *old)) & mask;
-        while (work.table[slot] != DirTree::kNone)
-            slot = (slot + 1) & mask;
-        work.table[slot] = *old;
+    // Both sides sorted by the hashes of their names, then merged: each run
+    // of equal hashes is searched pair by pair.
+    SortByHash(oldTree, olds, work.olds.end(), work.oldKeys);
+    SortByHash(newTree, news, work.news.end(), work.newKeys);
+    auto old = work.oldKeys.begin();
+    auto fresh = work.newKeys.begin();
+    while (old != work.oldKeys.end() && fresh != work.newKeys.end()) {
+        const std::uint64_t hash = std::max(*old >> 32, *fresh >> 32);
+        const auto below = [hash](std::uint64_t key) { return (key >> 32) < hash; };
+        old = std::find_if_not(old, work.oldKeys.end(), below);
+        fresh = std::find_if_not(fresh, work.newKeys.end(), below);
+        const auto same = [hash](std::uint64_t key) { return (key >> 32) == hash; };
+        const auto oldEnd = std::find_if_not(old, work.oldKeys.end(), same);
+        const auto freshEnd = std::find_if_not(fresh, work.newKeys.end(), same);
+        for (; fresh != freshEnd; ++fresh)
+            std::find_if(old, oldEnd, [&](std::uint64_t key) {
+                return take(static_cast<DirTree::Index>(key), static_cast<DirTree::Index>(*fresh));
+            });
+        old = oldEnd;
     }
-    for (auto fresh = news; fresh != work.news.end(); ++fresh)
-        for (std::size_t slot = HashOf(NameOf(newTree, *fresh)) & mask; work.table[slot] != DirTree::kNone;
-             slot = (slot + 1) & mask)
-            if (take(work.table[slot], *fresh))
-                break;
 }
 
 void TreeComparison::Gone(DirTree::Index old)
@@ -176,6 +189,8 @@ std::string TreeComparison::Entry::ChangeText() const
 
 DirNode TreeComparison::OldOf(DirNode node) const
 {
+    if (node.Tree() != &newTree)
+        return {};
     return {&oldTree, oldOfNew[node.Index()]};
 }
 
