@@ -60,8 +60,8 @@ struct TreeComparison::Work {
 };
 
 TreeComparison::TreeComparison(DirNode oldRootNode, DirNode newRootNode)
-    : oldTree(*oldRootNode.Tree()),
-      newTree(*newRootNode.Tree()),
+    : oldTree(*oldRootNode.owner()),
+      newTree(*newRootNode.owner()),
       oldRoot(oldRootNode),
       newRoot(newRootNode),
       oldOfNew(newTree.Size(), DirTree::kNone),
@@ -75,7 +75,7 @@ TreeComparison::TreeComparison(DirNode oldRootNode, DirNode newRootNode)
 void TreeComparison::Match()
 {
     Work work;
-    Pair(oldRoot.Index(), newRoot.Index(), work);
+    Pair(oldRoot.place(), newRoot.place(), work);
     while (!work.pending.empty()) {
         const auto [old, fresh] = work.pending.back();
         work.pending.pop_back();
@@ -158,7 +158,7 @@ void TreeComparison::Gone(DirTree::Index old)
 
 TreeComparison::Entry TreeComparison::Compare(DirNode node, SizeMode mode) const
 {
-    if (node.Tree() != &newTree)
+    if (node.owner() != &newTree)
         return {node, Status::Gone, BytesOf(node, mode), 0};
     const DirNode old = OldOf(node);
     if (!old)
@@ -171,9 +171,9 @@ std::vector<TreeComparison::Entry> TreeComparison::Children(DirNode node, SizeMo
     std::vector<Entry> entries;
     for (DirNode child = node.firstChild(); child; child = child.nextSibling())
         entries.push_back(Compare(child, mode));
-    const DirNode old = node.Tree() == &newTree ? OldOf(node) : DirNode();
+    const DirNode old = node.owner() == &newTree ? OldOf(node) : DirNode();
     for (DirNode child = old ? old.firstChild() : DirNode(); child; child = child.nextSibling())
-        if (!oldMatched[child.Index()])
+        if (!oldMatched[child.place()])
             entries.push_back(Compare(child, mode));
     std::stable_sort(entries.begin(), entries.end(),
                      [](const Entry& a, const Entry& b) { return a.Change() > b.Change(); });
@@ -189,9 +189,9 @@ std::string TreeComparison::Entry::ChangeText() const
 
 DirNode TreeComparison::OldOf(DirNode node) const
 {
-    if (node.Tree() != &newTree)
+    if (node.owner() != &newTree)
         return {};
-    return {&oldTree, oldOfNew[node.Index()]};
+    return {&oldTree, oldOfNew[node.place()]};
 }
 
 int TreeComparison::MatchedPercent(SizeMode mode) const
