@@ -23,9 +23,9 @@ std::string WithNewlines(const std::string& text)
     return lines;
 }
 
-// The walk or the saved scan, with the root named as the report writes its
-// path; no tree once the reason is on err. rootPath becomes the root's path.
-ScanResult Survey(const Options& options, std::string& rootPath, std::ostream& err)
+} // namespace
+
+ScanResult ScanForReport(const Options& options, std::string& rootPath, std::ostream& err)
 {
     Scanner scanner;
     if (options.threads > 0)
@@ -48,8 +48,6 @@ ScanResult Survey(const Options& options, std::string& rootPath, std::ostream& e
     result.tree->SetRootName(EscapedName(rootPath));
     return result;
 }
-
-} // namespace
 
 // Every name gets a line of its own: control bytes are written as \xhh
 // and a backslash as \\, so that a newline or a tab in a name cannot pass
@@ -86,7 +84,7 @@ void NameUnreadable(const std::string& rootPath, const std::vector<ScanProblem>&
 int RunReport(const Options& options, std::ostream& out, std::ostream& err)
 {
     std::string rootPath;
-    ScanResult result = Survey(options, rootPath, err);
+    ScanResult result = ScanForReport(options, rootPath, err);
     if (!result.Scanned())
         return 1;
     FileInfo survey;

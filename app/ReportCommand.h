@@ -2,6 +2,7 @@
 
 #include "Options.h"
 #include "ScanProblem.h"
+#include "ScanResult.h"
 
 #include <ostream>
 #include <string>
@@ -22,6 +23,11 @@ extern const char* const kNotAvailableMessage;
 // marks unreadable are named on err, but the status stays 0: the saved scan
 // itself was read whole.
 int RunReport(const Options& options, std::ostream& out, std::ostream& err);
+
+// The walk of options.path (the current directory when empty) or the saved
+// scan options.importFile, with the root named as the report writes its
+// path; no tree once the reason is on err. rootPath becomes the root's path.
+ScanResult ScanForReport(const Options& options, std::string& rootPath, std::ostream& err);
 
 // A name as the report writes it, on one line: control bytes as \xhh (two
 // lower-case hex digits), a backslash as \\.

@@ -19,7 +19,7 @@ std::string NavigationCursor::PathText() const
     std::string path = Root().name();
     if (path.empty() || path.back() != '/')
         path += '/';
-    const std::string below = tree->PathBelowRoot(current.Index());
+    const std::string below = tree->PathBelowRoot(current.place());
     if (!below.empty())
         path += below + '/';
     return path;
