@@ -7,10 +7,11 @@
 # Nothing is installed on this system: the packages are unpacked into the
 # temporary folder. Exits 77 (skipped) where a tool is missing;
 # scripts/install-deps.sh installs them all.
-# Usage: check-package.sh SOURCE_DIR APP_ID
+# Usage: check-package.sh SOURCE_DIR APP_ID VERSION
 set -uo pipefail
 source=$1
 app_id=$2
+version=$3
 here=$(dirname "$0")
 for tool in dpkg-buildpackage dh dpkg-deb; do
   command -v "$tool" >/dev/null || { echo "SKIP: no $tool to build the packages"; exit 77; }
@@ -25,7 +26,11 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 cli=$(find "$work" -maxdepth 1 -name 'kelmo-cli_*.deb')
 gui=$(find "$work" -maxdepth 1 -name 'kelmo_*.deb')
 [ -n "$cli" ] && [ -n "$gui" ] || { echo "FAIL: no kelmo-cli_*.deb and kelmo_*.deb"; ls "$work"; exit 1; }
-for deb in "$cli" "$gui"; do echo "built $(basename "$deb"), $(stat -c %s "$deb") bytes"; done
+for deb in "$cli" "$gui"; do
+  echo "built $(basename "$deb"), $(stat -c %s "$deb") bytes"
+  [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] ||
+    fail "$(basename "$deb") is not version $version: debian/changelog and CMakeLists.txt differ"
+done
 
 # Each package's files, and nothing of the window in kelmo-cli.
 expect_files() { # expect_files DEB FILE...
@@ -41,19 +46,20 @@ expect_files "$gui" usr/libexec/kelmo/kelmo-gui "usr/share/applications/$app_id.
 
 depends() { dpkg-deb -f "$1" Depends | sed 's/ ([^)]*)//g; s/, */\n/g'; }
 depends "$cli" | grep -i 'qt' && fail "kelmo-cli depends on Qt: $(dpkg-deb -f "$cli" Depends)"
-version=$(dpkg-deb -f "$cli" Version)
 dpkg-deb -f "$gui" Depends | grep -qF "kelmo-cli (= $version)" ||
   fail "kelmo does not depend on this kelmo-cli: $(dpkg-deb -f "$gui" Depends)"
 depends "$gui" | grep -qx libqt6widgets6 || fail "kelmo does not depend on Qt: $(dpkg-deb -f "$gui" Depends)"
 
+# kelmo-cli alone does what a server asks of it; then the window joins it.
 root=$work/root
 dpkg-deb -x "$cli" "$root"
-dpkg-deb -x "$gui" "$root"
+"$root/usr/bin/kelmo" --version | grep -q '^Kelmo ' || fail "the packaged kelmo does not run"
+"$root/usr/bin/kelmo" --report "$root/usr/share" | grep -q '^man' || fail "the packaged kelmo does not report"
+"$root/usr/bin/kelmo" --export "$work/scan.json" "$root/usr/share" && [ -s "$work/scan.json" ] || fail "the packaged kelmo does not export"
 grep -qF /usr/libexec/kelmo/kelmo-gui "$root/usr/bin/kelmo" ||
   fail "the packaged kelmo does not look for kelmo-gui in /usr/libexec/kelmo"
+dpkg-deb -x "$gui" "$root"
 "$here/check-runpath.sh" "$root" kelmo kelmo-gui || fail "a packaged binary carries a library path"
-"$root/usr/bin/kelmo" --version | grep -q '^Kelmo ' || fail "the packaged kelmo does not run"
-"$root/usr/bin/kelmo" --report "$root/usr/share" | grep -q '^icons' || fail "the packaged kelmo does not report"
 
 missing=()
 check() { # check TOOL COMMAND...: runs COMMAND when TOOL is installed
