@@ -34,8 +34,8 @@ screenshot: build
 install: build
 	cmake --install $(BUILD)
 
-package: build
-	cd $(BUILD) && cpack -G DEB
+package: deps
+	scripts/build-debian-package.sh . $(BUILD)
 
 icons:
 	scripts/render-icons.sh
