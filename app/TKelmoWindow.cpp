@@ -172,6 +172,7 @@ void TKelmoWindow::SelectDrive(int drive)
 {
     scanningDrive = drive;
     ScanJob::Request request;
+    ProgressEstimate expected;
     if (drive == kSavedScan) {
         // Standard input can be read only once.
         if (options.importFile != "-" || !savedScanRead)
@@ -179,10 +180,12 @@ void TKelmoWindow::SelectDrive(int drive)
         savedScanRead = true;
     } else {
         request.path = request.rootName = drives.MountPoint(drive);
+        expected = ProgressEstimate(Drives::UsedBytes(request.path));
     }
     // Closing the splash closes the program, also during the first scan,
     // when no main window is shown yet.
-    scans->Start(std::move(request), drive == kSavedScan ? SavedScanFileText() : DriveText(drive), [this] { close(); });
+    scans->Start(std::move(request), drive == kSavedScan ? SavedScanFileText() : DriveText(drive), [this] { close(); },
+                 expected);
     commands->Refresh();
 }
 

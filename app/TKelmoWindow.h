@@ -61,6 +61,10 @@ public:
     // True once the window has been asked to close; start-up then neither
     // shows it nor runs the event loop.
     bool CloseRequested() const { return closeRequested; }
+    // 1 when the window was started on a saved scan and closed without ever
+    // showing a tree (the scan could not be read), as --report --import
+    // would end; else 0.
+    int ExitStatus() const { return !options.importFile.empty() && !survey.Root() ? 1 : 0; }
 
     // For tests and screenshots.
     FileInfo& Survey() { return survey; }

@@ -817,6 +817,11 @@ TEST_F(MainWindowTest, ASavedScanIsShownLikeADriveThatCannotBeUpdated)
     EXPECT_TRUE(boxes[0].text.startsWith("Saved scan is damaged at byte ")) << boxes[0].text.toStdString();
     EXPECT_FALSE(damaged.Survey().Root());
     EXPECT_FALSE(damaged.UpdateButton()->isEnabled());
+    EXPECT_EQ(damaged.DriveList()->count(), 1) << "the real drives are offered, the damaged scan is not";
+    EXPECT_EQ(damaged.ExitStatus(), 1) << "closed without a tree, as --report --import ends";
+    damaged.EvDriveChange(0);
+    WaitForScan();
+    EXPECT_EQ(damaged.ExitStatus(), 0);
 }
 
 TEST_F(MainWindowTest, ALargerWindowGrowsThePieAndTheKeyAndKeepsTheEdges)
