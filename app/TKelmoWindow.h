@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CommandTable.h"
+#include "ComparedScan.h"
 #include "Drives.h"
 #include "FileInfo.h"
 #include "KeyBox.h"
@@ -55,6 +56,11 @@ public:
     void CmSizeMode();
     // Switches the key and the pie between listing order and largest first.
     void CmSortOrder();
+    // Shows what grew since a saved scan the person picks, and back to sizes.
+    void CmCompare();
+    void CmShowSizes();
+    // Tests replace the file dialog that picks a saved scan.
+    void SetSavedScanChooser(std::function<QString()> chooser) { chooseSavedScan = std::move(chooser); }
     void CmAbout();
     void CmExit();
 
@@ -93,6 +99,11 @@ private:
     void OpenLegendMenu(const QPoint& globalPosition);
     void SelectSlice(int slice);
     void OnScanFinished(ScanResult result);
+    void OnDriveScanned(ScanResult result);
+    void ReadEarlierScan(const std::string& file);
+    void OnEarlierScanRead(ScanResult result);
+    void EndScan(bool showTree);
+    void ReportMatch();
     void ShowScanFailure(const ScanResult& result);
     void ListSavedScan();
     void ShowFreeSpace();
@@ -122,5 +133,9 @@ private:
     std::unique_ptr<KeyBox> emptyLegend;
     std::unique_ptr<KeyBox> legend;
     ChildOrder childOrder = ChildOrder::Listing;
+    bool readingEarlierScan = false; // the running scan reads a scan to compare with
+    std::unique_ptr<ComparedScan> compared;
+    bool matchToReport = false;
+    std::function<QString()> chooseSavedScan;
     std::vector<DirNode> shownChildren; // in the legend's order
 };
