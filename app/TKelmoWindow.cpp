@@ -217,13 +217,13 @@ void TKelmoWindow::OnDriveScanned(ScanResult result)
     const bool scanned = result.Scanned();
     if (scanned) {
         const bool again = scanningDrive == survey.GetDrive() && survey.Root();
-        const DirNode current = survey.Cursor().GetCurrentDir();
-        const std::string place = again ? current.owner()->PathBelowRoot(current.place()) : std::string();
         const DirNode selected = SelectedChild();
         const std::string selectedName = again && selected ? selected.name() : std::string();
         survey.SetDrive(scanningDrive);
-        survey.Adopt(std::move(result));
-        survey.Cursor().GoToPath(place);
+        if (again)
+            survey.AdoptKeepingPlace(std::move(result));
+        else
+            survey.Adopt(std::move(result));
         if (compared)
             compared->CompareWith(survey.Root());
         if (scanningDrive == kSavedScan)
