@@ -24,7 +24,7 @@ int RunExport(const ExportOptions& options, std::ostream& err)
         return WriteFailed(errno, err);
     PosixDirectorySource disk;
     // The walk's own thread counts among the threads.
-    PrefetchingSource source(disk, (options.threads > 0 ? options.threads : FileInfo::DefaultThreads()) - 1);
+    PrefetchingSource source(disk, options.threads);
     ScanControl control;
     control.Reset();
     SavedScanWriter writer(output.Descriptor(), KELMO_VERSION, std::time(nullptr), control);

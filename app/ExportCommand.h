@@ -6,7 +6,7 @@
 struct ExportOptions {
     std::string file; // "-": standard output
     std::string path = ".";
-    int threads = 0; // 0: one per processor
+    int threads = 0; // 0: chosen for the disk
 };
 
 // kelmo --export FILE [PATH]: walks the directory PATH on its own file

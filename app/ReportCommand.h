@@ -9,7 +9,7 @@
 
 struct ReportOptions {
     std::string path;
-    int threads = 0; // 0: one per processor
+    int threads = 0; // 0: chosen for the disk
     SizeMode mode = SizeMode::DiskUsage;
     std::string import{}; // a saved scan to report on instead of path
 };

@@ -14,7 +14,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <thread>
 
 namespace {
 
@@ -59,16 +58,10 @@ std::vector<MountEntry> FileInfo::ProbeDrives()
     return MountTable::Drives(MountTable::ReadSystemTable(), IsDirectory);
 }
 
-int FileInfo::DefaultThreads()
-{
-    const int online = static_cast<int>(std::thread::hardware_concurrency());
-    return std::clamp(online, 2, 16);
-}
-
 FileInfo::FileInfo() : FileInfo(ProbeDrives()) {}
 
 FileInfo::FileInfo(std::vector<MountEntry> probedDrives)
-    : source(std::make_unique<PosixDirectorySource>()), drives(std::move(probedDrives)), threads(DefaultThreads())
+    : source(std::make_unique<PosixDirectorySource>()), drives(std::move(probedDrives))
 {
 }
 
@@ -161,7 +154,7 @@ void FileInfo::Adopt(std::unique_ptr<DirTree> fresh, bool postProgress)
 bool FileInfo::Walk(const std::string& path, DirTree& into, std::vector<ScanProblem>& found)
 {
     try {
-        if (threads <= 1) {
+        if (threads == 1) {
             TreeBuilder builder(into);
             SequentialWalk walk(*source, control);
             if (!walk.Run(path, builder))

@@ -23,8 +23,6 @@ public:
     static std::string CanonicalPath(const std::string& path);
     // The drives of the system's mount table.
     static std::vector<MountEntry> ProbeDrives();
-    // One walking thread per online processor, at least 2 and at most 16.
-    static int DefaultThreads();
 
     // Probes the drives of the system's mount table.
     FileInfo();
@@ -36,7 +34,7 @@ public:
     // Called from the walking threads with the running totals, at most every
     // 10 milliseconds, and once more with the final totals.
     void SetProgress(Progress progress) { control.SetProgress(std::move(progress)); }
-    // 1 walks on the calling thread alone.
+    // 1 walks on the calling thread alone; 0 chooses for the disk.
     void SetThreads(int count) { threads = count; }
 
     const std::vector<MountEntry>& GetDrives() const { return drives; }
@@ -107,7 +105,7 @@ private:
     std::unique_ptr<DirectorySource> source;
     ScanControl control;
     std::vector<MountEntry> drives;
-    int threads;
+    int threads = 0;
     SizeMode mode = SizeMode::DiskUsage;
 
     std::unique_ptr<DirTree> tree;

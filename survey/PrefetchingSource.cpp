@@ -1,5 +1,7 @@
 #include "PrefetchingSource.h"
 
+#include <system_error>
+
 PrefetchingSource::AdaptiveMutex::AdaptiveMutex()
 {
     pthread_mutexattr_t attributes;
@@ -9,8 +11,8 @@ PrefetchingSource::AdaptiveMutex::AdaptiveMutex()
     pthread_mutexattr_destroy(&attributes);
 }
 
-PrefetchingSource::PrefetchingSource(DirectorySource& inner, int helpers, std::size_t lookahead)
-    : inner(inner), helperCount(helpers), lookahead(lookahead)
+PrefetchingSource::PrefetchingSource(DirectorySource& inner, int threads, std::size_t lookahead, ThreadStarter start)
+    : inner(inner), count(threads), start(std::move(start)), lookahead(lookahead)
 {
 }
 
@@ -114,8 +116,19 @@ void PrefetchingSource::Read(int id, Listing& listing, const std::atomic<bool>& 
     dir.listed = true;
     stop = &stopFlag;
     AddChildren(id, listing);
-    while (static_cast<int>(helpers.size()) < helperCount)
-        helpers.emplace_back(&PrefetchingSource::Help, this);
+    StartHelpers(count.Start() - 1);
+}
+
+void PrefetchingSource::StartHelpers(int wanted)
+{
+    while (static_cast<int>(helpers.size()) < wanted && !ending) {
+        try {
+            helpers.push_back(start([this] { Help(); }));
+        } catch (const std::system_error&) { // the system has no more threads to give
+            count.Settle(static_cast<int>(helpers.size()) + 1);
+            return;
+        }
+    }
 }
 
 void PrefetchingSource::Close(int id)
@@ -214,7 +227,13 @@ void PrefetchingSource::Help()
 {
     Lock lock(mutex);
     while (!ending) {
-        if (!ReadNextAhead(lock))
+        if (!ReadNextAhead(lock)) {
             workToDo.wait(lock);
+            continue;
+        }
+        const int threads = static_cast<int>(helpers.size()) + 1;
+        const int wanted = count.Wanted(threads);
+        if (wanted > threads)
+            StartHelpers(wanted - 1);
     }
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "DirectorySource.h"
+#include "ThreadStarter.h"
+#include "WalkerCount.h"
 
 #include <pthread.h>
 
@@ -20,7 +22,11 @@
 // sooner. At most `lookahead` directories wait read ahead of the walk.
 class PrefetchingSource : public DirectorySource {
 public:
-    PrefetchingSource(DirectorySource& inner, int helpers, std::size_t lookahead = 256);
+    // threads counts the walk's own; 0 chooses them for the disk as a
+    // parallel walk does (see WalkerCount). Helpers that cannot be started
+    // leave the reading to those that could, and to the walk.
+    PrefetchingSource(DirectorySource& inner, int threads, std::size_t lookahead = 256,
+                      ThreadStarter start = StartThread);
     ~PrefetchingSource() override;
 
     int OpenRoot(const std::string& path, EntryStat& root, int& error) override;
@@ -66,6 +72,7 @@ private:
     };
 
     void Help();
+    void StartHelpers(int wanted);
     int Add(Dir dir);
     bool ReadNextAhead(Lock& lock);
     void Load(int id, Lock& lock);
@@ -74,7 +81,8 @@ private:
     void Release(int id);
 
     DirectorySource& inner;
-    const int helperCount;
+    WalkerCount count;
+    ThreadStarter start;
     const std::size_t lookahead;
     AdaptiveMutex mutex;
     std::condition_variable_any workToDo; // for the helpers
