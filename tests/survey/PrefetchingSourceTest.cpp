@@ -1,4 +1,5 @@
 #include "FakeDirectorySource.h"
+#include "LimitedThreads.h"
 #include "PrefetchingSource.h"
 #include "SequentialWalk.h"
 
@@ -69,6 +70,14 @@ TEST(PrefetchingSource, AWalkGetsTheSameEventsAsFromTheSourceUnderneath)
             EXPECT_EQ(ahead.text, direct.text) << threads << " threads, lookahead " << lookahead;
             EXPECT_EQ(fake.OpenHandles(), 0);
         }
+    }
+    for (int started : {0, 1}) {
+        EventLog ahead;
+        {
+            PrefetchingSource source(fake, 4, 256, LimitedThreads(started));
+            ASSERT_TRUE(SequentialWalk(source, control).Run("/fake", ahead));
+        }
+        EXPECT_EQ(ahead.text, direct.text) << "helpers that could not start: " << 3 - started;
     }
 }
 
