@@ -1,5 +1,6 @@
 #include "PrefetchingSource.h"
 
+#include <limits>
 #include <system_error>
 
 PrefetchingSource::AdaptiveMutex::AdaptiveMutex()
@@ -70,6 +71,8 @@ int PrefetchingSource::TakeChild(Dir& parent, const char* name, int& error, Lock
         Dir dir;
         dir.state = State::Taken;
         dir.handle = handle;
+        dir.order = parent.order;
+        dir.order.push_back(std::numeric_limits<std::uint32_t>::max());
         return Add(std::move(dir));
     }
     parent.nextChild = at + 1;
@@ -79,9 +82,11 @@ int PrefetchingSource::TakeChild(Dir& parent, const char* name, int& error, Lock
         dir.state = State::Reading;
         Load(id, lock);
     }
-    // While a helper reads it, the walk reads ahead too, or waits.
+    // While a helper reads it, the walk reads ahead too when the helpers
+    // are too few to keep the processors busy; otherwise it would wait on
+    // the disk for a directory it does not need yet.
     while (dir.state != State::Ready) {
-        if (ReadNextAhead(lock))
+        if (static_cast<int>(helpers.size()) < WalkerCount::Processors() && ReadNextAhead(lock))
             continue;
         awaited = id;
         loaded.wait(lock);
@@ -164,10 +169,12 @@ void PrefetchingSource::AddChildren(int id, const Listing& listing)
         child.parent = id;
         child.name = listing.NameView(entry);
         child.device = stat.device;
+        child.order = dir.order;
+        child.order.push_back(static_cast<std::uint32_t>(dir.children.size()));
+        toRead.push({child.order, nextId});
         dir.children.push_back(Add(std::move(child)));
     }
     dir.unopened = dir.children.size();
-    toRead.insert(toRead.end(), dir.children.rbegin(), dir.children.rend());
     if (!dir.children.empty())
         workToDo.notify_all();
 }
@@ -209,8 +216,8 @@ void PrefetchingSource::Load(int id, Lock& lock)
 bool PrefetchingSource::ReadNextAhead(Lock& lock)
 {
     while (!toRead.empty() && ahead < lookahead && !stop->load(std::memory_order_relaxed)) {
-        const int id = toRead.back();
-        toRead.pop_back();
+        const int id = toRead.top().id;
+        toRead.pop();
         const auto found = dirs.find(id);
         if (found == dirs.end() || found->second.state != State::Known)
             continue; // the walk took it itself

@@ -8,6 +8,7 @@
 
 #include <condition_variable>
 #include <mutex>
+#include <queue>
 #include <thread>
 #include <unordered_map>
 #include <vector>
@@ -15,8 +16,9 @@
 // A directory source that reads ahead for a walk on one thread. Once a
 // directory's listing is known, helper threads open and read the
 // sub-directories the walk will enter (those on the directory's own file
-// system, not mounts of their own), deepest first, which is the order a
-// depth-first walk wants them. So a walk that must stay on one thread, such
+// system, not mounts of their own), always the first of them in the walk's
+// order, so that many helpers do not drift away from where the walk will
+// be next. So a walk that must stay on one thread, such
 // as the export's, keeps several cores busy in the kernel. The walk gets
 // the same handles, listings and errors as from the source underneath, only
 // sooner. At most `lookahead` directories wait read ahead of the walk.
@@ -58,6 +60,9 @@ private:
     struct Dir {
         int parent = -1;
         std::string name;
+        // Its places among its parent's children on the way from the
+        // root: comparing them orders directories as the walk meets them.
+        std::vector<std::uint32_t> order;
         std::uint64_t device = 0;
         State state = State::Known;
         bool readAhead = false; // by a helper, not yet taken by the walk
@@ -90,7 +95,12 @@ private:
     int awaited = -1;                 // the directory the walk waits for
     std::unordered_map<int, Dir> dirs; // references stay valid while others come and go
     int nextId = 0;
-    std::vector<int> toRead; // the next to read last
+    struct Waiting {
+        std::vector<std::uint32_t> order;
+        int id;
+        bool operator<(const Waiting& other) const { return order > other.order; } // the first on top
+    };
+    std::priority_queue<Waiting> toRead;
     std::size_t ahead = 0;   // directories helpers read or hold for the walk
     const std::atomic<bool>* stop = nullptr;
     bool ending = false;
