@@ -27,7 +27,8 @@ struct LinuxDirent64 {
 };
 
 constexpr std::size_t kListingBufferBytes = 64 * 1024;
-constexpr int kOpenFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NOFOLLOW;
+constexpr int kRootFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC; // the root may be named through a link
+constexpr int kOpenFlags = kRootFlags | O_NOFOLLOW;
 constexpr unsigned kStatMask = STATX_TYPE | STATX_SIZE | STATX_BLOCKS | STATX_INO | STATX_NLINK;
 // Never wait on a network file system for fresh attributes, and never make
 // an automount point mount itself just by looking at it.
@@ -200,7 +201,7 @@ PosixDirectorySource::PosixDirectorySource()
 
 int PosixDirectorySource::OpenRoot(const std::string& path, EntryStat& root, int& error)
 {
-    const int fd = open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd = open(path.c_str(), kRootFlags);
     if (fd < 0) {
         error = errno;
         return -1;
@@ -326,7 +327,7 @@ int PosixDirectorySource::Reopen(int id, int& error, Lock& lock)
     if (dirs[at].fd < 0) {
         const std::string& path = dirs[at].name;
         lock.unlock();
-        const int fd = open(path.c_str(), kOpenFlags);
+        const int fd = open(path.c_str(), kRootFlags);
         error = errno;
         lock.lock();
         if (fd < 0)
