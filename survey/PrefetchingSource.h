@@ -27,7 +27,7 @@ public:
     // threads counts the walk's own; 0 chooses them for the disk as a
     // parallel walk does (see WalkerCount). Helpers that cannot be started
     // leave the reading to those that could, and to the walk.
-    PrefetchingSource(DirectorySource& inner, int threads, std::size_t lookahead = 256,
+    PrefetchingSource(DirectorySource& inner, int threads, std::size_t lookahead = 2048,
                       ThreadStarter start = StartThread);
     ~PrefetchingSource() override;
 
