@@ -29,9 +29,9 @@ const std::vector<OptionSpec> kTable{
      "or zstd; - is standard input) for the window or\n"
      "--report"},
     {"compare", 0, "OLD",
-     "show what grew since OLD (a saved scan; with --report\n"
-     "also a directory); PATH, or a saved scan, is the newer\n"
-     "side (default in the window: the drive OLD was made of)"},
+     "show what grew since OLD, a saved scan (with --report\n"
+     "also a directory); the newer side is PATH (in the\n"
+     "window by default the drive OLD was made of)"},
     {"apparent-size", 'a', nullptr,
      "count apparent sizes (the lengths of the files)\n"
      "instead of disk usage; in the window, key A switches"},

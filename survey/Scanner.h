@@ -12,14 +12,12 @@
 // Cancel and ScannedBytes are safe from every thread meanwhile.
 class Scanner {
 public:
-    // One walking thread per online processor, at least 2 and at most 16.
-    static int DefaultThreads();
-
     Scanner();
     ~Scanner();
 
     void SetSource(std::unique_ptr<DirectorySource> newSource) { source = std::move(newSource); }
-    // 1 walks on the calling thread alone.
+    // 1 walks on the calling thread alone; 0 (the default) chooses the
+    // number of walkers for the disk as the walk goes.
     void SetThreads(int count) { threads = count; }
     // Called from the walking threads with the running totals, at most once
     // per report interval, and once more with the final totals of a scan
@@ -47,5 +45,5 @@ private:
 
     std::unique_ptr<DirectorySource> source;
     ScanControl control;
-    int threads;
+    int threads = 0;
 };
