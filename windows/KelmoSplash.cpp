@@ -5,14 +5,17 @@
 #include "ProgramFonts.h"
 #include "QPainterPieCanvas.h"
 #include "ScanProgressEvent.h"
+#include "TextFitting.h"
 
 #include <QCloseEvent>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 
+#include <climits>
 #include <vector>
 
 namespace {
@@ -40,7 +43,7 @@ QFont TitleFont()
 } // namespace
 
 KelmoSplash::KelmoSplash(QWidget* owner, const QString& caption, Qt::WindowFlags closeControls)
-    : QWidget(owner, Qt::Window | closeControls), ownerBlock(owner)
+    : QWidget(owner, Qt::Window | closeControls), ownerBlock(owner, this)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(caption);
@@ -72,7 +75,8 @@ QString KelmoSplash::CreditCaption()
 void KelmoSplash::BuildProgressFace(const QString& driveText)
 {
     AddLabel(*this, QStringLiteral("Interrogating Drive ..."), 20, 20, 150, 25);
-    AddLabel(*this, driveText, 20, 50, 150, 25);
+    QLabel* drive = AddLabel(*this, QString(), 20, 50, 150, 25);
+    drive->setText(ElidedInMiddle(driveText, QFontMetricsF(drive->font()), drive->width()));
     AddLabel(*this, QStringLiteral("Disk Space Used (in bytes)"), 20, 150, 250, 25);
     progressLabel = AddLabel(*this, QString(), 50, 180, 250, 25);
 }
@@ -82,7 +86,7 @@ void KelmoSplash::BuildAboutFace()
     titleLabel = AddLabel(*this, QStringLiteral("Kelmo"), 10, 10, 150, 50);
     titleLabel->setFont(TitleFont());
     AddLabel(*this, QStringLiteral("Disk usage at a glance"), 10, 65, 150, 25);
-    AddLabel(*this, QStringLiteral("Revision 2.0 - 32 bit"), 20, 110, 150, 16);
+    AddLabel(*this, QStringLiteral("Revision 2.0 - %1 bit").arg(sizeof(void*) * CHAR_BIT), 20, 110, 150, 16);
     AddLabel(*this, QStringLiteral("Kelmo Software"), 20, 125, 150, 25);
     AddLabel(*this, QStringLiteral("Copyright (c) 1996"), 20, 150, 150, 25);
     AddLabel(*this, QStringLiteral("All rights reserved"), 20, 175, 150, 25);
@@ -91,6 +95,7 @@ void KelmoSplash::BuildAboutFace()
     ok->setAutoDefault(false);
     ok->setGeometry(220, 170, 75, 50);
     connect(ok, &QPushButton::clicked, this, [this] { CmOk(); });
+    AddCloseKeys(*this, *ok);
 }
 
 void KelmoSplash::SetupWindow()

@@ -41,12 +41,25 @@ bool IsInput(const QEvent& event)
     }
 }
 
+// The owner may not be shown yet (the first scan's splash comes before the
+// main window), so its native window is made here if need be.
+void MakeTransientFor(QWidget& window, QWidget& owner)
+{
+    QWidget& ownerWindow = *owner.window();
+    ownerWindow.winId();
+    window.winId();
+    window.windowHandle()->setTransientParent(ownerWindow.windowHandle());
+}
+
 } // namespace
 
-OwnerInputBlock::OwnerInputBlock(QWidget* ownerWindow) : owner(ownerWindow), ownerKey(ownerWindow)
+OwnerInputBlock::OwnerInputBlock(QWidget* ownerWindow, QWidget* blockerWindow)
+    : owner(ownerWindow), blocker(blockerWindow), ownerKey(ownerWindow)
 {
     if (!owner)
         return;
+    if (blocker)
+        MakeTransientFor(*blocker, *owner);
     ++BlockCounts()[ownerKey];
     QCoreApplication::instance()->installEventFilter(this);
     held = true;
@@ -86,5 +99,17 @@ bool OwnerInputBlock::IsForOwner(QObject* receiver) const
 
 bool OwnerInputBlock::eventFilter(QObject* receiver, QEvent* event)
 {
-    return held && owner && IsInput(*event) && IsForOwner(receiver);
+    if (!held || !owner || !IsInput(*event) || !IsForOwner(receiver))
+        return false;
+    if (event->type() == QEvent::MouseButtonPress)
+        BringBlockerForward();
+    return true;
+}
+
+void OwnerInputBlock::BringBlockerForward()
+{
+    if (!blocker || !blocker->isVisible())
+        return;
+    blocker->raise();
+    blocker->activateWindow();
 }

@@ -33,7 +33,7 @@ QPlainTextEdit* MakeTextBox(QWidget* parent)
 
 SmallWin::SmallWin(QWidget* owner, const QString& caption, int textWidth)
     : QWidget(owner, CaptionAndCloseOnly),
-      ownerBlock(owner),
+      ownerBlock(owner, this),
       okButton(new SmallButton(this, QStringLiteral("OK"), 5, 10, 45, 20)),
       edit(MakeTextBox(this)),
       textWidth(textWidth),
@@ -43,6 +43,7 @@ SmallWin::SmallWin(QWidget* owner, const QString& caption, int textWidth)
     setWindowTitle(caption);
     PaintLightGrey(*this);
     connect(okButton, &QPushButton::clicked, this, [this] { CmOk(); });
+    AddCloseKeys(*this, *okButton);
 }
 
 void SmallWin::SetText(const QString& text)
