@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ChildList.h"
+#include "FormatBytes.h"
 
 #include <QListView>
 #include <QRect>
@@ -28,6 +29,9 @@ public:
     // The one entry of a legend whose directory has no sub-directories; it
     // reports no double-clicks.
     void ShowNoSubDirectories();
+    // Sizes in exact bytes (until set otherwise) or binary units, in the
+    // entries and their tooltips.
+    void SetUnits(SizeUnits units);
 
     int Count() const;
     // An entry's text as shown, and what its tooltip says.

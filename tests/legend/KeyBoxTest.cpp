@@ -3,7 +3,12 @@
 #include "SliceColors.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QFontInfo>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QToolTip>
 #include <QListView>
 #include <QMenu>
 #include <QPaintEvent>
@@ -13,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -112,6 +118,88 @@ TEST_F(KeyBoxTest, EntriesHoldTheWholeTextOfATallerFont)
     const auto freeInk = InkRows(free, 22, palette.color(QPalette::Base));
     EXPECT_LT(freeInk.second, entry.height()) << "the ink fits the entry";
     EXPECT_EQ(InkRows(shown, 22, palette.color(QPalette::Base)), freeInk) << "and is drawn whole";
+}
+
+// The rightmost column with ink in each entry's rows, left of the list's edge.
+std::vector<int> RightmostInk(const KeyBox& legend, const QImage& image, const QColor& background)
+{
+    std::vector<int> right;
+    for (int i = 0; i < legend.Count(); ++i) {
+        const QRect entry = legend.EntryRect(i);
+        int found = -1;
+        for (int y = entry.top() + 1; y < entry.bottom(); ++y)
+            for (int x = found + 1; x < entry.right() - 2; ++x)
+                if (image.pixelColor(x, y) != background)
+                    found = x;
+        right.push_back(found);
+    }
+    return right;
+}
+
+TEST_F(KeyBoxTest, ShortNamesLookAsTheEntryTextDrawnInOneAndSizesAlignWhateverTheName)
+{
+    auto legend = std::make_unique<KeyBox>(&parent, QRect(370, 130, 250, 250), true);
+    legend->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    legend->SetEntries(ChildList{{"WINDOWS", "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E\xE3\x81\xAE\xE5\x90\x8D\xE5\x89\x8D",
+                                  "\xF0\x9F\x98\x80\xF0\x9F\x93\x81 x", "\xFF\xFE" "ab"},
+                                 {1234, 1234, 1234, 1234}},
+                       4936, "/");
+    ShowParent();
+    legend->clearFocus();
+    const QColor base = legend->palette().color(QPalette::Base);
+    const QImage shown = legend->viewport()->grab().toImage();
+
+    const QRect entry = legend->EntryRect(0);
+    QImage oneText(shown.size(), shown.format());
+    oneText.fill(base);
+    QPainter painter(&oneText);
+    painter.setFont(legend->font());
+    painter.setPen(legend->palette().color(QPalette::Text));
+    painter.drawText(QRect(QPoint(22, entry.top()), entry.bottomRight()), Qt::AlignLeft | Qt::AlignTop,
+                     legend->Text(0));
+    painter.end();
+    const QRect text(QPoint(20, entry.top()), entry.bottomRight());
+    EXPECT_EQ(shown.copy(text), oneText.copy(text)) << "today's look at the first width";
+
+    const std::vector<int> right = RightmostInk(*legend, shown, base);
+    EXPECT_GT(right[0], 22);
+    EXPECT_EQ(right, std::vector<int>(4, right[0])) << "CJK, emoji and undecodable names";
+}
+
+// The frame of the focused entry stands clear of its first letter.
+TEST_F(KeyBoxTest, TheFocusFrameLeavesTheColumnsBeforeTheTextAlone)
+{
+    auto legend = MakeLegend(2);
+    ShowParent();
+    legend->setFocus();
+    legend->SetSelectedIndex(0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return legend->hasFocus(); }));
+    const QImage image = legend->viewport()->grab().toImage();
+    const QRect entry = legend->EntryRect(0);
+    const QColor band = legend->palette().color(QPalette::Active, QPalette::Highlight);
+    for (int y = entry.top() + 1; y < entry.bottom(); ++y)
+        for (int x : {20, 21})
+            EXPECT_EQ(image.pixelColor(x, y), band) << x << "," << y;
+}
+
+TEST_F(KeyBoxTest, ToolTipsWrapAtTheScreensWidthShowNewlinesAndTakeTheUnits)
+{
+    const std::string longName(255, 'W');
+    auto legend = std::make_unique<KeyBox>(&parent, QRect(370, 130, 250, 250), true);
+    legend->SetEntries(ChildList{{longName, "two\nlines"}, {1288490188, 1}}, 1288490189, "/");
+
+    const QStringList lines = legend->ToolTip(0).split('\n');
+    const int screenWidth = QGuiApplication::primaryScreen()->geometry().width();
+    ASSERT_GT(QFontMetrics(QToolTip::font()).horizontalAdvance(QString::fromStdString(longName)), screenWidth);
+    EXPECT_GT(lines.size(), 3);
+    for (const QString& line : lines)
+        EXPECT_LE(QFontMetrics(QToolTip::font()).horizontalAdvance(line), screenWidth);
+    EXPECT_EQ(lines.mid(0, lines.size() - 2).join(QString()), QString::fromStdString(longName));
+    EXPECT_TRUE(legend->ToolTip(1).startsWith("two\\nlines\n1 bytes\n"));
+
+    legend->SetUnits(SizeUnits::Binary);
+    EXPECT_TRUE(legend->ToolTip(0).contains("\n1.2 GiB\n"));
+    EXPECT_TRUE(legend->Text(0).endsWith(" 1.2 GiB"));
 }
 
 TEST_F(KeyBoxTest, RightPressAsksForTheMenuWithoutSelecting)
