@@ -11,7 +11,9 @@
 // not valid text show as replacement characters), a line break as "\n".
 QString ShownName(const std::string& name);
 
-// The text of one legend entry: the first 12 characters of the name, then
+// The text of one legend entry as a line of characters, which is what its
+// accessible text and KeyBox::Text give (the drawing measures the name
+// instead, see EntryLayout): the first 12 characters of the name, then
 // spaces so that the size ends in column 26 of the fixed-pitch font, then the
 // size in the given units. No space when the two parts fill 26 columns.
 // Bytes of the name that are not valid text never affect the size part.

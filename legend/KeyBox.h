@@ -34,7 +34,8 @@ public:
     void SetUnits(SizeUnits units);
 
     int Count() const;
-    // An entry's text as shown, and what its tooltip says.
+    // An entry's text as a line of characters (see EntryText), and what its
+    // tooltip says.
     QString Text(int index) const;
     QString ToolTip(int index) const;
     // An entry's place in the list's viewport.

@@ -53,10 +53,10 @@ KelmoSplash::KelmoSplash(QWidget* owner, const QString& caption, Qt::WindowFlags
     pie.SetBounds(ChartLeft, ChartTop, ChartRight, ChartBottom);
 }
 
-KelmoSplash::KelmoSplash(QWidget* owner, const QString& caption, const QString& driveText)
+KelmoSplash::KelmoSplash(QWidget* owner, const QString& caption, const QString& driveText, SizeUnits units)
     : KelmoSplash(owner, caption, TitleOnly)
 {
-    BuildProgressFace(driveText);
+    BuildProgressFace(driveText, units);
     SetupWindow();
 }
 
@@ -72,12 +72,14 @@ QString KelmoSplash::CreditCaption()
     return QString::fromUtf8(KelmoProject::kCopyright);
 }
 
-void KelmoSplash::BuildProgressFace(const QString& driveText)
+void KelmoSplash::BuildProgressFace(const QString& driveText, SizeUnits units)
 {
     AddLabel(*this, QStringLiteral("Interrogating Drive ..."), 20, 20, 150, 25);
     QLabel* drive = AddLabel(*this, QString(), 20, 50, 150, 25);
     drive->setText(ElidedInMiddle(driveText, QFontMetricsF(drive->font()), drive->width()));
-    AddLabel(*this, QStringLiteral("Disk Space Used (in bytes)"), 20, 150, 250, 25);
+    const QString totalHeading = units == SizeUnits::Bytes ? QStringLiteral("Disk Space Used (in bytes)")
+                                                           : QStringLiteral("Disk Space Used");
+    AddLabel(*this, totalHeading, 20, 150, 250, 25);
     progressLabel = AddLabel(*this, QString(), 50, 180, 250, 25);
 }
 

@@ -136,14 +136,11 @@ std::vector<int> RightmostInk(const KeyBox& legend, const QImage& image, const Q
     return right;
 }
 
-TEST_F(KeyBoxTest, ShortNamesLookAsTheEntryTextDrawnInOneAndSizesAlignWhateverTheName)
+TEST_F(KeyBoxTest, AShortNameLooksAsTheEntryTextDrawnInOne)
 {
     auto legend = std::make_unique<KeyBox>(&parent, QRect(370, 130, 250, 250), true);
     legend->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    legend->SetEntries(ChildList{{"WINDOWS", "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E\xE3\x81\xAE\xE5\x90\x8D\xE5\x89\x8D",
-                                  "\xF0\x9F\x98\x80\xF0\x9F\x93\x81 x", "\xFF\xFE" "ab"},
-                                 {1234, 1234, 1234, 1234}},
-                       4936, "/");
+    legend->SetEntries(ChildList{{"WINDOWS"}, {12345678}}, 12345678, "/");
     ShowParent();
     legend->clearFocus();
     const QColor base = legend->palette().color(QPalette::Base);
@@ -159,11 +156,27 @@ TEST_F(KeyBoxTest, ShortNamesLookAsTheEntryTextDrawnInOneAndSizesAlignWhateverTh
                      legend->Text(0));
     painter.end();
     const QRect text(QPoint(20, entry.top()), entry.bottomRight());
-    EXPECT_EQ(shown.copy(text), oneText.copy(text)) << "today's look at the first width";
+    EXPECT_EQ(shown.copy(text), oneText.copy(text));
+}
 
-    const std::vector<int> right = RightmostInk(*legend, shown, base);
+// Characters of one font differ in width (CJK and emoji from other fonts do
+// even in a fixed-pitch one): the sizes still end in one column.
+TEST_F(KeyBoxTest, SizesAlignWhateverTheNamesHold)
+{
+    auto legend = std::make_unique<KeyBox>(&parent, QRect(370, 130, 250, 250), true);
+    const QFontMetrics metrics(legend->font());
+    if (metrics.horizontalAdvance("iiii") == metrics.horizontalAdvance("WWWW"))
+        GTEST_SKIP() << "the default font is of fixed pitch here";
+    legend->SetEntries(ChildList{{"iiii", "WWWW", "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E", "\xF0\x9F\x98\x80 x",
+                                  "\xFF\xFE" "ab"},
+                                 {1234, 1234, 1234, 1234, 1234}},
+                       6170, "/");
+    ShowParent();
+    legend->clearFocus();
+    const QImage shown = legend->viewport()->grab().toImage();
+    const std::vector<int> right = RightmostInk(*legend, shown, legend->palette().color(QPalette::Base));
     EXPECT_GT(right[0], 22);
-    EXPECT_EQ(right, std::vector<int>(4, right[0])) << "CJK, emoji and undecodable names";
+    EXPECT_EQ(right, std::vector<int>(5, right[0]));
 }
 
 // The frame of the focused entry stands clear of its first letter.

@@ -106,10 +106,11 @@ TEST_F(KelmoSplashTest, ProgressFaceStaysUntilItsWaitEndsThenGivesTheOwnerBack)
     EXPECT_TRUE(splash.isNull());
 }
 
-TEST_F(KelmoSplashTest, ALongDriveNameLosesItsMiddle)
+TEST_F(KelmoSplashTest, ALongDriveNameLosesItsMiddleAndUnitsDropTheBytes)
 {
     const QString path = QStringLiteral("/mnt/sandbox/projects/weights/checkpoints/model_t");
-    QPointer<KelmoSplash> splash = new KelmoSplash(&owner, KelmoSplash::CreditCaption(), path);
+    QPointer<KelmoSplash> splash = new KelmoSplash(&owner, KelmoSplash::CreditCaption(), path, SizeUnits::Binary);
+    EXPECT_EQ(splash->findChildren<QLabel*>().at(2)->text(), QStringLiteral("Disk Space Used"));
     const QLabel* drive = splash->findChildren<QLabel*>().at(1);
     EXPECT_TRUE(drive->text().startsWith(QStringLiteral("/mnt/sand"))) << drive->text().toStdString();
     EXPECT_TRUE(drive->text().contains(QStringLiteral("..."))) << drive->text().toStdString();
