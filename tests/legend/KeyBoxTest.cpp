@@ -71,6 +71,16 @@ TEST_F(KeyBoxTest, DrawsSwatchesBesideTheTextBand)
     EXPECT_EQ(image.pixelColor(10, legend->EntryRect(8).center().y()), QColor(Qt::blue));
 }
 
+TEST_F(KeyBoxTest, TheLastSwatchFollowsItsSliceAwayFromTheFirstSlicesColour)
+{
+    auto legend = std::make_unique<KeyBox>(&parent, QRect(370, 130, 250, 250), true);
+    legend->SetEntries(ChildList{std::vector<std::string>(9, "d"), std::vector<std::int64_t>(9, 1)}, 9, "/");
+    ShowParent();
+    const QImage image = legend->viewport()->grab().toImage();
+    const SliceColor cyan = SliceColors[1];
+    EXPECT_EQ(image.pixelColor(10, legend->EntryRect(8).center().y()), QColor(cyan.red, cyan.green, cyan.blue));
+}
+
 // The first and last rows of text ink in image, within columns from left on;
 // {-1, -1} when there is none.
 std::pair<int, int> InkRows(const QImage& image, int left, const QColor& background)
