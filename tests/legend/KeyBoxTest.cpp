@@ -3,7 +3,6 @@
 #include "SliceColors.h"
 
 #include <QApplication>
-#include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -144,29 +143,6 @@ std::vector<int> RightmostInk(const KeyBox& legend, const QImage& image, const Q
         right.push_back(found);
     }
     return right;
-}
-
-TEST_F(KeyBoxTest, AShortNameLooksAsTheEntryTextDrawnInOne)
-{
-    auto legend = std::make_unique<KeyBox>(&parent, QRect(370, 130, 250, 250), true);
-    legend->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    legend->SetEntries(ChildList{{"WINDOWS"}, {12345678}}, 12345678, "/");
-    ShowParent();
-    legend->clearFocus();
-    const QColor base = legend->palette().color(QPalette::Base);
-    const QImage shown = legend->viewport()->grab().toImage();
-
-    const QRect entry = legend->EntryRect(0);
-    QImage oneText(shown.size(), shown.format());
-    oneText.fill(base);
-    QPainter painter(&oneText);
-    painter.setFont(legend->font());
-    painter.setPen(legend->palette().color(QPalette::Text));
-    painter.drawText(QRect(QPoint(22, entry.top()), entry.bottomRight()), Qt::AlignLeft | Qt::AlignTop,
-                     legend->Text(0));
-    painter.end();
-    const QRect text(QPoint(20, entry.top()), entry.bottomRight());
-    EXPECT_EQ(shown.copy(text), oneText.copy(text));
 }
 
 // Characters of one font differ in width (CJK and emoji from other fonts do

@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 // The owner of the first scan's splash is not shown yet.
@@ -22,7 +24,7 @@ TEST(OwnerInputBlockTest, EveryAuxiliaryWindowIsTransientForItsOwnerShownOrNot)
     auto* splash = new KelmoSplash(&hidden, KelmoSplash::CreditCaption(), QStringLiteral("/home"));
     auto* about = new KelmoSplash(&hidden, QStringLiteral("About"));
     ASSERT_NE(hidden.windowHandle(), nullptr);
-    for (QWidget* window : {static_cast<QWidget*>(text), static_cast<QWidget*>(splash), static_cast<QWidget*>(about)})
+    for (const QWidget* window : std::vector<QWidget*>{text, splash, about})
         EXPECT_EQ(window->windowHandle()->transientParent(), hidden.windowHandle()) << window->windowTitle().toStdString();
 
     const QWindow* boxParent = nullptr;
