@@ -30,6 +30,7 @@ constexpr int ChartTop = 20;
 constexpr int ChartRight = 300;
 constexpr int ChartBottom = 120;
 
+// Both faces are dialogs: X11 window managers learn the owner of dialogs only.
 constexpr Qt::WindowFlags TitleOnly = Qt::CustomizeWindowHint | Qt::WindowTitleHint;
 constexpr Qt::WindowFlags TitleAndClose = TitleOnly | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
 
@@ -43,7 +44,7 @@ QFont TitleFont()
 } // namespace
 
 KelmoSplash::KelmoSplash(QWidget* owner, const QString& caption, Qt::WindowFlags closeControls)
-    : QWidget(owner, Qt::Window | closeControls), ownerBlock(owner, this)
+    : QWidget(owner, Qt::Dialog | closeControls), ownerBlock(owner, this)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(caption);

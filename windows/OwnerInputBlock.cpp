@@ -41,14 +41,14 @@ bool IsInput(const QEvent& event)
     }
 }
 
+// Qt makes a window transient for its parent's native window when it makes
+// the window's own, as the window first shows, provided the parent has one.
 // The owner may not be shown yet (the first scan's splash comes before the
-// main window), so its native window is made here if need be.
-void MakeTransientFor(QWidget& window, QWidget& owner)
+// main window), so its native window is made here. (Making the blocker's
+// here would make every control of the owner native too.)
+void PrepareTransientFor(QWidget& owner)
 {
-    QWidget& ownerWindow = *owner.window();
-    ownerWindow.winId();
-    window.winId();
-    window.windowHandle()->setTransientParent(ownerWindow.windowHandle());
+    owner.window()->winId();
 }
 
 } // namespace
@@ -58,8 +58,7 @@ OwnerInputBlock::OwnerInputBlock(QWidget* ownerWindow, QWidget* blockerWindow)
 {
     if (!owner)
         return;
-    if (blocker)
-        MakeTransientFor(*blocker, *owner);
+    PrepareTransientFor(*owner);
     ++BlockCounts()[ownerKey];
     QCoreApplication::instance()->installEventFilter(this);
     held = true;

@@ -16,7 +16,8 @@
 // gets the focus back when the last one goes.
 class OwnerInputBlock : public QObject {
 public:
-    // blocker: the auxiliary window, a top-level window.
+    // blocker: the auxiliary window, a top-level child window of the owner
+    // that shows after the block begins.
     OwnerInputBlock(QWidget* owner, QWidget* blocker);
     ~OwnerInputBlock() override;
 

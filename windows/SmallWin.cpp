@@ -13,7 +13,8 @@
 
 namespace {
 
-constexpr Qt::WindowFlags CaptionAndCloseOnly = Qt::Window | Qt::CustomizeWindowHint |
+// A dialog: X11 window managers learn the owner of dialogs only.
+constexpr Qt::WindowFlags CaptionAndCloseOnly = Qt::Dialog | Qt::CustomizeWindowHint |
                                                 Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                                 Qt::WindowCloseButtonHint;
 

@@ -24,8 +24,11 @@ TEST(OwnerInputBlockTest, EveryAuxiliaryWindowIsTransientForItsOwnerShownOrNot)
     auto* splash = new KelmoSplash(&hidden, KelmoSplash::CreditCaption(), QStringLiteral("/home"));
     auto* about = new KelmoSplash(&hidden, QStringLiteral("About"));
     ASSERT_NE(hidden.windowHandle(), nullptr);
-    for (const QWidget* window : std::vector<QWidget*>{text, splash, about})
+    // Only for dialogs does the window manager learn the owner (WM_TRANSIENT_FOR).
+    for (const QWidget* window : std::vector<QWidget*>{text, splash, about}) {
         EXPECT_EQ(window->windowHandle()->transientParent(), hidden.windowHandle()) << window->windowTitle().toStdString();
+        EXPECT_EQ(window->windowHandle()->type(), Qt::Dialog) << window->windowTitle().toStdString();
+    }
 
     const QWindow* boxParent = nullptr;
     QTimer::singleShot(0, [&] {
