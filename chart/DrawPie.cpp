@@ -43,12 +43,14 @@ void DrawPie::SetValues(const std::vector<std::int64_t>& values)
     angles.reserve(values.size());
     for (std::int64_t value : values)
         angles.push_back(total != 0 ? static_cast<float>(value / total * 360) : EvenAngle(count));
+    colors = SliceColorsOf(values);
     hasAngles = true;
 }
 
 void DrawPie::Clear()
 {
     angles.clear();
+    colors.clear();
     hasAngles = false;
     count = 0;
 }
@@ -79,12 +81,12 @@ PiePoint DrawPie::EdgePoint(float angle) const
 
 // The last slice is never drawn as a wedge: it is what the wedges leave of a
 // base disc in the colour of the last non-empty slice, which also fills any
-// gap that the truncations leave at the end of the circle. Slice i takes
-// colour i, drawn or not, so colours follow indices.
+// gap that the truncations leave at the end of the circle. Slices take the
+// colours of SliceColorsOf, as their legend entries do.
 RtnCoords DrawPie::Draw(PieCanvas& canvas)
 {
     RtnCoords coords;
-    canvas.SelectBrush(SliceColorAt(LastNonEmptySlice()));
+    canvas.SelectBrush(ColorOf(LastNonEmptySlice()));
     const PiePoint corner{bounds.left, bounds.top};
     canvas.Pie(bounds, corner, corner);
     if (!hasAngles)
@@ -103,12 +105,18 @@ RtnCoords DrawPie::Draw(PieCanvas& canvas)
         // Equal rim points would paint the whole circle, so an empty slice
         // draws nothing.
         if (point != previous && i < count - 1) {
-            canvas.SelectBrush(SliceColorAt(i));
+            canvas.SelectBrush(ColorOf(i));
             canvas.Pie(bounds, point, previous);
         }
         previous = point;
     }
     return coords;
+}
+
+// The table's colour for slices beyond the values (none with values).
+SliceColor DrawPie::ColorOf(int slice) const
+{
+    return slice < static_cast<int>(colors.size()) ? colors[static_cast<std::size_t>(slice)] : SliceColorAt(slice);
 }
 
 // 0 also when no slice has an angle, so the disc is then blue.

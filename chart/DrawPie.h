@@ -3,6 +3,7 @@
 #include "PieCanvas.h"
 #include "PiePoint.h"
 #include "RtnCoords.h"
+#include "SliceColors.h"
 
 #include <cstdint>
 #include <vector>
@@ -52,6 +53,7 @@ public:
 
 private:
     int LastNonEmptySlice() const;
+    SliceColor ColorOf(int slice) const;
     int QuadrantOf(PiePoint point) const;
     int DistanceFromCenter(PiePoint point) const;
 
@@ -60,6 +62,7 @@ private:
     PieRect bounds;
     long double total = 0;
     std::vector<float> angles;
+    std::vector<SliceColor> colors;
     bool hasAngles = false;
     int radius = 0;
     int count = 0;

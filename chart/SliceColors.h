@@ -1,6 +1,8 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
+#include <vector>
 
 struct SliceColor {
     unsigned char red;
@@ -13,7 +15,8 @@ struct SliceColor {
     }
 };
 
-// Slice i of the chart and entry i of the legend both take colour i mod 8.
+// The colour table: slice i of the chart and entry i of the legend take
+// colour i mod 8, but see SliceColorsOf.
 inline constexpr std::array<SliceColor, 8> SliceColors{{
     {0, 0, 255},     // blue
     {0, 255, 255},   // cyan
@@ -29,3 +32,9 @@ inline SliceColor SliceColorAt(int index)
 {
     return SliceColors[static_cast<unsigned>(index) % SliceColors.size()];
 }
+
+// The colour of each slice of a chart of these sizes, which its legend entry
+// shares: colour i mod 8, except that the last non-empty slice never takes
+// the colour of the first non-empty one, which it touches on the circle. It
+// then takes the next colour of the table that neither of its neighbours has.
+std::vector<SliceColor> SliceColorsOf(const std::vector<std::int64_t>& sizes);

@@ -31,6 +31,7 @@ int BuildLegend(QWidget* parent, const QRect& geometry, std::unique_ptr<KeyBox>&
     legend = std::make_unique<KeyBox>(parent, geometry, directory.hasParent);
     legend->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     legend->SetEntries(std::move(*children), directory.bytes, directory.path);
+    legend->SetUnits(directory.units);
     Present(*legend);
     return legend->Count();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FormatBytes.h"
 #include "KeyBox.h"
 
 #include <QRect>
@@ -16,6 +17,7 @@ struct DirectoryOnDisplay {
     bool hasParent = false; // chooses the context menu
     std::int64_t bytes = 0; // the tooltips give each entry's share of these
     QString path;           // and name the directory
+    SizeUnits units = SizeUnits::Bytes;
 };
 
 // Replaces the main window's legend for a new directory on display. The old

@@ -1,7 +1,6 @@
 #include "EntryText.h"
 
 #include "DisplayName.h"
-#include "FormatBytes.h"
 
 namespace {
 
@@ -25,23 +24,30 @@ QString FirstCharacters(const QString& text, int limit, int& length)
 
 } // namespace
 
-QString EntryText(const std::string& name, std::int64_t size)
+QString ShownName(const std::string& name)
 {
-    return EntryText(name, QString::fromStdString(FormatBytes(size)));
+    return DisplayName(name).replace(QLatin1Char('\n'), QStringLiteral("\\n"));
+}
+
+QString EntryText(const std::string& name, std::int64_t size, SizeUnits units)
+{
+    return EntryText(name, QString::fromStdString(FormatSize(size, units)));
 }
 
 QString EntryText(const std::string& name, const QString& sizePart)
 {
     int nameLength = 0;
-    const QString namePart = FirstCharacters(DisplayName(name), NameCharacters, nameLength);
+    const QString namePart = FirstCharacters(ShownName(name), NameCharacters, nameLength);
     const int spaces = SizeEndColumn - nameLength - static_cast<int>(sizePart.size());
     return namePart + QString(spaces > 0 ? spaces : 0, QLatin1Char(' ')) + sizePart;
 }
 
 QString EntryToolTip(const std::string& name, std::int64_t size, std::int64_t directoryBytes,
-                     const QString& directoryPath)
+                     const QString& directoryPath, SizeUnits units)
 {
     const double share = directoryBytes > 0 ? 100.0 * static_cast<double>(size) / directoryBytes : 0.0;
-    return DisplayName(name) + QLatin1Char('\n') + QString::fromStdString(FormatBytes(size))
-        + QStringLiteral(" bytes\n") + QString::number(share, 'f', 1) + QStringLiteral(" % of ") + directoryPath;
+    const QString sizeText = QString::fromStdString(FormatSize(size, units))
+                             + (units == SizeUnits::Bytes ? QStringLiteral(" bytes") : QString());
+    return ShownName(name) + QLatin1Char('\n') + sizeText + QLatin1Char('\n') + QString::number(share, 'f', 1)
+        + QStringLiteral(" % of ") + directoryPath;
 }

@@ -1,21 +1,28 @@
 #pragma once
 
+#include "FormatBytes.h"
+
 #include <QString>
 
 #include <cstdint>
 #include <string>
 
-// The text of one legend entry: the first 12 characters of the name, then
+// A name as the legend shows it: raw file-name bytes as text (bytes that are
+// not valid text show as replacement characters), a line break as "\n".
+QString ShownName(const std::string& name);
+
+// The text of one legend entry as a line of characters, which is what its
+// accessible text and KeyBox::Text give (the drawing measures the name
+// instead, see EntryLayout): the first 12 characters of the name, then
 // spaces so that the size ends in column 26 of the fixed-pitch font, then the
-// size with thousands separators. No space when the two parts fill 26 columns.
-// The name is raw file-name bytes; bytes that are not valid text show as
-// replacement characters and never affect the size part.
-QString EntryText(const std::string& name, std::int64_t size);
+// size in the given units. No space when the two parts fill 26 columns.
+// Bytes of the name that are not valid text never affect the size part.
+QString EntryText(const std::string& name, std::int64_t size, SizeUnits units = SizeUnits::Bytes);
 // The same with another text in the size's place (a change since an earlier scan).
 QString EntryText(const std::string& name, const QString& sizePart);
 
 // What a pointer resting on an entry or its slice shows: the whole name, the
-// size in bytes with thousands separators, and its share of the directory on
+// size ("1,234 bytes", or in binary units), and its share of the directory on
 // display ("41.3 % of /home/ann/"), one per line.
 QString EntryToolTip(const std::string& name, std::int64_t size, std::int64_t directoryBytes,
-                     const QString& directoryPath);
+                     const QString& directoryPath, SizeUnits units = SizeUnits::Bytes);

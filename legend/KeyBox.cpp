@@ -47,6 +47,11 @@ void KeyBox::ShowNoSubDirectories()
     entries->SetPlaceholder(NoSubDirectoriesText);
 }
 
+void KeyBox::SetUnits(SizeUnits units)
+{
+    entries->SetUnits(units);
+}
+
 int KeyBox::Count() const
 {
     return entries->rowCount();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ChildList.h"
+#include "FormatBytes.h"
 
 #include <QListView>
 #include <QRect>
@@ -28,9 +29,13 @@ public:
     // The one entry of a legend whose directory has no sub-directories; it
     // reports no double-clicks.
     void ShowNoSubDirectories();
+    // Sizes in exact bytes (until set otherwise) or binary units, in the
+    // entries and their tooltips.
+    void SetUnits(SizeUnits units);
 
     int Count() const;
-    // An entry's text as shown, and what its tooltip says.
+    // An entry's text as a line of characters (see EntryText), and what its
+    // tooltip says.
     QString Text(int index) const;
     QString ToolTip(int index) const;
     // An entry's place in the list's viewport.

@@ -1,9 +1,10 @@
 #include "KeyBoxDelegate.h"
 
-#include "QPainterPieCanvas.h"
-#include "SliceColors.h"
+#include "EntryLayout.h"
+#include "LegendModel.h"
 
 #include <QAbstractItemView>
+#include <QFontMetricsF>
 #include <QPainter>
 
 #include <algorithm>
@@ -39,7 +40,7 @@ void KeyBoxDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
 {
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing, false);
-    DrawSwatch(*painter, option.rect, index.row());
+    DrawSwatch(*painter, option.rect, index.data(LegendModel::ColorRole).value<QColor>());
     DrawText(*painter, option, index);
     if (HasFocusFrame(option, index))
         DrawFocus(*painter, option);
@@ -64,14 +65,14 @@ QSize KeyBoxDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelI
     return QSize(option.rect.width(), std::max(defaultEntryHeight, option.fontMetrics.lineSpacing()));
 }
 
-void KeyBoxDelegate::DrawSwatch(QPainter& painter, const QRect& entry, int row)
+void KeyBoxDelegate::DrawSwatch(QPainter& painter, const QRect& entry, const QColor& color)
 {
     const QRect swatch(QPoint(entry.left() + SwatchMargin, entry.top() + SwatchMargin),
                        QPoint(SwatchRight - 1, entry.bottom() - SwatchMargin));
     if (swatch.isEmpty())
         return;
-    painter.fillRect(swatch, ToQColor(SliceColorAt(row)));
-    painter.setPen(ToQColor(SliceColors[6]));
+    painter.fillRect(swatch, color);
+    painter.setPen(Qt::black);
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(swatch.adjusted(0, 0, -1, -1));
 }
@@ -80,17 +81,38 @@ void KeyBoxDelegate::DrawText(QPainter& painter, const QStyleOptionViewItem& opt
 {
     const bool selected = option.state & QStyle::State_Selected;
     painter.fillRect(TextBand(option.rect, TextBandLeft), BandColor(option, selected));
-    const QString text = index.data(Qt::DisplayRole).toString();
     painter.setFont(option.font);
     painter.setPen(TextColor(option, selected));
-    painter.drawText(TextBand(option.rect, TextLeft), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
-                     text.isEmpty() ? QStringLiteral("error") : text);
+    const QVariant name = index.data(LegendModel::NameRole);
+    if (name.isValid()) {
+        DrawNameAndSize(painter, option, name.toString(), index.data(LegendModel::SizeRole).toString());
+        return;
+    }
+    const QString text = index.data(Qt::DisplayRole).toString();
+    DrawLine(painter, option.rect, TextLeft, text.isEmpty() ? QStringLiteral("error") : text);
 }
 
+void KeyBoxDelegate::DrawNameAndSize(QPainter& painter, const QStyleOptionViewItem& option, const QString& name,
+                                     const QString& size)
+{
+    const int legendWidth = option.widget ? option.widget->width() : FirstLegendWidth;
+    const EntryLayout layout = LayOutEntry(name, size, QFontMetricsF(option.font), legendWidth);
+    DrawLine(painter, option.rect, TextLeft, layout.name);
+    DrawLine(painter, option.rect, TextLeft + layout.sizeLeft, size);
+}
+
+void KeyBoxDelegate::DrawLine(QPainter& painter, const QRect& entry, qreal left, const QString& text)
+{
+    const QRectF room(QPointF(left, entry.top()), QPointF(entry.right() + 1, entry.bottom() + 1));
+    painter.drawText(room, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+}
+
+// Around the whole entry, swatch included, so that no dots stand beside the
+// first letter.
 void KeyBoxDelegate::DrawFocus(QPainter& painter, const QStyleOptionViewItem& option)
 {
     const bool selected = option.state & QStyle::State_Selected;
     painter.setPen(QPen(TextColor(option, selected), 1, Qt::DotLine));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(TextBand(option.rect, TextBandLeft).adjusted(0, 0, -1, -1));
+    painter.drawRect(option.rect.adjusted(0, 0, -1, -1));
 }

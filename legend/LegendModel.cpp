@@ -2,8 +2,22 @@
 
 #include "DisplayName.h"
 #include "EntryText.h"
+#include "TextFitting.h"
+
+#include <QColor>
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QToolTip>
 
 #include <algorithm>
+
+namespace {
+
+// Room for the tooltip's frame and margins beside its text.
+constexpr int ToolTipFrame = 16;
+
+} // namespace
 
 LegendModel::LegendModel(QObject* parent) : QAbstractListModel(parent) {}
 
@@ -12,6 +26,7 @@ void LegendModel::SetEntries(ChildList children, std::int64_t bytes, const QStri
     beginResetModel();
     entries = std::move(children);
     count = static_cast<int>(std::min(entries.names.size(), entries.sizes.size()));
+    colors = SliceColorsOf({entries.sizes.begin(), entries.sizes.begin() + count});
     directoryBytes = bytes;
     directoryPath = path;
     placeholder.clear();
@@ -22,9 +37,17 @@ void LegendModel::SetPlaceholder(const QString& text)
 {
     beginResetModel();
     entries = ChildList();
+    colors = SliceColorsOf({0});
     count = 1;
     placeholder = text;
     endResetModel();
+}
+
+void LegendModel::SetUnits(SizeUnits sizeUnits)
+{
+    units = sizeUnits;
+    if (count > 0)
+        emit dataChanged(index(0, 0), index(count - 1, 0));
 }
 
 int LegendModel::rowCount(const QModelIndex& parent) const
@@ -36,22 +59,38 @@ QVariant LegendModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= count)
         return QVariant();
+    if (role == ColorRole) {
+        const SliceColor color = colors[static_cast<std::size_t>(index.row())];
+        return QColor(color.red, color.green, color.blue);
+    }
     if (!placeholder.isEmpty())
         return role == Qt::DisplayRole ? QVariant(placeholder) : QVariant();
     const std::string& name = entries.names[index.row()];
     const std::int64_t size = entries.sizes[index.row()];
-    if (!entries.sizeTexts.empty()) {
-        const QString change = QString::fromStdString(entries.sizeTexts[index.row()]);
-        if (role == Qt::DisplayRole)
-            return EntryText(name, change);
-        return role == Qt::ToolTipRole ? DisplayName(name) + QLatin1Char('\n') + change : QVariant();
-    }
+    // In a comparison each entry shows its change in its size's place.
+    const bool compared = !entries.sizeTexts.empty();
+    const QString sizeText = compared ? QString::fromStdString(entries.sizeTexts[index.row()])
+                                      : QString::fromStdString(FormatSize(size, units));
     switch (role) {
     case Qt::DisplayRole:
-        return EntryText(name, size);
+        return EntryText(name, sizeText);
     case Qt::ToolTipRole:
-        return EntryToolTip(name, size, directoryBytes, directoryPath);
+        return compared ? ShownName(name) + QLatin1Char('\n') + sizeText : ToolTip(name, size);
+    case NameRole:
+        return ShownName(name);
+    case SizeRole:
+        return sizeText;
     default:
         return QVariant();
     }
+}
+
+// A long name wraps at the screen's width rather than running off it.
+QString LegendModel::ToolTip(const std::string& name, std::int64_t size) const
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QString text = EntryToolTip(name, size, directoryBytes, directoryPath, units);
+    if (!screen)
+        return text;
+    return WrappedToWidth(text, QFontMetricsF(QToolTip::font()), screen->geometry().width() - ToolTipFrame);
 }

@@ -1,17 +1,24 @@
 #pragma once
 
 #include "ChildList.h"
+#include "FormatBytes.h"
+#include "SliceColors.h"
 
 #include <QAbstractListModel>
 #include <QString>
 
 #include <cstdint>
+#include <vector>
 
 // The entries of one legend. An entry's text and tooltip are made only when
 // a view asks for that row, so a directory of a hundred thousand
 // sub-directories costs their names and sizes, not a hundred thousand texts.
 class LegendModel : public QAbstractListModel {
 public:
+    // What the entry's drawing needs beside its text: the name as shown, the
+    // size in the legend's units, the slice's colour.
+    enum Role { NameRole = Qt::UserRole, SizeRole, ColorRole };
+
     explicit LegendModel(QObject* parent);
 
     // One entry per sub-directory, never more than there are names or sizes.
@@ -19,14 +26,20 @@ public:
     void SetEntries(ChildList children, std::int64_t directoryBytes, const QString& directoryPath);
     // A single entry with this text and no tooltip.
     void SetPlaceholder(const QString& text);
+    // Exact bytes until set otherwise.
+    void SetUnits(SizeUnits sizeUnits);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 
 private:
+    QString ToolTip(const std::string& name, std::int64_t size) const;
+
     ChildList entries;
+    std::vector<SliceColor> colors;
     int count = 0;
     std::int64_t directoryBytes = 0;
     QString directoryPath;
     QString placeholder;
+    SizeUnits units = SizeUnits::Bytes;
 };

@@ -1,6 +1,5 @@
 #include "DirectoryReport.h"
 
-#include "FormatBytes.h"
 #include "Saturating.h"
 
 #include <algorithm>
@@ -28,7 +27,7 @@ DirNode RootOf(DirNode node)
 
 } // namespace
 
-std::string BuildDirReport(const DirNode& node)
+std::string BuildDirReport(const DirNode& node, SizeUnits units)
 {
     const DirNode parent = node.parent();
     int subDirs = 0;
@@ -45,11 +44,11 @@ std::string BuildDirReport(const DirNode& node)
         text += parent.name() + "\r\n\r\n" + "% of Parent  : " + Percent(node.bytes(), parent.bytes(), "\r\n");
     else
         text += "(n/a)\r\n\r\n% of Parent  : (n/a)\r\n";
-    text += "Dir Space    : " + FormatBytes(node.bytes()) + "\r\n";
+    text += "Dir Space    : " + FormatSize(node.bytes(), units) + "\r\n";
     text += "% of Total   : " + Percent(node.bytes(), totalBytes, "\r\n\r\n");
     text += "Num of Sub-Dir : " + std::to_string(subDirs) + "\r\n";
-    text += "Sub-Dir Space  : " + FormatBytes(subDirBytes) + "\r\n";
+    text += "Sub-Dir Space  : " + FormatSize(subDirBytes, units) + "\r\n";
     // Saturated totals can leave the files a share below zero.
-    text += "File Space     : " + FormatBytes(std::max<std::int64_t>(node.bytes() - subDirBytes, 0)) + "\r\n";
+    text += "File Space     : " + FormatSize(std::max<std::int64_t>(node.bytes() - subDirBytes, 0), units) + "\r\n";
     return text;
 }

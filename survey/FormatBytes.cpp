@@ -1,5 +1,7 @@
 #include "FormatBytes.h"
 
+#include <cmath>
+
 std::string FormatBytes(std::int64_t value)
 {
     const std::string digits = std::to_string(value);
@@ -14,4 +16,36 @@ std::string FormatBytes(std::int64_t value)
             text += ',';
     }
     return text;
+}
+
+namespace {
+
+// A positive count in the largest binary unit that keeps it under 1024 once
+// rounded up.
+std::string FormatBinary(std::uint64_t bytes)
+{
+    static const char* const names[] = {"B", "KiB", "MiB", "GiB", "TiB", "PiB", "EiB"};
+    if (bytes < 1024)
+        return std::to_string(bytes) + " B";
+    long double unit = 1024.0L;
+    for (int exponent = 1;; ++exponent, unit *= 1024.0L) {
+        const long double value = static_cast<long double>(bytes) / unit;
+        const auto tenths = static_cast<std::uint64_t>(std::ceil(value * 10.0L));
+        if (tenths < 100)
+            return std::to_string(tenths / 10) + '.' + std::to_string(tenths % 10) + ' ' + names[exponent];
+        const auto whole = static_cast<std::uint64_t>(std::ceil(value));
+        if (whole < 1024 || exponent == 6)
+            return std::to_string(whole) + ' ' + names[exponent];
+    }
+}
+
+} // namespace
+
+std::string FormatSize(std::int64_t value, SizeUnits units)
+{
+    if (units == SizeUnits::Bytes)
+        return FormatBytes(value);
+    // The magnitude of the smallest count does not fit a signed count.
+    const std::uint64_t magnitude = value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+    return (value < 0 ? "-" : "") + FormatBinary(magnitude);
 }

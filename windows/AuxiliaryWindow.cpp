@@ -1,9 +1,11 @@
 #include "AuxiliaryWindow.h"
 
+#include <QAbstractButton>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPalette>
 #include <QScreen>
+#include <QShortcut>
 #include <QWidget>
 
 QColor LightGrey()
@@ -32,4 +34,13 @@ QLabel* AddLabel(QWidget& window, const QString& text, int x, int y, int width, 
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setGeometry(x, y, width, height);
     return label;
+}
+
+void AddCloseKeys(QWidget& window, QAbstractButton& ok)
+{
+    QObject::connect(new QShortcut(QKeySequence(Qt::Key_Escape), &window), &QShortcut::activated, &window,
+                     &QWidget::close);
+    for (const Qt::Key enter : {Qt::Key_Return, Qt::Key_Enter})
+        QObject::connect(new QShortcut(QKeySequence(enter), &window), &QShortcut::activated, &ok,
+                         &QAbstractButton::click);
 }

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QString>
 
+class QAbstractButton;
 class QLabel;
 class QWidget;
 
@@ -15,3 +16,6 @@ void PaintLightGrey(QWidget& window);
 void CentreOnScreen(QWidget& window);
 // A left- and top-aligned text at a fixed place of its window.
 QLabel* AddLabel(QWidget& window, const QString& text, int x, int y, int width, int height);
+// Esc closes the window and Enter presses its OK button, wherever the
+// window's focus is.
+void AddCloseKeys(QWidget& window, QAbstractButton& ok);

@@ -5,14 +5,17 @@
 #include "ProgramFonts.h"
 #include "QPainterPieCanvas.h"
 #include "ScanProgressEvent.h"
+#include "TextFitting.h"
 
 #include <QCloseEvent>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 
+#include <climits>
 #include <vector>
 
 namespace {
@@ -27,6 +30,7 @@ constexpr int ChartTop = 20;
 constexpr int ChartRight = 300;
 constexpr int ChartBottom = 120;
 
+// Both faces are dialogs: X11 window managers learn the owner of dialogs only.
 constexpr Qt::WindowFlags TitleOnly = Qt::CustomizeWindowHint | Qt::WindowTitleHint;
 constexpr Qt::WindowFlags TitleAndClose = TitleOnly | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
 
@@ -40,7 +44,7 @@ QFont TitleFont()
 } // namespace
 
 KelmoSplash::KelmoSplash(QWidget* owner, const QString& caption, Qt::WindowFlags closeControls)
-    : QWidget(owner, Qt::Window | closeControls), ownerBlock(owner)
+    : QWidget(owner, Qt::Dialog | closeControls), ownerBlock(owner, this)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(caption);
@@ -50,10 +54,10 @@ KelmoSplash::KelmoSplash(QWidget* owner, const QString& caption, Qt::WindowFlags
     pie.SetBounds(ChartLeft, ChartTop, ChartRight, ChartBottom);
 }
 
-KelmoSplash::KelmoSplash(QWidget* owner, const QString& caption, const QString& driveText)
+KelmoSplash::KelmoSplash(QWidget* owner, const QString& caption, const QString& driveText, SizeUnits units)
     : KelmoSplash(owner, caption, TitleOnly)
 {
-    BuildProgressFace(driveText);
+    BuildProgressFace(driveText, units);
     SetupWindow();
 }
 
@@ -69,11 +73,14 @@ QString KelmoSplash::CreditCaption()
     return QString::fromUtf8(KelmoProject::kCopyright);
 }
 
-void KelmoSplash::BuildProgressFace(const QString& driveText)
+void KelmoSplash::BuildProgressFace(const QString& driveText, SizeUnits units)
 {
     AddLabel(*this, QStringLiteral("Interrogating Drive ..."), 20, 20, 150, 25);
-    AddLabel(*this, driveText, 20, 50, 150, 25);
-    AddLabel(*this, QStringLiteral("Disk Space Used (in bytes)"), 20, 150, 250, 25);
+    QLabel* drive = AddLabel(*this, QString(), 20, 50, 150, 25);
+    drive->setText(ElidedInMiddle(driveText, QFontMetricsF(drive->font()), drive->width()));
+    const QString totalHeading = units == SizeUnits::Bytes ? QStringLiteral("Disk Space Used (in bytes)")
+                                                           : QStringLiteral("Disk Space Used");
+    AddLabel(*this, totalHeading, 20, 150, 250, 25);
     progressLabel = AddLabel(*this, QString(), 50, 180, 250, 25);
     estimateLabel = AddLabel(*this, QString(), 50, 205, 250, 25);
 }
@@ -83,7 +90,7 @@ void KelmoSplash::BuildAboutFace()
     titleLabel = AddLabel(*this, QStringLiteral("Kelmo"), 10, 10, 150, 50);
     titleLabel->setFont(TitleFont());
     AddLabel(*this, QStringLiteral("Disk usage at a glance"), 10, 65, 150, 25);
-    AddLabel(*this, QStringLiteral("Revision 2.0 - 32 bit"), 20, 110, 150, 16);
+    AddLabel(*this, QStringLiteral("Revision 2.0 - %1 bit").arg(sizeof(void*) * CHAR_BIT), 20, 110, 150, 16);
     AddLabel(*this, QStringLiteral("Kelmo Software"), 20, 125, 150, 25);
     AddLabel(*this, QStringLiteral("Copyright (c) 1996"), 20, 150, 150, 25);
     AddLabel(*this, QStringLiteral("All rights reserved"), 20, 175, 150, 25);
@@ -92,6 +99,7 @@ void KelmoSplash::BuildAboutFace()
     ok->setAutoDefault(false);
     ok->setGeometry(220, 170, 75, 50);
     connect(ok, &QPushButton::clicked, this, [this] { CmOk(); });
+    AddCloseKeys(*this, *ok);
 }
 
 void KelmoSplash::SetupWindow()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DrawPie.h"
+#include "FormatBytes.h"
 #include "OwnerInputBlock.h"
 
 #include <QBasicTimer>
@@ -25,8 +26,9 @@ public:
     static constexpr int MaxSlices = 12;
 
     // The progress face: caption is the credit caption, driveText the drive
-    // being scanned. Shows at once.
-    KelmoSplash(QWidget* owner, const QString& caption, const QString& driveText);
+    // being scanned, units those of the totals it will be sent. Shows at once.
+    KelmoSplash(QWidget* owner, const QString& caption, const QString& driveText,
+                SizeUnits units = SizeUnits::Bytes);
     // The About face. Shows at once.
     KelmoSplash(QWidget* owner, const QString& caption);
 
@@ -64,7 +66,7 @@ protected:
 
 private:
     KelmoSplash(QWidget* owner, const QString& caption, Qt::WindowFlags closeControls);
-    void BuildProgressFace(const QString& driveText);
+    void BuildProgressFace(const QString& driveText, SizeUnits units);
     void BuildAboutFace();
     void SetupWindow();
 

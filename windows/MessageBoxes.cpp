@@ -37,7 +37,7 @@ void ShowRealMessageBox(QWidget* owner, const QString& text, const QString& capt
     // while the box is open. The owner's input is blocked instead, and
     // closing the owner closes the box.
     box.setModal(false);
-    const OwnerInputBlock block(owner);
+    const OwnerInputBlock block(owner, &box);
     QEventLoop loop;
     QObject::connect(&box, &QMessageBox::finished, &loop, &QEventLoop::quit);
     box.show();

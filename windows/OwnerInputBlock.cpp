@@ -41,12 +41,24 @@ bool IsInput(const QEvent& event)
     }
 }
 
+// Qt makes a window transient for its parent's native window when it makes
+// the window's own, as the window first shows, provided the parent has one.
+// The owner may not be shown yet (the first scan's splash comes before the
+// main window), so its native window is made here. (Making the blocker's
+// here would make every control of the owner native too.)
+void PrepareTransientFor(QWidget& owner)
+{
+    owner.window()->winId();
+}
+
 } // namespace
 
-OwnerInputBlock::OwnerInputBlock(QWidget* ownerWindow) : owner(ownerWindow), ownerKey(ownerWindow)
+OwnerInputBlock::OwnerInputBlock(QWidget* ownerWindow, QWidget* blockerWindow)
+    : owner(ownerWindow), blocker(blockerWindow), ownerKey(ownerWindow)
 {
     if (!owner)
         return;
+    PrepareTransientFor(*owner);
     ++BlockCounts()[ownerKey];
     QCoreApplication::instance()->installEventFilter(this);
     held = true;
@@ -86,5 +98,17 @@ bool OwnerInputBlock::IsForOwner(QObject* receiver) const
 
 bool OwnerInputBlock::eventFilter(QObject* receiver, QEvent* event)
 {
-    return held && owner && IsInput(*event) && IsForOwner(receiver);
+    if (!held || !owner || !IsInput(*event) || !IsForOwner(receiver))
+        return false;
+    if (event->type() == QEvent::MouseButtonPress)
+        BringBlockerForward();
+    return true;
+}
+
+void OwnerInputBlock::BringBlockerForward()
+{
+    if (!blocker || !blocker->isVisible())
+        return;
+    blocker->raise();
+    blocker->activateWindow();
 }

@@ -13,7 +13,8 @@
 
 namespace {
 
-constexpr Qt::WindowFlags CaptionAndCloseOnly = Qt::Window | Qt::CustomizeWindowHint |
+// A dialog: X11 window managers learn the owner of dialogs only.
+constexpr Qt::WindowFlags CaptionAndCloseOnly = Qt::Dialog | Qt::CustomizeWindowHint |
                                                 Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                                 Qt::WindowCloseButtonHint;
 
@@ -33,7 +34,7 @@ QPlainTextEdit* MakeTextBox(QWidget* parent)
 
 SmallWin::SmallWin(QWidget* owner, const QString& caption, int textWidth)
     : QWidget(owner, CaptionAndCloseOnly),
-      ownerBlock(owner),
+      ownerBlock(owner, this),
       okButton(new SmallButton(this, QStringLiteral("OK"), 5, 10, 45, 20)),
       edit(MakeTextBox(this)),
       textWidth(textWidth),
@@ -43,6 +44,7 @@ SmallWin::SmallWin(QWidget* owner, const QString& caption, int textWidth)
     setWindowTitle(caption);
     PaintLightGrey(*this);
     connect(okButton, &QPushButton::clicked, this, [this] { CmOk(); });
+    AddCloseKeys(*this, *okButton);
 }
 
 void SmallWin::SetText(const QString& text)

@@ -157,6 +157,18 @@ TEST(DrawPieTest, ColoursRepeatAfterEightSlices)
         EXPECT_EQ(drawing.calls[i + 1].color, SliceColors[i % 8]) << "slice " << i;
 }
 
+// The last and the first slice touch on the circle.
+TEST(DrawPieTest, TheLastSliceNeverTakesTheFirstSlicesColour)
+{
+    EXPECT_EQ(DrawSplash(Values(9, 1)).calls[0].color, Cyan) << "nine slices: the ninth is not blue";
+    EXPECT_EQ(DrawSplash({0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0}).calls[0].color, Green)
+        << "the first and last non-empty slices count: cyan, between blue and cyan, turns green";
+    EXPECT_EQ(SliceColorsOf({1, 1, 0, 0, 0, 0, 0, 0, 1}), (std::vector<SliceColor>{Blue, Cyan, Green, SliceColors[3],
+                                                           SliceColors[4], SliceColors[5], Black,
+                                                           SliceColors[7], Green}))
+        << "the ninth slice's neighbours are blue and cyan";
+}
+
 TEST(DrawPieTest, TheSinglePrecisionSumEndsShortOfTheStart)
 {
     EXPECT_EQ(DrawSplash(Values(7, 10)).coords.ends[6], (PiePoint{214, 35}));

@@ -45,6 +45,14 @@ TEST_F(BuildLegendTest, FullLegendHasOneEntryPerNameAndSize)
     EXPECT_EQ(window.focusWidget(), legend.get());
 }
 
+TEST_F(BuildLegendTest, TheLegendTakesTheUnitsOfTheDirectoryOnDisplay)
+{
+    BuildLegend(&window, QRect(370, 130, 250, 250), legend, emptyLegend,
+                std::make_unique<ChildList>(ChildList{{"a"}, {2048}}), {true, 2048, "/", SizeUnits::Binary});
+    ASSERT_TRUE(legend);
+    EXPECT_EQ(legend->Text(0), "a" + QString(18, ' ') + "2.0 KiB");
+}
+
 TEST_F(BuildLegendTest, PlaceholderReplacesTheFullLegendAndBack)
 {
     const ChildList children{{"a"}, {1}};

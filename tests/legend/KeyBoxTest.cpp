@@ -4,6 +4,10 @@
 
 #include <QApplication>
 #include <QFontInfo>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QToolTip>
 #include <QListView>
 #include <QMenu>
 #include <QPaintEvent>
@@ -13,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -65,6 +70,16 @@ TEST_F(KeyBoxTest, DrawsSwatchesBesideTheTextBand)
     EXPECT_EQ(image.pixelColor(10, legend->EntryRect(8).center().y()), QColor(Qt::blue));
 }
 
+TEST_F(KeyBoxTest, TheLastSwatchFollowsItsSliceAwayFromTheFirstSlicesColour)
+{
+    auto legend = std::make_unique<KeyBox>(&parent, QRect(370, 130, 250, 250), true);
+    legend->SetEntries(ChildList{std::vector<std::string>(9, "d"), std::vector<std::int64_t>(9, 1)}, 9, "/");
+    ShowParent();
+    const QImage image = legend->viewport()->grab().toImage();
+    const SliceColor cyan = SliceColors[1];
+    EXPECT_EQ(image.pixelColor(10, legend->EntryRect(8).center().y()), QColor(cyan.red, cyan.green, cyan.blue));
+}
+
 // The first and last rows of text ink in image, within columns from left on;
 // {-1, -1} when there is none.
 std::pair<int, int> InkRows(const QImage& image, int left, const QColor& background)
@@ -112,6 +127,78 @@ TEST_F(KeyBoxTest, EntriesHoldTheWholeTextOfATallerFont)
     const auto freeInk = InkRows(free, 22, palette.color(QPalette::Base));
     EXPECT_LT(freeInk.second, entry.height()) << "the ink fits the entry";
     EXPECT_EQ(InkRows(shown, 22, palette.color(QPalette::Base)), freeInk) << "and is drawn whole";
+}
+
+// The rightmost column with ink in each entry's rows, left of the list's edge.
+std::vector<int> RightmostInk(const KeyBox& legend, const QImage& image, const QColor& background)
+{
+    std::vector<int> right;
+    for (int i = 0; i < legend.Count(); ++i) {
+        const QRect entry = legend.EntryRect(i);
+        int found = -1;
+        for (int y = entry.top() + 1; y < entry.bottom(); ++y)
+            for (int x = found + 1; x < entry.right() - 2; ++x)
+                if (image.pixelColor(x, y) != background)
+                    found = x;
+        right.push_back(found);
+    }
+    return right;
+}
+
+// Characters of one font differ in width (CJK and emoji from other fonts do
+// even in a fixed-pitch one): the sizes still end in one column.
+TEST_F(KeyBoxTest, SizesAlignWhateverTheNamesHold)
+{
+    auto legend = std::make_unique<KeyBox>(&parent, QRect(370, 130, 250, 250), true);
+    const QFontMetrics metrics(legend->font());
+    if (metrics.horizontalAdvance("iiii") == metrics.horizontalAdvance("WWWW"))
+        GTEST_SKIP() << "the default font is of fixed pitch here";
+    legend->SetEntries(ChildList{{"iiii", "WWWW", "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E", "\xF0\x9F\x98\x80 x",
+                                  "\xFF\xFE" "ab"},
+                                 {1234, 1234, 1234, 1234, 1234}},
+                       6170, "/");
+    ShowParent();
+    legend->clearFocus();
+    const QImage shown = legend->viewport()->grab().toImage();
+    const std::vector<int> right = RightmostInk(*legend, shown, legend->palette().color(QPalette::Base));
+    EXPECT_GT(right[0], 22);
+    EXPECT_EQ(right, std::vector<int>(5, right[0]));
+}
+
+// The frame of the focused entry stands clear of its first letter.
+TEST_F(KeyBoxTest, TheFocusFrameLeavesTheColumnsBeforeTheTextAlone)
+{
+    auto legend = MakeLegend(2);
+    ShowParent();
+    legend->setFocus();
+    legend->SetSelectedIndex(0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return legend->hasFocus(); }));
+    const QImage image = legend->viewport()->grab().toImage();
+    const QRect entry = legend->EntryRect(0);
+    const QColor band = legend->palette().color(QPalette::Active, QPalette::Highlight);
+    for (int y = entry.top() + 1; y < entry.bottom(); ++y)
+        for (int x : {20, 21})
+            EXPECT_EQ(image.pixelColor(x, y), band) << x << "," << y;
+}
+
+TEST_F(KeyBoxTest, ToolTipsWrapAtTheScreensWidthShowNewlinesAndTakeTheUnits)
+{
+    const std::string longName(255, 'W');
+    auto legend = std::make_unique<KeyBox>(&parent, QRect(370, 130, 250, 250), true);
+    legend->SetEntries(ChildList{{longName, "two\nlines"}, {1288490188, 1}}, 1288490189, "/");
+
+    const QStringList lines = legend->ToolTip(0).split('\n');
+    const int screenWidth = QGuiApplication::primaryScreen()->geometry().width();
+    ASSERT_GT(QFontMetrics(QToolTip::font()).horizontalAdvance(QString::fromStdString(longName)), screenWidth);
+    EXPECT_GT(lines.size(), 3);
+    for (const QString& line : lines)
+        EXPECT_LE(QFontMetrics(QToolTip::font()).horizontalAdvance(line), screenWidth);
+    EXPECT_EQ(lines.mid(0, lines.size() - 2).join(QString()), QString::fromStdString(longName));
+    EXPECT_TRUE(legend->ToolTip(1).startsWith("two\\nlines\n1 bytes\n"));
+
+    legend->SetUnits(SizeUnits::Binary);
+    EXPECT_TRUE(legend->ToolTip(0).contains("\n1.2 GiB\n"));
+    EXPECT_TRUE(legend->Text(0).endsWith(" 1.2 GiB"));
 }
 
 TEST_F(KeyBoxTest, RightPressAsksForTheMenuWithoutSelecting)

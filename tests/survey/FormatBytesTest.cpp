@@ -33,6 +33,22 @@ TEST(FormatBytes, NegativeValuesKeepTheSignOutsideTheGroups)
     EXPECT_EQ(FormatBytes(std::numeric_limits<std::int64_t>::min()), "-9,223,372,036,854,775,808");
 }
 
+TEST(FormatSize, BinaryUnitsRoundUpAsDuDoes)
+{
+    EXPECT_EQ(FormatSize(1234567, SizeUnits::Bytes), "1,234,567");
+    EXPECT_EQ(FormatSize(0, SizeUnits::Binary), "0 B");
+    EXPECT_EQ(FormatSize(1023, SizeUnits::Binary), "1023 B");
+    EXPECT_EQ(FormatSize(1024, SizeUnits::Binary), "1.0 KiB");
+    EXPECT_EQ(FormatSize(1025, SizeUnits::Binary), "1.1 KiB");
+    EXPECT_EQ(FormatSize(10239, SizeUnits::Binary), "10 KiB") << "9.99 rounds up past one decimal";
+    EXPECT_EQ(FormatSize(356515840, SizeUnits::Binary), "340 MiB");
+    EXPECT_EQ(FormatSize(1048575, SizeUnits::Binary), "1.0 MiB") << "1023.99 KiB rounds up into the next unit";
+    EXPECT_EQ(FormatSize(1288490188, SizeUnits::Binary), "1.2 GiB");
+    EXPECT_EQ(FormatSize(-2048, SizeUnits::Binary), "-2.0 KiB");
+    EXPECT_EQ(FormatSize(std::numeric_limits<std::int64_t>::max(), SizeUnits::Binary), "8.0 EiB");
+    EXPECT_EQ(FormatSize(std::numeric_limits<std::int64_t>::min(), SizeUnits::Binary), "-8.0 EiB");
+}
+
 TEST(ProgressEstimate, ShareAndTimeLeftStayWithinTheUsedSpace)
 {
     const ProgressEstimate drive(1000);

@@ -63,6 +63,10 @@ TEST_F(ReportTest, WorkedExampleForASubDirectoryAndTheRoot)
               "Num of Sub-Dir : 3\r\n"
               "Sub-Dir Space  : 9,000,000\r\n"
               "File Space     : 1,000,000\r\n");
+    const std::string readable = BuildDirReport(Child(survey.Root(), 0), SizeUnits::Binary);
+    EXPECT_NE(readable.find("Dir Space    : 3.9 MiB\r\n"), std::string::npos) << readable;
+    EXPECT_NE(readable.find("Sub-Dir Space  : 2.9 MiB\r\n"), std::string::npos) << readable;
+    EXPECT_NE(readable.find("File Space     : 977 KiB\r\n"), std::string::npos) << readable;
 }
 
 TEST_F(ReportTest, ZeroDenominatorsReadZeroPointZero)

@@ -108,12 +108,26 @@ TEST_F(KelmoSplashTest, ProgressFaceStaysUntilItsWaitEndsThenGivesTheOwnerBack)
     EXPECT_TRUE(splash.isNull());
 }
 
+TEST_F(KelmoSplashTest, ALongDriveNameLosesItsMiddleAndUnitsDropTheBytes)
+{
+    const QString path = QStringLiteral("/mnt/sandbox/projects/weights/checkpoints/model_t");
+    QPointer<KelmoSplash> splash = new KelmoSplash(&owner, KelmoSplash::CreditCaption(), path, SizeUnits::Binary);
+    EXPECT_EQ(splash->findChildren<QLabel*>().at(2)->text(), QStringLiteral("Disk Space Used"));
+    const QLabel* drive = splash->findChildren<QLabel*>().at(1);
+    EXPECT_TRUE(drive->text().startsWith(QStringLiteral("/mnt/sand"))) << drive->text().toStdString();
+    EXPECT_TRUE(drive->text().contains(QStringLiteral("..."))) << drive->text().toStdString();
+    EXPECT_TRUE(drive->text().endsWith(QStringLiteral("model_t"))) << drive->text().toStdString();
+    EXPECT_LE(drive->fontMetrics().horizontalAdvance(drive->text()), drive->width());
+    splash->Abandon();
+}
+
 TEST_F(KelmoSplashTest, AboutFaceShowsTitleRevisionAndCredits)
 {
     QPointer<KelmoSplash> splash = OpenAbout();
 
     EXPECT_EQ(Labels(*splash), std::vector<std::string>({"10,10 150x50 Kelmo", "10,65 150x25 Disk usage at a glance",
-                                                         "20,110 150x16 Revision 2.0 - 32 bit",
+                                                         sizeof(void*) == 8 ? "20,110 150x16 Revision 2.0 - 64 bit"
+                                                                             : "20,110 150x16 Revision 2.0 - 32 bit",
                                                          "20,125 150x25 Kelmo Software",
                                                          "20,150 150x25 Copyright (c) 1996",
                                                          "20,175 150x25 All rights reserved"}));
@@ -127,8 +141,15 @@ TEST_F(KelmoSplashTest, AboutFaceShowsTitleRevisionAndCredits)
     splash->CmOk();
 }
 
-TEST_F(KelmoSplashTest, AboutOkOrCloseBoxClosesAtOnceAndGivesTheOwnerBack)
+TEST_F(KelmoSplashTest, AboutOkCloseBoxEscOrEnterClosesAtOnceAndGivesTheOwnerBack)
 {
+    for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Return}) {
+        QPointer<KelmoSplash> splash = OpenAbout();
+        ASSERT_TRUE(WaitFor([&] { return splash->isActiveWindow(); }));
+        QTest::keyClick(splash, key);
+        EXPECT_TRUE(splash.isNull() || !splash->isVisible()) << key;
+        EXPECT_TRUE(owner.HasFocusBack());
+    }
     for (bool byOk : {true, false}) {
         QPointer<KelmoSplash> splash = OpenAbout();
         EXPECT_FALSE(owner.TakesClicks());

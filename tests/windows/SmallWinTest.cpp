@@ -70,11 +70,21 @@ TEST_F(SmallWinTest, SizesToItsLinesUpTo300PixelsThenScrolls)
     }
 }
 
-TEST_F(SmallWinTest, OwnerBlockedWhileOpenAndBackAfterOkOrCloseButton)
+// A key pressed where the window's focus is, the text box.
+void PressInActiveWindow(SmallWin& win, Qt::Key key)
+{
+    ASSERT_TRUE(WaitFor([&] { return win.isActiveWindow(); }));
+    QTest::keyClick(&win.TextBox(), key);
+}
+
+TEST_F(SmallWinTest, OwnerBlockedWhileOpenAndBackAfterOkCloseButtonEscOrEnter)
 {
     const std::function<void(SmallWin&)> closers[] = {
         [](SmallWin& win) { QTest::mouseClick(&win.OkButton(), Qt::LeftButton); },
         [](SmallWin& win) { win.close(); },
+        [](SmallWin& win) { PressInActiveWindow(win, Qt::Key_Escape); },
+        [](SmallWin& win) { PressInActiveWindow(win, Qt::Key_Return); },
+        [](SmallWin& win) { PressInActiveWindow(win, Qt::Key_Enter); },
     };
     for (const auto& closeWindow : closers) {
         QPointer<SmallWin> win = Open(300, 0);

@@ -1,0 +1,28 @@
+#include "EntryLayout.h"
+
+#include "TextFitting.h"
+
+#include <QFontMetricsF>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int NameColumns = 12;
+constexpr int SizeEndColumn = 26;
+
+} // namespace
+
+EntryLayout LayOutEntry(const QString& name, const QString& size, const QFontMetricsF& metrics, int legendWidth)
+{
+    const qreal column = metrics.horizontalAdvance(QLatin1Char('0'));
+    const int extra = std::max(0, legendWidth - FirstLegendWidth);
+    const qreal sizeWidth = metrics.horizontalAdvance(size);
+    const qreal sizeRight = SizeEndColumn * column + extra;
+    // A short size leaves the name the room up to one column before it.
+    const qreal nameRoom = std::max(NameColumns * column + extra, sizeRight - sizeWidth - column);
+    EntryLayout layout;
+    layout.name = ElidedInMiddle(name, metrics, nameRoom);
+    layout.sizeLeft = std::max(sizeRight - sizeWidth, metrics.horizontalAdvance(layout.name));
+    return layout;
+}
