@@ -3,9 +3,9 @@
 #include "FileInfo.h"
 #include "FinishOutput.h"
 #include "OutputFile.h"
-#include "PosixDirectorySource.h"
 #include "PrefetchingSource.h"
 #include "ReportCommand.h"
+#include "ScanSetup.h"
 #include "SavedScanWriter.h"
 #include "SequentialWalk.h"
 
@@ -14,17 +14,16 @@
 
 int RunExport(const Options& options, std::ostream& err)
 {
-    const std::string root = FileInfo::CanonicalPath(options.path.empty() ? "." : options.path);
-    if (root.empty()) {
-        err << kNotAvailableMessage << '\n';
+    if (!RootScannable(PathToScan(options), err))
         return 1;
-    }
+    const std::string root = FileInfo::CanonicalPath(PathToScan(options));
     OutputFile output(options.exportFile);
     if (!output.Open())
         return WriteFailed(errno, err);
-    PosixDirectorySource disk;
+    const ExcludingSource* excluding = nullptr;
+    const std::unique_ptr<DirectorySource> disk = ScanSource(options, excluding);
     // The walk's own thread counts among the threads.
-    PrefetchingSource source(disk, (options.threads > 0 ? options.threads : FileInfo::DefaultThreads()) - 1);
+    PrefetchingSource source(*disk, (options.threads > 0 ? options.threads : FileInfo::DefaultThreads()) - 1);
     ScanControl control;
     control.Reset();
     SavedScanWriter writer(output.Descriptor(), KELMO_VERSION, std::time(nullptr), control);

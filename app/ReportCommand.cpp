@@ -3,6 +3,8 @@
 #include "FileInfo.h"
 #include "FinishOutput.h"
 #include "FormatBytes.h"
+#include "HumanSize.h"
+#include "ScanSetup.h"
 
 #include <cstring>
 
@@ -25,7 +27,9 @@ std::string WithNewlines(const std::string& text)
 bool Survey(const Options& options, FileInfo& survey, std::string& rootPath, std::ostream& err)
 {
     if (options.importFile.empty()) {
-        const std::string path = options.path.empty() ? "." : options.path;
+        const std::string path = PathToScan(options);
+        if (!RootScannable(path, err))
+            return false;
         rootPath = FileInfo::CanonicalPath(path);
         // The root's name is only shown, so it is named as the report writes it.
         if (survey.ScanPath(path, EscapedName(rootPath), false))
@@ -41,6 +45,84 @@ bool Survey(const Options& options, FileInfo& survey, std::string& rootPath, std
     rootPath = survey.GetSavedRoot();
     survey.SetRootName(EscapedName(rootPath));
     return true;
+}
+
+unsigned HumanBase(HumanSizes human)
+{
+    return human == HumanSizes::Binary ? 1024 : 1000;
+}
+
+// A sub-directory's size as the report writes it: "1,234,567", or as du -h
+// or du --si would.
+std::string ReportSize(std::int64_t bytes, HumanSizes human)
+{
+    return human == HumanSizes::No ? FormatBytes(bytes) : HumanSize(static_cast<std::uint64_t>(bytes), HumanBase(human));
+}
+
+// A size on du's lines: the bytes, or as du -h or du --si would write them.
+std::string DuSize(std::int64_t bytes, HumanSizes human)
+{
+    return human == HumanSizes::No ? std::to_string(bytes) : HumanSize(static_cast<std::uint64_t>(bytes), HumanBase(human));
+}
+
+// path + "/" + name, without doubling a '/' that ends path, as du joins them.
+void AppendName(std::string& path, const std::string& name)
+{
+    if (path.empty() || path.back() != '/')
+        path += '/';
+    path += name;
+}
+
+// The path du names the root by: as given, with a run of trailing '/' cut to one.
+std::string DuRootPath(std::string path)
+{
+    while (path.size() > 1 && path.back() == '/' && path[path.size() - 2] == '/')
+        path.pop_back();
+    return path;
+}
+
+// du --max-depth's lines: "SIZE<TAB>PATH" for root and every directory
+// options.depth or fewer levels below it, each after those below it, in the
+// order of the tree. Names are written as they are, as du writes them.
+void PrintDepthLines(const DirNode& root, std::string path, const Options& options, std::ostream& out)
+{
+    const auto maxDepth = static_cast<std::size_t>(options.depth);
+    std::vector<std::size_t> parentLengths; // of path, for each level entered
+    DirNode node = root;
+    const auto descend = [&] {
+        while (parentLengths.size() < maxDepth && node.firstChild()) {
+            parentLengths.push_back(path.size());
+            node = node.firstChild();
+            AppendName(path, node.name());
+        }
+    };
+    descend();
+    for (;;) {
+        out << DuSize(node.bytes(), options.human) << '\t' << path << options.lineEnd;
+        if (parentLengths.empty())
+            return;
+        path.resize(parentLengths.back());
+        if (const DirNode next = node.nextSibling()) {
+            node = next;
+            AppendName(path, node.name());
+            descend();
+        } else {
+            parentLengths.pop_back();
+            node = node.parent();
+        }
+    }
+}
+
+// The root's figures, a line for each sub-directory, and how many entries
+// the --exclude patterns left out.
+void PrintReport(const FileInfo& survey, const Options& options, const ExcludingSource* excluding, std::ostream& out)
+{
+    const DirNode root = survey.Root();
+    out << WithNewlines(survey.BuildDirReport(root));
+    if (excluding)
+        out << "Excluded       : " << FormatBytes(static_cast<std::int64_t>(excluding->Excluded())) << '\n';
+    for (DirNode child = root.firstChild(); child; child = child.nextSibling())
+        out << EscapedName(child.name()) << '\t' << ReportSize(child.bytes(), options.human) << '\n';
 }
 
 } // namespace
@@ -80,16 +162,19 @@ void NameUnreadable(const std::string& rootPath, const std::vector<ScanProblem>&
 int RunReport(const Options& options, std::ostream& out, std::ostream& err)
 {
     FileInfo survey(std::vector<MountEntry>{});
+    const ExcludingSource* excluding = nullptr;
+    survey.SetSource(ScanSource(options, excluding));
     if (options.threads > 0)
         survey.SetThreads(options.threads);
     survey.SetSizeMode(options.mode);
     std::string rootPath;
     if (!Survey(options, survey, rootPath, err))
         return 1;
-    const DirNode root = survey.Root();
-    out << WithNewlines(survey.BuildDirReport(root));
-    for (DirNode child = root.firstChild(); child; child = child.nextSibling())
-        out << EscapedName(child.name()) << '\t' << FormatBytes(child.bytes()) << '\n';
+    if (options.depth >= 0)
+        PrintDepthLines(survey.Root(), options.importFile.empty() ? DuRootPath(PathToScan(options)) : rootPath,
+                        options, out);
+    else
+        PrintReport(survey, options, excluding, out);
     const int status = FinishOutput(out, err, 0);
     if (status != 0)
         return status;

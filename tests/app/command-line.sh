@@ -36,6 +36,14 @@ for args in --bogus -reverse -style "" "--help extra" "--report a b" "--ex=x" "-
   grep -q '^Usage: kelmo' "$work/err" || fail "kelmo '$args': no usage on standard error"
 done
 
+# A path or saved scan that is not there is named as du names it.
+for args in "$work/missing" "--report $work/missing" "--export - $work/missing" "--import $work/missing"; do
+  run -- "$kelmo" $args
+  expect_status 1 "kelmo $args"
+  [ "$(cat "$work/err")" = "kelmo: cannot access '$work/missing': No such file or directory" ] ||
+    fail "kelmo $args said: $(cat "$work/err")"
+done
+
 run -- "$kelmo" "$work/tree"
 expect_status 1 "kelmo PATH without a display"
 [ "$(cat "$work/err")" = "kelmo: cannot open the window: no display (set DISPLAY, or use --report)" ] ||
