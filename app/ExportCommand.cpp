@@ -8,9 +8,21 @@
 #include "ScanSetup.h"
 #include "SavedScanWriter.h"
 #include "SequentialWalk.h"
+#include "ZstdPipe.h"
 
 #include <cerrno>
 #include <ctime>
+
+namespace {
+
+// A FILE named *.zst is written compressed with zstd.
+bool IsZstdFile(const std::string& file)
+{
+    const std::string suffix = ".zst";
+    return file.size() > suffix.size() && file.compare(file.size() - suffix.size(), suffix.size(), suffix) == 0;
+}
+
+} // namespace
 
 int RunExport(const Options& options, std::ostream& err)
 {
@@ -26,7 +38,12 @@ int RunExport(const Options& options, std::ostream& err)
     PrefetchingSource source(*disk, (options.threads > 0 ? options.threads : FileInfo::DefaultThreads()) - 1);
     ScanControl control;
     control.Reset();
-    SavedScanWriter writer(output.Descriptor(), KELMO_VERSION, std::time(nullptr), control);
+    ZstdPipe zstd(control);
+    const bool compressed = IsZstdFile(options.exportFile);
+    if (compressed && !zstd.Start(output.Descriptor()))
+        return WriteFailed(errno, err);
+    SavedScanWriter writer(compressed ? zstd.Input() : output.Descriptor(), KELMO_VERSION, std::time(nullptr),
+                           control);
     // Nested JSON needs each directory whole before the next: one thread
     // walks, in the order the file is written, and the others read ahead.
     SequentialWalk walk(source, control);
@@ -36,6 +53,8 @@ int RunExport(const Options& options, std::ostream& err)
     }
     if (!writer.Finish())
         return WriteFailed(writer.Error(), err);
+    if (compressed && !zstd.Finish())
+        return WriteFailed(zstd.Error(), err);
     if (!output.Commit())
         return WriteFailed(errno, err);
     const std::vector<ScanProblem> problems = writer.TakeProblems();

@@ -1,19 +1,26 @@
 #pragma once
 
 #include <zlib.h>
+#include <zstd.h>
 
 #include <cstddef>
 #include <memory>
 #include <string>
 
-// A file read a chunk at a time through zlib, so that gzip-compressed and
-// plain files read alike and neither is ever held whole. It is the input
-// stream RapidJSON's reader takes: Peek, Take and Tell, with a NUL after the
-// last byte. Tell counts the bytes as they are after decompression.
+// A file read a chunk at a time, so that it is never held whole; gzip- and
+// zstd-compressed files, known by their first bytes, read as the plain file
+// they hold. It is the input stream RapidJSON's reader takes: Peek, Take and
+// Tell, with a NUL after the last byte. Tell counts the bytes as they are
+// after decompression.
 class ChunkedInput {
 public:
     using Ch = char;
     static constexpr std::size_t kChunkBytes = 256 * 1024;
+
+    ChunkedInput();
+    ~ChunkedInput();
+    ChunkedInput(const ChunkedInput&) = delete;
+    ChunkedInput& operator=(const ChunkedInput&) = delete;
 
     // Opens the file at path; "-" reads standard input. False, with the
     // errno value in error, when it cannot be opened.
@@ -45,14 +52,36 @@ public:
     bool Damaged() const { return damaged; }
 
 private:
-    struct Closer {
-        void operator()(gzFile file) const { gzclose(file); }
+    enum class Format { Plain, Gzip, Zstd };
+    struct ZstdFree {
+        void operator()(ZSTD_DStream* stream) const { ZSTD_freeDStream(stream); }
     };
 
+    // The raw read: up to size bytes of the file into `into`; 0 at its end,
+    // -1 with errno set when the read fails.
+    long ReadRaw(char* into, std::size_t size);
+    // Reads more of the file once the compressed bytes held are used up;
+    // false at its end or when the read fails (Problem() then says why).
+    bool MoreInput();
+    Format Recognise();
     void Refill();
-    void Stop(int gzipError, const char* gzipText);
+    // Each fills buffer with the next decompressed bytes and gives their count.
+    std::size_t TakePlain();
+    std::size_t Inflate();
+    std::size_t DecompressZstd();
+    void Damage(const std::string& what);
 
-    std::unique_ptr<gzFile_s, Closer> file;
+    int fd = -1;
+    Format format = Format::Plain;
+    std::unique_ptr<char[]> input; // compressed bytes, and the first bytes read to recognise the format
+    std::size_t inputStart = 0;
+    std::size_t inputEnd = 0;
+    bool inputEnded = false;
+    z_stream inflater{};
+    bool inflaterReady = false;
+    std::unique_ptr<ZSTD_DStream, ZstdFree> zstd;
+    bool streamOpen = false; // a gzip member or zstd frame is begun and not ended
+
     std::unique_ptr<char[]> buffer;
     const char* current = nullptr;
     const char* last = nullptr; // the last byte of the chunk held
