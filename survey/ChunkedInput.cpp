@@ -3,10 +3,16 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <system_error>
 
 namespace {
+
+// Compressed data is read in larger pieces than the chunks it gives, so that
+// the decoder seldom waits for the reader to read more.
+constexpr std::size_t kInputBytes = 1024 * 1024;
 
 constexpr unsigned char kGzipMagic[] = {0x1f, 0x8b};
 constexpr unsigned char kZstdMagic[] = {0x28, 0xb5, 0x2f, 0xfd};
@@ -19,10 +25,15 @@ bool StartsWith(const char* bytes, std::size_t size, const unsigned char (&magic
 
 } // namespace
 
-ChunkedInput::ChunkedInput() = default;
-
 ChunkedInput::~ChunkedInput()
 {
+    {
+        const std::lock_guard<std::mutex> hold(lock);
+        stopping = true;
+    }
+    changed.notify_all();
+    if (decoder.joinable())
+        decoder.join();
     if (inflaterReady)
         inflateEnd(&inflater);
     if (fd >= 0)
@@ -36,18 +47,12 @@ bool ChunkedInput::Open(const std::string& path, int& error)
         error = errno;
         return false;
     }
-    input = std::make_unique<char[]>(kChunkBytes);
-    buffer = std::make_unique<char[]>(kChunkBytes + 1);
+    input = std::make_unique<char[]>(kInputBytes);
+    for (auto& buffer : chunks)
+        buffer = std::make_unique<char[]>(kChunkBytes + 1);
     format = Recognise();
-    if (format == Format::Gzip) {
-        inflaterReady = inflateInit2(&inflater, 16 + MAX_WBITS) == Z_OK; // gzip only
-        streamOpen = true;
-    } else if (format == Format::Zstd) {
-        zstd.reset(ZSTD_createDStream());
-        streamOpen = true;
-    }
-    if ((format == Format::Gzip && !inflaterReady) || (format == Format::Zstd && !zstd)) {
-        error = ENOMEM;
+    if (format != Format::Plain && !StartDecoding()) {
+        error = errno;
         return false;
     }
     Refill();
@@ -67,13 +72,13 @@ long ChunkedInput::ReadRaw(char* into, std::size_t size)
 ChunkedInput::Format ChunkedInput::Recognise()
 {
     while (inputEnd < sizeof kZstdMagic && !inputEnded) {
-        const long got = ReadRaw(input.get() + inputEnd, kChunkBytes - inputEnd);
+        const long got = ReadRaw(input.get() + inputEnd, kInputBytes - inputEnd);
         if (got > 0)
             inputEnd += static_cast<std::size_t>(got);
         else
             inputEnded = true;
         if (got < 0)
-            problem = std::strerror(errno);
+            inputError = errno;
     }
     if (StartsWith(input.get(), inputEnd, kGzipMagic))
         return Format::Gzip;
@@ -82,19 +87,27 @@ ChunkedInput::Format ChunkedInput::Recognise()
     return Format::Plain;
 }
 
-bool ChunkedInput::MoreInput()
+// False, with errno set, when the decoder cannot be made.
+bool ChunkedInput::StartDecoding()
 {
-    if (inputStart < inputEnd)
-        return true;
-    if (inputEnded || !problem.empty())
+    if (format == Format::Gzip) {
+        inflaterReady = inflateInit2(&inflater, 16 + MAX_WBITS) == Z_OK; // gzip only
+    } else {
+        zstd.reset(ZSTD_createDStream());
+        inflaterReady = false;
+    }
+    if (!inflaterReady && !zstd) {
+        errno = ENOMEM;
         return false;
-    const long got = ReadRaw(input.get(), kChunkBytes);
-    inputStart = 0;
-    inputEnd = got > 0 ? static_cast<std::size_t>(got) : 0;
-    inputEnded = got <= 0;
-    if (got < 0)
-        problem = std::strerror(errno);
-    return got > 0;
+    }
+    streamOpen = true;
+    try {
+        decoder = std::thread(&ChunkedInput::Decode, this);
+    } catch (const std::system_error& failure) {
+        errno = failure.code().value();
+        return false;
+    }
+    return true;
 }
 
 void ChunkedInput::Refill()
@@ -102,13 +115,17 @@ void ChunkedInput::Refill()
     if (ended)
         return;
     consumed += held;
-    held = format == Format::Plain ? TakePlain() : format == Format::Gzip ? Inflate() : DecompressZstd();
-    current = buffer.get();
+    char* bytes = chunks[0].get();
+    if (format == Format::Plain)
+        held = TakePlain();
+    else
+        bytes = TakeDecoded(held);
+    chunk = current = bytes;
     if (held > 0) {
         last = current + held - 1;
         return;
     }
-    buffer[0] = '\0';
+    bytes[0] = '\0';
     last = current;
     ended = true;
 }
@@ -118,29 +135,111 @@ void ChunkedInput::Refill()
 std::size_t ChunkedInput::TakePlain()
 {
     if (inputStart < inputEnd) {
-        const std::size_t count = inputEnd - inputStart;
-        std::memcpy(buffer.get(), input.get() + inputStart, count);
-        inputStart = inputEnd;
+        const std::size_t count = std::min(inputEnd - inputStart, kChunkBytes);
+        std::memcpy(chunks[0].get(), input.get() + inputStart, count);
+        inputStart += count;
         return count;
     }
-    if (inputEnded || !problem.empty())
+    if (inputError != 0)
+        problem = std::strerror(inputError);
+    if (inputEnded || inputError != 0)
         return 0;
-    const long got = ReadRaw(buffer.get(), kChunkBytes);
+    const long got = ReadRaw(chunks[0].get(), kChunkBytes);
     if (got < 0)
         problem = std::strerror(errno);
+    inputEnded = got <= 0;
     return got > 0 ? static_cast<std::size_t>(got) : 0;
+}
+
+char* ChunkedInput::TakeDecoded(std::size_t& size)
+{
+    std::unique_lock<std::mutex> hold(lock);
+    parsing = -1; // done with the chunk held
+    changed.notify_all();
+    while (ready < 0) {
+        if (inputWanted) {
+            hold.unlock();
+            ReadInput();
+            hold.lock();
+            inputWanted = false;
+            changed.notify_all();
+            continue;
+        }
+        changed.wait(hold);
+    }
+    parsing = ready;
+    ready = -1;
+    size = readySize;
+    changed.notify_all();
+    // The decoder has ended with an empty chunk: what it found is the reader's now.
+    if (size == 0) {
+        problem = decoded.problem;
+        damaged = decoded.damaged;
+    }
+    return chunks[parsing].get();
+}
+
+void ChunkedInput::ReadInput()
+{
+    const long got = ReadRaw(input.get(), kInputBytes);
+    inputStart = 0;
+    inputEnd = got > 0 ? static_cast<std::size_t>(got) : 0;
+    inputEnded = got <= 0;
+    if (got < 0)
+        inputError = errno;
+}
+
+// Fills the chunk the reader does not hold, hands it over, and goes on with
+// the other; an empty chunk ends it.
+void ChunkedInput::Decode()
+{
+    for (int out = 0;; out = 1 - out) {
+        {
+            std::unique_lock<std::mutex> hold(lock);
+            changed.wait(hold, [&] { return stopping || parsing != out; });
+            if (stopping)
+                return;
+        }
+        const std::size_t size = format == Format::Gzip ? Inflate(chunks[out].get()) : DecompressZstd(chunks[out].get());
+        std::unique_lock<std::mutex> hold(lock);
+        changed.wait(hold, [&] { return stopping || ready < 0; });
+        if (stopping)
+            return;
+        ready = out;
+        readySize = size;
+        changed.notify_all();
+        if (size == 0)
+            return;
+    }
+}
+
+// Asks the reader for more of the file once the bytes held are used up;
+// false at its end or when the read failed (which is then the outcome).
+bool ChunkedInput::MoreInput()
+{
+    if (inputStart < inputEnd)
+        return true;
+    if (!inputEnded && inputError == 0) {
+        std::unique_lock<std::mutex> hold(lock);
+        inputWanted = true;
+        changed.notify_all();
+        changed.wait(hold, [&] { return stopping || !inputWanted; });
+    }
+    if (inputError != 0 && decoded.problem.empty())
+        decoded.problem = std::strerror(inputError);
+    return inputStart < inputEnd;
 }
 
 // Several gzip members in a row (files compressed apart, then joined) read
 // as one; what follows the last member and is no gzip data is ignored, as
 // gzip does.
-std::size_t ChunkedInput::Inflate()
+std::size_t ChunkedInput::Inflate(char* out)
 {
-    inflater.next_out = reinterpret_cast<Bytef*>(buffer.get());
+    inflater.next_out = reinterpret_cast<Bytef*>(out);
     inflater.avail_out = static_cast<uInt>(kChunkBytes);
-    while (inflater.avail_out > 0) {
+    while (inflater.avail_out > 0 && decoded.problem.empty()) {
         const bool more = MoreInput();
-        if (!problem.empty())
+        if (!decoded.problem.empty())
             break;
         if (!streamOpen) {
             if (!more || static_cast<unsigned char>(input[inputStart]) != kGzipMagic[0])
@@ -153,26 +252,23 @@ std::size_t ChunkedInput::Inflate()
         const uInt roomBefore = inflater.avail_out;
         const int result = inflate(&inflater, Z_NO_FLUSH);
         inputStart = inputEnd - inflater.avail_in;
-        if (result == Z_STREAM_END) {
+        if (result == Z_STREAM_END)
             streamOpen = false;
-        } else if (result != Z_OK && result != Z_BUF_ERROR) {
+        else if (result != Z_OK && result != Z_BUF_ERROR)
             Damage(std::string("the compressed data is damaged (") + (inflater.msg ? inflater.msg : "?") + ")");
-            break;
-        } else if (!more && inflater.avail_out == roomBefore) {
+        else if (!more && inflater.avail_out == roomBefore)
             Damage("the compressed data ends early");
-            break;
-        }
     }
     return kChunkBytes - inflater.avail_out;
 }
 
 // Frames in a row read as one, as zstd -d reads them.
-std::size_t ChunkedInput::DecompressZstd()
+std::size_t ChunkedInput::DecompressZstd(char* into)
 {
-    ZSTD_outBuffer out{buffer.get(), kChunkBytes, 0};
-    while (out.pos < out.size) {
+    ZSTD_outBuffer out{into, kChunkBytes, 0};
+    while (out.pos < out.size && decoded.problem.empty()) {
         const bool more = MoreInput();
-        if (!problem.empty() || (!more && !streamOpen))
+        if (!decoded.problem.empty() || (!more && !streamOpen))
             break;
         ZSTD_inBuffer in{input.get() + inputStart, inputEnd - inputStart, 0};
         const std::size_t filledBefore = out.pos;
@@ -183,16 +279,14 @@ std::size_t ChunkedInput::DecompressZstd()
             break;
         }
         streamOpen = result != 0;
-        if (!more && streamOpen && out.pos == filledBefore) {
+        if (!more && streamOpen && out.pos == filledBefore)
             Damage("the compressed data ends early");
-            break;
-        }
     }
     return out.pos;
 }
 
 void ChunkedInput::Damage(const std::string& what)
 {
-    damaged = true;
-    problem = what;
+    decoded.damaged = true;
+    decoded.problem = what;
 }
