@@ -1,6 +1,7 @@
 #include "ExportCommand.h"
 
-#include "FileInfo.h"
+#include "Drives.h"
+#include "Scanner.h"
 #include "FinishOutput.h"
 #include "OutputFile.h"
 #include "PrefetchingSource.h"
@@ -11,6 +12,7 @@
 #include "ZstdPipe.h"
 
 #include <cerrno>
+#include <cstring>
 #include <ctime>
 
 namespace {
@@ -28,22 +30,26 @@ int RunExport(const Options& options, std::ostream& err)
 {
     if (!RootScannable(PathToScan(options), err))
         return 1;
-    const std::string root = FileInfo::CanonicalPath(PathToScan(options));
+    const std::string root = Drives::CanonicalPath(PathToScan(options));
     OutputFile output(options.exportFile);
     if (!output.Open())
-        return WriteFailed(errno, err);
+        return CannotWrite(options.exportFile, errno, output.Problem(), err);
     const ExcludingSource* excluding = nullptr;
     const std::unique_ptr<DirectorySource> disk = ScanSource(options, excluding);
     // The walk's own thread counts among the threads.
-    PrefetchingSource source(*disk, (options.threads > 0 ? options.threads : FileInfo::DefaultThreads()) - 1);
+    PrefetchingSource source(*disk, (options.threads > 0 ? options.threads : Scanner::DefaultThreads()) - 1);
     ScanControl control;
     control.Reset();
     ZstdPipe zstd(control);
     const bool compressed = IsZstdFile(options.exportFile);
     if (compressed && !zstd.Start(output.Descriptor()))
-        return WriteFailed(errno, err);
+        return CannotWrite(options.exportFile, errno, std::strerror(errno), err);
     SavedScanWriter writer(compressed ? zstd.Input() : output.Descriptor(), KELMO_VERSION, std::time(nullptr),
                            control);
+    dev_t device = 0;
+    ino_t inode = 0;
+    if (output.Identity(device, inode))
+        writer.LeaveOut(device, inode);
     // Nested JSON needs each directory whole before the next: one thread
     // walks, in the order the file is written, and the others read ahead.
     SequentialWalk walk(source, control);
@@ -52,11 +58,11 @@ int RunExport(const Options& options, std::ostream& err)
         return 1;
     }
     if (!writer.Finish())
-        return WriteFailed(writer.Error(), err);
+        return CannotWrite(options.exportFile, writer.Error(), std::strerror(writer.Error()), err);
     if (compressed && !zstd.Finish())
-        return WriteFailed(zstd.Error(), err);
+        return CannotWrite(options.exportFile, zstd.Error(), std::strerror(zstd.Error()), err);
     if (!output.Commit())
-        return WriteFailed(errno, err);
+        return CannotWrite(options.exportFile, errno, output.Problem(), err);
     const std::vector<ScanProblem> problems = writer.TakeProblems();
     NameUnreadable(root, problems, err);
     return problems.empty() ? 0 : 1;

@@ -19,3 +19,13 @@ int WriteFailed(int error, std::ostream& err)
     err << '\n';
     return 1;
 }
+
+int CannotWrite(const std::string& file, int error, const std::string& reason, std::ostream& err)
+{
+    if (error == EPIPE)
+        return 1;
+    if (file == "-")
+        return WriteFailed(error, err);
+    err << "kelmo: cannot write '" << file << "': " << reason << '\n';
+    return 1;
+}

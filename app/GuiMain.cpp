@@ -1,4 +1,5 @@
 #include "DisplayCheck.h"
+#include "Options.h"
 #include "TKelmoApp.h"
 
 #include <QtGlobal>
@@ -24,14 +25,18 @@ void EndOnFatal(QtMsgType type, const QMessageLogContext& context, const QString
 
 } // namespace
 
+// kelmo starts this program for the window with the arguments as they were
+// typed; they are parsed as kelmo parses them, and an invalid command line
+// brings the window's usage box.
 int main(int argc, char** argv)
 {
     if (!DisplayReachable()) {
         std::cerr << kNoDisplayMessage << '\n';
         return 1;
     }
+    Options options = ParseOptions(std::vector<std::string>(argv + (argc > 0), argv + argc));
     qtMessages = qInstallMessageHandler(EndOnFatal);
-    TKelmoApp app(argc, argv);
+    TKelmoApp app(argc, argv, std::move(options));
     qInstallMessageHandler(qtMessages);
     return app.Run();
 }

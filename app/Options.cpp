@@ -28,6 +28,9 @@ const std::vector<OptionSpec> kTable{
      "read the saved scan FILE (also compressed with gzip\n"
      "or zstd; - is standard input) for the window or\n"
      "--report"},
+    {"compare", 0, "OLD",
+     "with --report: what grew since OLD (a saved scan or a\n"
+     "directory); PATH, or a saved scan, is the newer side"},
     {"apparent-size", 'a', nullptr,
      "count apparent sizes (the lengths of the files)\n"
      "instead of disk usage; in the window, key A switches"},
@@ -209,6 +212,8 @@ std::string Parser::Apply(const OptionSpec& spec, const std::string& argument)
         return SetAction(Action::Version);
     if (name == "import")
         options.importFile = argument;
+    else if (name == "compare")
+        options.compareFile = argument;
     else if (name == "apparent-size")
         options.mode = SizeMode::Apparent;
     else if (name == "human-readable")
@@ -238,6 +243,10 @@ std::string Parser::Check() const
         return "extra operand '" + operands[paths] + "'";
     if (!options.importFile.empty() && action == Action::Export)
         return "--import and --export exclude each other";
+    if (!options.compareFile.empty() && action != Action::Report)
+        return "--compare goes with --report";
+    if (!options.compareFile.empty() && !options.importFile.empty())
+        return "--compare takes the newer side as PATH, not --import";
     if (!options.importFile.empty() && !options.excludes.empty())
         return "--exclude applies to a scan, not to a saved scan";
     if (action != Action::Report && (options.depth >= 0 || options.human != HumanSizes::No))

@@ -18,6 +18,7 @@ struct Options {
     std::string path;                  // the PATH operand; empty when none was given
     std::string importFile;            // --import FILE ("-" = standard input); empty when not given
     std::string exportFile;            // --export FILE ("-" = standard output)
+    std::string compareFile;           // --compare OLD: a saved scan or a directory; empty when not given
     int threads = 0;                   // 0 = the walk's default
     SizeMode mode = SizeMode::DiskUsage;
     std::vector<std::string> excludes; // --exclude and --exclude-from patterns

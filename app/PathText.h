@@ -2,22 +2,18 @@
 
 #include <QString>
 
-// The full path of the directory on display, always ending in "/": the
-// drive's mount point at its root ("/", "/home/"), then each directory name
-// on the way down ("/home/alice/src/").
+// The full path of the directory on display as the path label shows it,
+// ending in "/": the drive's mount point at its root ("/", "/home/"), then
+// each directory name on the way down ("/home/alice/src/").
 class PathText {
 public:
     static constexpr int kLabelLimit = 34;
 
+    PathText() = default;
+    explicit PathText(QString text) : text(std::move(text)) {}
+
     bool IsEmpty() const { return text.isEmpty(); }
     const QString& Text() const { return text; }
-
-    // name and "/" appended; with restart (or no path yet) name starts it.
-    void AppendPath(const QString& name, bool restart);
-    // Back to the root of the drive mounted at mountPoint.
-    void PathToRoot(const QString& mountPoint);
-    // One level up: "/home/alice/src/" becomes "/home/alice/".
-    void PathUp();
 
     // What the path label shows: the whole path up to the limit, else its
     // first 13 characters, "..." and its last 17.

@@ -1,10 +1,13 @@
 #include "ReportCommand.h"
 
+#include "DirectoryReport.h"
+#include "Drives.h"
 #include "FileInfo.h"
 #include "FinishOutput.h"
 #include "FormatBytes.h"
 #include "HumanSize.h"
 #include "ScanSetup.h"
+#include "Scanner.h"
 
 #include <cstring>
 
@@ -22,30 +25,39 @@ std::string WithNewlines(const std::string& text)
     return lines;
 }
 
-// Fills the survey from the walk or the saved scan; false once the reason
-// is on err. rootPath becomes the path of the root.
-bool Survey(const Options& options, FileInfo& survey, std::string& rootPath, std::ostream& err)
+} // namespace
+
+ScanResult ScanForReport(const Options& options, std::string& rootPath, std::ostream& err, std::uint64_t* excluded)
 {
+    Scanner scanner;
+    if (options.threads > 0)
+        scanner.SetThreads(options.threads);
+    ScanResult result;
     if (options.importFile.empty()) {
         const std::string path = PathToScan(options);
         if (!RootScannable(path, err))
-            return false;
-        rootPath = FileInfo::CanonicalPath(path);
-        // The root's name is only shown, so it is named as the report writes it.
-        if (survey.ScanPath(path, EscapedName(rootPath), false))
-            return true;
-        err << kNotAvailableMessage << '\n';
-        return false;
+            return result;
+        rootPath = Drives::CanonicalPath(path);
+        const ExcludingSource* excludingSource = nullptr;
+        scanner.SetSource(ScanSource(options, excludingSource));
+        result = scanner.ScanPath(path, EscapedName(rootPath));
+        if (excluded && excludingSource)
+            *excluded = excludingSource->Excluded();
+        if (!result.Scanned())
+            err << (result.error.empty() ? kNotAvailableMessage : "kelmo: " + result.error) << '\n';
+        return result;
     }
-    std::string error;
-    if (!survey.ImportScan(options.importFile, error)) {
-        err << error << '\n';
-        return false;
+    result = scanner.ImportScan(options.importFile);
+    if (!result.Scanned()) {
+        err << result.error << '\n';
+        return result;
     }
-    rootPath = survey.GetSavedRoot();
-    survey.SetRootName(EscapedName(rootPath));
-    return true;
+    rootPath = result.savedRoot;
+    result.tree->SetRootName(EscapedName(rootPath));
+    return result;
 }
+
+namespace {
 
 unsigned HumanBase(HumanSizes human)
 {
@@ -113,14 +125,13 @@ void PrintDepthLines(const DirNode& root, std::string path, const Options& optio
     }
 }
 
-// The root's figures, a line for each sub-directory, and how many entries
-// the --exclude patterns left out.
-void PrintReport(const FileInfo& survey, const Options& options, const ExcludingSource* excluding, std::ostream& out)
+// The root's figures, with --exclude how many entries were left out, and a
+// line for each sub-directory.
+void PrintReport(const DirNode& root, const Options& options, std::uint64_t excluded, std::ostream& out)
 {
-    const DirNode root = survey.Root();
-    out << WithNewlines(survey.BuildDirReport(root));
-    if (excluding)
-        out << "Excluded       : " << FormatBytes(static_cast<std::int64_t>(excluding->Excluded())) << '\n';
+    out << WithNewlines(BuildDirReport(root));
+    if (!options.excludes.empty())
+        out << "Excluded       : " << FormatBytes(static_cast<std::int64_t>(excluded)) << '\n';
     for (DirNode child = root.firstChild(); child; child = child.nextSibling())
         out << EscapedName(child.name()) << '\t' << ReportSize(child.bytes(), options.human) << '\n';
 }
@@ -161,20 +172,19 @@ void NameUnreadable(const std::string& rootPath, const std::vector<ScanProblem>&
 
 int RunReport(const Options& options, std::ostream& out, std::ostream& err)
 {
-    FileInfo survey(std::vector<MountEntry>{});
-    const ExcludingSource* excluding = nullptr;
-    survey.SetSource(ScanSource(options, excluding));
-    if (options.threads > 0)
-        survey.SetThreads(options.threads);
-    survey.SetSizeMode(options.mode);
     std::string rootPath;
-    if (!Survey(options, survey, rootPath, err))
+    std::uint64_t excluded = 0;
+    ScanResult result = ScanForReport(options, rootPath, err, &excluded);
+    if (!result.Scanned())
         return 1;
+    FileInfo survey;
+    survey.SetSizeMode(options.mode);
+    survey.Adopt(std::move(result));
     if (options.depth >= 0)
         PrintDepthLines(survey.Root(), options.importFile.empty() ? DuRootPath(PathToScan(options)) : rootPath,
                         options, out);
     else
-        PrintReport(survey, options, excluding, out);
+        PrintReport(survey.Root(), options, excluded, out);
     const int status = FinishOutput(out, err, 0);
     if (status != 0)
         return status;

@@ -2,7 +2,9 @@
 
 #include "Options.h"
 #include "ScanProblem.h"
+#include "ScanResult.h"
 
+#include <cstdint>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -27,6 +29,13 @@ extern const char* const kNotAvailableMessage;
 // marks unreadable are named on err, but the status stays 0: the saved scan
 // itself was read whole.
 int RunReport(const Options& options, std::ostream& out, std::ostream& err);
+
+// The walk of options.path (the current directory when empty) or the saved
+// scan options.importFile, with the root named as the report writes its
+// path; no tree once the reason is on err. rootPath becomes the root's path.
+// With --exclude, *excluded becomes the number of entries left out.
+ScanResult ScanForReport(const Options& options, std::string& rootPath, std::ostream& err,
+                         std::uint64_t* excluded = nullptr);
 
 // A name as the report writes it, on one line: control bytes as \xhh (two
 // lower-case hex digits), a backslash as \\.

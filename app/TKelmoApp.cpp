@@ -5,6 +5,8 @@
 #include "MessageBoxes.h"
 #include "TKelmoWindow.h"
 
+#include <QStandardPaths>
+
 namespace {
 
 // QApplication keeps a reference to its argument count for its whole life.
@@ -16,12 +18,21 @@ int& ProgramNameOnly(int argc)
     return qtArgumentCount;
 }
 
+// The one setting Kelmo keeps: its window's size and place.
+QString SettingsFile()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+        + QStringLiteral("/kelmo/kelmo.conf");
+}
+
 } // namespace
 
-TKelmoApp::TKelmoApp(int argc, char** argv)
-    : QApplication(ProgramNameOnly(argc), argv), cmdLine(argv + (argc > 0), argv + argc)
+TKelmoApp::TKelmoApp(int argc, char** argv, Options commandLine)
+    : QApplication(ProgramNameOnly(argc), argv), options(std::move(commandLine))
 {
     setApplicationName(QStringLiteral("Kelmo"));
+    // The Wayland app id, which desktops match with the desktop file.
+    setDesktopFileName(QStringLiteral(KELMO_APP_ID));
 }
 
 TKelmoApp::~TKelmoApp() = default;
@@ -30,16 +41,19 @@ void TKelmoApp::InitMainWindow()
 {
     EnableProgramLook(*this);
     InitKelmoResources();
-    mainWindow = std::make_unique<TKelmoWindow>(cmdLine, FileInfo::ProbeDrives(), KelmoSplash::ProgramLinger);
+    mainWindow =
+        std::make_unique<TKelmoWindow>(options, Drives::Probe(), KelmoSplash::ProgramLinger, SettingsFile());
 }
 
+// The window shows itself when its first scan is over; without one it
+// shows now.
 int TKelmoApp::Run()
 {
     InitMainWindow();
     mainWindow->SetupWindow();
-    // Closed during the first scan or its wait: nothing is left to show.
     if (mainWindow->CloseRequested())
         return 0;
-    mainWindow->show();
+    if (!mainWindow->Scanning())
+        mainWindow->show();
     return exec();
 }

@@ -2,45 +2,27 @@
 
 #include "AuxiliaryWindow.h"
 #include "BuildLegend.h"
-#include "CommandEvent.h"
-#include "CommandIds.h"
+#include "ChartView.h"
+#include "DirectoryReport.h"
 #include "DisplayName.h"
 #include "FormatBytes.h"
 #include "KelmoSplash.h"
-#include "KeyCommands.h"
 #include "MessageBoxes.h"
-#include "QPainterPieCanvas.h"
-#include "ScanProgressEvent.h"
-#include "SliceHitTest.h"
 #include "SmallButton.h"
 #include "SmallWin.h"
-#include "ThreadCount.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QEventLoop>
 #include <QFontDatabase>
-#include <QHelpEvent>
-#include <QKeyEvent>
-#include <QPaintEngine>
 #include <QLabel>
-#include <QMouseEvent>
-#include <QPainter>
+#include <QMenu>
 #include <QPushButton>
-#include <QToolTip>
-
-#include <cstdlib>
-#include <thread>
+#include <QSettings>
 
 namespace {
 
 const char* const kNotAvailable = "Selected Disk was Not\rAvailable or is Blank";
-
-void ShowNotAvailable(QWidget* owner)
-{
-    ShowMessageBox(owner, QString::fromLatin1(kNotAvailable), QStringLiteral("Kelmo"), MessageIcon::Information);
-}
 
 void ShowSubDirectoryNotFound(QWidget* owner)
 {
@@ -48,7 +30,7 @@ void ShowSubDirectoryNotFound(QWidget* owner)
                    MessageIcon::Stop);
 }
 
-QString UsageText()
+QString UsageBoxText()
 {
     return QStringLiteral("Invalid command-line; Use:\r\n\r\n") + QStringLiteral("    kelmo <path>\r\n\r\n")
         + QStringLiteral("i.e.:    kelmo /home");
@@ -56,120 +38,115 @@ QString UsageText()
 
 } // namespace
 
-TKelmoWindow::TKelmoWindow(std::vector<std::string> args, std::vector<MountEntry> drives, int linger)
-    : cmdLine(std::move(args)), survey(std::move(drives)), lingerMs(linger)
+TKelmoWindow::TKelmoWindow(Options commandLine, Drives probed, int linger, QString settingsFile)
+    : options(std::move(commandLine)), drives(std::move(probed)), lingerMs(linger), settings(std::move(settingsFile)),
+      controls(this)
 {
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
                    | Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral("Kelmo"));
     setWindowIcon(QIcon(QStringLiteral(":/kelmo/kelmo.png")));
-    setFixedSize(kClientWidth, kClientHeight);
+    setMinimumSize(WindowLayout::kFirstSize);
+    resize(WindowLayout::kFirstSize);
     PaintLightGrey(*this);
     CentreOnScreen(*this);
-    survey.SetProgress([this](std::int64_t diskBytes, std::int64_t apparentBytes) {
-        PostScanProgress(survey.GetSizeMode() == SizeMode::DiskUsage ? diskBytes : apparentBytes);
+    settings.RestoreGeometry(*this);
+    survey.SetSizeMode(options.mode);
+    scans = new ScanController(
+        this, lingerMs, [this] { return survey.GetSizeMode(); },
+        [this](ScanResult result) { OnScanFinished(std::move(result)); });
+    scans->SetScannerFactory([threads = options.threads] {
+        auto scanner = std::make_unique<Scanner>();
+        if (threads > 0)
+            scanner->SetThreads(threads);
+        return scanner;
     });
-    CreateControls();
+    WireControls();
+    AddCommands();
+    controls.Place(WindowLayout(size()));
 }
 
 TKelmoWindow::~TKelmoWindow() = default;
 
-QPushButton* TKelmoWindow::AddButton(const QString& caption, int x, int y, void (TKelmoWindow::*handler)())
+void TKelmoWindow::WireControls()
 {
-    auto* button = new QPushButton(caption, this);
-    button->setGeometry(x, y, 80, 20);
-    button->setAutoDefault(false);
-    connect(button, &QPushButton::clicked, this, handler);
-    return button;
+    controls.chart->SetToolTipText([this](int slice) { return legend ? legend->ToolTip(slice) : QString(); });
+    connect(controls.chart, &ChartView::SliceClicked, this, &TKelmoWindow::SelectSlice);
+    connect(controls.chart, &ChartView::SliceDoubleClicked, this, [this](int slice) {
+        SelectSlice(slice);
+        commands->Trigger(Command::GoDown);
+    });
+    connect(controls.driveList, qOverload<int>(&QComboBox::activated), this, &TKelmoWindow::EvDriveChange);
 }
 
-SmallButton* TKelmoWindow::AddSmallButton(int id, const QString& caption, int x, int y,
-                                          void (TKelmoWindow::*handler)())
+// Every command the window knows, with its keys and the rule that lets it
+// run. A scan in progress holds back everything that would start another
+// scan or look at the tree it is about to replace.
+void TKelmoWindow::AddCommands()
 {
-    auto* button = new SmallButton(this, id, caption, x, y, 45, 20);
-    connect(button, &QPushButton::clicked, this, handler);
-    return button;
-}
-
-void TKelmoWindow::CreateControls()
-{
-    AddLabel(*this, QStringLiteral("Available Drives"), 370, 20, 250, 25);
-    driveList = new QComboBox(this);
-    driveList->setGeometry(370, 50, 250, driveList->sizeHint().height());
-    driveList->setMaxVisibleItems(5);
-    connect(driveList, qOverload<int>(&QComboBox::activated), this, &TKelmoWindow::EvDriveChange);
-    keyLabel = AddLabel(*this, QStringLiteral("Key"), 370, 100, 250, 25);
-    AddButton(QStringLiteral("Exit"), 18, 400, &TKelmoWindow::CmExit);
-    topButton = AddSmallButton(CM_TOP, QStringLiteral("Top"), 18, 5, &TKelmoWindow::CmTop);
-    backButton = AddSmallButton(CM_BACK, QStringLiteral("Back"), 73, 5, &TKelmoWindow::CmBack);
-    updateButton = AddButton(QStringLiteral("Update"), 460, 400, &TKelmoWindow::CmUpdate);
-    AddButton(QStringLiteral("About"), 540, 400, &TKelmoWindow::CmAbout);
-    AddLabel(*this, QStringLiteral("Kelmo Software 1996"), 230, 415, 200, 25);
-    freeBytesLabel = AddLabel(*this, QString(), 20, 350, 250, 20);
-    pathButton = AddSmallButton(CM_PATH, QStringLiteral("Path"), 20, 372, &TKelmoWindow::CmPath);
-    pathLabel = AddLabel(*this, QString(), 70, 375, 330, 20);
-    pathLabel->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-}
-
-// Options for the walk, and a saved scan to show instead of a drive, come
-// before the drive argument and leave it alone; a malformed one stays behind
-// for the argument check to refuse.
-void TKelmoWindow::TakeScanOptions()
-{
-    for (auto at = cmdLine.begin(); at != cmdLine.end();) {
-        if (*at == "--apparent-size") {
-            survey.SetSizeMode(SizeMode::Apparent);
-            at = cmdLine.erase(at);
-        } else if (*at == "--threads" && at + 1 != cmdLine.end()) {
-            const int count = ThreadCountOf(*(at + 1));
-            if (count < 0)
-                return;
-            survey.SetThreads(count);
-            at = cmdLine.erase(at, at + 2);
-        } else if (*at == "--import" && at + 1 != cmdLine.end() && savedScanFile.empty()) {
-            savedScanFile = *(at + 1);
-            at = cmdLine.erase(at, at + 2);
-        } else {
-            ++at;
-        }
-    }
+    commands = new CommandTable(this);
+    const auto idle = [this] { return !Scanning(); };
+    const auto hasTree = [this] { return !Scanning() && survey.Root(); };
+    const auto below = [this] { return !Scanning() && survey.Cursor().HasParentDir(); };
+    commands->Add({Command::GoDown, QStringLiteral("Open"), {Qt::Key_Return, Qt::Key_Enter},
+                   [this] { return !Scanning() && legend; }, [this] { EvLegendDblClk(); }});
+    commands->Add({Command::Back, QStringLiteral("Parent Directory"),
+                   {Qt::Key_Backspace, QKeySequence(Qt::ALT | Qt::Key_Up)}, below, [this] { CmBack(); }});
+    commands->Add({Command::Top, QStringLiteral("Root Directory"), {QKeySequence(Qt::ALT | Qt::Key_Home)}, below,
+                   [this] { CmTop(); }});
+    commands->Add({Command::Update, QStringLiteral("Update"), {Qt::Key_F5},
+                   [this] { return !Scanning() && survey.GetDrive() >= 0; }, [this] { CmUpdate(); }});
+    commands->Add({Command::About, QStringLiteral("About"), {}, idle, [this] { CmAbout(); }});
+    commands->Add({Command::Exit, QStringLiteral("Exit"), {QKeySequence(Qt::CTRL | Qt::Key_Q)}, [] { return true; },
+                   [this] { CmExit(); }});
+    commands->Add({Command::Path, QStringLiteral("Path"), {}, [this] { return !Scanning() && Path().IsCut(); },
+                   [this] { CmPath(); }});
+    commands->Add({Command::SubInfo, QStringLiteral("Sub Info"), {},
+                   [this] { return !Scanning() && legend && legend->SelectedIndex() >= 0; },
+                   [this] { CmDirInfo(Command::SubInfo); }});
+    commands->Add({Command::RootInfo, QStringLiteral("Root Info"), {}, hasTree,
+                   [this] { CmDirInfo(Command::RootInfo); }});
+    commands->Add({Command::SizeMode, QStringLiteral("Apparent Sizes"), {Qt::Key_A}, [] { return true; },
+                   [this] { CmSizeMode(); }});
+    commands->Bind(controls.exitButton, Command::Exit);
+    commands->Bind(controls.topButton, Command::Top);
+    commands->Bind(controls.backButton, Command::Back);
+    commands->Bind(controls.updateButton, Command::Update);
+    commands->Bind(controls.aboutButton, Command::About);
+    commands->Bind(controls.pathButton, Command::Path);
+    commands->Refresh();
 }
 
 void TKelmoWindow::SetupWindow()
 {
-    TakeScanOptions();
     ShowSizeMode();
     const int drive = ParseDriveArgument();
-    if (drive != -1) {
-        SelectDrive(drive);
-        survey.SetDrive(drive);
-    }
-    // A saved scan cannot be scanned again.
-    if (drive == -1 || drive == kSavedScan)
-        updateButton->setEnabled(false);
     FillDriveList();
-    driveList->setCurrentIndex(driveList->findData(drive));
+    controls.driveList->setCurrentIndex(controls.driveList->findData(drive));
+    if (drive == -1)
+        return;
+    // Update tries the drive again even when this first scan fails.
+    survey.SetDrive(drive);
+    SelectDrive(drive);
 }
 
 int TKelmoWindow::ParseDriveArgument()
 {
-    if (!savedScanFile.empty() && cmdLine.empty())
+    if (!options.error.empty()) {
+        ShowMessageBox(this, UsageBoxText(), KelmoSplash::CreditCaption(), MessageIcon::None);
+        return -1;
+    }
+    if (!options.importFile.empty())
         return kSavedScan;
-    if (!cmdLine.empty() || !savedScanFile.empty()) {
-        const std::string& argument = cmdLine.empty() ? savedScanFile : cmdLine.front();
-        // Checked as bytes: a name that is not valid UTF-8 is still a path.
-        const bool valid = savedScanFile.empty() && cmdLine.size() == 1 && !argument.empty() && argument[0] != '-'
-            && !FileInfo::CanonicalPath(argument).empty();
-        if (!valid) {
-            ShowMessageBox(this, UsageText(), KelmoSplash::CreditCaption(), MessageIcon::None);
-            return -1;
-        }
+    if (!options.path.empty() && Drives::CanonicalPath(options.path).empty()) {
+        ShowMessageBox(this, UsageBoxText(), KelmoSplash::CreditCaption(), MessageIcon::None);
+        return -1;
     }
     // Started from a directory on no drive (/dev/shm, a FUSE mount), Kelmo
     // says so just as for such a path argument.
-    const int drive = cmdLine.empty() ? survey.CurrentDrive() : survey.DriveOfPath(cmdLine.front());
+    const int drive = options.path.empty() ? drives.Current() : drives.OfPath(options.path);
     if (drive == -1)
-        ShowNotAvailable(this);
+        ShowMessageBox(this, QString::fromLatin1(kNotAvailable), QStringLiteral("Kelmo"), MessageIcon::Information);
     return drive;
 }
 
@@ -177,124 +154,174 @@ QString TKelmoWindow::DriveText(int drive) const
 {
     if (drive == kSavedScan)
         return DisplayName(survey.GetSavedRoot());
-    const auto& drives = survey.GetDrives();
-    if (drive < 0 || drive >= static_cast<int>(drives.size()))
-        return QString();
-    return DisplayName(drives[drive].mountPoint);
-}
-
-bool TKelmoWindow::SelectDrive(int drive)
-{
-    QString freeText = QStringLiteral("Free Space : ");
-    const bool saved = drive == kSavedScan;
-    splash = new KelmoSplash(this, KelmoSplash::CreditCaption(), saved ? SavedScanFileText() : DriveText(drive));
-    std::string error;
-    const bool scanned = WhileTheWindowLives(
-        [&] { return saved ? ReadSavedScan(error) : survey.ScanDrive(drive, true); });
-    // A close request stopped the scan and closed the splash.
-    if (closeRequested)
-        return false;
-    if (scanned) {
-        pathText.AppendPath(DriveText(drive), true);
-        RebuildView();
-    } else if (!error.empty()) {
-        ShowMessageBox(this, DisplayName(error), QStringLiteral("Kelmo"), MessageIcon::Stop);
-    } else {
-        ShowNotAvailable(this);
-    }
-    const std::int64_t freeBytes = survey.GetFreeBytes();
-    freeText += freeBytes == -1 ? QStringLiteral("Unknown") : QString::fromStdString(FormatBytes(freeBytes));
-    freeBytesLabel->setText(freeText);
-    showNormal();
-    if (splash) {
-        splash->setFocus();
-        splash->Destroy(lingerMs);
-    }
-    return scanned;
-}
-
-// The walk (or the reading of a saved scan) runs on threads of its own;
-// this thread goes on painting the splash and relaying the running total
-// until it is done.
-bool TKelmoWindow::WhileTheWindowLives(const std::function<bool()>& scan)
-{
-    QEventLoop waiting;
-    bool scanned = false;
-    std::thread walk([&] {
-        scanned = scan();
-        QMetaObject::invokeMethod(&waiting, &QEventLoop::quit, Qt::QueuedConnection);
-    });
-    waiting.exec();
-    walk.join();
-    return scanned;
-}
-
-// Standard input can be read only once.
-bool TKelmoWindow::ReadSavedScan(std::string& error)
-{
-    if (savedScanFile == "-" && savedScanRead) {
-        error = "The saved scan came from standard input, which can be read only once.";
-        return false;
-    }
-    savedScanRead = true;
-    return survey.ImportScan(savedScanFile, error);
+    return DisplayName(drives.MountPoint(drive));
 }
 
 QString TKelmoWindow::SavedScanFileText() const
 {
-    return savedScanFile == "-" ? QStringLiteral("standard input") : DisplayName(savedScanFile);
+    return options.importFile == "-" ? QStringLiteral("standard input") : DisplayName(options.importFile);
+}
+
+// A running scan is never superseded: the commands that would start
+// another are disabled while it runs.
+void TKelmoWindow::SelectDrive(int drive)
+{
+    scanningDrive = drive;
+    ScanJob::Request request;
+    if (drive == kSavedScan) {
+        // Standard input can be read only once.
+        if (options.importFile != "-" || !savedScanRead)
+            request.file = options.importFile;
+        savedScanRead = true;
+    } else {
+        request.path = request.rootName = drives.MountPoint(drive);
+    }
+    // Closing the splash closes the program, also during the first scan,
+    // when no main window is shown yet.
+    scans->Start(std::move(request), drive == kSavedScan ? SavedScanFileText() : DriveText(drive), [this] { close(); });
+    commands->Refresh();
+}
+
+void TKelmoWindow::OnScanFinished(ScanResult result)
+{
+    const bool scanned = result.Scanned();
+    if (scanned) {
+        survey.SetDrive(scanningDrive);
+        survey.Adopt(std::move(result));
+        if (scanningDrive == kSavedScan)
+            ListSavedScan();
+        RebuildView();
+    } else {
+        // The splash goes first, so that the box is on top and has the focus.
+        scans->EndSplash();
+        ShowScanFailure(result);
+    }
+    controls.driveList->setCurrentIndex(controls.driveList->findData(survey.GetDrive()));
+    ShowFreeSpace();
+    commands->Refresh();
+    if (closeRequested)
+        return;
+    showNormal();
+    if (scanned)
+        scans->EndSplash(survey.Root().bytes());
+}
+
+void TKelmoWindow::ShowScanFailure(const ScanResult& result)
+{
+    if (result.cancelled || closeRequested)
+        return;
+    if (scanningDrive == kSavedScan) {
+        const std::string reason = result.error.empty()
+            ? "The saved scan came from standard input, which can be read only once."
+            : result.error;
+        ShowMessageBox(this, DisplayName(reason), QStringLiteral("Kelmo"), MessageIcon::Stop);
+        return;
+    }
+    QString text = QString::fromLatin1(kNotAvailable);
+    if (!result.error.empty())
+        text += QStringLiteral("\r\r") + DisplayName(result.error);
+    ShowMessageBox(this, text, QStringLiteral("Kelmo"), MessageIcon::Information);
+}
+
+// A failed scan leaves the tree on display, and its free space, as they were.
+void TKelmoWindow::ShowFreeSpace()
+{
+    const std::int64_t freeBytes = survey.Root() ? survey.GetFreeBytes() : -1;
+    controls.freeBytesLabel->setText(QStringLiteral("Free Space : ")
+                            + (freeBytes == -1 ? QStringLiteral("Unknown")
+                                               : QString::fromStdString(FormatBytes(freeBytes))));
 }
 
 void TKelmoWindow::FillDriveList()
 {
-    const auto& drives = survey.GetDrives();
-    for (std::size_t i = 0; i < drives.size(); ++i)
-        driveList->addItem(DisplayName(drives[i].mountPoint), static_cast<int>(i));
-    if (!survey.GetSavedRoot().empty())
-        driveList->addItem(DriveText(kSavedScan) + QStringLiteral(" (saved)"), kSavedScan);
-    driveList->model()->sort(0);
+    for (int i = 0; i < drives.Count(); ++i)
+        controls.driveList->addItem(DisplayName(drives.MountPoint(i)), i);
+    controls.driveList->model()->sort(0);
+}
+
+// The saved scan stands in the list under its root's path once it has been read.
+void TKelmoWindow::ListSavedScan()
+{
+    if (controls.driveList->findData(kSavedScan) != -1)
+        return;
+    controls.driveList->addItem(DriveText(kSavedScan) + QStringLiteral(" (saved)"), kSavedScan);
+    controls.driveList->model()->sort(0);
 }
 
 void TKelmoWindow::RebuildView()
 {
-    std::unique_ptr<ChildList> list = survey.BuildChildList();
+    const NavigationCursor& cursor = survey.Cursor();
+    std::unique_ptr<ChildList> list = cursor.BuildChildList();
     std::vector<std::int64_t> sizes = list ? list->sizes : std::vector<std::int64_t>();
-    const DirectoryOnDisplay directory{survey.HasParentDir(), DisplayedBytes(), pathText.Text()};
-    const int count = BuildLegend(this, legend, emptyLegend, std::move(list), directory);
-    if (legend) {
-        // Going down replaces the legend, so it must not happen inside the
-        // legend's own double-click handling.
-        connect(legend.get(), &KeyBox::EntryDoubleClicked, this, &TKelmoWindow::EvLegendDblClk,
-                Qt::QueuedConnection);
-    }
-    if (count > 0) {
-        sizes.resize(count);
-        chart.SetValues(sizes);
-    } else {
-        chart.Clear();
-    }
-    chartImage = QPixmap();
+    const DirectoryOnDisplay directory{cursor.HasParentDir(), DisplayedBytes(), Path().Text()};
+    const int count = BuildLegend(this, WindowLayout(size()).legend, legend, emptyLegend, std::move(list), directory);
+    WireLegend();
+    sizes.resize(static_cast<std::size_t>(count));
+    controls.chart->SetValues(sizes);
     ShowPath();
-    backButton->setEnabled(survey.HasParentDir());
-    topButton->setEnabled(survey.HasParentDir());
-    update();
+    commands->Refresh();
+}
+
+// A new legend for every directory on display; the chart follows its
+// selection. Going down replaces the legend, so it must not happen inside
+// the legend's own double-click handling.
+void TKelmoWindow::WireLegend()
+{
+    KeyBox* shown = Legend();
+    connect(shown, &KeyBox::ContextMenuRequested, this, &TKelmoWindow::OpenLegendMenu);
+    connect(shown, &KeyBox::SelectionChanged, this, [this](int index) {
+        controls.chart->SetMarkedSlice(index);
+        commands->Refresh();
+    });
+    if (legend)
+        connect(legend.get(), &KeyBox::EntryDoubleClicked, this, [this] { commands->Trigger(Command::GoDown); },
+                Qt::QueuedConnection);
+}
+
+// At the root the menu offers the root's figures and greys the way up;
+// below it, the way up.
+void TKelmoWindow::OpenLegendMenu(const QPoint& globalPosition)
+{
+    commands->Refresh();
+    auto* menu = new QMenu(this); // deletes itself once closed
+    connect(menu, &QMenu::aboutToHide, menu, &QObject::deleteLater);
+    menu->addAction(commands->Action(Command::SubInfo));
+    menu->addSeparator();
+    if (!survey.Cursor().HasParentDir()) {
+        menu->addAction(commands->Action(Command::RootInfo));
+        menu->addSeparator();
+    }
+    menu->addAction(commands->Action(Command::Back));
+    menu->addAction(commands->Action(Command::Top));
+    menu->popup(globalPosition);
+}
+
+void TKelmoWindow::SelectSlice(int slice)
+{
+    if (legend && legend->SelectedIndex() != slice)
+        legend->SetSelectedIndex(slice);
+}
+
+PathText TKelmoWindow::Path() const
+{
+    return PathText(DisplayName(survey.Cursor().PathText()));
 }
 
 void TKelmoWindow::ShowPath()
 {
-    pathLabel->setText(pathText.Shown());
-    pathButton->setEnabled(pathText.IsCut());
+    const PathText path = Path();
+    controls.pathLabel->setText(path.Shown());
 }
 
 std::int64_t TKelmoWindow::DisplayedBytes() const
 {
-    const DirNode current = survey.GetCurrentDir();
+    const DirNode current = survey.Cursor().GetCurrentDir();
     return current ? current.bytes() : 0;
 }
 
 DirNode TKelmoWindow::SelectedChild() const
 {
-    const DirNode current = survey.GetCurrentDir();
+    const DirNode current = survey.Cursor().GetCurrentDir();
     const int selected = legend ? legend->SelectedIndex() : -1;
     if (!current || selected < 0)
         return {};
@@ -316,26 +343,19 @@ void TKelmoWindow::EvLegendDblClk()
                        MessageIcon::Information);
         return;
     }
-    pathText.AppendPath(DisplayName(node.name()), false);
-    survey.SetCurrentDir(node);
+    survey.Cursor().SetCurrentDir(node);
     RebuildView();
 }
 
 void TKelmoWindow::CmBack()
 {
-    if (!survey.HasParentDir())
-        return;
-    pathText.PathUp();
-    survey.GoToParentDir();
+    survey.Cursor().GoToParentDir();
     RebuildView();
 }
 
 void TKelmoWindow::CmTop()
 {
-    if (!survey.HasParentDir())
-        return;
-    pathText.PathToRoot(DriveText(survey.GetDrive()));
-    survey.SetCurrentDir(DirNode());
+    survey.Cursor().SetCurrentDir(DirNode());
     RebuildView();
 }
 
@@ -347,19 +367,17 @@ void TKelmoWindow::OpenTextWindow(const QString& caption, int textWidth, const Q
 
 void TKelmoWindow::CmPath()
 {
-    OpenTextWindow(QStringLiteral("Path"), 500, pathText.Text());
+    OpenTextWindow(QStringLiteral("Path"), 500, Path().Text());
 }
 
-void TKelmoWindow::CmDirInfo(int commandId)
+void TKelmoWindow::CmDirInfo(Command which)
 {
-    if (!survey.GetCurrentDir())
-        return;
-    const DirNode node = commandId == CM_SUBDIR_INFO ? SelectedChild() : survey.GetCurrentDir();
+    const DirNode node = which == Command::SubInfo ? SelectedChild() : survey.Cursor().GetCurrentDir();
     if (!node) {
         ShowSubDirectoryNotFound(this);
         return;
     }
-    OpenTextWindow(QStringLiteral("Sub-Directory Information"), 300, DisplayName(survey.BuildDirReport(node)));
+    OpenTextWindow(QStringLiteral("Sub-Directory Information"), 300, DisplayName(BuildDirReport(node)));
 }
 
 void TKelmoWindow::CmUpdate()
@@ -367,23 +385,13 @@ void TKelmoWindow::CmUpdate()
     SelectDrive(survey.GetDrive());
 }
 
+// Picking the drive on display again does not rescan it.
 void TKelmoWindow::EvDriveChange(int listIndex)
 {
-    updateButton->setEnabled(true);
-    const int previous = survey.GetDrive();
-    const int drive = driveList->itemData(listIndex).toInt();
-    if (drive != previous) {
-        if (SelectDrive(drive)) {
-            survey.SetDrive(drive);
-        } else {
-            const int previousEntry = driveList->findData(previous);
-            if (previousEntry != -1)
-                driveList->setCurrentIndex(previousEntry);
-        }
-    }
-    // A saved scan on display cannot be scanned again.
-    if (survey.GetDrive() == kSavedScan)
-        updateButton->setEnabled(false);
+    const int drive = controls.driveList->itemData(listIndex).toInt();
+    if (Scanning() || drive == survey.GetDrive())
+        return;
+    SelectDrive(drive);
 }
 
 void TKelmoWindow::CmSizeMode()
@@ -391,7 +399,7 @@ void TKelmoWindow::CmSizeMode()
     const bool toApparent = survey.GetSizeMode() == SizeMode::DiskUsage;
     survey.SetSizeMode(toApparent ? SizeMode::Apparent : SizeMode::DiskUsage);
     ShowSizeMode();
-    if (!survey.Root())
+    if (!survey.Root() || Scanning())
         return;
     const int selected = legend ? legend->SelectedIndex() : -1;
     RebuildView();
@@ -402,12 +410,12 @@ void TKelmoWindow::CmSizeMode()
 void TKelmoWindow::ShowSizeMode()
 {
     const bool apparent = survey.GetSizeMode() == SizeMode::Apparent;
-    keyLabel->setText(apparent ? QStringLiteral("Key (apparent sizes)") : QStringLiteral("Key"));
+    controls.keyLabel->setText(apparent ? QStringLiteral("Key (apparent sizes)") : QStringLiteral("Key"));
 }
 
 void TKelmoWindow::CmAbout()
 {
-    splash = new KelmoSplash(this, QStringLiteral("About")); // closes and deletes itself
+    new KelmoSplash(this, QStringLiteral("About")); // closes and deletes itself
 }
 
 void TKelmoWindow::CmExit()
@@ -415,215 +423,31 @@ void TKelmoWindow::CmExit()
     close();
 }
 
-void TKelmoWindow::EvLButtonDown(const QPoint& point)
-{
-    SelectSliceAt(point);
-}
-
-// Goes down into the slice's sub-directory, as a double-click on its legend
-// entry does.
-void TKelmoWindow::EvLButtonDblClk(const QPoint& point)
-{
-    if (SelectSliceAt(point))
-        EvLegendDblClk();
-}
-
-// -1 off the chart, and while there is no full legend with slice points.
-int TKelmoWindow::SliceUnder(const QPoint& point) const
-{
-    const PiePoint at{point.x(), point.y()};
-    if (!legend || !legend->HasSlicePoints() || !chart.Contains(at))
-        return -1;
-    return SliceAt(chart, at, legend->StartPoints(), legend->EndPoints());
-}
-
-bool TKelmoWindow::SelectSliceAt(const QPoint& point)
-{
-    const int slice = SliceUnder(point);
-    if (slice < 0)
-        return false;
-    if (legend->SelectedIndex() != slice)
-        legend->SetSelectedIndex(slice);
-    return true;
-}
-
-void TKelmoWindow::ShowSliceToolTip(const QHelpEvent& help)
-{
-    const int slice = SliceUnder(help.pos());
-    if (slice < 0)
-        QToolTip::hideText();
-    else
-        QToolTip::showText(help.globalPos(), legend->ToolTip(slice), this);
-}
-
-// Called on the walking threads. One pending event carries whatever total
-// is latest when it is handled, so a slow spell of this thread never leaves
-// a queue of stale totals behind.
-void TKelmoWindow::PostScanProgress(std::int64_t scannedBytes)
-{
-    latestScannedBytes = scannedBytes;
-    if (!progressPending.exchange(true))
-        QCoreApplication::postEvent(this, new ScanProgressEvent);
-}
-
-void TKelmoWindow::EvScanProgress(std::int64_t scannedBytes)
-{
-    if (splash && !splash->IsAbout())
-        QCoreApplication::postEvent(splash, new ScanProgressEvent(QString::fromStdString(FormatBytes(scannedBytes))));
-}
-
-// The commands that arrive from the keys and the legend's menu; each runs
-// only where its button would.
-void TKelmoWindow::RunCommand(int commandId)
-{
-    if (!CommandEnabled(commandId))
-        return;
-    switch (commandId) {
-    case IDC_LEGEND:
-        EvLegendDblClk();
-        break;
-    case CM_BACK:
-        CmBack();
-        break;
-    case CM_TOP:
-        CmTop();
-        break;
-    case CM_UPDATE:
-        CmUpdate();
-        break;
-    case CM_EXIT:
-        CmExit();
-        break;
-    case CM_SUBDIR_INFO:
-    case CM_ROOT_INFO:
-        CmDirInfo(commandId);
-        break;
-    case CM_SIZE_MODE:
-        CmSizeMode();
-        break;
-    default:
-        break;
-    }
-}
-
-bool TKelmoWindow::CommandEnabled(int commandId) const
-{
-    switch (commandId) {
-    case IDC_LEGEND:
-        return legend != nullptr;
-    case CM_BACK:
-        return backButton->isEnabled();
-    case CM_TOP:
-        return topButton->isEnabled();
-    case CM_UPDATE:
-        return updateButton->isEnabled();
-    default:
-        return true;
-    }
-}
-
-void TKelmoWindow::customEvent(QEvent* event)
-{
-    if (event->type() == CommandEvent::EventType)
-        RunCommand(static_cast<CommandEvent*>(event)->Id());
-    else if (event->type() == ScanProgressEvent::EventType) {
-        progressPending = false; // before reading, so no later total is missed
-        EvScanProgress(latestScannedBytes);
-    }
-}
-
-bool TKelmoWindow::event(QEvent* event)
-{
-    if (event->type() != QEvent::ToolTip)
-        return QWidget::event(event);
-    ShowSliceToolTip(static_cast<const QHelpEvent&>(*event));
-    return true;
-}
-
-void TKelmoWindow::paintEvent(QPaintEvent*)
-{
-    QPainter painter(this);
-    PaintChart(painter);
-    if (legend)
-        legend->PaintMarkers(painter);
-}
-
-// Working out a hundred thousand slices takes longer than a frame, so the
-// chart is drawn once per view (and whenever the device's resolution
-// changes), at the device's resolution, and handed its slice points to the
-// legend then. Every later paint, a marker move included, copies only the
-// part of the picture it needs.
-void TKelmoWindow::PaintChart(QPainter& painter)
-{
-    // The engine's device is the one painted on, also when the paint is
-    // redirected (a grab, a render into a picture).
-    const qreal ratio = painter.paintEngine()->paintDevice()->devicePixelRatioF();
-    if (chartImage.isNull() || chartImage.devicePixelRatio() != ratio) {
-        const PieRect bounds = chart.Bounds();
-        chartImage = QPixmap(QSize(bounds.right, bounds.bottom) * ratio);
-        chartImage.setDevicePixelRatio(ratio);
-        chartImage.fill(palette().color(QPalette::Window));
-        QPainter imagePainter(&chartImage);
-        QPainterPieCanvas canvas(imagePainter);
-        const RtnCoords coords = chart.Draw(canvas);
-        if (coords.count != 0 && legend)
-            legend->SetSlicePoints(coords.starts, coords.ends);
-    }
-    painter.drawPixmap(0, 0, chartImage);
-}
-
 void TKelmoWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    chart.SetBounds(20, 20, 20 + width() / 2, 20 + height());
-    chartImage = QPixmap();
-    update();
-}
-
-void TKelmoWindow::mousePressEvent(QMouseEvent* event)
-{
-    QWidget::mousePressEvent(event);
-    if (event->button() == Qt::LeftButton)
-        EvLButtonDown(event->position().toPoint());
-}
-
-void TKelmoWindow::mouseDoubleClickEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton)
-        EvLButtonDblClk(event->position().toPoint());
-}
-
-// Keys that reach the window from any of its controls; the legend passes on
-// the window's keys and keeps the arrows, which move its selection.
-void TKelmoWindow::keyPressEvent(QKeyEvent* event)
-{
-    const int command = CommandForKey(*event);
-    if (command == 0) {
-        QWidget::keyPressEvent(event);
-        return;
-    }
-    RunCommand(command);
+    const WindowLayout layout(size());
+    controls.Place(layout);
+    if (KeyBox* shown = Legend())
+        shown->setGeometry(layout.legend);
 }
 
 // A close request may come while a scan, the splash's wait, About, a text
-// window or a message box holds the window. Each is told to stop, so that
-// every nested loop unwinds, and the program ends: no process without a
-// window, no window shown again.
+// window or a message box holds the window. The scan is stopped and waited
+// for (a walk checks for the stop before every directory), every
+// auxiliary window is told to go, and the program ends.
 void TKelmoWindow::closeEvent(QCloseEvent* event)
 {
+    settings.SaveGeometry(*this);
     closeRequested = true;
-    survey.CancelScan();
+    scans->Stop();
     CloseAuxiliaryWindows();
     event->accept();
-    // Leaves the event loop, from inside a nested one too. Before the event
-    // loop runs (the first scan) it does nothing; start-up then stops.
     QCoreApplication::quit();
 }
 
 void TKelmoWindow::CloseAuxiliaryWindows()
 {
-    if (splash)
-        splash->Abandon();
     for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         if (child->isWindow() && child->isVisible())
             child->close();

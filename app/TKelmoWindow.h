@@ -1,46 +1,46 @@
 #pragma once
 
-#include "DrawPie.h"
+#include "CommandTable.h"
+#include "Drives.h"
 #include "FileInfo.h"
 #include "KeyBox.h"
+#include "MainWindowControls.h"
+#include "Options.h"
 #include "PathText.h"
+#include "ScanController.h"
+#include "WindowLayout.h"
+#include "WindowSettings.h"
 
-#include <QPixmap>
-#include <QPointer>
 #include <QWidget>
 
-#include <atomic>
 #include <functional>
 #include <memory>
 #include <string>
-#include <vector>
 
-class KelmoSplash;
-class QComboBox;
-class QHelpEvent;
-class QLabel;
-class QPushButton;
-class SmallButton;
 
 // The main window: the pie chart of the directory on display, its legend, the
-// drive list and the buttons that move through the tree.
+// drive list and the buttons that move through the tree. Scans run as jobs
+// on threads of their own while the window stays responsive behind the
+// splash; every command is a row of its command table.
 class TKelmoWindow : public QWidget {
 public:
-    static constexpr int kClientWidth = 634;
-    static constexpr int kClientHeight = 453;
     // The drive index of a saved scan (kelmo --import FILE).
     static constexpr int kSavedScan = -2;
 
-    // cmdLine holds the arguments after the program name; drives is the
-    // probed drive list; lingerMs is how long the scan splash stays after a
-    // scan (tests make it short).
-    TKelmoWindow(std::vector<std::string> cmdLine, std::vector<MountEntry> drives, int lingerMs);
+    // options: the command line, parsed; drives: the drives to offer;
+    // lingerMs: how long the scan splash stays after a scan (tests make it
+    // short); settingsFile: where the window keeps its size and place (none
+    // when empty).
+    TKelmoWindow(Options options, Drives drives, int lingerMs, QString settingsFile = {});
     ~TKelmoWindow() override;
 
-    // Start-up: the drive argument, the first scan and the drive list.
+    // Start-up: the drive argument, the first scan (which goes on after this
+    // returns) and the drive list.
     void SetupWindow();
     int ParseDriveArgument();
-    bool SelectDrive(int drive);
+    // Starts the scan of a drive, or of the saved scan; its end shows the result.
+    void SelectDrive(int drive);
+    bool Scanning() const { return scans->Running(); }
     void FillDriveList();
 
     void RebuildView();
@@ -48,16 +48,13 @@ public:
     void CmBack();
     void CmTop();
     void CmPath();
-    void CmDirInfo(int commandId);
+    void CmDirInfo(Command which);
     void CmUpdate();
     void EvDriveChange(int listIndex);
     // Switches between disk usage and apparent sizes, without a rescan.
     void CmSizeMode();
     void CmAbout();
     void CmExit();
-    void EvLButtonDown(const QPoint& point);
-    void EvLButtonDblClk(const QPoint& point);
-    void EvScanProgress(std::int64_t scannedBytes);
 
     // True once the window has been asked to close; start-up then neither
     // shows it nor runs the event loop.
@@ -65,75 +62,55 @@ public:
 
     // For tests and screenshots.
     FileInfo& Survey() { return survey; }
-    const DrawPie& Chart() const { return chart; }
+    ScanController& Scans() { return *scans; }
+    const CommandTable& Commands() const { return *commands; }
+    ChartView* Chart() const { return controls.chart; }
     KeyBox* Legend() const { return legend ? legend.get() : emptyLegend.get(); }
-    const PathText& Path() const { return pathText; }
-    QComboBox* DriveList() const { return driveList; }
-    QLabel* FreeBytesLabel() const { return freeBytesLabel; }
-    QLabel* PathLabel() const { return pathLabel; }
-    QLabel* KeyLabel() const { return keyLabel; }
-    QPushButton* UpdateButton() const { return updateButton; }
-    SmallButton* TopButton() const { return topButton; }
-    SmallButton* BackButton() const { return backButton; }
-    SmallButton* PathButton() const { return pathButton; }
+    PathText Path() const;
+    QComboBox* DriveList() const { return controls.driveList; }
+    QLabel* FreeBytesLabel() const { return controls.freeBytesLabel; }
+    QLabel* PathLabel() const { return controls.pathLabel; }
+    QLabel* KeyLabel() const { return controls.keyLabel; }
+    QPushButton* UpdateButton() const { return controls.updateButton; }
+    SmallButton* TopButton() const { return controls.topButton; }
+    SmallButton* BackButton() const { return controls.backButton; }
+    SmallButton* PathButton() const { return controls.pathButton; }
 
 protected:
-    bool event(QEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void customEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void CreateControls();
-    QPushButton* AddButton(const QString& caption, int x, int y, void (TKelmoWindow::*handler)());
-    SmallButton* AddSmallButton(int id, const QString& caption, int x, int y, void (TKelmoWindow::*handler)());
-    void PostScanProgress(std::int64_t scannedBytes);
-    void RunCommand(int commandId);
-    bool CommandEnabled(int commandId) const;
-    QString DriveText(int drive) const;
-    DirNode SelectedChild() const;
-    std::int64_t DisplayedBytes() const;
-    void TakeScanOptions();
-    bool WhileTheWindowLives(const std::function<bool()>& scan);
-    bool ReadSavedScan(std::string& error);
-    QString SavedScanFileText() const;
+    void WireControls();
+    void AddCommands();
+    void WireLegend();
+    void OpenLegendMenu(const QPoint& globalPosition);
+    void SelectSlice(int slice);
+    void OnScanFinished(ScanResult result);
+    void ShowScanFailure(const ScanResult& result);
+    void ListSavedScan();
+    void ShowFreeSpace();
     void ShowSizeMode();
     void ShowPath();
+    QString DriveText(int drive) const;
+    QString SavedScanFileText() const;
+    DirNode SelectedChild() const;
+    std::int64_t DisplayedBytes() const;
     void OpenTextWindow(const QString& caption, int textWidth, const QString& text);
-    int SliceUnder(const QPoint& point) const;
-    bool SelectSliceAt(const QPoint& point);
-    void ShowSliceToolTip(const QHelpEvent& help);
-    void PaintChart(QPainter& painter);
     void CloseAuxiliaryWindows();
 
-    std::vector<std::string> cmdLine;
-    std::string savedScanFile; // empty unless started on a saved scan
-    bool savedScanRead = false;
-    DrawPie chart;
+    Options options;
+    Drives drives;
     FileInfo survey;
     int lingerMs;
+    WindowSettings settings;
+    bool savedScanRead = false;
+    int scanningDrive = -1; // the drive the running scan reads
+    bool closeRequested = false;
 
-    QPushButton* updateButton = nullptr;
-    QComboBox* driveList = nullptr;
-    SmallButton* topButton = nullptr;
-    SmallButton* backButton = nullptr;
-    SmallButton* pathButton = nullptr;
-    QLabel* freeBytesLabel = nullptr;
-    QLabel* pathLabel = nullptr;
-    QLabel* keyLabel = nullptr;
-
+    ScanController* scans = nullptr;
+    CommandTable* commands = nullptr;
+    MainWindowControls controls;
     std::unique_ptr<KeyBox> emptyLegend;
     std::unique_ptr<KeyBox> legend;
-    QPointer<KelmoSplash> splash;
-    PathText pathText;
-    // The chart as last drawn, at the resolution of the device it was drawn
-    // for; null when the values or the bounds have changed since.
-    QPixmap chartImage;
-    bool closeRequested = false;
-    std::atomic<bool> progressPending{false};
-    std::atomic<std::int64_t> latestScannedBytes{0};
 };

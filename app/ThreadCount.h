@@ -3,11 +3,18 @@
 #include <cstdlib>
 #include <string>
 
+// The number text names, when it is a whole number from 1 to highest; -1
+// for anything else.
+inline int WholeNumberOf(const std::string& text, long highest)
+{
+    char* end = nullptr;
+    const long number = std::strtol(text.c_str(), &end, 10);
+    return !text.empty() && *end == '\0' && number >= 1 && number <= highest ? static_cast<int>(number) : -1;
+}
+
 // The number of walking threads that --threads names: 1 to 256, or -1 for
 // anything else.
 inline int ThreadCountOf(const std::string& text)
 {
-    char* end = nullptr;
-    const long count = std::strtol(text.c_str(), &end, 10);
-    return !text.empty() && *end == '\0' && count >= 1 && count <= 256 ? static_cast<int>(count) : -1;
+    return WholeNumberOf(text, 256);
 }

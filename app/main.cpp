@@ -1,3 +1,4 @@
+#include "CompareReport.h"
 #include "DisplayCheck.h"
 #include "ExportCommand.h"
 #include "FinishOutput.h"
@@ -58,7 +59,8 @@ int main(int argc, char** argv)
     case Action::Version:
         return Print(VersionText());
     case Action::Report:
-        return RunReport(options, std::cout, std::cerr);
+        return options.compareFile.empty() ? RunReport(options, std::cout, std::cerr)
+                                           : RunCompareReport(options, std::cout, std::cerr);
     case Action::Export:
         return RunExport(options, std::cerr);
     case Action::Window:

@@ -2,6 +2,7 @@
 
 #include "KeyBox.h"
 
+#include <QRect>
 #include <QString>
 
 #include <cstdint>
@@ -23,5 +24,6 @@ struct DirectoryOnDisplay {
 // the fixed-pitch font and one entry per sub-directory takes the place;
 // otherwise the placeholder. The new legend is shown and has the keyboard
 // focus. Returns the number of entries, 0 for the placeholder.
-int BuildLegend(QWidget* parent, std::unique_ptr<KeyBox>& legend, std::unique_ptr<KeyBox>& emptyLegend,
-                std::unique_ptr<ChildList> children, const DirectoryOnDisplay& directory);
+int BuildLegend(QWidget* parent, const QRect& geometry, std::unique_ptr<KeyBox>& legend,
+                std::unique_ptr<KeyBox>& emptyLegend, std::unique_ptr<ChildList> children,
+                const DirectoryOnDisplay& directory);

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <sys/types.h>
 #include <zlib.h>
 #include <zstd.h>
 
+#include <atomic>
 #include <condition_variable>
 #include <cstddef>
 #include <memory>
@@ -10,26 +12,31 @@
 #include <string>
 #include <thread>
 
-// A file read a chunk at a time, so that it is never held whole; gzip- and
+// A file read a chunk at a time, never held whole; gzip- and
 // zstd-compressed files, known by their first bytes, read as the plain file
 // they hold. Compressed data is decoded on a thread of its own, a chunk
 // ahead of the reader, so that it reads about as fast as a plain file where
 // a processor is free; the file itself is read on the reader's thread. It is
 // the input stream RapidJSON's reader takes: Peek, Take and Tell, with a NUL
-// after the last byte. Tell counts the bytes as they are after decompression.
+// after the last byte. Tell counts the bytes as they are after
+// decompression.
 class ChunkedInput {
 public:
     using Ch = char;
     static constexpr std::size_t kChunkBytes = 256 * 1024;
+    // How long a read waits for data before it looks at the stop flag again.
+    static constexpr int kWaitMilliseconds = 50;
 
     ChunkedInput() = default;
     ~ChunkedInput();
     ChunkedInput(const ChunkedInput&) = delete;
     ChunkedInput& operator=(const ChunkedInput&) = delete;
 
-    // Opens the file at path; "-" reads standard input. False, with the
-    // errno value in error, when it cannot be opened.
-    bool Open(const std::string& path, int& error);
+    // Opens the file at path; "-" reads standard input. Once stop (when
+    // given) is set, reading ends, even while it waits for data that may
+    // never come (a pipe nobody writes to): Cancelled() then holds. False,
+    // with the errno value in error, when the file cannot be opened.
+    bool Open(const std::string& path, int& error, const std::atomic<bool>* stop = nullptr);
 
     Ch Peek() const { return *current; }
     Ch Take()
@@ -48,8 +55,9 @@ public:
     void Put(Ch) {}
     std::size_t PutEnd(Ch*) { return 0; }
 
-    // Whether every byte has been read, or reading failed.
+    // Whether every byte has been read, or reading failed or was stopped.
     bool AtEnd() const { return ended; }
+    bool Cancelled() const { return cancelled; }
     // Why reading stopped early: empty when it did not; otherwise the
     // errno text of a failed read, or what is wrong with compressed data,
     // for which Damaged() holds.
@@ -61,55 +69,53 @@ private:
     struct ZstdFree {
         void operator()(ZSTD_DStream* stream) const { ZSTD_freeDStream(stream); }
     };
-    struct Outcome {
-        std::string problem;
-        bool damaged = false;
-    };
 
-    // The raw read: up to size bytes of the file into `into`; 0 at its end,
-    // -1 with errno set when the read fails.
-    long ReadRaw(char* into, std::size_t size);
+    void Close();
     Format Recognise();
     bool StartDecoding();
     void Refill();
-    // The next plain chunk, read into the first chunk buffer; its size.
-    std::size_t TakePlain();
-    // The next decoded chunk, once the decoder has it; its size in size.
+    std::size_t Copy(char* into, std::size_t size);
+    // The next chunk the decoder gives, once it has it; its size in size.
     char* TakeDecoded(std::size_t& size);
-    // Reads the file for the decoder, which waits meanwhile.
-    void ReadInput();
+    bool FillRaw();
+    ssize_t ReadRaw(unsigned char* into, std::size_t size);
 
     // On the decoding thread.
     void Decode();
-    bool MoreInput();
-    std::size_t Inflate(char* out);
-    std::size_t DecompressZstd(char* out);
-    void Damage(const std::string& what);
+    bool MoreRaw();
+    std::size_t Inflate(char* into, std::size_t size);
+    std::size_t DecompressZstd(char* into, std::size_t size);
+    // The data ended inside a gzip member or zstd frame: damaged, unless
+    // reading failed or was stopped, which says so itself.
+    void EndedEarly();
+    void Corrupt(const std::string& what);
 
     int fd = -1;
+    const std::atomic<bool>* stop = nullptr;
     Format format = Format::Plain;
-    std::unique_ptr<char[]> input; // compressed bytes, and the first bytes read to recognise the format
-    std::size_t inputStart = 0;
-    std::size_t inputEnd = 0;
-    bool inputEnded = false;
-    int inputError = 0;
+    std::unique_ptr<unsigned char[]> raw; // the file's bytes as they are
+    std::size_t rawAt = 0;  // the first byte not yet used
+    std::size_t rawEnd = 0;
+    bool rawEnded = false;  // end of file, or a read failed or was stopped
     std::unique_ptr<char[]> chunks[2]; // plain bytes: the reader's, and the next one decoded
 
     // The decoder's own while it runs, the reader's once it has ended.
-    z_stream inflater{};
-    bool inflaterReady = false;
+    z_stream stream{};
+    bool inflating = false; // stream is initialised
     std::unique_ptr<ZSTD_DStream, ZstdFree> zstd;
-    bool streamOpen = false; // a gzip member or zstd frame is begun and not ended
-    Outcome decoded;
+    bool frameOpen = false;  // a zstd frame is begun and not ended
+    bool decodedAll = false; // the last member or frame ended, or the data is damaged
+    std::string decodeProblem;
 
-    // Shared by the reader and the decoder.
+    // Shared by the reader and the decoder, under lock.
     std::thread decoder;
     std::mutex lock;
     std::condition_variable changed;
-    int parsing = -1;       // the chunk the reader holds
-    int ready = -1;         // a chunk decoded and not yet taken
+    int parsing = -1; // the chunk the reader holds
+    int ready = -1;   // a chunk decoded and not yet taken
     std::size_t readySize = 0;
-    bool inputWanted = false;
+    std::string readyProblem; // what was found wrong by the end of that chunk
+    bool rawWanted = false;
     bool stopping = false;
 
     const char* chunk = nullptr;
@@ -118,6 +124,7 @@ private:
     std::size_t consumed = 0;   // bytes of the chunks before the one held
     std::size_t held = 0;
     bool ended = false;
+    bool cancelled = false;
     bool damaged = false;
     std::string problem;
 };

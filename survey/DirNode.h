@@ -23,6 +23,10 @@ public:
     std::int64_t diskBytes() const { return tree->At(index).diskBytes; }
     std::int64_t apparentBytes() const { return tree->At(index).apparentBytes; }
 
+    // The tree and the place in it, for whoever walks many nodes at once.
+    const DirTree* owner() const { return tree; }
+    DirTree::Index place() const { return index; }
+
     DirNode parent() const { return {tree, tree->At(index).parent}; }
     DirNode firstChild() const { return {tree, tree->FirstChild(index)}; }
     DirNode nextSibling() const { return {tree, tree->NextSibling(index)}; }

@@ -73,6 +73,11 @@ public:
     Index Root() const { return root; }
     void SetRoot(Index index) { root = index; }
 
+    // When the tree was scanned, in seconds since the epoch; 0 when unknown
+    // (a saved scan that does not say).
+    std::int64_t ScanTime() const { return scanTime; }
+    void SetScanTime(std::int64_t seconds) { scanTime = seconds; }
+
     SizeMode Mode() const { return mode; }
     void SetMode(SizeMode newMode) { mode = newMode; }
     std::int64_t Bytes(Index index) const
@@ -102,6 +107,7 @@ private:
 
     std::string rootName;
     Index root = kNone;
+    std::int64_t scanTime = 0;
     SizeMode mode = SizeMode::DiskUsage;
     std::atomic<std::uint64_t> claimed{0};
     std::unique_ptr<std::atomic<Node*>[]> segments;

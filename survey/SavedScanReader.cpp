@@ -59,7 +59,13 @@ struct Scalar {
     std::size_t length = 0;
 };
 
-enum class Field : std::uint8_t { Other, Name, Asize, Dsize, Dev, Ino, Hlnkc, Nlink, ReadError, Excluded, Notreg, Progname };
+enum class Field : std::uint8_t { Other, Name, Asize, Dsize, Dev, Ino, Hlnkc, Nlink, ReadError, Excluded, Notreg, Progname, Timestamp };
+
+// The metadata is read leniently: a value of another type is passed over.
+bool OfMetadata(Field field)
+{
+    return field == Field::Progname || field == Field::Timestamp;
+}
 
 struct FieldRule {
     const char* name;
@@ -84,6 +90,7 @@ const FieldRule kRules[] = {
     {"excluded", "a string"},
     {"notreg", kFlag},
     {"progname", ""},
+    {"timestamp", ""},
 };
 
 Field FieldOf(const char* key, std::size_t length)
@@ -104,6 +111,8 @@ Field FieldOf(const char* key, std::size_t length)
         return is("notreg") ? Field::Notreg : Field::Other;
     case 8:
         return is("excluded") ? Field::Excluded : is("progname") ? Field::Progname : Field::Other;
+    case 9:
+        return is("timestamp") ? Field::Timestamp : Field::Other;
     case 10:
         return is("read_error") ? Field::ReadError : Field::Other;
     default:
@@ -170,9 +179,9 @@ public:
     {
         if (skipping > 0)
             return true;
-        // The metadata block is read for its progname alone, an info block for the rest.
+        // The metadata block is read for its progname and timestamp alone, an info block for the rest.
         const Field found = FieldOf(key, length);
-        field = (found == Field::Progname) == (place == Place::Metadata) ? found : Field::Other;
+        field = OfMetadata(found) == (place == Place::Metadata) ? found : Field::Other;
         return true;
     }
 
@@ -203,6 +212,7 @@ public:
         inObject = false;
         if (place == Place::Metadata) {
             place = Place::Root;
+            events.ScanTime(timestamp);
             return true;
         }
         return directoryInfo ? EnterDirectory() : AddFile();
@@ -315,7 +325,7 @@ private:
     // skipped whole, unless the field needs a plain value.
     bool StructureValue()
     {
-        if (skipping == 0 && field != Field::Other && field != Field::Progname)
+        if (skipping == 0 && field != Field::Other && !OfMetadata(field))
             return FieldError();
         ++skipping;
         return true;
@@ -361,6 +371,10 @@ private:
             return true;
         case Field::Progname:
             gdu = value.type == Scalar::Text && value.length == 3 && std::memcmp(value.text, "gdu", 3) == 0;
+            return true;
+        case Field::Timestamp: // a time that is no whole number of seconds stays unknown
+            if (value.type == Scalar::Unsigned)
+                timestamp = static_cast<std::int64_t>(std::min<std::uint64_t>(value.number, std::numeric_limits<std::int64_t>::max()));
             return true;
         case Field::Name:
             if (value.type != Scalar::Text)
@@ -511,6 +525,7 @@ private:
     Info info;
     std::vector<std::uint64_t> devices; // of the directories entered and not left
     bool gdu = false;
+    std::int64_t timestamp = 0; // of the metadata block; 0 when it has none
 
     std::int64_t pendingDisk = 0;
     std::int64_t pendingApparent = 0;
@@ -543,7 +558,7 @@ bool SavedScanReader::Read(const std::string& path, std::string& error)
     rootPath.clear();
     ChunkedInput input;
     int openError = 0;
-    if (!input.Open(path, openError)) {
+    if (!input.Open(path, openError, &control.StopFlag())) {
         error = "Cannot read saved scan '" + path + "': " + std::strerror(openError);
         return false;
     }
@@ -559,7 +574,7 @@ bool SavedScanReader::Read(const std::string& path, std::string& error)
         return false;
     }
     handler.Flush();
-    if (handler.Cancelled())
+    if (handler.Cancelled() || input.Cancelled())
         return false;
     if (!input.Problem().empty()) {
         error = input.Damaged() ? Damaged(input.Tell(), input.Problem())

@@ -12,6 +12,7 @@
 // chunks and parsed without recursion; memory grows with nothing but the
 // longest name and the depth of the tree.
 //
+// The metadata block's timestamp comes as ScanTime (0 when there is none).
 // What the events say of an entry:
 // - a directory's own dsize is its disk bytes, its asize its apparent bytes;
 // - excluded entries of any kind ("otherfs", "othfs", "kernfs", "pattern",

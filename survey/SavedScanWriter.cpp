@@ -34,6 +34,8 @@ void SavedScanWriter::EnterDirectory(std::string_view name, const EntryStat& dir
 
 void SavedScanWriter::File(std::string_view name, const EntryStat& file)
 {
+    if (file.inode == leftOutInode && file.device == leftOutDevice)
+        return;
     BeginEntry(",\n{", name, file.device);
     Sizes(file);
     if (file.IsLinked()) {
@@ -112,14 +114,15 @@ void SavedScanWriter::Number(const char* field, std::uint64_t value)
     out.append(digits, end.ptr);
 }
 
-// JSON's escapes for '"', '\' and bytes below 0x20; every other byte as it is,
-// so that a name that is not UTF-8 comes back the same.
+// JSON's escapes for '"', '\' and bytes below 0x20, and \u007f for 0x7f,
+// which ncdu reads no other way; every other byte as it is, so that a name
+// that is not UTF-8 comes back the same.
 void SavedScanWriter::Escaped(std::string_view text)
 {
     std::size_t plain = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const auto byte = static_cast<unsigned char>(text[i]);
-        if (byte >= 0x20 && byte != '"' && byte != '\\')
+        if (byte >= 0x20 && byte != 0x7f && byte != '"' && byte != '\\')
             continue;
         out.append(text.data() + plain, i - plain);
         plain = i + 1;

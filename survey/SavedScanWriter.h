@@ -14,7 +14,7 @@
 // writes as the walk goes, through a buffer, and keeps nothing of a file.
 //
 // Every entry carries its name (raw bytes; '"', '\' and control bytes
-// escaped) and its sizes, asize (the length) and dsize (the blocks), for
+// 0x7f escaped, as ncdu does) and its sizes, asize (the length) and dsize (the blocks), for
 // directories as well; dev stands on the root and wherever a device differs
 // from the directory above. A file with several names carries ino, hlnkc
 // and nlink on each of them; an entry that is neither a regular file nor a
@@ -27,6 +27,14 @@ public:
     // Writes to fd, which stays the caller's. A write that fails stops the
     // walk through control.
     SavedScanWriter(int fd, std::string_view progver, std::int64_t timestamp, ScanControl& control);
+
+    // The file with this device and inode (the one being written, when it
+    // lies in the tree) is left out.
+    void LeaveOut(std::uint64_t device, std::uint64_t inode)
+    {
+        leftOutDevice = device;
+        leftOutInode = inode;
+    }
 
     void EnterDirectory(std::string_view name, const EntryStat& dir) override;
     void File(std::string_view name, const EntryStat& file) override;
@@ -60,4 +68,6 @@ private:
     std::vector<std::size_t> pathLengths;
     std::vector<ScanProblem> problems;
     int error = 0;
+    std::uint64_t leftOutDevice = 0;
+    std::uint64_t leftOutInode = 0; // no file has inode 0
 };

@@ -21,7 +21,6 @@ std::int64_t ScanControl::Now()
 
 void ScanControl::Reset()
 {
-    stop = false;
     disk = 0;
     apparent = 0;
     lastReport = Now();
@@ -35,9 +34,8 @@ void ScanControl::Count(std::int64_t diskBytes, std::int64_t apparentBytes)
         return;
     const std::int64_t now = Now();
     std::int64_t last = lastReport.load(std::memory_order_relaxed);
-    const std::int64_t interval = std::chrono::nanoseconds(kReportInterval).count();
     // One thread wins the right to report for this interval.
-    if (now - last >= interval && lastReport.compare_exchange_strong(last, now, std::memory_order_relaxed))
+    if (now - last >= reportInterval && lastReport.compare_exchange_strong(last, now, std::memory_order_relaxed))
         progress(Bytes(SizeMode::DiskUsage), Bytes(SizeMode::Apparent));
 }
 

@@ -2,6 +2,7 @@
 
 #include "DirectorySource.h"
 
+#include <cstdint>
 #include <string_view>
 
 // What a walk meets, in the order one thread meets it walking depth-first in
@@ -10,6 +11,10 @@
 class ScanEvents {
 public:
     virtual ~ScanEvents() = default;
+
+    // When the tree was scanned, in seconds since the epoch, before its
+    // root: a saved scan that records it says so; a live walk does not.
+    virtual void ScanTime(std::int64_t) {}
 
     // The root first, named by its path; then each sub-directory.
     virtual void EnterDirectory(std::string_view name, const EntryStat& dir) = 0;

@@ -16,6 +16,7 @@ class TreeBuilder : public ScanEvents {
 public:
     explicit TreeBuilder(DirTree& tree) : tree(tree), names(tree) {}
 
+    void ScanTime(std::int64_t seconds) override { tree.SetScanTime(seconds); }
     void EnterDirectory(std::string_view name, const EntryStat& dir) override;
     void File(std::string_view name, const EntryStat& file) override;
     void OtherFileSystem(std::string_view, const EntryStat&) override {}

@@ -6,7 +6,6 @@
 #include "ScanProgressEvent.h"
 
 #include <QCloseEvent>
-#include <QEventLoop>
 #include <QLabel>
 #include <QPainter>
 #include <QPointer>
@@ -124,32 +123,18 @@ void KelmoSplash::EvScanProgress(const ScanProgressEvent& event)
 
 void KelmoSplash::Destroy(int lingerMs)
 {
-    if (!IsAbout()) {
-        const QPointer<KelmoSplash> self(this);
-        Linger(lingerMs);
-        if (!self) // its owner went away during the wait, and took it along
-            return;
+    if (IsAbout() || lingerMs <= 0) {
+        Abandon();
+        return;
     }
-    closing = true;
-    close();
+    lingerTimer.start(lingerMs, this);
 }
 
 void KelmoSplash::Abandon()
 {
     closing = true;
-    if (lingerLoop)
-        lingerLoop->quit();
+    lingerTimer.stop();
     close();
-}
-
-void KelmoSplash::Linger(int milliseconds)
-{
-    // A local loop sleeps between events instead of spinning; the owner stays
-    // blocked, so none of its commands can run in here.
-    QEventLoop loop;
-    lingerLoop = &loop;
-    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
-    loop.exec();
 }
 
 void KelmoSplash::paintEvent(QPaintEvent*)
@@ -166,6 +151,8 @@ void KelmoSplash::timerEvent(QTimerEvent* event)
 {
     if (event->timerId() == frameTimer.timerId())
         EvTimer();
+    else if (event->timerId() == lingerTimer.timerId())
+        Abandon();
     else
         QWidget::timerEvent(event);
 }
@@ -180,10 +167,15 @@ void KelmoSplash::customEvent(QEvent* event)
 
 void KelmoSplash::closeEvent(QCloseEvent* event)
 {
-    // The progress face goes only through Destroy, once the scan is over.
+    // The progress face goes only through Destroy, once the scan is over;
+    // a request to close it goes to whoever runs the scan.
     if (!IsAbout() && !closing) {
-        event->ignore();
-        return;
+        if (closeRequested)
+            closeRequested(); // which may abandon the splash at once
+        if (!closing) {
+            event->ignore();
+            return;
+        }
     }
     frameTimer.stop();
     ownerBlock.Release();

@@ -8,7 +8,8 @@
 #include <QString>
 #include <QWidget>
 
-class QEventLoop;
+#include <functional>
+
 class QLabel;
 class ScanProgressEvent;
 
@@ -37,10 +38,13 @@ public:
     int SliceCount() const { return sliceCount; }
 
     // Closes the window. The progress face first lingers lingerMs
-    // milliseconds, still dispatching events, so the animation goes on and
-    // the scan's last total still arrives. The owner gets back its input and
-    // the focus before the window goes.
+    // milliseconds (returning at once, while the animation goes on and the
+    // owner stays blocked), so the scan's last total can be read. The owner
+    // gets back its input and the focus before the window goes.
     void Destroy(int lingerMs = ProgramLinger);
+    // What a close request on the progress face does (the window manager's
+    // close button, Alt+F4): the splash itself stays until Destroy.
+    void SetCloseRequestHandler(std::function<void()> handler) { closeRequested = std::move(handler); }
     // Closes either face at once, cutting a running wait short: the owner is
     // going away.
     void Abandon();
@@ -63,7 +67,6 @@ private:
     void BuildProgressFace(const QString& driveText);
     void BuildAboutFace();
     void SetupWindow();
-    void Linger(int milliseconds);
 
     DrawPie pie;
     OwnerInputBlock ownerBlock;
@@ -73,5 +76,6 @@ private:
     bool growing = true;
     int sliceCount = 0;
     bool closing = false;
-    QPointer<QEventLoop> lingerLoop;
+    QBasicTimer lingerTimer;
+    std::function<void()> closeRequested;
 };

@@ -13,9 +13,8 @@ QFont ButtonFont()
 
 } // namespace
 
-SmallButton::SmallButton(QWidget* parent, int id, const QString& caption, int x, int y, int width,
-                         int height)
-    : QPushButton(caption, parent), buttonId(id)
+SmallButton::SmallButton(QWidget* parent, const QString& caption, int x, int y, int width, int height)
+    : QPushButton(caption, parent)
 {
     setAutoDefault(false);
     setFont(ButtonFont());

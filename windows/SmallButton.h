@@ -7,10 +7,5 @@
 // its owner enables it when it applies.
 class SmallButton : public QPushButton {
 public:
-    SmallButton(QWidget* parent, int id, const QString& caption, int x, int y, int width, int height);
-
-    int Id() const { return buttonId; }
-
-private:
-    int buttonId;
+    SmallButton(QWidget* parent, const QString& caption, int x, int y, int width, int height);
 };

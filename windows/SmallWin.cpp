@@ -34,7 +34,7 @@ QPlainTextEdit* MakeTextBox(QWidget* parent)
 SmallWin::SmallWin(QWidget* owner, const QString& caption, int textWidth)
     : QWidget(owner, CaptionAndCloseOnly),
       ownerBlock(owner),
-      okButton(new SmallButton(this, OkId, QStringLiteral("OK"), 5, 10, 45, 20)),
+      okButton(new SmallButton(this, QStringLiteral("OK"), 5, 10, 45, 20)),
       edit(MakeTextBox(this)),
       textWidth(textWidth),
       lineHeight(QFontMetrics(QApplication::font()).height())

@@ -15,7 +15,6 @@ class SmallButton;
 class SmallWin : public QWidget {
 public:
     static constexpr int TextBoxId = 407;
-    static constexpr int OkId = 1;
     // Taller texts get a vertical scroll bar instead of a taller window.
     static constexpr int MaxTextHeight = 300;
 

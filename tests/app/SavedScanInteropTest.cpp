@@ -1,6 +1,9 @@
+#include "CompareReport.h"
 #include "ExportCommand.h"
-#include "FileInfo.h"
+#include "Drives.h"
+#include "ScannedSurvey.h"
 #include "ReportCommand.h"
+#include "ShellCommand.h"
 #include "TempTree.h"
 
 #include <gtest/gtest.h>
@@ -15,24 +18,6 @@
 // Kelmo reads it back with the report a live scan of the tree gives.
 
 namespace {
-
-std::string Quoted(const std::string& text)
-{
-    std::string quoted = "'";
-    for (char c : text)
-        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
-
-bool Installed(const std::string& tool)
-{
-    return std::system(("command -v " + tool + " >/dev/null 2>&1").c_str()) == 0;
-}
-
-bool Run(const std::string& command)
-{
-    return std::system((command + " >/dev/null 2>&1 </dev/null").c_str()) == 0;
-}
 
 // kelmo --report -t1 ARGS...
 std::string Report(std::vector<std::string> args)
@@ -78,6 +63,15 @@ void BuildHostileTree(TempTree& tree)
     for (int depth = 0; depth < 110; ++depth)
         chain += std::string(40, 'd') + "/";
     tree.File(chain + "leaf", 33);
+}
+
+// A name with each byte value but NUL and "/", each file as long as its byte
+// is: a reader that stumbles on one name loses it, or what follows.
+void BuildEveryByteTree(TempTree& tree)
+{
+    for (int byte = 1; byte <= 0xff; ++byte)
+        if (byte != '/')
+            tree.File(std::string("n") + static_cast<char>(byte) + "x", byte);
 }
 
 // The same for gdu, which writes names as UTF-8 and paths whole: valid
@@ -150,7 +144,7 @@ void ExpectSameReports(const Route& route, void (*build)(TempTree&))
 {
     TempTree tree, files;
     build(tree);
-    const std::string root = FileInfo::CanonicalPath(tree.Root());
+    const std::string root = Drives::CanonicalPath(tree.Root());
     const std::string scan = files.Path("scan.json");
     ASSERT_TRUE(route.save(root, scan)) << route.name;
     for (const std::string mode : {"--apparent-size", "--threads=1"}) {
@@ -175,8 +169,10 @@ TEST(SavedScanInterop, EveryWriterGivesTheReportOfALiveScan)
             skipped += std::string(" ") + route.tool;
             continue;
         }
-        if (!route.apparentOnly)
+        if (!route.apparentOnly) {
             ExpectSameReports(route, BuildHostileTree);
+            ExpectSameReports(route, BuildEveryByteTree);
+        }
         ExpectSameReports(route, BuildPlainTree);
     }
     if (!skipped.empty())
@@ -187,16 +183,56 @@ TEST(SavedScanInterop, GduReadsKelmosExportWithTheSameTotal)
 {
     if (!Installed("gdu"))
         GTEST_SKIP() << "gdu is not installed";
-    TempTree tree, files;
-    BuildHostileTree(tree);
-    const std::string root = FileInfo::CanonicalPath(tree.Root());
-    const std::string scan = files.Path("scan.json");
-    ASSERT_TRUE(KelmoExport(root, scan));
-    FILE* gdu = popen(("gdu -n -s --no-prefix -f " + Quoted(scan) + " 2>/dev/null").c_str(), "r");
-    long long gduTotal = -1;
-    ASSERT_EQ(fscanf(gdu, "%lld", &gduTotal), 1);
-    pclose(gdu);
-    FileInfo survey(std::vector<MountEntry>{});
-    ASSERT_TRUE(survey.ScanPath(root, root, false));
-    EXPECT_EQ(gduTotal, survey.Root().diskBytes());
+    for (void (*build)(TempTree&) : {BuildHostileTree, BuildEveryByteTree}) {
+        TempTree tree, files;
+        build(tree);
+        const std::string root = Drives::CanonicalPath(tree.Root());
+        const std::string scan = files.Path("scan.json");
+        ASSERT_TRUE(KelmoExport(root, scan));
+        FILE* gdu = popen(("gdu -n -s --no-prefix -f " + Quoted(scan) + " 2>/dev/null").c_str(), "r");
+        long long gduTotal = -1;
+        ASSERT_EQ(fscanf(gdu, "%lld", &gduTotal), 1);
+        pclose(gdu);
+        ScannedSurvey survey;
+        ASSERT_TRUE(survey.ScanPath(root, root));
+        EXPECT_EQ(gduTotal, survey.Root().diskBytes());
+    }
+}
+
+// Each writer's saved scan as the old side of a comparison with the tree it
+// was made of: nothing changed, all of it matched, and the scan's time known.
+TEST(SavedScanInterop, EveryWritersScanComparesUnchangedWithItsTree)
+{
+    std::string skipped;
+    for (const Route& route : kRoutes) {
+        if (*route.tool && !Installed(route.tool)) {
+            skipped += std::string(" ") + route.tool;
+            continue;
+        }
+        TempTree tree, files;
+        BuildPlainTree(tree);
+        const std::string root = Drives::CanonicalPath(tree.Root());
+        const std::string scan = files.Path("scan.json");
+        ASSERT_TRUE(route.save(root, scan)) << route.name;
+        const SizeMode mode = route.apparentOnly ? SizeMode::Apparent : SizeMode::DiskUsage;
+        std::ostringstream out, err;
+        Options options = ParseOptions({"--report", "--compare", scan, "--depth=3", "-t1", root});
+        options.mode = mode;
+        ASSERT_EQ(RunCompareReport(options, out, err), 0) << route.name << ": " << err.str();
+        const std::string report = out.str();
+        EXPECT_NE(report.find("\nChange    : 0\nold scan of " + root + ": 100 % of it matched " + root + "\n"),
+                  std::string::npos) << route.name << ":\n" << report;
+        EXPECT_EQ(report.find("an earlier scan"), std::string::npos) << route.name;
+        std::istringstream lines(report);
+        int directories = 0;
+        for (std::string line; std::getline(lines, line);) {
+            if (line.find('\t') == std::string::npos)
+                continue;
+            ++directories;
+            EXPECT_EQ(line.substr(line.find('\t')), "\t0") << route.name << ": " << line;
+        }
+        EXPECT_EQ(directories, 8) << route.name << ":\n" << report;
+    }
+    if (!skipped.empty())
+        GTEST_SKIP() << "not installed:" << skipped;
 }

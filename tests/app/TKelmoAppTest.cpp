@@ -10,8 +10,8 @@ TEST(TKelmoApp, QtTakesNoOptionFromTheCommandLine)
 {
     std::string program = "kelmo-gui", reverse = "-reverse", style = "-style", windows = "windows";
     char* argv[] = {program.data(), reverse.data(), style.data(), windows.data(), nullptr};
-    TKelmoApp app(4, argv);
+    TKelmoApp app(4, argv, ParseOptions({"-reverse", "-style", "windows"}));
     EXPECT_FALSE(app.isRightToLeft());
     EXPECT_EQ(app.arguments(), QStringList{"kelmo-gui"});
-    EXPECT_EQ(app.CommandLine(), (std::vector<std::string>{"-reverse", "-style", "windows"}));
+    EXPECT_EQ(QGuiApplication::desktopFileName(), KELMO_APP_ID) << "the Wayland app id names the desktop file";
 }

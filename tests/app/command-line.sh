@@ -120,6 +120,23 @@ expect_status 1 "kelmo --report --import of a damaged scan"
 [ "$(cat "$work/err")" = "Saved scan is damaged at byte 1: major version 2 is not supported, only 1" ] ||
   fail "damaged scan said: $(cat "$work/err")"
 
+# Comparing: --compare OLD goes with --report NEW, --depth N with --compare;
+# a saved scan against the tree it was made of changes nothing.
+for args in "--compare $work/scan.json" "--compare $work/scan.json $work/tree" \
+            "--report --import $work/scan.json --compare $work/scan.json"; do
+  run -- "$kelmo" $args
+  expect_status 2 "kelmo '$args'"
+  grep -q '^Usage: kelmo' "$work/err" || fail "kelmo '$args': no usage on standard error"
+done
+run -- "$kelmo" --report --compare "$work/scan.json" "$work/tree" --depth 1
+expect_status 0 "kelmo --report --compare OLD NEW --depth 1"
+[ "$(grep -c $'\t0$' "$work/out")" -eq "$(find "$work/tree" -mindepth 1 -maxdepth 1 -type d | wc -l)" ] ||
+  fail "comparing a saved scan with its tree: $(head -c 300 "$work/out")"
+run -- sh -c 'printf "[2,0" | "$1" --report --compare - "$2"' sh "$kelmo" "$work/tree"
+expect_status 1 "kelmo --report --compare of a damaged scan"
+[ "$(cat "$work/err")" = "Saved scan is damaged at byte 1: major version 2 is not supported, only 1" ] ||
+  fail "damaged scan to compare said: $(cat "$work/err")"
+
 # A failed write leaves no half-written file, nor spoils the one there.
 run -- sh -c '"$1" --export - "$2" >/dev/full' sh "$kelmo" "$work/tree"
 expect_status 1 "kelmo --export - to a full disk"
@@ -127,11 +144,11 @@ expect_status 1 "kelmo --export - to a full disk"
 echo old >"$work/kept.json"
 run -- sh -c 'ulimit -f 1; trap "" XFSZ; exec "$1" --export "$2" "$3"' sh "$kelmo" "$work/kept.json" "$work/tree"
 expect_status 1 "kelmo --export past the file size limit"
-[ "$(cat "$work/err")" = "kelmo: write error: File too large" ] || fail "export past the limit: $(cat "$work/err")"
+[ "$(cat "$work/err")" = "kelmo: cannot write '$work/kept.json': File too large" ] || fail "export past the limit: $(cat "$work/err")"
 [ "$(cat "$work/kept.json")" = old ] || fail "a failed export changed the file that was there"
 echo old >"$work/kept.zst"
 run -- sh -c 'ulimit -f 1; trap "" XFSZ; exec "$1" --export "$2" "$3"' sh "$kelmo" "$work/kept.zst" "$work/tree"
-[ "$status" -eq 1 ] && [ "$(cat "$work/err")" = "kelmo: write error: File too large" ] ||
+[ "$status" -eq 1 ] && [ "$(cat "$work/err")" = "kelmo: cannot write '$work/kept.zst': File too large" ] ||
   fail "zstd export past the limit: $status $(cat "$work/err")"
 [ "$(cat "$work/kept.zst")" = old ] || fail "a failed zstd export changed the file that was there"
 ls -A "$work" | grep -q '^\.kept' && fail "a failed export left its temporary file"

@@ -1,11 +1,9 @@
 #include "BuildLegend.h"
 
 #include "ChildList.h"
-#include "CommandIds.h"
 
 #include <QFontDatabase>
 #include <QListView>
-#include <QMenu>
 #include <QPointer>
 #include <gtest/gtest.h>
 
@@ -15,7 +13,7 @@ class BuildLegendTest : public ::testing::Test {
 protected:
     int Build(std::unique_ptr<ChildList> children)
     {
-        return BuildLegend(&window, legend, emptyLegend, std::move(children), {true, 0, "/"});
+        return BuildLegend(&window, QRect(370, 130, 250, 250), legend, emptyLegend, std::move(children), {true, 0, "/"});
     }
     static QStringList Texts(const KeyBox& box)
     {
@@ -41,7 +39,7 @@ TEST_F(BuildLegendTest, FullLegendHasOneEntryPerNameAndSize)
                                            QString(2, QChar(0xFFFD)) + QString(23, ' ') + "2",
                                            QString(12, 'x') + QString(13, ' ') + "3",
                                            "after" + QString(20, ' ') + "4"}));
-    EXPECT_EQ(legend->Id(), IDC_LEGEND);
+    EXPECT_FALSE(legend->IsPlaceholder());
     EXPECT_EQ(legend->geometry(), QRect(370, 130, 250, 250));
     EXPECT_EQ(legend->font(), QFontDatabase::systemFont(QFontDatabase::FixedFont));
     EXPECT_EQ(window.focusWidget(), legend.get());
@@ -56,12 +54,10 @@ TEST_F(BuildLegendTest, PlaceholderReplacesTheFullLegendAndBack)
     EXPECT_TRUE(old.isNull());
     ASSERT_TRUE(emptyLegend);
     EXPECT_EQ(Texts(*emptyLegend), QStringList{"--No Sub-Directories--"});
-    EXPECT_EQ(emptyLegend->Id(), -1);
+    EXPECT_TRUE(emptyLegend->IsPlaceholder());
     EXPECT_EQ(emptyLegend->font(), QListView().font());
     EXPECT_EQ(window.focusWidget(), emptyLegend.get());
-    QMenu menu; // the placeholder only stands for a root, whatever the caller says
-    emptyLegend->FillContextMenu(menu);
-    EXPECT_EQ(menu.actions().at(2)->text(), "Root Info");
+    EXPECT_FALSE(emptyLegend->HasParent()) << "the placeholder only stands for a root, whatever the caller says";
     Build(std::make_unique<ChildList>(children));
     EXPECT_FALSE(emptyLegend);
     EXPECT_EQ(window.findChildren<KeyBox*>(), QList<KeyBox*>{legend.get()});

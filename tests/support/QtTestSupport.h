@@ -8,13 +8,14 @@
 
 #include <functional>
 
-// Dispatches events until condition holds or a second has passed; window
-// activation on the offscreen platform arrives through the event queue.
+// Dispatches events until condition holds, or gives up after a bound that
+// only a hung test reaches (a loaded machine may be slow); window activation
+// on the offscreen platform arrives through the event queue.
 inline bool WaitFor(const std::function<bool()>& condition)
 {
     QElapsedTimer clock;
     clock.start();
-    while (!condition() && clock.elapsed() < 1000)
+    while (!condition() && clock.elapsed() < 20000)
         QTest::qWait(5);
     return condition();
 }

@@ -1,5 +1,6 @@
 #include "FakeDirectorySource.h"
-#include "FileInfo.h"
+#include "DirectoryReport.h"
+#include "ScannedSurvey.h"
 
 #include <gtest/gtest.h>
 
@@ -9,12 +10,10 @@ namespace {
 // 4,000,000 (3,000,000 in its two sub-directories).
 class ReportTest : public ::testing::Test {
 protected:
-    ReportTest() : survey(std::vector<MountEntry>{{"dev", "C:", "vfat"}}) {}
-
     void Scan(FakeDirectorySource* fake)
     {
-        survey.SetSource(std::unique_ptr<FakeDirectorySource>(fake));
-        ASSERT_TRUE(survey.ScanDrive(0, false));
+        survey.scanner.SetSource(std::unique_ptr<FakeDirectorySource>(fake));
+        ASSERT_TRUE(survey.ScanPath("C:", "C:"));
     }
 
     DirNode Child(const DirNode& node, int index)
@@ -25,7 +24,7 @@ protected:
         return child;
     }
 
-    FileInfo survey;
+    ScannedSurvey survey;
 };
 
 } // namespace
@@ -42,7 +41,7 @@ TEST_F(ReportTest, WorkedExampleForASubDirectoryAndTheRoot)
     fake->AddFile(0, "io.sys", 1000000);
     Scan(fake);
 
-    EXPECT_EQ(survey.BuildDirReport(Child(survey.Root(), 0)),
+    EXPECT_EQ(BuildDirReport(Child(survey.Root(), 0)),
               "Dir Name     : WINDOWS\r\n"
               "Parent Name  : C:\r\n"
               "\r\n"
@@ -53,7 +52,7 @@ TEST_F(ReportTest, WorkedExampleForASubDirectoryAndTheRoot)
               "Num of Sub-Dir : 2\r\n"
               "Sub-Dir Space  : 3,000,000\r\n"
               "File Space     : 1,000,000\r\n");
-    EXPECT_EQ(survey.BuildDirReport(survey.Root()),
+    EXPECT_EQ(BuildDirReport(survey.Root()),
               "Dir Name     : C:\r\n"
               "Parent Name  : (n/a)\r\n"
               "\r\n"
@@ -72,11 +71,11 @@ TEST_F(ReportTest, ZeroDenominatorsReadZeroPointZero)
     fake->AddDir(fake->AddDir(0, "EMPTY"), "ALSO");
     fake->AddFile(0, "zero", 0);
     Scan(fake);
-    const std::string report = survey.BuildDirReport(Child(Child(survey.Root(), 0), 0));
+    const std::string report = BuildDirReport(Child(Child(survey.Root(), 0), 0));
     EXPECT_NE(report.find("% of Parent  : 0.0\r\n"), std::string::npos) << report;
     EXPECT_NE(report.find("% of Total   : 0.0\r\n\r\n"), std::string::npos) << report;
     EXPECT_NE(report.find("Dir Space    : 0\r\n"), std::string::npos) << report;
-    const std::string rootReport = survey.BuildDirReport(survey.Root());
+    const std::string rootReport = BuildDirReport(survey.Root());
     EXPECT_NE(rootReport.find("% of Parent  : (n/a)\r\n"), std::string::npos);
     EXPECT_NE(rootReport.find("% of Total   : 0.0\r\n"), std::string::npos);
 }
@@ -88,9 +87,9 @@ TEST_F(ReportTest, SharesOfAThirdAndOfNothingAndALeaf)
     fake->AddDir(0, "NONE");
     fake->AddFile(0, "b", 2);
     Scan(fake);
-    const std::string third = survey.BuildDirReport(Child(survey.Root(), 0));
+    const std::string third = BuildDirReport(Child(survey.Root(), 0));
     EXPECT_NE(third.find("% of Parent  : 33.33\r\n"), std::string::npos) << third;
     EXPECT_NE(third.find("Num of Sub-Dir : 0\r\nSub-Dir Space  : 0\r\nFile Space     : 1\r\n"), std::string::npos);
-    const std::string none = survey.BuildDirReport(Child(survey.Root(), 1));
+    const std::string none = BuildDirReport(Child(survey.Root(), 1));
     EXPECT_NE(none.find("% of Parent  : 0.00\r\n"), std::string::npos) << none;
 }

@@ -1,5 +1,5 @@
 #include "FakeDirectorySource.h"
-#include "FileInfo.h"
+#include "ScannedSurvey.h"
 #include "SavedScanReader.h"
 #include "SavedScanWriter.h"
 #include "SequentialWalk.h"
@@ -18,6 +18,7 @@
 #include <cerrno>
 #include <csignal>
 #include <fstream>
+#include <future>
 #include <thread>
 
 namespace {
@@ -104,15 +105,14 @@ const std::string kSampleTree = "/srv/data 23040 2114\n"
 TEST(SavedScan, ReadsWhatNcduAndGduWriteCountingAsALiveScan)
 {
     TempTree files;
-    FileInfo survey(std::vector<MountEntry>{});
+    ScannedSurvey survey;
     std::pair<std::int64_t, std::int64_t> reported;
-    survey.SetProgress([&](std::int64_t disk, std::int64_t apparent) { reported = {disk, apparent}; });
-    std::string error;
+    survey.scanner.SetProgress([&](std::int64_t disk, std::int64_t apparent) { reported = {disk, apparent}; });
     const std::string gzip = Contents(WriteGzip(files, "half.gz", kSample.substr(0, 100)))
         + Contents(WriteGzip(files, "rest.gz", kSample.substr(100)));
     for (const std::string& path : {Write(files, "scan.json", kSample), WriteGzip(files, "scan.json.gz", kSample),
                                     Write(files, "two-members.gz", gzip), WriteZstd(files, "scan.json.zst", kSample)}) {
-        ASSERT_TRUE(survey.ImportScan(path, error)) << error;
+        ASSERT_TRUE(survey.ImportScan(path)) << survey.error;
         EXPECT_EQ(Dump(survey.Root()), kSampleTree);
         EXPECT_EQ(survey.GetSavedRoot(), "/srv/data");
         EXPECT_EQ(survey.GetFreeBytes(), -1);
@@ -121,8 +121,8 @@ TEST(SavedScan, ReadsWhatNcduAndGduWriteCountingAsALiveScan)
         EXPECT_EQ(survey.GetScanProblems()[0].path, "locked");
         EXPECT_EQ(survey.GetScanProblems()[0].error, 0);
     }
-    EXPECT_FALSE(survey.ImportScan(Write(files, "bad.json", kSample.substr(0, 300)), error));
-    EXPECT_EQ(error, "Saved scan is damaged at byte 300: the file ends before the saved scan does");
+    EXPECT_FALSE(survey.ImportScan(Write(files, "bad.json", kSample.substr(0, 300))));
+    EXPECT_EQ(survey.error, "Saved scan is damaged at byte 300: the file ends before the saved scan does");
     EXPECT_EQ(Dump(survey.Root()), kSampleTree) << "a failed import keeps the tree";
 }
 
@@ -135,11 +135,10 @@ TEST(SavedScan, GduMarksOnlyTheLaterNamesOfAHardLinkedFile)
 [{"name":"a"},{"name":"first","asize":6,"dsize":4096}],
 [{"name":"b"},{"name":"second","asize":6,"dsize":4096,"ino":9,"hlnkc":true},{"name":"third","asize":6,"dsize":4096,"ino":9,"hlnkc":true}]]])";
     TempTree files;
-    FileInfo survey(std::vector<MountEntry>{});
-    std::string error;
-    ASSERT_TRUE(survey.ImportScan(Write(files, "gdu.json", R"([1,2,{"progname":"gdu","progver":"5.22.0"})" + tree), error));
+    ScannedSurvey survey;
+    ASSERT_TRUE(survey.ImportScan(Write(files, "gdu.json", R"([1,2,{"progname":"gdu","progver":"5.22.0"})" + tree)));
     EXPECT_EQ(Dump(survey.Root()), "/g 4096 6\n a 4096 6\n b 0 0\n");
-    ASSERT_TRUE(survey.ImportScan(Write(files, "old.json", R"([1,1,{"progname":"ncdu","progver":"1.15"})" + tree), error));
+    ASSERT_TRUE(survey.ImportScan(Write(files, "old.json", R"([1,1,{"progname":"ncdu","progver":"1.15"})" + tree)));
     EXPECT_EQ(Dump(survey.Root()), "/g 8192 12\n a 4096 6\n b 4096 6\n") << "all names marked: the first counts";
 }
 
@@ -220,22 +219,20 @@ TEST(SavedScan, DamagedInputGivesOneMessageWithItsOffset)
         {flipped, "the compressed data is damaged ("},
     };
     for (const auto& [input, message] : compressed) {
-        FileInfo survey(std::vector<MountEntry>{});
-        std::string error;
-        EXPECT_FALSE(survey.ImportScan(Write(files, "bad.packed", input), error));
-        EXPECT_NE(error.find(message), std::string::npos) << error;
+        ScannedSurvey survey;
+        EXPECT_FALSE(survey.ImportScan(Write(files, "bad.packed", input)));
+        EXPECT_NE(survey.error.find(message), std::string::npos) << survey.error;
     }
 
     // A string of 2 GiB is refused once it passes the bound, long before its end.
     const std::string fifo = files.Path("fifo");
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
     EndlessString string(fifo);
-    FileInfo survey(std::vector<MountEntry>{});
-    std::string error;
-    EXPECT_FALSE(survey.ImportScan(fifo, error));
-    EXPECT_EQ(error.substr(0, 30), "Saved scan is damaged at byte ");
-    EXPECT_LT(std::stoll(error.substr(30)), 2 * SavedScanReader::kMaxStringBytes);
-    EXPECT_EQ(error.substr(error.find(':')), ": a string longer than 2 MiB");
+    ScannedSurvey survey;
+    EXPECT_FALSE(survey.ImportScan(fifo));
+    EXPECT_EQ(survey.error.substr(0, 30), "Saved scan is damaged at byte ");
+    EXPECT_LT(std::stoll(survey.error.substr(30)), 2 * SavedScanReader::kMaxStringBytes);
+    EXPECT_EQ(survey.error.substr(survey.error.find(':')), ": a string longer than 2 MiB");
 }
 
 namespace {
@@ -368,4 +365,61 @@ TEST(SavedScan, AFailedWriteStopsTheWalkAndSaysWhy)
     EXPECT_FALSE(writer.Finish());
     EXPECT_EQ(writer.Error(), ENOSPC);
     close(full);
+}
+
+TEST(SavedScan, CompressedInputInMembersOrCutShort)
+{
+    const std::string scan = R"([1,2,{},[{"name":"/r"},{"name":"f","asize":3}]])";
+    TempTree files;
+    // Two gzip members, one after the other, as `cat a.gz b.gz` makes.
+    const std::string first = WriteGzip(files, "a.gz", scan.substr(0, 20));
+    const std::string second = WriteGzip(files, "b.gz", scan.substr(20));
+    std::ifstream a(first, std::ios::binary), b(second, std::ios::binary);
+    const std::string both = std::string(std::istreambuf_iterator<char>(a), {}) + std::string(std::istreambuf_iterator<char>(b), {});
+    std::string cut = both;
+    cut.resize(both.size() - 12);
+    std::string flipped = both;
+    flipped[both.size() - 20] ^= 0x55;
+    const struct {
+        std::string bytes;
+        std::string error;
+    } cases[] = {
+        {both, ""},
+        {cut, ": the compressed data ends early"},
+        {flipped, ": the compressed data is damaged ("},
+    };
+    for (const auto& input : cases) {
+        DirTree tree("");
+        TreeBuilder builder(tree);
+        ScanControl control;
+        SavedScanReader reader(builder, control);
+        std::string error;
+        EXPECT_EQ(reader.Read(Write(files, "scan.gz", input.bytes), error), input.error.empty());
+        if (!input.error.empty()) {
+            EXPECT_EQ(error.rfind("Saved scan is damaged at byte ", 0), 0u) << error;
+            EXPECT_NE(error.find(input.error), std::string::npos) << error;
+        }
+    }
+}
+
+TEST(SavedScan, StoppingEndsAReadThatWaitsOnAPipeNobodyWritesTo)
+{
+    TempTree files;
+    const std::string fifo = files.Path("fifo");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    DirTree tree("");
+    TreeBuilder builder(tree);
+    ScanControl control;
+    control.Reset();
+    SavedScanReader reader(builder, control);
+    std::string error = "not cleared";
+    std::future<bool> read = std::async(std::launch::async, [&] { return reader.Read(fifo, error); });
+    control.Stop();
+    if (read.wait_for(std::chrono::seconds(60)) != std::future_status::ready) {
+        // A writer that comes and goes lets the read end, and the test with it.
+        close(open(fifo.c_str(), O_WRONLY | O_NONBLOCK));
+        FAIL() << "stopping did not end the read";
+    }
+    EXPECT_FALSE(read.get());
+    EXPECT_EQ(error, "");
 }

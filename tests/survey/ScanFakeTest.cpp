@@ -1,5 +1,7 @@
 #include "FakeDirectorySource.h"
+#include "DirectoryReport.h"
 #include "FileInfo.h"
+#include "Scanner.h"
 
 #include <gtest/gtest.h>
 
@@ -12,18 +14,34 @@ namespace {
 // build the same tree.
 class ScanFake : public ::testing::TestWithParam<int> {
 protected:
-    ScanFake() : survey(std::vector<MountEntry>{{"dev", "/fake", "ext4"}})
+    ScanFake()
     {
         auto owned = std::make_unique<FakeDirectorySource>();
         fake = owned.get();
-        survey.SetSource(std::move(owned));
-        survey.SetThreads(GetParam());
+        scanner.SetSource(std::move(owned));
+        scanner.SetThreads(GetParam());
     }
 
-    bool Scan() { return survey.ScanDrive(0, true); }
+    // Scans the fake drive and shows the result, as the window does; false
+    // when the scan ended without a tree, whose reason is then in error.
+    bool Scan()
+    {
+        ScanResult result = scanner.ScanPath("/fake", "/fake");
+        error = result.error;
+        const bool scanned = result.Scanned();
+        survey.Adopt(std::move(result));
+        return scanned;
+    }
+    void ReplaceSource(std::unique_ptr<FakeDirectorySource> source)
+    {
+        fake = source.get();
+        scanner.SetSource(std::move(source));
+    }
 
+    Scanner scanner;
     FileInfo survey;
     FakeDirectorySource* fake;
+    std::string error;
 };
 
 std::vector<std::string> ChildNames(const DirNode& node)
@@ -63,7 +81,7 @@ TEST_P(ScanFake, ChildrenKeepTheListingOrderAndTotalsPassThirtyTwoBits)
     EXPECT_EQ(root.firstChild().bytes(), 9'294'967'296LL);
     EXPECT_EQ(root.firstChild().firstChild().bytes(), 4'294'967'296LL);
     EXPECT_EQ(survey.GetFreeBytes(), 123456789);
-    EXPECT_EQ(survey.GetScannedBytes(), root.bytes());
+    EXPECT_EQ(scanner.ScannedBytes(SizeMode::DiskUsage), root.bytes());
     EXPECT_EQ(fake->OpenHandles(), 0);
 }
 
@@ -75,7 +93,7 @@ TEST_P(ScanFake, DiskUsageAndApparentSizeAreBothKept)
     EXPECT_EQ(survey.Root().bytes(), 8192);
     survey.SetSizeMode(SizeMode::Apparent);
     EXPECT_EQ(survey.Root().bytes(), 1'000'010);
-    EXPECT_EQ(survey.BuildChildList()->sizes, (std::vector<std::int64_t>{10}));
+    EXPECT_EQ(survey.Cursor().BuildChildList()->sizes, (std::vector<std::int64_t>{10}));
 }
 
 TEST_P(ScanFake, SumsSaturateInsteadOfOverflowing)
@@ -86,7 +104,7 @@ TEST_P(ScanFake, SumsSaturateInsteadOfOverflowing)
     ASSERT_TRUE(Scan());
     survey.SetSizeMode(SizeMode::Apparent);
     EXPECT_EQ(survey.Root().bytes(), kMax);
-    const std::string report = survey.BuildDirReport(survey.Root());
+    const std::string report = BuildDirReport(survey.Root());
     EXPECT_NE(report.find("Sub-Dir Space  : 9,223,372,036,854,775,807\r\n"), std::string::npos) << report;
     EXPECT_NE(report.find("File Space     : 0\r\n"), std::string::npos) << report;
 }
@@ -178,34 +196,39 @@ TEST_P(ScanFake, BlankRootFailsAndKeepsTheOldTree)
     fake->AddDir(0, "only-a-directory");
     ASSERT_TRUE(Scan()) << "a root holding only directories is available";
     const DirNode oldChild = survey.Root().firstChild();
-    survey.SetCurrentDir(oldChild);
+    survey.Cursor().SetCurrentDir(oldChild);
     auto empty = std::make_unique<FakeDirectorySource>();
     empty->MakeSilent(0);
-    survey.SetSource(std::move(empty));
+    ReplaceSource(std::move(empty));
     EXPECT_FALSE(Scan());
-    EXPECT_EQ(survey.GetCurrentDir(), oldChild);
+    EXPECT_EQ(error, "") << "a blank drive has no reason to give";
+    EXPECT_EQ(survey.Cursor().GetCurrentDir(), oldChild);
     EXPECT_EQ(survey.Root().firstChild().name(), "only-a-directory");
-    EXPECT_EQ(survey.GetFreeBytes(), -1);
-    EXPECT_FALSE(survey.ScanDrive(-1, false));
-    EXPECT_FALSE(survey.ScanDrive(1, false));
+    EXPECT_EQ(survey.GetFreeBytes(), 123456789) << "the old tree keeps its own free space";
+
+    auto locked = std::make_unique<FakeDirectorySource>();
+    locked->MakeUnopenable(0, EACCES);
+    ReplaceSource(std::move(locked));
+    EXPECT_FALSE(Scan());
+    EXPECT_EQ(error, "cannot read directory '/fake': Permission denied");
 }
 
 TEST_P(ScanFake, ACancelledScanFailsKeepsTheOldTreeAndClosesEverything)
 {
     fake->AddFile(fake->AddDir(0, "kept"), "x", 1);
-    survey.CancelScan(); // a request before a scan belongs to no scan
     ASSERT_TRUE(Scan());
     fake->MakeUnopenable(fake->AddDir(0, "locked"));
     for (int i = 0; i < 50; ++i) {
         const int dir = fake->AddDir(0, "new" + std::to_string(i));
         fake->AddFile(fake->AddDir(dir, "deeper"), "f", 1);
         if (i == 10)
-            fake->OnRead(dir, [this](const std::atomic<bool>&) { survey.CancelScan(); });
+            fake->OnRead(dir, [this](const std::atomic<bool>&) { scanner.Cancel(); });
     }
     EXPECT_FALSE(Scan());
     EXPECT_EQ(ChildNames(survey.Root()), (std::vector<std::string>{"kept"}));
     EXPECT_TRUE(survey.GetScanProblems().empty()) << "the old tree had none";
     EXPECT_EQ(fake->OpenHandles(), 0);
+    EXPECT_TRUE(scanner.ScanPath("/fake", "/fake").cancelled) << "a cancel holds until the scanner goes";
 }
 
 TEST_P(ScanFake, FinalTotalsAreReported)
@@ -213,11 +236,13 @@ TEST_P(ScanFake, FinalTotalsAreReported)
     fake->AddFile(0, "a", 400000, 0, 1, 8192);
     fake->AddFile(fake->AddDir(0, "sub"), "b", 600000, 0, 1, 4096);
     std::vector<std::pair<std::int64_t, std::int64_t>> reported;
-    survey.SetProgress([&](std::int64_t disk, std::int64_t apparent) { reported.emplace_back(disk, apparent); });
+    scanner.SetProgress([&](std::int64_t disk, std::int64_t apparent) { reported.emplace_back(disk, apparent); });
+    // No interval passes during the scan, however slow the machine: the one
+    // report is the final one.
+    scanner.SetReportInterval(std::chrono::nanoseconds::max());
     ASSERT_TRUE(Scan());
-    ASSERT_FALSE(reported.empty());
+    ASSERT_EQ(reported.size(), 1u);
     EXPECT_EQ(reported.back(), std::make_pair(std::int64_t{12288}, std::int64_t{1000000}));
-    EXPECT_FALSE(survey.ScanDrive(0, false) && reported.size() > 1) << "no reports without postProgress";
 }
 
 TEST_P(ScanFake, NavigationMovesTheCurrentDirectoryAndBuildsChildLists)
@@ -227,34 +252,35 @@ TEST_P(ScanFake, NavigationMovesTheCurrentDirectoryAndBuildsChildLists)
     fake->AddFile(fake->AddDir(0, "TEMP,OLD"), "t", 512);
     fake->AddFile(0, "f", 1);
     ASSERT_TRUE(Scan());
-    EXPECT_FALSE(survey.GetCurrentDir());
+    EXPECT_EQ(survey.Cursor().GetCurrentDir(), survey.Root());
 
-    auto list = survey.BuildChildList();
+    auto list = survey.Cursor().BuildChildList();
     ASSERT_TRUE(list);
     EXPECT_EQ(list->names, (std::vector<std::string>{"GAMES", "TEMP,OLD"}));
     EXPECT_EQ(list->sizes, (std::vector<std::int64_t>{0, 512}));
-    EXPECT_EQ(survey.GetCurrentDir(), survey.Root());
-    EXPECT_FALSE(survey.HasParentDir());
+    EXPECT_EQ(survey.Cursor().GetCurrentDir(), survey.Root());
+    EXPECT_FALSE(survey.Cursor().HasParentDir());
 
     const DirNode gamesNode = survey.Root().firstChild();
-    survey.SetCurrentDir(gamesNode);
-    list = survey.BuildChildList();
+    survey.Cursor().SetCurrentDir(gamesNode);
+    list = survey.Cursor().BuildChildList();
     ASSERT_TRUE(list);
     EXPECT_EQ(list->names, (std::vector<std::string>{"DOOM"}));
-    EXPECT_TRUE(survey.HasParentDir());
+    EXPECT_TRUE(survey.Cursor().HasParentDir());
+    EXPECT_EQ(survey.Cursor().PathText(), "/fake/GAMES/");
 
-    survey.SetCurrentDir(gamesNode.firstChild());
-    EXPECT_FALSE(survey.BuildChildList()) << "a directory without sub-directories has no list";
+    survey.Cursor().SetCurrentDir(gamesNode.firstChild());
+    EXPECT_FALSE(survey.Cursor().BuildChildList()) << "a directory without sub-directories has no list";
 
-    survey.GoToParentDir();
-    survey.GoToParentDir();
-    survey.GoToParentDir(); // past the root: null, which means the root again
-    list = survey.BuildChildList();
+    survey.Cursor().GoToParentDir();
+    survey.Cursor().GoToParentDir();
+    survey.Cursor().GoToParentDir(); // past the root: null, which means the root again
+    list = survey.Cursor().BuildChildList();
     ASSERT_TRUE(list);
     EXPECT_EQ(list->Count(), 2);
-    EXPECT_EQ(survey.GetCurrentDir(), survey.Root());
+    EXPECT_EQ(survey.Cursor().GetCurrentDir(), survey.Root());
 
-    survey.SetCurrentDir(gamesNode);
+    survey.Cursor().SetCurrentDir(gamesNode);
     ASSERT_TRUE(Scan());
-    EXPECT_FALSE(survey.GetCurrentDir()) << "a rescan shows the root again";
+    EXPECT_EQ(survey.Cursor().GetCurrentDir(), survey.Root()) << "a rescan shows the root again";
 }

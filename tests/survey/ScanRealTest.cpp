@@ -1,4 +1,4 @@
-#include "FileInfo.h"
+#include "ScannedSurvey.h"
 #include "TempTree.h"
 
 #include <gtest/gtest.h>
@@ -50,10 +50,10 @@ std::string Dump(const DirNode& node)
     return text;
 }
 
-bool Scan(FileInfo& survey, const TempTree& tree, int threads = 2)
+bool Scan(ScannedSurvey& survey, const TempTree& tree, int threads = 2)
 {
-    survey.SetThreads(threads);
-    return survey.ScanPath(tree.Root(), "ROOT", false);
+    survey.scanner.SetThreads(threads);
+    return survey.ScanPath(tree.Root(), "ROOT");
 }
 
 // A tree with what trips a walk up: files with several names in a directory
@@ -96,7 +96,7 @@ TEST(ScanRealTree, ApparentSizesCountEveryFileOnceWithoutFollowingLinks)
     tree.HardLink("hard1", "sub/hard2");
     tree.Sparse("sparse.img", 10LL << 30);
 
-    FileInfo survey(std::vector<MountEntry>{});
+    ScannedSurvey survey;
     survey.SetSizeMode(SizeMode::Apparent);
     ASSERT_TRUE(Scan(survey, tree));
     const DirNode root = survey.Root();
@@ -132,7 +132,7 @@ TEST(ScanRealTree, DiskUsageOfEveryDirectoryIsWhatDuCounts)
     }
     if (pclose(du) != 0 || duSizes.empty())
         GTEST_SKIP() << "du is not installed";
-    FileInfo survey(std::vector<MountEntry>{});
+    ScannedSurvey survey;
     ASSERT_TRUE(Scan(survey, tree, 4));
     std::map<std::string, std::int64_t> ours = DiskUsageByPath(survey.Root());
     for (auto it = ours.begin(); it != ours.end();)
@@ -145,7 +145,7 @@ TEST(ScanRealTree, OneThreadAndFourBuildTheSameTree)
 {
     TempTree tree;
     BuildHostileTree(tree);
-    FileInfo one(std::vector<MountEntry>{}), four(std::vector<MountEntry>{});
+    ScannedSurvey one, four;
     ASSERT_TRUE(Scan(one, tree, 1));
     ASSERT_TRUE(Scan(four, tree, 4));
     EXPECT_EQ(Dump(one.Root()), Dump(four.Root()));
@@ -170,7 +170,7 @@ TEST(ScanRealTree, PathsFarDeeperThanPathMax)
     tree.File("top", 1);
 
     for (int threads : {1, 3}) {
-        FileInfo survey(std::vector<MountEntry>{});
+        ScannedSurvey survey;
         survey.SetSizeMode(SizeMode::Apparent);
         ASSERT_TRUE(Scan(survey, tree, threads));
         DirNode node = survey.Root();
@@ -231,7 +231,7 @@ TEST(ScanRealTree, DeepTreesThatBranchAtEveryLevelPassTheUsualDescriptorLimit)
     low.rlim_cur = kDepth / 2;
     ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &low), 0);
     for (int threads : {1, 2}) {
-        FileInfo survey(std::vector<MountEntry>{});
+        ScannedSurvey survey;
         survey.SetSizeMode(SizeMode::Apparent);
         ASSERT_TRUE(Scan(survey, tree, threads));
         EXPECT_EQ(survey.Root().bytes(), 3 * kDepth) << threads;
@@ -242,7 +242,7 @@ TEST(ScanRealTree, DeepTreesThatBranchAtEveryLevelPassTheUsualDescriptorLimit)
 
 TEST(ScanRealTree, RootsThatAreAvailableOrBlank)
 {
-    FileInfo survey(std::vector<MountEntry>{});
+    ScannedSurvey survey;
     survey.SetSizeMode(SizeMode::Apparent);
     {
         TempTree oneFile;
@@ -255,9 +255,9 @@ TEST(ScanRealTree, RootsThatAreAvailableOrBlank)
         TempTree blank;
         EXPECT_FALSE(Scan(survey, blank));
         EXPECT_EQ(survey.Root().bytes(), 4242) << "the old tree stays";
-        EXPECT_FALSE(survey.ScanPath(blank.Path("missing"), "x", true));
+        EXPECT_FALSE(survey.ScanPath(blank.Path("missing"), "x"));
         blank.File("plain", 1);
-        EXPECT_FALSE(survey.ScanPath(blank.Path("plain"), "x", true)) << "a file is no directory";
+        EXPECT_FALSE(survey.ScanPath(blank.Path("plain"), "x")) << "a file is no directory";
     }
     {
         TempTree dirsOnly;
@@ -277,7 +277,7 @@ TEST(ScanRealTree, BindMountsInsideTheTreeAreNotCrossed)
     if (mount(tree.Path("src").c_str(), tree.Path("t/m").c_str(), nullptr, MS_BIND, nullptr) != 0)
         GTEST_SKIP() << "cannot bind-mount here: " << std::strerror(errno);
     const bool selfBound = mount(tree.Root().c_str(), tree.Path("t/self").c_str(), nullptr, MS_BIND, nullptr) == 0;
-    FileInfo survey(std::vector<MountEntry>{});
+    ScannedSurvey survey;
     survey.SetSizeMode(SizeMode::Apparent);
     const bool scanned = Scan(survey, tree, 2);
     umount2(tree.Path("t/m").c_str(), MNT_DETACH);
@@ -303,9 +303,9 @@ TEST(ScanRealTree, TwoFilesOfTheLargestSizeSaturateTheTotal)
         if (file)
             std::fclose(file);
     }
-    FileInfo survey(std::vector<MountEntry>{});
+    ScannedSurvey survey;
     survey.SetSizeMode(SizeMode::Apparent);
-    const bool scanned = made && survey.ScanPath(root, "ROOT", false);
+    const bool scanned = made && survey.ScanPath(root, "ROOT");
     std::remove((root + "/a").c_str());
     std::remove((root + "/b").c_str());
     rmdir(root.c_str());

@@ -1,5 +1,6 @@
 #include "KelmoSplash.h"
 #include "OwnerWindow.h"
+#include "QtTestSupport.h"
 #include "ScanProgressEvent.h"
 
 #include <QFontMetrics>
@@ -85,23 +86,22 @@ TEST_F(KelmoSplashTest, ProgressFaceNamesTheDriveAndShowsThePostedCount)
 TEST_F(KelmoSplashTest, ProgressFaceStaysUntilItsWaitEndsThenGivesTheOwnerBack)
 {
     QPointer<KelmoSplash> splash = OpenProgress();
+    bool closeAsked = false;
+    splash->SetCloseRequestHandler([&] { closeAsked = true; });
     EXPECT_FALSE(splash->close());
+    EXPECT_TRUE(closeAsked) << "a close request goes to whoever runs the scan";
     EXPECT_TRUE(splash->isVisible());
     EXPECT_TRUE(splash->isEnabled());
     const QLabel* progress = splash->findChildren<QLabel*>().last();
-    QString shownDuringWait;
-    bool ownerBlockedDuringWait = false;
-    QTimer::singleShot(10, [&] {
-        shownDuringWait = progress->text();
-        ownerBlockedDuringWait = !owner.TakesClicks();
-    });
 
     QCoreApplication::postEvent(splash, new ScanProgressEvent(QStringLiteral("2,000,000")));
     splash->Destroy(30);
+    QCoreApplication::sendPostedEvents(splash, ScanProgressEvent::EventType);
+    EXPECT_EQ(progress->text(), QStringLiteral("2,000,000")) << "the last total arrives during the wait";
+    EXPECT_FALSE(owner.TakesClicks()) << "the owner stays blocked while the splash lingers";
+    EXPECT_TRUE(splash->isVisible());
 
-    EXPECT_EQ(shownDuringWait, QStringLiteral("2,000,000"));
-    EXPECT_TRUE(ownerBlockedDuringWait);
-    EXPECT_TRUE(owner.HasFocusBack());
+    ASSERT_TRUE(WaitFor([&] { return owner.HasFocusBack(); }));
     RunDeferredDeletes();
     EXPECT_TRUE(splash.isNull());
 }

@@ -18,10 +18,9 @@ namespace {
 TEST(SmallButtonTest, StartsDisabledWithItsSmallBoldSerifFontInPlace)
 {
     QWidget parent;
-    SmallButton button(&parent, 402, QStringLiteral("Back"), 10, 20, 45, 20);
+    SmallButton button(&parent, QStringLiteral("Back"), 10, 20, 45, 20);
 
     EXPECT_FALSE(button.isEnabled());
-    EXPECT_EQ(button.Id(), 402);
     EXPECT_EQ(button.geometry(), QRect(10, 20, 45, 20));
     EXPECT_EQ(QFontMetrics(button.font()).height(), 12) << "character cell";
     EXPECT_TRUE(button.font().bold());

@@ -1,0 +1,178 @@
+#include "ChartView.h"
+
+#include "KelmoResources.h"
+#include "QPainterPieCanvas.h"
+#include "SliceHitTest.h"
+
+#include <QHelpEvent>
+#include <QImage>
+#include <QMouseEvent>
+#include <QPaintEngine>
+#include <QPainter>
+#include <QToolTip>
+
+namespace {
+
+constexpr int kMarkerSize = 10;
+constexpr int kMarkerHalf = kMarkerSize / 2;
+
+struct MarkerRun {
+    QRect rect; // relative to the marker's top-left corner
+    QColor color;
+};
+
+// The marker bitmap as runs of equal pixels in each row. Painting these as
+// rectangles keeps the cross sharp at any screen scale, where the bitmap
+// itself would be scaled up.
+const std::vector<MarkerRun>& MarkerRuns()
+{
+    static const std::vector<MarkerRun> runs = [] {
+        InitKelmoResources();
+        const QImage image(QStringLiteral(":/kelmo/marker.png"));
+        std::vector<MarkerRun> found;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width();) {
+                const QColor color = image.pixelColor(x, y);
+                int end = x + 1;
+                while (end < image.width() && image.pixelColor(end, y) == color)
+                    ++end;
+                found.push_back({QRect(x, y, end - x, 1), color});
+                x = end;
+            }
+        return found;
+    }();
+    return runs;
+}
+
+QRect MarkerSquare(PiePoint point)
+{
+    return QRect(point.x - kMarkerHalf, point.y - kMarkerHalf, kMarkerSize, kMarkerSize);
+}
+
+} // namespace
+
+ChartView::ChartView(QWidget* parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void ChartView::SetBounds(int left, int top, int right, int bottom)
+{
+    pie.SetBounds(left, top, right, bottom);
+    const PieRect square = pie.Bounds();
+    setGeometry(0, 0, square.right + kMarkerHalf + 1, square.bottom + kMarkerHalf + 1);
+    picture = QPixmap();
+    update();
+}
+
+void ChartView::SetValues(const std::vector<std::int64_t>& values)
+{
+    const std::vector<QRect> oldMarkers = MarkerRects();
+    if (values.empty())
+        pie.Clear();
+    else
+        pie.SetValues(values);
+    starts.clear();
+    ends.clear();
+    markedSlice = -1;
+    picture = QPixmap();
+    update();
+}
+
+void ChartView::SetMarkedSlice(int slice)
+{
+    if (slice == markedSlice)
+        return;
+    const std::vector<QRect> before = MarkerRects();
+    markedSlice = slice;
+    RepaintSquares(before);
+    RepaintSquares(MarkerRects());
+}
+
+std::vector<QRect> ChartView::MarkerRects() const
+{
+    if (markedSlice < 0 || markedSlice >= static_cast<int>(starts.size()))
+        return {};
+    return {MarkerSquare(starts[static_cast<std::size_t>(markedSlice)]),
+            MarkerSquare(ends[static_cast<std::size_t>(markedSlice)])};
+}
+
+// Moving the markers repaints only the squares they leave and enter.
+void ChartView::RepaintSquares(const std::vector<QRect>& squares)
+{
+    for (const QRect& square : squares)
+        update(square);
+}
+
+int ChartView::SliceUnder(const QPoint& point) const
+{
+    const PiePoint at{point.x(), point.y()};
+    if (starts.empty() || !pie.Contains(at))
+        return -1;
+    return SliceAt(pie, at, starts, ends);
+}
+
+// Working out a hundred thousand slices takes longer than a frame, so the
+// chart is drawn once per set of values (and whenever the device's
+// resolution changes); every later paint, a marker move included, copies
+// only the part of the picture it needs.
+void ChartView::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    // The engine's device is the one painted on, also when the paint is
+    // redirected (a grab, a render into a picture).
+    const qreal ratio = painter.paintEngine()->paintDevice()->devicePixelRatioF();
+    if (picture.isNull() || picture.devicePixelRatio() != ratio)
+        DrawPicture(ratio);
+    painter.drawPixmap(event->rect(), picture, QRectF(event->rect().topLeft() * ratio, event->rect().size() * ratio));
+    for (const QRect& square : MarkerRects())
+        for (const MarkerRun& run : MarkerRuns())
+            painter.fillRect(run.rect.translated(square.topLeft()), run.color);
+}
+
+void ChartView::DrawPicture(qreal ratio)
+{
+    const bool hadPoints = !starts.empty();
+    picture = QPixmap(size() * ratio);
+    picture.setDevicePixelRatio(ratio);
+    picture.fill(palette().color(QPalette::Window));
+    QPainter painter(&picture);
+    QPainterPieCanvas canvas(painter);
+    const RtnCoords coords = pie.Draw(canvas);
+    starts = coords.starts;
+    ends = coords.ends;
+    // A selection made before the first drawing gets its markers now.
+    if (!hadPoints && !MarkerRects().empty())
+        RepaintSquares(MarkerRects());
+}
+
+void ChartView::mousePressEvent(QMouseEvent* event)
+{
+    QWidget::mousePressEvent(event);
+    const int slice = event->button() == Qt::LeftButton ? SliceUnder(event->position().toPoint()) : -1;
+    if (slice >= 0)
+        emit SliceClicked(slice);
+}
+
+// Goes down into the slice's sub-directory, as a double-click on its legend
+// entry does.
+void ChartView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    const int slice = event->button() == Qt::LeftButton ? SliceUnder(event->position().toPoint()) : -1;
+    if (slice >= 0)
+        emit SliceDoubleClicked(slice);
+}
+
+bool ChartView::event(QEvent* event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    const auto& help = static_cast<const QHelpEvent&>(*event);
+    const int slice = SliceUnder(help.pos());
+    const QString text = slice >= 0 && toolTipText ? toolTipText(slice) : QString();
+    if (text.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(help.globalPos(), text, this);
+    return true;
+}

@@ -1,0 +1,55 @@
+#include "DirectoryReport.h"
+
+#include "FormatBytes.h"
+#include "Saturating.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+// A share in percent, or "0.0" when there is nothing to share.
+std::string Percent(std::int64_t part, std::int64_t whole, const char* lineEnd)
+{
+    if (whole == 0)
+        return std::string("0.0") + lineEnd;
+    const long double share = static_cast<long double>(part) / static_cast<long double>(whole) * 100.0L;
+    char text[64];
+    std::snprintf(text, sizeof text, "%3.2f%s", static_cast<double>(share), lineEnd);
+    return text;
+}
+
+DirNode RootOf(DirNode node)
+{
+    while (node.parent())
+        node = node.parent();
+    return node;
+}
+
+} // namespace
+
+std::string BuildDirReport(const DirNode& node)
+{
+    const DirNode parent = node.parent();
+    int subDirs = 0;
+    std::int64_t subDirBytes = 0;
+    for (DirNode child = node.firstChild(); child; child = child.nextSibling()) {
+        ++subDirs;
+        subDirBytes = AddSaturating(subDirBytes, child.bytes());
+    }
+    const std::int64_t totalBytes = RootOf(node).bytes();
+
+    std::string text = "Dir Name     : " + node.name() + "\r\n";
+    text += "Parent Name  : ";
+    if (parent)
+        text += parent.name() + "\r\n\r\n" + "% of Parent  : " + Percent(node.bytes(), parent.bytes(), "\r\n");
+    else
+        text += "(n/a)\r\n\r\n% of Parent  : (n/a)\r\n";
+    text += "Dir Space    : " + FormatBytes(node.bytes()) + "\r\n";
+    text += "% of Total   : " + Percent(node.bytes(), totalBytes, "\r\n\r\n");
+    text += "Num of Sub-Dir : " + std::to_string(subDirs) + "\r\n";
+    text += "Sub-Dir Space  : " + FormatBytes(subDirBytes) + "\r\n";
+    // Saturated totals can leave the files a share below zero.
+    text += "File Space     : " + FormatBytes(std::max<std::int64_t>(node.bytes() - subDirBytes, 0)) + "\r\n";
+    return text;
+}

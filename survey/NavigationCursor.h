@@ -1,0 +1,33 @@
+#pragma once
+
+#include "ChildList.h"
+#include "DirNode.h"
+
+#include <memory>
+#include <string>
+
+// The directory on display in one tree, and the moves between its
+// directories. A cursor without a tree stands nowhere.
+class NavigationCursor {
+public:
+    NavigationCursor() = default;
+    // Starts at the root of tree, which must outlive the cursor's use.
+    explicit NavigationCursor(const DirTree* tree) : tree(tree), current(Root()) {}
+
+    DirNode Root() const { return tree ? DirNode(tree, tree->Root()) : DirNode(); }
+    DirNode GetCurrentDir() const { return current; }
+    bool HasParentDir() const { return current && current.parent(); }
+    // A null node makes the root current.
+    void SetCurrentDir(DirNode node) { current = node ? node : Root(); }
+    void GoToParentDir() { SetCurrentDir(current ? current.parent() : DirNode()); }
+    // The sub-directories of the current directory; null when it has none.
+    std::unique_ptr<ChildList> BuildChildList() const;
+    // The full path of the current directory as the file system spells it,
+    // ending in "/": the root's name and "/", then each name on the way down
+    // and "/" ("/home/ann/Videos/").
+    std::string PathText() const;
+
+private:
+    const DirTree* tree = nullptr;
+    DirNode current;
+};

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "DirectorySource.h"
+#include "ScanControl.h"
+#include "ScanResult.h"
+
+#include <memory>
+#include <string>
+
+// Turns a directory (walked on its own file system) or a saved scan into a
+// ScanResult. A scan runs on the calling thread, which may be any thread;
+// Cancel and ScannedBytes are safe from every thread meanwhile.
+class Scanner {
+public:
+    // One walking thread per online processor, at least 2 and at most 16.
+    static int DefaultThreads();
+
+    Scanner();
+    ~Scanner();
+
+    void SetSource(std::unique_ptr<DirectorySource> newSource) { source = std::move(newSource); }
+    // 1 walks on the calling thread alone.
+    void SetThreads(int count) { threads = count; }
+    // Called from the walking threads with the running totals, at most once
+    // per report interval, and once more with the final totals of a scan
+    // that ends with a tree.
+    void SetProgress(ScanControl::Progress progress) { control.SetProgress(std::move(progress)); }
+    void SetReportInterval(std::chrono::nanoseconds interval) { control.SetReportInterval(interval); }
+
+    // Walks the directory at path; the tree's root is named rootName. No
+    // tree when the directory cannot be opened or holds no entry at all.
+    ScanResult ScanPath(const std::string& path, const std::string& rootName);
+    // Reads a saved scan (ncdu's JSON export, also compressed; "-" is
+    // standard input), counted as a live scan of the same tree would count
+    // it; the root is named by the saved root's path.
+    ScanResult ImportScan(const std::string& file);
+
+    // Asks the running scan to stop soon; it then ends cancelled.
+    void Cancel() { control.Stop(); }
+    // The running total of the scan in the given size mode.
+    std::int64_t ScannedBytes(SizeMode mode) const { return control.Bytes(mode); }
+
+private:
+    bool Walk(const std::string& path, DirTree& into, std::vector<ScanProblem>& found);
+    std::string RootError(const std::string& path);
+    void Finish(ScanResult& result);
+
+    std::unique_ptr<DirectorySource> source;
+    ScanControl control;
+    int threads;
+};
