@@ -2,6 +2,7 @@
 
 #include "AuxiliaryWindow.h"
 #include "ChartView.h"
+#include "KelmoProject.h"
 #include "SmallButton.h"
 
 #include <QComboBox>
@@ -35,7 +36,7 @@ MainWindowControls::MainWindowControls(QWidget* window)
       backButton(new SmallButton(window, QStringLiteral("Back"), 0, 0, 45, 20)),
       updateButton(AddButton(window, QStringLiteral("Update"))),
       aboutButton(AddButton(window, QStringLiteral("About"))),
-      creditLabel(AddLabel(window, QStringLiteral("Kelmo Software 1996"))),
+      creditLabel(AddLabel(window, QString::fromUtf8(KelmoProject::kCopyright))),
       freeBytesLabel(AddLabel(window, QString())),
       pathButton(new SmallButton(window, QStringLiteral("Path"), 0, 0, 45, 20)),
       pathLabel(AddLabel(window, QString()))

@@ -1,5 +1,6 @@
 #include "TKelmoApp.h"
 
+#include "KelmoProject.h"
 #include "KelmoResources.h"
 #include "KelmoSplash.h"
 #include "MessageBoxes.h"
@@ -32,7 +33,7 @@ TKelmoApp::TKelmoApp(int argc, char** argv, Options commandLine)
 {
     setApplicationName(QStringLiteral("Kelmo"));
     // The Wayland app id, which desktops match with the desktop file.
-    setDesktopFileName(QStringLiteral(KELMO_APP_ID));
+    setDesktopFileName(QString::fromUtf8(KelmoProject::kAppId));
 }
 
 TKelmoApp::~TKelmoApp() = default;

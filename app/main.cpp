@@ -2,6 +2,7 @@
 #include "DisplayCheck.h"
 #include "ExportCommand.h"
 #include "FinishOutput.h"
+#include "KelmoProject.h"
 #include "Options.h"
 #include "ReportCommand.h"
 #include "ScanSetup.h"
@@ -18,20 +19,28 @@
 
 namespace {
 
-// The window lives in kelmo-gui beside this program, so that the report,
-// help and version never load the GUI libraries (which would more than
-// double the report's memory). It gets the arguments as they were typed.
-int StartWindow(char** argv)
+// The window lives in kelmo-gui, so that the report, help and version never
+// load the GUI libraries (which would more than double the report's memory).
+// A kelmo with a kelmo-gui beside it (in the build tree) starts that one; an
+// installed kelmo starts the one installed for it. It gets the arguments as
+// they were typed.
+std::string GuiBesideThisProgram()
 {
     char self[PATH_MAX];
     const ssize_t length = readlink("/proc/self/exe", self, sizeof self - 1);
-    std::string gui = "kelmo-gui";
-    if (length > 0) {
-        const std::string path(self, static_cast<std::size_t>(length));
-        gui = path.substr(0, path.rfind('/') + 1) + gui;
-    }
-    argv[0] = gui.data();
-    execv(gui.c_str(), argv);
+    if (length <= 0)
+        return {};
+    const std::string path(self, static_cast<std::size_t>(length));
+    const std::string beside = path.substr(0, path.rfind('/') + 1) + "kelmo-gui";
+    return access(beside.c_str(), X_OK) == 0 ? beside : std::string();
+}
+
+int StartWindow(char** argv)
+{
+    std::string beside = GuiBesideThisProgram();
+    char* gui = beside.empty() ? const_cast<char*>(KelmoProject::kInstalledGui) : beside.data();
+    argv[0] = gui;
+    execv(gui, argv);
     std::cerr << "kelmo: cannot start " << gui << ": " << std::strerror(errno) << '\n';
     return 127;
 }

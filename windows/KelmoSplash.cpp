@@ -1,6 +1,7 @@
 #include "KelmoSplash.h"
 
 #include "AuxiliaryWindow.h"
+#include "KelmoProject.h"
 #include "ProgramFonts.h"
 #include "QPainterPieCanvas.h"
 #include "ScanProgressEvent.h"
@@ -65,7 +66,7 @@ KelmoSplash::KelmoSplash(QWidget* owner, const QString& caption)
 
 QString KelmoSplash::CreditCaption()
 {
-    return QStringLiteral("Kelmo (c) 1996 Kelmo Software");
+    return QString::fromUtf8(KelmoProject::kCopyright);
 }
 
 void KelmoSplash::BuildProgressFace(const QString& driveText)

@@ -30,8 +30,8 @@ public:
     // The About face. Shows at once.
     KelmoSplash(QWidget* owner, const QString& caption);
 
-    // One line naming the product, its year and its maker: the title of the
-    // progress face and the caption of the usage box.
+    // The program's copyright line: the title of the progress face and the
+    // caption of the usage box.
     static QString CreditCaption();
 
     bool IsAbout() const { return titleLabel != nullptr; }

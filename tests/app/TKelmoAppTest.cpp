@@ -1,5 +1,7 @@
 #include "TKelmoApp.h"
 
+#include "KelmoProject.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -13,5 +15,5 @@ TEST(TKelmoApp, QtTakesNoOptionFromTheCommandLine)
     TKelmoApp app(4, argv, ParseOptions({"-reverse", "-style", "windows"}));
     EXPECT_FALSE(app.isRightToLeft());
     EXPECT_EQ(app.arguments(), QStringList{"kelmo-gui"});
-    EXPECT_EQ(QGuiApplication::desktopFileName(), KELMO_APP_ID) << "the Wayland app id names the desktop file";
+    EXPECT_EQ(QGuiApplication::desktopFileName(), KelmoProject::kAppId) << "the Wayland app id names the desktop file";
 }
