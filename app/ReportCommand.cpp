@@ -29,25 +29,22 @@ std::string WithNewlines(const std::string& text)
 
 ScanResult ScanForReport(const Options& options, std::string& rootPath, std::ostream& err, std::uint64_t* excluded)
 {
-    Scanner scanner;
-    if (options.threads > 0)
-        scanner.SetThreads(options.threads);
+    const ExcludingSource* excludingSource = nullptr;
+    const std::unique_ptr<Scanner> scanner = ScannerFor(options, &excludingSource);
     ScanResult result;
     if (options.importFile.empty()) {
         const std::string path = PathToScan(options);
         if (!RootScannable(path, err))
             return result;
         rootPath = Drives::CanonicalPath(path);
-        const ExcludingSource* excludingSource = nullptr;
-        scanner.SetSource(ScanSource(options, excludingSource));
-        result = scanner.ScanPath(path, EscapedName(rootPath));
+        result = scanner->ScanPath(path, EscapedName(rootPath));
         if (excluded && excludingSource)
             *excluded = excludingSource->Excluded();
         if (!result.Scanned())
             err << (result.error.empty() ? kNotAvailableMessage : "kelmo: " + result.error) << '\n';
         return result;
     }
-    result = scanner.ImportScan(options.importFile);
+    result = scanner->ImportScan(options.importFile);
     if (!result.Scanned()) {
         err << result.error << '\n';
         return result;

@@ -45,3 +45,15 @@ std::unique_ptr<DirectorySource> ScanSource(const Options& options, const Exclud
     excluding = filtered.get();
     return filtered;
 }
+
+std::unique_ptr<Scanner> ScannerFor(const Options& options, const ExcludingSource** excluding)
+{
+    auto scanner = std::make_unique<Scanner>();
+    if (options.threads > 0)
+        scanner->SetThreads(options.threads);
+    const ExcludingSource* filter = nullptr;
+    scanner->SetSource(ScanSource(options, filter));
+    if (excluding)
+        *excluding = filter;
+    return scanner;
+}

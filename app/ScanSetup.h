@@ -3,6 +3,7 @@
 #include "DirectorySource.h"
 #include "ExcludingSource.h"
 #include "Options.h"
+#include "Scanner.h"
 
 #include <memory>
 #include <ostream>
@@ -22,3 +23,8 @@ bool RootScannable(const std::string& path, std::ostream& err);
 // options.excludes match; excluding then points to the source that counts
 // them, and is null when no pattern is given.
 std::unique_ptr<DirectorySource> ScanSource(const Options& options, const ExcludingSource*& excluding);
+
+// A scanner as options asks for it: its threads, and its source leaving out
+// what options.excludes match (counted by *excluding when given). The
+// report, the comparison and the window each scan through one.
+std::unique_ptr<Scanner> ScannerFor(const Options& options, const ExcludingSource** excluding = nullptr);
