@@ -25,6 +25,7 @@ enum class Command {
     SubInfo,
     RootInfo,
     SizeMode,
+    SortOrder,
 };
 
 // Every command of a window as one row: its text (as menus show it), its

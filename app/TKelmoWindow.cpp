@@ -18,7 +18,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
-#include <QSettings>
+
+#include <algorithm>
 
 namespace {
 
@@ -51,6 +52,7 @@ TKelmoWindow::TKelmoWindow(Options commandLine, Drives probed, int linger, QStri
     PaintLightGrey(*this);
     CentreOnScreen(*this);
     settings.RestoreGeometry(*this);
+    childOrder = settings.SortBySize() ? ChildOrder::LargestFirst : ChildOrder::Listing;
     survey.SetSizeMode(options.mode);
     scans = new ScanController(
         this, lingerMs, [this] { return survey.GetSizeMode(); },
@@ -108,6 +110,8 @@ void TKelmoWindow::AddCommands()
                    [this] { CmDirInfo(Command::RootInfo); }});
     commands->Add({Command::SizeMode, QStringLiteral("Apparent Sizes"), {Qt::Key_A}, [] { return true; },
                    [this] { CmSizeMode(); }});
+    commands->Add({Command::SortOrder, QStringLiteral("Sort by Size"), {Qt::Key_S}, [] { return true; },
+                   [this] { CmSortOrder(); }});
     commands->Bind(controls.exitButton, Command::Exit);
     commands->Bind(controls.topButton, Command::Top);
     commands->Bind(controls.backButton, Command::Back);
@@ -182,15 +186,30 @@ void TKelmoWindow::SelectDrive(int drive)
     commands->Refresh();
 }
 
+// A new scan of the drive on display (Update) keeps the directory on display
+// and the selected entry where they still exist; another drive starts at its
+// root.
 void TKelmoWindow::OnScanFinished(ScanResult result)
 {
     const bool scanned = result.Scanned();
     if (scanned) {
+        const bool again = scanningDrive == survey.GetDrive() && survey.Root();
+        const DirNode current = survey.Cursor().GetCurrentDir();
+        const std::string place = again ? current.owner()->PathBelowRoot(current.place()) : std::string();
+        const DirNode selected = SelectedChild();
+        const std::string selectedName = again && selected ? selected.name() : std::string();
         survey.SetDrive(scanningDrive);
         survey.Adopt(std::move(result));
+        survey.Cursor().GoToPath(place);
         if (scanningDrive == kSavedScan)
             ListSavedScan();
         RebuildView();
+        if (legend && !selectedName.empty()) {
+            const auto found = std::find_if(shownChildren.begin(), shownChildren.end(),
+                                            [&](const DirNode& child) { return child.name() == selectedName; });
+            if (found != shownChildren.end())
+                legend->SetSelectedIndex(static_cast<int>(found - shownChildren.begin()));
+        }
     } else {
         // The splash goes first, so that the box is on top and has the focus.
         scans->EndSplash();
@@ -251,8 +270,9 @@ void TKelmoWindow::ListSavedScan()
 void TKelmoWindow::RebuildView()
 {
     const NavigationCursor& cursor = survey.Cursor();
-    std::unique_ptr<ChildList> list = cursor.BuildChildList();
+    std::unique_ptr<ChildList> list = cursor.BuildChildList(childOrder);
     std::vector<std::int64_t> sizes = list ? list->sizes : std::vector<std::int64_t>();
+    shownChildren = list ? list->nodes : std::vector<DirNode>();
     const DirectoryOnDisplay directory{cursor.HasParentDir(), DisplayedBytes(), Path().Text()};
     const int count = BuildLegend(this, WindowLayout(size()).legend, legend, emptyLegend, std::move(list), directory);
     WireLegend();
@@ -321,14 +341,24 @@ std::int64_t TKelmoWindow::DisplayedBytes() const
 
 DirNode TKelmoWindow::SelectedChild() const
 {
-    const DirNode current = survey.Cursor().GetCurrentDir();
     const int selected = legend ? legend->SelectedIndex() : -1;
-    if (!current || selected < 0)
+    if (selected < 0 || selected >= static_cast<int>(shownChildren.size()))
         return {};
-    DirNode node = current.firstChild();
-    for (int i = 0; node && i < selected; ++i)
-        node = node.nextSibling();
-    return node;
+    return shownChildren[static_cast<std::size_t>(selected)];
+}
+
+int TKelmoWindow::ShownIndexOf(const DirNode& node) const
+{
+    const auto found = std::find(shownChildren.begin(), shownChildren.end(), node);
+    return found == shownChildren.end() ? -1 : static_cast<int>(found - shownChildren.begin());
+}
+
+// Sizes or order changed: the same entry stays selected, wherever it now stands.
+void TKelmoWindow::RebuildViewKeeping(const DirNode& selected)
+{
+    RebuildView();
+    if (legend && selected)
+        legend->SetSelectedIndex(ShownIndexOf(selected));
 }
 
 void TKelmoWindow::EvLegendDblClk()
@@ -401,10 +431,15 @@ void TKelmoWindow::CmSizeMode()
     ShowSizeMode();
     if (!survey.Root() || Scanning())
         return;
-    const int selected = legend ? legend->SelectedIndex() : -1;
-    RebuildView();
-    if (legend && selected >= 0)
-        legend->SetSelectedIndex(selected);
+    RebuildViewKeeping(SelectedChild());
+}
+
+void TKelmoWindow::CmSortOrder()
+{
+    childOrder = childOrder == ChildOrder::Listing ? ChildOrder::LargestFirst : ChildOrder::Listing;
+    settings.SetSortBySize(childOrder == ChildOrder::LargestFirst);
+    if (survey.Root() && !Scanning())
+        RebuildViewKeeping(SelectedChild());
 }
 
 void TKelmoWindow::ShowSizeMode()

@@ -53,6 +53,8 @@ public:
     void EvDriveChange(int listIndex);
     // Switches between disk usage and apparent sizes, without a rescan.
     void CmSizeMode();
+    // Switches the key and the pie between listing order and largest first.
+    void CmSortOrder();
     void CmAbout();
     void CmExit();
 
@@ -91,6 +93,8 @@ private:
     void ListSavedScan();
     void ShowFreeSpace();
     void ShowSizeMode();
+    void RebuildViewKeeping(const DirNode& selected);
+    int ShownIndexOf(const DirNode& node) const;
     void ShowPath();
     QString DriveText(int drive) const;
     QString SavedScanFileText() const;
@@ -113,4 +117,6 @@ private:
     MainWindowControls controls;
     std::unique_ptr<KeyBox> emptyLegend;
     std::unique_ptr<KeyBox> legend;
+    ChildOrder childOrder = ChildOrder::Listing;
+    std::vector<DirNode> shownChildren; // in the legend's order
 };

@@ -29,6 +29,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <filesystem>
 #include <fstream>
 #include <thread>
 
@@ -323,21 +324,30 @@ TEST_F(MainWindowTest, ClickOnASliceSelectsItsEntry)
     EXPECT_EQ(PixelAt(inFirst.x(), inFirst.y()), small == 0 ? QColor(0, 0, 255) : QColor(0, 255, 255));
 }
 
-TEST_F(MainWindowTest, UpdateFromDepthShowsTheRootAgain)
+TEST_F(MainWindowTest, UpdateKeepsTheDirectoryOnDisplayAndTheSelection)
 {
     TempTree tree;
     tree.File("A/B/C/f", 10);
+    tree.File("A/B/D/f", 10);
     TKelmoWindow& w = StartOn(tree);
     DoubleClick("A");
     DoubleClick("B");
-    tree.File("NEW/g", 20);
+    Legend().SetSelectedIndex(Names().indexOf("D"));
+    tree.File("A/B/NEW/g", 20);
     QTest::mouseClick(w.UpdateButton(), Qt::LeftButton);
     EXPECT_FALSE(w.UpdateButton()->isEnabled()) << "no second scan while one runs";
     WaitForScan();
-    EXPECT_EQ(w.Path().Text(), QString::fromStdString(tree.Root()) + "/");
-    EXPECT_EQ(Names().size(), 2);
-    EXPECT_FALSE(w.BackButton()->isEnabled());
-    EXPECT_EQ(w.Survey().Root().apparentBytes(), 30);
+    const QString root = QString::fromStdString(tree.Root()) + "/";
+    EXPECT_EQ(w.Path().Text(), root + "A/B/");
+    EXPECT_EQ(Names().size(), 3);
+    EXPECT_EQ(Legend().SelectedIndex(), Names().indexOf("D"));
+    EXPECT_EQ(w.Survey().Root().apparentBytes(), 40);
+
+    std::filesystem::remove_all(tree.Path("A/B"));
+    tree.File("A/E/f", 1);
+    w.CmUpdate();
+    WaitForScan();
+    EXPECT_EQ(w.Path().Text(), root + "A/") << "the nearest directory that still exists";
 }
 
 TEST_F(MainWindowTest, KeyASwitchesBetweenDiskUsageAndApparentSizesWithoutARescan)
@@ -652,29 +662,29 @@ TEST_F(MainWindowTest, KeysMoveTheSelectionGoDownBackTopAndUpdate)
     EXPECT_EQ(Legend().SelectedIndex(), 0);
     EXPECT_FALSE(w.Chart()->MarkerRects().empty()) << "the markers follow";
     Legend().SetSelectedIndex(Names().indexOf("A"));
-    QTest::keyClick(&Legend(), Qt::Key_Return);
+    QTest::keyClick(&w, Qt::Key_Return);
     QTest::keyClick(&Legend(), Qt::Key_Down);
-    QTest::keyClick(&Legend(), Qt::Key_Enter, Qt::KeypadModifier);
+    QTest::keyClick(&w, Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_EQ(w.Path().Text(), root + "A/B/");
-    QTest::keyClick(&Legend(), Qt::Key_Up, Qt::AltModifier);
+    QTest::keyClick(&w, Qt::Key_Up, Qt::AltModifier);
     EXPECT_EQ(w.Path().Text(), root + "A/");
     QTest::keyClick(&Legend(), Qt::Key_Down);
-    QTest::keyClick(&Legend(), Qt::Key_Return);
-    QTest::keyClick(&Legend(), Qt::Key_Backspace);
+    QTest::keyClick(&w, Qt::Key_Return);
+    QTest::keyClick(&w, Qt::Key_Backspace);
     EXPECT_EQ(w.Path().Text(), root + "A/");
     QTest::keyClick(&Legend(), Qt::Key_Down);
-    QTest::keyClick(&Legend(), Qt::Key_Return);
-    QTest::keyClick(&Legend(), Qt::Key_Home, Qt::AltModifier);
+    QTest::keyClick(&w, Qt::Key_Return);
+    QTest::keyClick(&w, Qt::Key_Home, Qt::AltModifier);
     EXPECT_EQ(w.Path().Text(), root);
 
     tree.File("E/z", 4);
-    QTest::keyClick(&Legend(), Qt::Key_F5);
+    QTest::keyClick(&w, Qt::Key_F5);
     WaitForScan();
     EXPECT_EQ(Names().size(), 3);
     w.DriveList()->setFocus();
     QTest::keyClick(w.DriveList(), Qt::Key_A);
     EXPECT_EQ(w.KeyLabel()->text(), "Key (apparent sizes)") << "the window's keys work wherever its focus is";
-    QTest::keyClick(&Legend(), Qt::Key_Q, Qt::ControlModifier);
+    QTest::keyClick(&w, Qt::Key_Q, Qt::ControlModifier);
     EXPECT_FALSE(w.isVisible());
 }
 
@@ -831,16 +841,32 @@ TEST_F(MainWindowTest, ALargerWindowGrowsThePieAndTheKeyAndKeepsTheEdges)
         << "the larger pie is drawn";
 }
 
-TEST_F(MainWindowTest, TheWindowKeepsItsSizeBetweenRuns)
+TEST_F(MainWindowTest, SortBySizeAndTheWindowsSizeAreKeptBetweenRuns)
 {
     TempTree tree, config;
-    tree.File("a/f", 1);
+    tree.File("small/f", 10);
+    tree.File("large/f", 100000);
+    tree.File("middle/f", 20000);
     const QString settings = QString::fromStdString(config.Path("kelmo/kelmo.conf"));
-    for (const QSize expected : {QSize(634, 453), QSize(900, 650)}) {
+    QStringList listing;
+    for (const bool second : {false, true}) {
         window = std::make_unique<TKelmoWindow>(ParseOptions({tree.Root()}), Drives({Drive(tree)}), 0, settings);
         window->SetupWindow();
         WaitForScan();
-        EXPECT_EQ(window->size(), expected);
+        if (second) {
+            EXPECT_EQ(window->size(), QSize(900, 650));
+            EXPECT_EQ(Names(), (QStringList{"large", "middle", "small"}));
+            QTest::keyClick(window.get(), Qt::Key_S);
+            EXPECT_EQ(Names(), listing) << "and back to listing order";
+            break;
+        }
+        EXPECT_EQ(window->size(), QSize(634, 453));
+        listing = Names();
+        Legend().SetSelectedIndex(Names().indexOf("middle"));
+        QTest::keyClick(window.get(), Qt::Key_S);
+        EXPECT_EQ(Names(), (QStringList{"large", "middle", "small"}));
+        EXPECT_EQ(Legend().SelectedIndex(), 1) << "the selection follows its entry";
+        EXPECT_EQ(window->Chart()->Pie().Count(), 3);
         window->resize(900, 650);
         window->close();
     }
