@@ -321,6 +321,7 @@ std::string UsageText()
     return "Usage: kelmo [OPTION]... [PATH]\n"
            "  or:  kelmo [OPTION]... --report [PATH]\n"
            "  or:  kelmo [OPTION]... --report --import FILE\n"
+           "  or:  kelmo [OPTION]... --report --compare OLD [PATH]\n"
            "  or:  kelmo [OPTION]... --export FILE [PATH]\n"
            "  or:  kelmo [OPTION]... --import FILE\n";
 }
