@@ -169,6 +169,10 @@ void NameUnreadable(const std::string& rootPath, const std::vector<ScanProblem>&
 
 int RunReport(const Options& options, std::ostream& out, std::ostream& err)
 {
+    // du prints nothing for a root its patterns leave out.
+    if (options.depth >= 0 && options.importFile.empty()
+        && ExcludingSource::ExcludesRoot(options.excludes, DuRootPath(PathToScan(options))))
+        return FinishOutput(out, err, 0);
     std::string rootPath;
     std::uint64_t excluded = 0;
     ScanResult result = ScanForReport(options, rootPath, err, &excluded);

@@ -12,6 +12,17 @@ bool AnyMatches(const std::vector<std::string>& patterns, const char* text)
                        [text](const std::string& pattern) { return fnmatch(pattern.c_str(), text, 0) == 0; });
 }
 
+// du tries the whole path, then what follows each '/' that no other '/' follows.
+bool MatchesPathOrTail(const std::vector<std::string>& patterns, const std::string& path)
+{
+    if (AnyMatches(patterns, path.c_str()))
+        return true;
+    for (std::size_t slash = path.find('/'); slash != std::string::npos; slash = path.find('/', slash + 1))
+        if (path[slash + 1] != '/' && AnyMatches(patterns, path.c_str() + slash + 1))
+            return true;
+    return false;
+}
+
 // parent + "/" + name into path (whose buffer is reused), without doubling
 // a '/' that ends parent ("/" or "dir/").
 void Join(std::string& path, const std::string& parent, const char* name)
@@ -82,15 +93,14 @@ bool ExcludingSource::NameExcluded(const char* name) const
     return AnyMatches(namePatterns, name);
 }
 
-// du tries the whole path, then what follows each '/' that no other '/' follows.
 bool ExcludingSource::PathExcluded(const std::string& path) const
 {
-    if (AnyMatches(pathPatterns, path.c_str()))
-        return true;
-    for (std::size_t slash = path.find('/'); slash != std::string::npos; slash = path.find('/', slash + 1))
-        if (path[slash + 1] != '/' && AnyMatches(pathPatterns, path.c_str() + slash + 1))
-            return true;
-    return false;
+    return MatchesPathOrTail(pathPatterns, path);
+}
+
+bool ExcludingSource::ExcludesRoot(const std::vector<std::string>& patterns, const std::string& path)
+{
+    return MatchesPathOrTail(patterns, path);
 }
 
 void ExcludingSource::Remember(int dir, std::string path)

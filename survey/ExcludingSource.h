@@ -22,6 +22,10 @@ class ExcludingSource : public DirectorySource {
 public:
     ExcludingSource(std::unique_ptr<DirectorySource> inner, std::vector<std::string> patterns);
 
+    // Whether du would leave out the root itself: any of the patterns
+    // matches its path, or a trailing part of it that starts after a '/'.
+    static bool ExcludesRoot(const std::vector<std::string>& patterns, const std::string& path);
+
     // How many entries were left out so far.
     std::uint64_t Excluded() const { return excluded.load(std::memory_order_relaxed); }
 

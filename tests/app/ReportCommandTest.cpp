@@ -191,6 +191,10 @@ TEST(ReportCommand, DepthLinesAndExclusionsAreDus)
                 }
                 EXPECT_EQ(DepthReport(args), Output(du)) << du << " " << threads;
             }
+    const std::string rootName = tree.Root().substr(tree.Root().rfind('/') + 1);
+    EXPECT_EQ(DepthReport({"-d1", "--exclude=" + rootName, tree.Root()}),
+              Output("du -x --block-size=1 -d1 --exclude='" + rootName + "' '" + tree.Root() + "'"))
+        << "du leaves out a root that a pattern matches";
     EXPECT_NE(DepthReport({"--exclude=*.o", root}).find("\nExcluded       : 30\n"), std::string::npos)
         << "every file but the ten .c ones";
     EXPECT_EQ(DepthReport({"-d0", "-0", "-h", tree.Root()}), Output("du -x -h -s -0 '" + tree.Root() + "'"));
