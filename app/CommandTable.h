@@ -26,6 +26,8 @@ enum class Command {
     RootInfo,
     SizeMode,
     SortOrder,
+    Compare,
+    ShowSizes,
 };
 
 // Every command of a window as one row: its text (as menus show it), its

@@ -14,6 +14,8 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QFile>
+#include <QFileDialog>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QMenu>
@@ -112,6 +114,10 @@ void TKelmoWindow::AddCommands()
                    [this] { CmSizeMode(); }});
     commands->Add({Command::SortOrder, QStringLiteral("Sort by Size"), {Qt::Key_S}, [] { return true; },
                    [this] { CmSortOrder(); }});
+    commands->Add({Command::Compare, QStringLiteral("Compare with Saved Scan..."), {Qt::Key_C}, hasTree,
+                   [this] { CmCompare(); }});
+    commands->Add({Command::ShowSizes, QStringLiteral("Show Sizes"), {QKeySequence(Qt::SHIFT | Qt::Key_C)},
+                   [this] { return !Scanning() && compared; }, [this] { CmShowSizes(); }});
     commands->Bind(controls.exitButton, Command::Exit);
     commands->Bind(controls.topButton, Command::Top);
     commands->Bind(controls.backButton, Command::Back);
@@ -124,6 +130,12 @@ void TKelmoWindow::AddCommands()
 void TKelmoWindow::SetupWindow()
 {
     ShowSizeMode();
+    // kelmo --compare OLD [PATH]: the earlier scan first, then the drive.
+    if (options.error.empty() && !options.compareFile.empty()) {
+        FillDriveList();
+        ReadEarlierScan(options.compareFile);
+        return;
+    }
     const int drive = ParseDriveArgument();
     FillDriveList();
     controls.driveList->setCurrentIndex(controls.driveList->findData(drive));
@@ -172,6 +184,7 @@ void TKelmoWindow::SelectDrive(int drive)
 {
     scanningDrive = drive;
     ScanJob::Request request;
+    ProgressEstimate expected;
     if (drive == kSavedScan) {
         // Standard input can be read only once.
         if (options.importFile != "-" || !savedScanRead)
@@ -179,28 +192,40 @@ void TKelmoWindow::SelectDrive(int drive)
         savedScanRead = true;
     } else {
         request.path = request.rootName = drives.MountPoint(drive);
+        expected = ProgressEstimate(Drives::UsedBytes(request.path));
     }
     // Closing the splash closes the program, also during the first scan,
     // when no main window is shown yet.
-    scans->Start(std::move(request), drive == kSavedScan ? SavedScanFileText() : DriveText(drive), [this] { close(); });
+    scans->Start(std::move(request), drive == kSavedScan ? SavedScanFileText() : DriveText(drive), [this] { close(); },
+                 expected);
     commands->Refresh();
+}
+
+void TKelmoWindow::OnScanFinished(ScanResult result)
+{
+    if (readingEarlierScan)
+        OnEarlierScanRead(std::move(result));
+    else
+        OnDriveScanned(std::move(result));
 }
 
 // A new scan of the drive on display (Update) keeps the directory on display
 // and the selected entry where they still exist; another drive starts at its
 // root.
-void TKelmoWindow::OnScanFinished(ScanResult result)
+void TKelmoWindow::OnDriveScanned(ScanResult result)
 {
     const bool scanned = result.Scanned();
     if (scanned) {
         const bool again = scanningDrive == survey.GetDrive() && survey.Root();
-        const DirNode current = survey.Cursor().GetCurrentDir();
-        const std::string place = again ? current.owner()->PathBelowRoot(current.place()) : std::string();
         const DirNode selected = SelectedChild();
         const std::string selectedName = again && selected ? selected.name() : std::string();
         survey.SetDrive(scanningDrive);
-        survey.Adopt(std::move(result));
-        survey.Cursor().GoToPath(place);
+        if (again)
+            survey.AdoptKeepingPlace(std::move(result));
+        else
+            survey.Adopt(std::move(result));
+        if (compared)
+            compared->CompareWith(survey.Root());
         if (scanningDrive == kSavedScan)
             ListSavedScan();
         RebuildView();
@@ -211,22 +236,105 @@ void TKelmoWindow::OnScanFinished(ScanResult result)
                 legend->SetSelectedIndex(static_cast<int>(found - shownChildren.begin()));
         }
     } else {
-        // The splash goes first, so that the box is on top and has the focus.
-        scans->EndSplash();
         ShowScanFailure(result);
     }
+    EndScan(scanned);
+}
+
+// The splash goes at once when there is no tree to show, so that a message
+// box is never behind it; else it lingers with the final total.
+void TKelmoWindow::EndScan(bool showTree)
+{
     controls.driveList->setCurrentIndex(controls.driveList->findData(survey.GetDrive()));
     ShowFreeSpace();
+    ShowSizeMode();
     commands->Refresh();
     if (closeRequested)
         return;
     showNormal();
-    if (scanned)
+    if (showTree && survey.Root())
         scans->EndSplash(survey.Root().bytes());
+    else
+        scans->EndSplash();
+    ReportMatch();
+}
+
+// How much of the earlier scan the tree on display has: in the heading's
+// tooltip, and said once in a box when the earlier scan was made of another
+// root (another drive, or another machine's).
+void TKelmoWindow::ReportMatch()
+{
+    if (!compared || !survey.Root() || closeRequested)
+        return;
+    const QString matched = DisplayName(compared->MatchedText(survey.Root().name(), survey.GetSizeMode()));
+    controls.keyLabel->setToolTip(matched);
+    if (matchToReport && compared->OldRootPath() != survey.Root().name())
+        ShowMessageBox(this, matched, QStringLiteral("Kelmo"), MessageIcon::Information);
+    matchToReport = false;
+}
+
+void TKelmoWindow::CmCompare()
+{
+    const QString file = chooseSavedScan ? chooseSavedScan()
+                                         : QFileDialog::getOpenFileName(this, QStringLiteral("Compare with Saved Scan"));
+    if (!file.isEmpty())
+        ReadEarlierScan(QFile::encodeName(file).toStdString());
+}
+
+void TKelmoWindow::CmShowSizes()
+{
+    compared.reset();
+    controls.keyLabel->setToolTip(QString());
+    ShowSizeMode();
+    RebuildViewKeeping(SelectedChild());
+}
+
+void TKelmoWindow::ReadEarlierScan(const std::string& file)
+{
+    readingEarlierScan = true;
+    ScanJob::Request request;
+    request.file = file;
+    scans->Start(std::move(request), file == "-" ? QStringLiteral("standard input") : DisplayName(file),
+                 [this] { close(); });
+    commands->Refresh();
+}
+
+// Started with --compare and no tree yet, the drive of PATH (or of the
+// earlier scan's root) is scanned next.
+void TKelmoWindow::OnEarlierScanRead(ScanResult result)
+{
+    readingEarlierScan = false;
+    if (!result.Scanned()) {
+        scans->EndSplash();
+        if (!result.cancelled && !closeRequested)
+            ShowMessageBox(this, DisplayName(result.error), QStringLiteral("Kelmo"), MessageIcon::Stop);
+        EndScan(false);
+        return;
+    }
+    const std::string oldRoot = result.savedRoot;
+    compared = std::make_unique<ComparedScan>(std::move(result.tree), oldRoot);
+    matchToReport = true;
+    if (survey.Root()) {
+        compared->CompareWith(survey.Root());
+        RebuildView();
+        EndScan(false);
+    } else {
+        scans->EndSplash();
+        const int drive = drives.OfPath(options.path.empty() ? oldRoot : options.path);
+        if (drive < 0) {
+            ShowMessageBox(this, QString::fromLatin1(kNotAvailable), QStringLiteral("Kelmo"), MessageIcon::Information);
+            EndScan(false);
+            return;
+        }
+        survey.SetDrive(drive);
+        SelectDrive(drive);
+    }
 }
 
 void TKelmoWindow::ShowScanFailure(const ScanResult& result)
 {
+    // The splash goes first, so that the box is on top and has the focus.
+    scans->EndSplash();
     if (result.cancelled || closeRequested)
         return;
     if (scanningDrive == kSavedScan) {
@@ -270,7 +378,8 @@ void TKelmoWindow::ListSavedScan()
 void TKelmoWindow::RebuildView()
 {
     const NavigationCursor& cursor = survey.Cursor();
-    std::unique_ptr<ChildList> list = cursor.BuildChildList(childOrder);
+    std::unique_ptr<ChildList> list = compared ? compared->Children(cursor.GetCurrentDir(), survey.GetSizeMode())
+                                               : cursor.BuildChildList(childOrder);
     std::vector<std::int64_t> sizes = list ? list->sizes : std::vector<std::int64_t>();
     shownChildren = list ? list->nodes : std::vector<DirNode>();
     const DirectoryOnDisplay directory{cursor.HasParentDir(), DisplayedBytes(), Path().Text()};
@@ -368,6 +477,11 @@ void TKelmoWindow::EvLegendDblClk()
         ShowSubDirectoryNotFound(this);
         return;
     }
+    if (compared && compared->IsGone(node)) {
+        ShowMessageBox(this, QStringLiteral("This directory is gone since the earlier scan"), QStringLiteral("Kelmo"),
+                       MessageIcon::Information);
+        return;
+    }
     if (!node.firstChild()) {
         ShowMessageBox(this, QStringLiteral("No Sub-Directories Exist For This Entry"), QStringLiteral("Kelmo"),
                        MessageIcon::Information);
@@ -407,7 +521,8 @@ void TKelmoWindow::CmDirInfo(Command which)
         ShowSubDirectoryNotFound(this);
         return;
     }
-    OpenTextWindow(QStringLiteral("Sub-Directory Information"), 300, DisplayName(BuildDirReport(node)));
+    const std::string report = compared ? compared->Report(node, survey.GetSizeMode()) : BuildDirReport(node);
+    OpenTextWindow(QStringLiteral("Sub-Directory Information"), 300, DisplayName(report));
 }
 
 void TKelmoWindow::CmUpdate()
@@ -445,7 +560,11 @@ void TKelmoWindow::CmSortOrder()
 void TKelmoWindow::ShowSizeMode()
 {
     const bool apparent = survey.GetSizeMode() == SizeMode::Apparent;
-    controls.keyLabel->setText(apparent ? QStringLiteral("Key (apparent sizes)") : QStringLiteral("Key"));
+    if (compared && survey.Root())
+        controls.keyLabel->setText(QStringLiteral("Key (growth since ") + QString::fromStdString(compared->Since())
+                                   + QStringLiteral(")"));
+    else
+        controls.keyLabel->setText(apparent ? QStringLiteral("Key (apparent sizes)") : QStringLiteral("Key"));
 }
 
 void TKelmoWindow::CmAbout()

@@ -14,6 +14,9 @@ struct ChildList {
     std::vector<std::string> names;
     std::vector<std::int64_t> sizes;
     std::vector<DirNode> nodes{};
+    // In a comparison, what each entry shows in its size's place ("+1,234",
+    // "gone"); empty otherwise.
+    std::vector<std::string> sizeTexts{};
 
     int Count() const { return static_cast<int>(names.size()); }
 };

@@ -1,6 +1,7 @@
 #include "Drives.h"
 
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 
 #include <cstdlib>
 
@@ -39,6 +40,14 @@ Drives Drives::Probe()
 std::string Drives::MountPoint(int index) const
 {
     return index >= 0 && index < Count() ? entries[static_cast<std::size_t>(index)].mountPoint : std::string();
+}
+
+std::int64_t Drives::UsedBytes(const std::string& path)
+{
+    struct statvfs fs {};
+    if (statvfs(path.c_str(), &fs) != 0 || fs.f_blocks < fs.f_bfree)
+        return -1;
+    return static_cast<std::int64_t>((fs.f_blocks - fs.f_bfree) * fs.f_frsize);
 }
 
 int Drives::OfPath(const std::string& path) const

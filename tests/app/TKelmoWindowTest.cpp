@@ -1,6 +1,7 @@
 #include "TKelmoWindow.h"
 
 #include "ChartView.h"
+#include "ExportCommand.h"
 #include "FakeDirectorySource.h"
 #include "FormatBytes.h"
 #include "KelmoSplash.h"
@@ -31,6 +32,7 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <thread>
 
 #include <set>
@@ -817,6 +819,11 @@ TEST_F(MainWindowTest, ASavedScanIsShownLikeADriveThatCannotBeUpdated)
     EXPECT_TRUE(boxes[0].text.startsWith("Saved scan is damaged at byte ")) << boxes[0].text.toStdString();
     EXPECT_FALSE(damaged.Survey().Root());
     EXPECT_FALSE(damaged.UpdateButton()->isEnabled());
+    EXPECT_EQ(damaged.DriveList()->count(), 1) << "the real drives are offered, the damaged scan is not";
+    EXPECT_EQ(damaged.ExitStatus(), 1) << "closed without a tree, as --report --import ends";
+    damaged.EvDriveChange(0);
+    WaitForScan();
+    EXPECT_EQ(damaged.ExitStatus(), 0);
 }
 
 TEST_F(MainWindowTest, ALargerWindowGrowsThePieAndTheKeyAndKeepsTheEdges)
@@ -870,4 +877,43 @@ TEST_F(MainWindowTest, SortBySizeAndTheWindowsSizeAreKeptBetweenRuns)
         window->resize(900, 650);
         window->close();
     }
+}
+
+TEST_F(MainWindowTest, CompareShowsWhatGrewSinceASavedScanAndGoesBackToSizes)
+{
+    TempTree tree, files;
+    tree.File("grew/f", 1000);
+    tree.File("same/f", 1000);
+    tree.File("gone/f", 1000);
+    const std::string scan = files.Path("old.json");
+    std::ostringstream err;
+    ASSERT_EQ(RunExport(ParseOptions({"--export", scan, tree.Root()}), err), 0) << err.str();
+    tree.File("grew/g", 500000);
+    std::filesystem::remove_all(tree.Path("gone"));
+    tree.File("born/f", 100);
+
+    TKelmoWindow& w = Start({"--compare", scan, tree.Root()}, {Drive(tree)});
+    EXPECT_TRUE(boxes.empty()) << "a scan of the same root is compared without a word";
+    EXPECT_TRUE(w.KeyLabel()->toolTip().contains("% of it matched")) << w.KeyLabel()->toolTip().toStdString();
+    EXPECT_TRUE(w.KeyLabel()->text().startsWith("Key (growth since ")) << w.KeyLabel()->text().toStdString();
+    ASSERT_EQ(Names(), (QStringList{"grew", "born", "same", "gone"})) << "largest growth first, gone last";
+    EXPECT_TRUE(Legend().Text(0).contains(" +")) << Legend().Text(0).toStdString();
+    EXPECT_TRUE(Legend().Text(1).endsWith("new"));
+    EXPECT_TRUE(Legend().Text(2).endsWith(" 0"));
+    EXPECT_TRUE(Legend().Text(3).endsWith("gone"));
+
+    Legend().SetSelectedIndex(0);
+    Run(Command::SubInfo);
+    SmallWin* info = OpenTextWindow();
+    ASSERT_NE(info, nullptr);
+    EXPECT_TRUE(info->TextBox().toPlainText().contains("Old Size     : ")) << info->TextBox().toPlainText().toStdString();
+    info->close();
+    Legend().SetSelectedIndex(3);
+    window->EvLegendDblClk();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "This directory is gone since the earlier scan");
+
+    Run(Command::ShowSizes);
+    EXPECT_EQ(w.KeyLabel()->text(), "Key");
+    EXPECT_EQ(Names().size(), 3);
 }
