@@ -30,8 +30,9 @@ const std::vector<OptionSpec> kTable{
      "--report"},
     {"compare", 0, "OLD",
      "show what grew since OLD (a saved scan; with --report\n"
-     "also a directory); PATH, or a saved scan, is the newer\n"
-     "side (default in the window: the drive OLD was made of)"},
+     "also a directory); PATH, or a saved scan, is the\n"
+     "newer side (in the window by default the drive OLD\n"
+     "was made of)"},
     {"apparent-size", 'a', nullptr,
      "count apparent sizes (the lengths of the files)\n"
      "instead of disk usage; in the window, key A switches"},
@@ -324,7 +325,8 @@ std::string UsageText()
            "  or:  kelmo [OPTION]... --report --import FILE\n"
            "  or:  kelmo [OPTION]... --report --compare OLD [PATH]\n"
            "  or:  kelmo [OPTION]... --export FILE [PATH]\n"
-           "  or:  kelmo [OPTION]... --import FILE\n";
+           "  or:  kelmo [OPTION]... --import FILE\n"
+           "  or:  kelmo [OPTION]... --compare OLD [PATH]\n";
 }
 
 std::string HelpText()
