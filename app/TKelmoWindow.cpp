@@ -114,9 +114,10 @@ void TKelmoWindow::AddCommands()
                    [this] { CmSizeMode(); }});
     commands->Add({Command::SortOrder, QStringLiteral("Sort by Size"), {Qt::Key_S}, [] { return true; },
                    [this] { CmSortOrder(); }});
-    commands->Add({Command::Compare, QStringLiteral("Compare with Saved Scan..."), {Qt::Key_C}, hasTree,
+    commands->Add({Command::Compare, QStringLiteral("Compare with Saved Scan..."), {QKeySequence(Qt::CTRL | Qt::Key_D)},
+                   hasTree,
                    [this] { CmCompare(); }});
-    commands->Add({Command::ShowSizes, QStringLiteral("Show Sizes"), {QKeySequence(Qt::SHIFT | Qt::Key_C)},
+    commands->Add({Command::ShowSizes, QStringLiteral("Show Sizes"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D)},
                    [this] { return !Scanning() && compared; }, [this] { CmShowSizes(); }});
     commands->Bind(controls.exitButton, Command::Exit);
     commands->Bind(controls.topButton, Command::Top);
