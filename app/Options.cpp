@@ -45,7 +45,7 @@ const std::vector<OptionSpec> kTable{
      "skip the files and directories whose name or path\n"
      "matches the shell pattern PATTERN, as du does"},
     {"exclude-from", 'X', "FILE", "skip what matches any pattern in FILE (one a line)"},
-    {"threads", 't', "N", "walk with N threads (default: one per processor,\n2 to 16)"},
+    {"threads", 't', "N", "walk with N threads (default: chosen for the disk as\nthe walk goes)"},
     {"help", 0, nullptr, "show this help and exit"},
     {"version", 0, nullptr, "show the version and exit"},
 };
@@ -322,8 +322,10 @@ std::string UsageText()
     return "Usage: kelmo [OPTION]... [PATH]\n"
            "  or:  kelmo [OPTION]... --report [PATH]\n"
            "  or:  kelmo [OPTION]... --report --import FILE\n"
+           "  or:  kelmo [OPTION]... --report --compare OLD [PATH]\n"
            "  or:  kelmo [OPTION]... --export FILE [PATH]\n"
-           "  or:  kelmo [OPTION]... --import FILE\n";
+           "  or:  kelmo [OPTION]... --import FILE\n"
+           "  or:  kelmo [OPTION]... --compare OLD [PATH]\n";
 }
 
 std::string HelpText()

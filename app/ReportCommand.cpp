@@ -5,6 +5,8 @@
 #include "FileInfo.h"
 #include "FinishOutput.h"
 #include "FormatBytes.h"
+#include "HumanSize.h"
+#include "ScanSetup.h"
 #include "Scanner.h"
 
 #include <cstring>
@@ -25,21 +27,24 @@ std::string WithNewlines(const std::string& text)
 
 } // namespace
 
-ScanResult ScanForReport(const Options& options, std::string& rootPath, std::ostream& err)
+ScanResult ScanForReport(const Options& options, std::string& rootPath, std::ostream& err, std::uint64_t* excluded)
 {
-    Scanner scanner;
-    if (options.threads > 0)
-        scanner.SetThreads(options.threads);
+    const ExcludingSource* excludingSource = nullptr;
+    const std::unique_ptr<Scanner> scanner = ScannerFor(options, &excludingSource);
     ScanResult result;
     if (options.importFile.empty()) {
-        const std::string path = options.path.empty() ? "." : options.path;
+        const std::string path = PathToScan(options);
+        if (!RootScannable(path, err))
+            return result;
         rootPath = Drives::CanonicalPath(path);
-        result = scanner.ScanPath(path, EscapedName(rootPath));
+        result = scanner->ScanPath(path, EscapedName(rootPath));
+        if (excluded && excludingSource)
+            *excluded = excludingSource->Excluded();
         if (!result.Scanned())
-            err << kNotAvailableMessage << '\n';
+            err << (result.error.empty() ? kNotAvailableMessage : "kelmo: " + result.error) << '\n';
         return result;
     }
-    result = scanner.ImportScan(options.importFile);
+    result = scanner->ImportScan(options.importFile);
     if (!result.Scanned()) {
         err << result.error << '\n';
         return result;
@@ -48,6 +53,87 @@ ScanResult ScanForReport(const Options& options, std::string& rootPath, std::ost
     result.tree->SetRootName(EscapedName(rootPath));
     return result;
 }
+
+namespace {
+
+unsigned HumanBase(HumanSizes human)
+{
+    return human == HumanSizes::Binary ? 1024 : 1000;
+}
+
+// A sub-directory's size as the report writes it: "1,234,567", or as du -h
+// or du --si would.
+std::string ReportSize(std::int64_t bytes, HumanSizes human)
+{
+    return human == HumanSizes::No ? FormatBytes(bytes) : HumanSize(static_cast<std::uint64_t>(bytes), HumanBase(human));
+}
+
+// A size on du's lines: the bytes, or as du -h or du --si would write them.
+std::string DuSize(std::int64_t bytes, HumanSizes human)
+{
+    return human == HumanSizes::No ? std::to_string(bytes) : HumanSize(static_cast<std::uint64_t>(bytes), HumanBase(human));
+}
+
+// path + "/" + name, without doubling a '/' that ends path, as du joins them.
+void AppendName(std::string& path, const std::string& name)
+{
+    if (path.empty() || path.back() != '/')
+        path += '/';
+    path += name;
+}
+
+// The path du names the root by: as given, with a run of trailing '/' cut to one.
+std::string DuRootPath(std::string path)
+{
+    while (path.size() > 1 && path.back() == '/' && path[path.size() - 2] == '/')
+        path.pop_back();
+    return path;
+}
+
+// du --max-depth's lines: "SIZE<TAB>PATH" for root and every directory
+// options.depth or fewer levels below it, each after those below it, in the
+// order of the tree. Names are written as they are, as du writes them.
+void PrintDepthLines(const DirNode& root, std::string path, const Options& options, std::ostream& out)
+{
+    const auto maxDepth = static_cast<std::size_t>(options.depth);
+    std::vector<std::size_t> parentLengths; // of path, for each level entered
+    DirNode node = root;
+    const auto descend = [&] {
+        while (parentLengths.size() < maxDepth && node.firstChild()) {
+            parentLengths.push_back(path.size());
+            node = node.firstChild();
+            AppendName(path, node.name());
+        }
+    };
+    descend();
+    for (;;) {
+        out << DuSize(node.bytes(), options.human) << '\t' << path << options.lineEnd;
+        if (parentLengths.empty())
+            return;
+        path.resize(parentLengths.back());
+        if (const DirNode next = node.nextSibling()) {
+            node = next;
+            AppendName(path, node.name());
+            descend();
+        } else {
+            parentLengths.pop_back();
+            node = node.parent();
+        }
+    }
+}
+
+// The root's figures, with --exclude how many entries were left out, and a
+// line for each sub-directory.
+void PrintReport(const DirNode& root, const Options& options, std::uint64_t excluded, std::ostream& out)
+{
+    out << WithNewlines(BuildDirReport(root));
+    if (!options.excludes.empty())
+        out << "Excluded       : " << FormatBytes(static_cast<std::int64_t>(excluded)) << '\n';
+    for (DirNode child = root.firstChild(); child; child = child.nextSibling())
+        out << EscapedName(child.name()) << '\t' << ReportSize(child.bytes(), options.human) << '\n';
+}
+
+} // namespace
 
 // Every name gets a line of its own: control bytes are written as \xhh
 // and a backslash as \\, so that a newline or a tab in a name cannot pass
@@ -83,17 +169,23 @@ void NameUnreadable(const std::string& rootPath, const std::vector<ScanProblem>&
 
 int RunReport(const Options& options, std::ostream& out, std::ostream& err)
 {
+    // du prints nothing for a root its patterns leave out.
+    if (options.depth >= 0 && options.importFile.empty()
+        && ExcludingSource::ExcludesRoot(options.excludes, DuRootPath(PathToScan(options))))
+        return FinishOutput(out, err, 0);
     std::string rootPath;
-    ScanResult result = ScanForReport(options, rootPath, err);
+    std::uint64_t excluded = 0;
+    ScanResult result = ScanForReport(options, rootPath, err, &excluded);
     if (!result.Scanned())
         return 1;
     FileInfo survey;
     survey.SetSizeMode(options.mode);
     survey.Adopt(std::move(result));
-    const DirNode root = survey.Root();
-    out << WithNewlines(BuildDirReport(root));
-    for (DirNode child = root.firstChild(); child; child = child.nextSibling())
-        out << EscapedName(child.name()) << '\t' << FormatBytes(child.bytes()) << '\n';
+    if (options.depth >= 0)
+        PrintDepthLines(survey.Root(), options.importFile.empty() ? DuRootPath(PathToScan(options)) : rootPath,
+                        options, out);
+    else
+        PrintReport(survey.Root(), options, excluded, out);
     const int status = FinishOutput(out, err, 0);
     if (status != 0)
         return status;

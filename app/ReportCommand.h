@@ -4,20 +4,26 @@
 #include "ScanProblem.h"
 #include "ScanResult.h"
 
+#include <cstdint>
 #include <ostream>
 #include <string>
 #include <vector>
 
-// What the report says when the directory to scan cannot be read or holds nothing.
+// What the report says when the directory to scan holds nothing.
 extern const char* const kNotAvailableMessage;
 
-// kelmo --report [PATH]: scans the directory PATH (default: the current one) without a window and prints
-// its information text, then one line per sub-directory: name, tab, size.
-// Directories that could not be read are named on err. Returns the exit
-// status: 0; 1 when PATH cannot be read or is empty, or when some directory
-// below it could not be read.
+// kelmo --report [PATH]: scans the directory PATH (default: the current one)
+// without a window and prints its information text, with --exclude how many
+// entries were left out, then one line per sub-directory: name, tab, size
+// (with -h or --si as du writes sizes). Directories that could not be read
+// are named on err. Returns the exit status: 0; 1 when PATH cannot be read
+// (said as du says it) or is empty, or when some directory below it could
+// not be read.
 //
-// kelmo --report --import FILE: the same for the saved scan options.importFile, whose
+// With --depth N it prints du's lines instead, those of du -x --block-size=1
+// --max-depth=N (du -h or --si with -h or --si; ended by NUL with -0).
+//
+// kelmo --report --import FILE: the same for the saved scan FILE, whose
 // root is named by the path it was saved from. A file that cannot be read
 // or is damaged gives one line on err and 1. The directories the saved scan
 // marks unreadable are named on err, but the status stays 0: the saved scan
@@ -27,7 +33,9 @@ int RunReport(const Options& options, std::ostream& out, std::ostream& err);
 // The walk of options.path (the current directory when empty) or the saved
 // scan options.importFile, with the root named as the report writes its
 // path; no tree once the reason is on err. rootPath becomes the root's path.
-ScanResult ScanForReport(const Options& options, std::string& rootPath, std::ostream& err);
+// With --exclude, *excluded becomes the number of entries left out.
+ScanResult ScanForReport(const Options& options, std::string& rootPath, std::ostream& err,
+                         std::uint64_t* excluded = nullptr);
 
 // A name as the report writes it, on one line: control bytes as \xhh (two
 // lower-case hex digits), a backslash as \\.

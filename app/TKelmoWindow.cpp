@@ -8,6 +8,7 @@
 #include "FormatBytes.h"
 #include "KelmoSplash.h"
 #include "MessageBoxes.h"
+#include "ScanSetup.h"
 #include "SmallButton.h"
 #include "SmallWin.h"
 
@@ -59,12 +60,7 @@ TKelmoWindow::TKelmoWindow(Options commandLine, Drives probed, int linger, QStri
     scans = new ScanController(
         this, lingerMs, [this] { return survey.GetSizeMode(); },
         [this](ScanResult result) { OnScanFinished(std::move(result)); });
-    scans->SetScannerFactory([threads = options.threads] {
-        auto scanner = std::make_unique<Scanner>();
-        if (threads > 0)
-            scanner->SetThreads(threads);
-        return scanner;
-    });
+    scans->SetScannerFactory([this] { return ScannerFor(options); });
     WireControls();
     AddCommands();
     controls.Place(WindowLayout(size()));

@@ -5,6 +5,7 @@
 #include "KelmoProject.h"
 #include "Options.h"
 #include "ReportCommand.h"
+#include "ScanSetup.h"
 
 #include <unistd.h>
 
@@ -73,6 +74,12 @@ int main(int argc, char** argv)
         return RunExport(options, std::cerr);
     case Action::Window:
         break;
+    }
+    if (!options.path.empty() && !RootScannable(options.path, std::cerr))
+        return 1;
+    if (!options.importFile.empty() && options.importFile != "-" && access(options.importFile.c_str(), R_OK) != 0) {
+        std::cerr << "kelmo: cannot access '" << EscapedName(options.importFile) << "': " << std::strerror(errno) << '\n';
+        return 1;
     }
     if (!DisplayReachable()) {
         std::cerr << kNoDisplayMessage << '\n';

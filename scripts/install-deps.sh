@@ -6,10 +6,12 @@ set -euo pipefail
 # dpkg-dev and debhelper build the Debian packages; desktop-file-utils,
 # appstream, lintian and devscripts (hardening-check) are the package test's
 # checks (groff-base checks the manual page). fonts-noto-mono: a fixed font taller than the default.
-# rapidjson-dev and zlib1g-dev read saved scans; ncdu and gdu write and read
-# them in the tests that exchange saved scans with them.
+# rapidjson-dev, zlib1g-dev and libzstd-dev read saved scans; ncdu and gdu
+# write and read them in the tests that exchange saved scans with them, and
+# zstd compresses them there.
 build=(cmake make g++ qt6-base-dev libgtest-dev fonts-dejavu-core fonts-liberation fonts-noto-mono
-       dpkg-dev debhelper desktop-file-utils appstream lintian devscripts groff-base rapidjson-dev zlib1g-dev ncdu gdu)
+       dpkg-dev debhelper desktop-file-utils appstream lintian devscripts groff-base rapidjson-dev zlib1g-dev
+       libzstd-dev zstd ncdu gdu)
 bench=(ncdu gdu duc python3 time)
 screenshot=(xvfb xauth imagemagick xdotool)
 icons=(librsvg2-bin)

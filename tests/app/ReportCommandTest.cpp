@@ -30,15 +30,21 @@ TEST(ReportCommand, PrintsTheRootReportThenEverySubDirectoryWhole)
     EXPECT_TRUE(err.str().empty());
 }
 
-TEST(ReportCommand, MissingOrEmptyDirectoryIsNotAvailable)
+TEST(ReportCommand, AMissingPathOrAFileSaysWhyAsDuDoesAndAnEmptyDirectoryIsNotAvailable)
 {
     TempTree tree;
     tree.Dir("empty");
-    for (const std::string& path : {tree.Path("empty"), tree.Path("missing")}) {
+    tree.File("file", 1);
+    const std::vector<std::pair<std::string, std::string>> cases{
+        {tree.Path("empty"), "Selected Disk was Not\nAvailable or is Blank\n"},
+        {tree.Path("missing"), "kelmo: cannot access '" + tree.Path("missing") + "': No such file or directory\n"},
+        {tree.Path("file"), "kelmo: cannot read directory '" + tree.Path("file") + "': Not a directory\n"},
+    };
+    for (const auto& [path, message] : cases) {
         std::ostringstream out, err;
         EXPECT_EQ(RunReport(ParseOptions({"--report", path}), out, err), 1);
         EXPECT_TRUE(out.str().empty());
-        EXPECT_EQ(err.str(), "Selected Disk was Not\nAvailable or is Blank\n");
+        EXPECT_EQ(err.str(), message);
     }
 }
 
@@ -62,6 +68,14 @@ TEST(ReportCommand, UnreadableDirectoriesAreNamedOnStandardErrorAndTheExitIsOne)
             _exit(listed ? status : 98);
         },
         ::testing::ExitedWithCode(1), "kelmo: cannot read directory '.*/locked': Permission denied\n");
+    EXPECT_EXIT(
+        {
+            if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+                _exit(99);
+            std::ostringstream out;
+            _exit(RunReport(ParseOptions({"--report", tree.Path("locked")}), out, std::cerr));
+        },
+        ::testing::ExitedWithCode(1), "^kelmo: cannot read directory '.*/locked': Permission denied\n$");
 }
 
 TEST(ReportCommand, ControlBytesAndBackslashesInNamesAreEscaped)
@@ -126,4 +140,67 @@ TEST(ReportCommand, FailedWriteIsAnErrorButAClosedPipeEndsQuietly)
     EXPECT_EQ(fullErr.str(), "kelmo: write error: No space left on device\n");
     EXPECT_EQ(RunReport(ParseOptions({"--report", tree.Root()}), toClosedPipe, pipeErr), 1);
     EXPECT_EQ(pipeErr.str(), "");
+}
+
+namespace {
+
+// What the shell command writes to standard output.
+std::string Output(const std::string& command)
+{
+    std::string text;
+    FILE* pipe = popen(command.c_str(), "r");
+    char buffer[4096];
+    for (std::size_t n; pipe && (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        text.append(buffer, n);
+    if (pipe)
+        pclose(pipe);
+    return text;
+}
+
+std::string DepthReport(const std::vector<std::string>& args)
+{
+    std::ostringstream out, err;
+    std::vector<std::string> line{"--report"};
+    line.insert(line.end(), args.begin(), args.end());
+    RunReport(ParseOptions(line), out, err);
+    return out.str() + err.str();
+}
+
+} // namespace
+
+// du lists a directory's entries in the order the file system gives them, as
+// the walk does; both count a file with several names once, where they meet it first.
+TEST(ReportCommand, DepthLinesAndExclusionsAreDus)
+{
+    if (Output("command -v du").empty())
+        GTEST_SKIP() << "du is not installed";
+    TempTree tree;
+    for (int i = 0; i < 40; ++i)
+        tree.File("d" + std::to_string(i % 5) + "/s" + std::to_string(i % 3) + "/n a" + std::to_string(i % 7) + "/f"
+                      + std::to_string(i) + (i % 4 ? ".o" : ".c"),
+                  i * 977);
+    tree.File("d1/tmp/cache/x", 70000);
+    tree.Dir("d2/empty");
+    tree.HardLink("d1/tmp/cache/x", "d3/link");
+    tree.File("top", 5);
+    const std::string root = tree.Root() + "//"; // du names the root "ROOT/"
+    using Patterns = std::vector<std::string>;
+    for (const Patterns& patterns : {Patterns{}, Patterns{"*.o"}, Patterns{"n a1", "tmp/cache"}, Patterns{"d1/tmp", "s?"}})
+        for (const std::string depth : {"0", "1", "3"})
+            for (const std::string threads : {"-t1", "-t4"}) {
+                std::vector<std::string> args{"-d", depth, threads, root};
+                std::string du = "du -x --block-size=1 --max-depth=" + depth + " '" + root + "'";
+                for (const std::string& pattern : patterns) {
+                    args.push_back("--exclude=" + pattern);
+                    du += " '--exclude=" + pattern + "'";
+                }
+                EXPECT_EQ(DepthReport(args), Output(du)) << du << " " << threads;
+            }
+    const std::string rootName = tree.Root().substr(tree.Root().rfind('/') + 1);
+    EXPECT_EQ(DepthReport({"-d1", "--exclude=" + rootName, tree.Root()}),
+              Output("du -x --block-size=1 -d1 --exclude='" + rootName + "' '" + tree.Root() + "'"))
+        << "du leaves out a root that a pattern matches";
+    EXPECT_NE(DepthReport({"--exclude=*.o", root}).find("\nExcluded       : 30\n"), std::string::npos)
+        << "every file but the ten .c ones";
+    EXPECT_EQ(DepthReport({"-d0", "-0", "-h", tree.Root()}), Output("du -x -h -s -0 '" + tree.Root() + "'"));
 }

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <sstream>
@@ -119,6 +120,22 @@ const Route kRoutes[] = {
     {"gdu -o", "gdu",
      [](const std::string& tree, const std::string& scan) {
          return Run("gdu -n -x -o " + Quoted(scan) + " " + Quoted(tree));
+     },
+     true},
+    // Compressed with zstd: known by its first bytes, whatever the name.
+    {"kelmo --export FILE.zst", "",
+     [](const std::string& tree, const std::string& scan) {
+         return KelmoExport(tree, scan + ".zst") && std::rename((scan + ".zst").c_str(), scan.c_str()) == 0;
+     },
+     false},
+    {"ncdu -o, zstd", "ncdu",
+     [](const std::string& tree, const std::string& scan) {
+         return Run("(ncdu --ignore-config -x -o- " + Quoted(tree) + " | zstd -q -o " + Quoted(scan) + ")");
+     },
+     false},
+    {"gdu -o, zstd", "gdu",
+     [](const std::string& tree, const std::string& scan) {
+         return Run("(gdu -n -x -o- " + Quoted(tree) + " | zstd -q -o " + Quoted(scan) + ")");
      },
      true},
 };

@@ -36,6 +36,14 @@ for args in --bogus -reverse -style "" "--help extra" "--report a b" "--ex=x" "-
   grep -q '^Usage: kelmo' "$work/err" || fail "kelmo '$args': no usage on standard error"
 done
 
+# A path or saved scan that is not there is named as du names it.
+for args in "$work/missing" "--report $work/missing" "--export - $work/missing" "--import $work/missing"; do
+  run -- "$kelmo" $args
+  expect_status 1 "kelmo $args"
+  [ "$(cat "$work/err")" = "kelmo: cannot access '$work/missing': No such file or directory" ] ||
+    fail "kelmo $args said: $(cat "$work/err")"
+done
+
 run -- "$kelmo" "$work/tree"
 expect_status 1 "kelmo PATH without a display"
 [ "$(cat "$work/err")" = "kelmo: cannot open the window: no display (set DISPLAY, or use --report)" ] ||
@@ -98,6 +106,15 @@ done
 run -- sh -c 'gzip -c "$2" | "$1" --report --import -' sh "$kelmo" "$work/scan.json"
 expect_status 0 "kelmo --report --import - from gzip"
 cmp -s "$work/out" "$work/live" || fail "the report of the saved scan differs from the live one"
+# FILE.zst is written compressed with zstd, and read back through standard input too.
+run -- "$kelmo" --export "$work/scan.json.zst" "$work/tree"
+expect_status 0 "kelmo --export FILE.zst PATH"
+run -- sh -c 'cat "$2" | "$1" --report --import -' sh "$kelmo" "$work/scan.json.zst"
+cmp -s "$work/out" "$work/live" || fail "the report of the zstd saved scan differs from the live one"
+if command -v zstd >/dev/null; then
+  zstd -q -d -c "$work/scan.json.zst" | tail -n +2 | cmp -s - <(tail -n +2 "$work/scan.json") ||
+    fail "zstd -d does not give the plain export"
+fi
 run -- sh -c 'printf "[2,0" | "$1" --report --import -' sh "$kelmo"
 expect_status 1 "kelmo --report --import of a damaged scan"
 [ "$(cat "$work/err")" = "Saved scan is damaged at byte 1: major version 2 is not supported, only 1" ] ||
@@ -129,6 +146,11 @@ run -- sh -c 'ulimit -f 1; trap "" XFSZ; exec "$1" --export "$2" "$3"' sh "$kelm
 expect_status 1 "kelmo --export past the file size limit"
 [ "$(cat "$work/err")" = "kelmo: cannot write '$work/kept.json': File too large" ] || fail "export past the limit: $(cat "$work/err")"
 [ "$(cat "$work/kept.json")" = old ] || fail "a failed export changed the file that was there"
+echo old >"$work/kept.zst"
+run -- sh -c 'ulimit -f 1; trap "" XFSZ; exec "$1" --export "$2" "$3"' sh "$kelmo" "$work/kept.zst" "$work/tree"
+[ "$status" -eq 1 ] && [ "$(cat "$work/err")" = "kelmo: cannot write '$work/kept.zst': File too large" ] ||
+  fail "zstd export past the limit: $status $(cat "$work/err")"
+[ "$(cat "$work/kept.zst")" = old ] || fail "a failed zstd export changed the file that was there"
 ls -A "$work" | grep -q '^\.kept' && fail "a failed export left its temporary file"
 
 # What is not a regular file is written to, never replaced (as root, a

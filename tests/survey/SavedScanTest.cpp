@@ -13,6 +13,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <zlib.h>
+#include <zstd.h>
 
 #include <cerrno>
 #include <csignal>
@@ -36,6 +37,24 @@ std::string WriteGzip(const TempTree& tree, const std::string& name, const std::
     gzwrite(file, content.data(), static_cast<unsigned>(content.size()));
     gzclose(file);
     return path;
+}
+
+// content in two zstd frames, as two files compressed apart and then joined.
+std::string WriteZstd(const TempTree& tree, const std::string& name, const std::string& content)
+{
+    std::string packed;
+    for (const std::string& half : {content.substr(0, content.size() / 2), content.substr(content.size() / 2)}) {
+        std::string frame(ZSTD_compressBound(half.size()), '\0');
+        frame.resize(ZSTD_compress(frame.data(), frame.size(), half.data(), half.size(), 3));
+        packed += frame;
+    }
+    return Write(tree, name, packed);
+}
+
+std::string Contents(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 // Each directory with both sizes, depth-first in child order.
@@ -90,7 +109,8 @@ TEST(SavedScan, ReadsWhatNcduAndGduWriteCountingAsALiveScan)
     ScannedSurvey survey;
     std::pair<std::int64_t, std::int64_t> reported;
     survey.scanner.SetProgress([&](std::int64_t disk, std::int64_t apparent) { reported = {disk, apparent}; });
-    for (const std::string& path : {Write(files, "scan.json", kSample), WriteGzip(files, "scan.json.gz", kSample)}) {
+    for (const std::string& path : {Write(files, "scan.json", kSample), WriteGzip(files, "scan.json.gz", kSample),
+                                    WriteZstd(files, "scan.json.zst", kSample)}) {
         ASSERT_TRUE(survey.ImportScan(path)) << survey.error;
         EXPECT_EQ(Dump(survey.Root()), kSampleTree);
         EXPECT_EQ(survey.GetSavedRoot(), "/srv/data");
@@ -186,6 +206,20 @@ TEST(SavedScan, DamagedInputGivesOneMessageWithItsOffset)
         std::string error;
         EXPECT_FALSE(reader.Read(Write(files, "bad.json", bad.input), error));
         EXPECT_EQ(error, "Saved scan is damaged at byte " + bad.message) << bad.input.substr(0, 80);
+    }
+
+    // zstd as gzip (see CompressedInputInMembersOrCutShort).
+    const std::string zstd = Contents(WriteZstd(files, "good.zst", cases[2].input));
+    std::string flipped = zstd;
+    flipped[flipped.size() / 2] ^= 0x55;
+    const std::pair<std::string, std::string> compressed[] = {
+        {zstd.substr(0, zstd.size() - 3), "the compressed data ends early"},
+        {flipped, "the compressed data is damaged ("},
+    };
+    for (const auto& [input, message] : compressed) {
+        ScannedSurvey survey;
+        EXPECT_FALSE(survey.ImportScan(Write(files, "bad.packed", input)));
+        EXPECT_NE(survey.error.find(message), std::string::npos) << survey.error;
     }
 
     // A string of 2 GiB is refused once it passes the bound, long before its end.
