@@ -332,8 +332,8 @@ int PosixDirectorySource::Reopen(int id, int& error, Lock& lock)
         lock.lock();
         if (fd < 0)
             return -1;
-        dirs[at].fd = fd;
         ++descriptors;
+        Settle(dirs[at], fd);
     }
     for (auto below = way.rbegin(); below != way.rend(); ++below) {
         ++dirs[at].pinned;
@@ -342,11 +342,23 @@ int PosixDirectorySource::Reopen(int id, int& error, Lock& lock)
         --dirs[at].pinned;
         if (fd < 0)
             return -1;
-        dirs[*below].fd = fd;
-        dirs[*below].lastUse = ++clock;
+        Settle(dirs[*below], fd);
         at = *below;
     }
     return dirs[id].fd;
+}
+
+// Gives a reopened directory its descriptor, unless another call opened it
+// again meanwhile: then the one it has stays.
+void PosixDirectorySource::Settle(Dir& dir, int fd)
+{
+    dir.lastUse = ++clock;
+    if (dir.fd < 0) {
+        dir.fd = fd;
+        return;
+    }
+    close(fd);
+    --descriptors;
 }
 
 // Opens name in the directory parent, which the caller has pinned; gives
