@@ -328,10 +328,12 @@ int PosixDirectorySource::Reopen(int id, int& error, Lock& lock)
         const std::string& path = dirs[at].name;
         lock.unlock();
         const int fd = open(path.c_str(), kRootFlags);
-        error = errno;
+        const int failure = errno;
         lock.lock();
-        if (fd < 0)
+        if (fd < 0) {
+            error = failure;
             return -1;
+        }
         ++descriptors;
         Settle(dirs[at], fd);
     }
@@ -418,10 +420,13 @@ void PosixDirectorySource::Read(int id, Listing& listing, const std::atomic<bool
     listing.Clear();
     Lock lock(mutex);
     ++calls;
-    const int fd = Pin(id, listing.error, lock);
+    int error = 0; // a retry that went well may leave one behind
+    const int fd = Pin(id, error, lock);
     lock.unlock();
     if (fd >= 0)
         ReadAll(fd, listing, stop);
+    else
+        listing.error = error;
     lock.lock();
     if (fd >= 0)
         Unpin(id);
