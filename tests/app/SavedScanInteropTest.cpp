@@ -42,13 +42,17 @@ std::string Report(const ReportOptions& options)
 
 // The lines after the root's figures in sorted order: gdu writes a
 // directory's entries in an order of its own.
+// The names of the sub-directories a report lists, sorted. A scan that gdu
+// saved keeps no sizes for directories, which a live scan's apparent sizes
+// count, so only the names can agree.
 std::string SortedSubDirectories(const std::string& report)
 {
     std::istringstream lines(report);
     std::vector<std::string> kept;
     for (std::string line; std::getline(lines, line);)
-        kept.push_back(line);
-    std::sort(kept.begin() + std::min<std::size_t>(10, kept.size()), kept.end());
+        kept.push_back(line.substr(0, line.rfind('\t')));
+    kept.erase(kept.begin(), kept.begin() + std::min<std::size_t>(10, kept.size()));
+    std::sort(kept.begin(), kept.end());
     std::string text;
     for (const std::string& line : kept)
         text += line + "\n";
