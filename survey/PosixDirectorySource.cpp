@@ -328,12 +328,14 @@ int PosixDirectorySource::Reopen(int id, int& error, Lock& lock)
         const std::string& path = dirs[at].name;
         lock.unlock();
         const int fd = open(path.c_str(), kRootFlags);
-        error = errno;
+        const int failure = errno;
         lock.lock();
-        if (fd < 0)
+        if (fd < 0) {
+            error = failure;
             return -1;
-        dirs[at].fd = fd;
+        }
         ++descriptors;
+        Settle(dirs[at], fd);
     }
     for (auto below = way.rbegin(); below != way.rend(); ++below) {
         ++dirs[at].pinned;
@@ -342,11 +344,23 @@ int PosixDirectorySource::Reopen(int id, int& error, Lock& lock)
         --dirs[at].pinned;
         if (fd < 0)
             return -1;
-        dirs[*below].fd = fd;
-        dirs[*below].lastUse = ++clock;
+        Settle(dirs[*below], fd);
         at = *below;
     }
     return dirs[id].fd;
+}
+
+// Gives a reopened directory its descriptor, unless another call opened it
+// again meanwhile: then the one it has stays.
+void PosixDirectorySource::Settle(Dir& dir, int fd)
+{
+    dir.lastUse = ++clock;
+    if (dir.fd < 0) {
+        dir.fd = fd;
+        return;
+    }
+    close(fd);
+    --descriptors;
 }
 
 // Opens name in the directory parent, which the caller has pinned; gives
@@ -406,10 +420,13 @@ void PosixDirectorySource::Read(int id, Listing& listing, const std::atomic<bool
     listing.Clear();
     Lock lock(mutex);
     ++calls;
-    const int fd = Pin(id, listing.error, lock);
+    int error = 0; // a retry that went well may leave one behind
+    const int fd = Pin(id, error, lock);
     lock.unlock();
     if (fd >= 0)
         ReadAll(fd, listing, stop);
+    else
+        listing.error = error;
     lock.lock();
     if (fd >= 0)
         Unpin(id);

@@ -52,6 +52,7 @@ private:
     int Add(int fd, int parent, std::string name);
     void Drop(int id);
     void CloseDescriptor(Dir& dir);
+    void Settle(Dir& dir, int fd);
 
     std::mutex mutex;
     std::condition_variable released;
