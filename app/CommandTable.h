@@ -26,6 +26,7 @@ enum class Command {
     RootInfo,
     SizeMode,
     SortOrder,
+    Units,
     Compare,
     ShowSizes,
 };

@@ -8,9 +8,9 @@
 
 namespace {
 
-QString FormattedBytes(std::int64_t bytes)
+QString FormattedBytes(std::int64_t bytes, SizeUnits units)
 {
-    return QString::fromStdString(FormatBytes(bytes));
+    return QString::fromStdString(FormatSize(bytes, units));
 }
 
 } // namespace
@@ -30,7 +30,7 @@ void ScanController::Start(ScanJob::Request request, const QString& splashText, 
 {
     estimate = expected;
     clock.start();
-    splash = new KelmoSplash(owner, KelmoSplash::CreditCaption(), splashText);
+    splash = new KelmoSplash(owner, KelmoSplash::CreditCaption(), splashText, shownMode().second);
     splash->SetCloseRequestHandler(std::move(closeRequest));
     job = std::make_unique<ScanJob>(makeScanner(), std::move(request));
     connect(job.get(), &ScanJob::Finished, this, &ScanController::OnJobFinished);
@@ -51,7 +51,8 @@ void ScanController::RelayProgress()
     if (!job || !splash)
         return;
     const std::string share = estimate.Text(job->ScannedBytes(SizeMode::DiskUsage), clock.elapsed() / 1000.0);
-    QCoreApplication::postEvent(splash, new ScanProgressEvent(FormattedBytes(job->ScannedBytes(shownMode())),
+    const auto [mode, units] = shownMode();
+    QCoreApplication::postEvent(splash, new ScanProgressEvent(FormattedBytes(job->ScannedBytes(mode), units),
                                                               QString::fromStdString(share)));
 }
 
@@ -82,5 +83,5 @@ void ScanController::EndSplash()
 void ScanController::EvScanProgress(std::int64_t scannedBytes)
 {
     if (splash)
-        QCoreApplication::postEvent(splash, new ScanProgressEvent(FormattedBytes(scannedBytes)));
+        QCoreApplication::postEvent(splash, new ScanProgressEvent(FormattedBytes(scannedBytes, shownMode().second)));
 }

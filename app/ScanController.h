@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ProgressEstimate.h"
+#include "FormatBytes.h"
 #include "ScanJob.h"
 
 #include <QElapsedTimer>
@@ -11,6 +12,7 @@
 
 #include <functional>
 #include <memory>
+#include <utility>
 
 class KelmoSplash;
 class QWidget;
@@ -23,11 +25,12 @@ public:
     static constexpr int kProgressIntervalMs = 50;
     using ScannerFactory = std::function<std::unique_ptr<Scanner>()>;
     using ResultHandler = std::function<void(ScanResult result)>;
-    using ModeOfTotals = std::function<SizeMode()>;
+    // The size mode and the units of the running total the splash shows.
+    using ModeOfTotals = std::function<std::pair<SizeMode, SizeUnits>()>;
 
     // owner: the window the splash blocks; lingerMs: how long the splash
-    // stays after a scan that found a tree; shownMode: the size mode whose
-    // running total the splash shows; finished: gets each scan's result.
+    // stays after a scan that found a tree; shownMode: how the splash shows
+    // the running total; finished: gets each scan's result.
     ScanController(QWidget* owner, int lingerMs, ModeOfTotals shownMode, ResultHandler finished);
     ~ScanController() override;
 

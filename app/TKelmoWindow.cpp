@@ -56,9 +56,10 @@ TKelmoWindow::TKelmoWindow(Options commandLine, Drives probed, int linger, QStri
     CentreOnScreen(*this);
     settings.RestoreGeometry(*this);
     childOrder = settings.SortBySize() ? ChildOrder::LargestFirst : ChildOrder::Listing;
+    units = settings.SizesInUnits() ? SizeUnits::Binary : SizeUnits::Bytes;
     survey.SetSizeMode(options.mode);
     scans = new ScanController(
-        this, lingerMs, [this] { return survey.GetSizeMode(); },
+        this, lingerMs, [this] { return std::make_pair(survey.GetSizeMode(), units); },
         [this](ScanResult result) { OnScanFinished(std::move(result)); });
     scans->SetScannerFactory([this] { return ScannerFor(options); });
     WireControls();
@@ -110,6 +111,8 @@ void TKelmoWindow::AddCommands()
                    [this] { CmSizeMode(); }});
     commands->Add({Command::SortOrder, QStringLiteral("Sort by Size"), {Qt::Key_S}, [] { return true; },
                    [this] { CmSortOrder(); }});
+    commands->Add({Command::Units, QStringLiteral("Sizes in Bytes / in Units"), {Qt::Key_U}, [] { return true; },
+                   [this] { CmUnits(); }});
     commands->Add({Command::Compare, QStringLiteral("Compare with Saved Scan..."), {QKeySequence(Qt::CTRL | Qt::Key_D)},
                    hasTree,
                    [this] { CmCompare(); }});
@@ -353,7 +356,7 @@ void TKelmoWindow::ShowFreeSpace()
     const std::int64_t freeBytes = survey.Root() ? survey.GetFreeBytes() : -1;
     controls.freeBytesLabel->setText(QStringLiteral("Free Space : ")
                             + (freeBytes == -1 ? QStringLiteral("Unknown")
-                                               : QString::fromStdString(FormatBytes(freeBytes))));
+                                               : QString::fromStdString(FormatSize(freeBytes, units))));
 }
 
 void TKelmoWindow::FillDriveList()
@@ -379,7 +382,7 @@ void TKelmoWindow::RebuildView()
                                                : cursor.BuildChildList(childOrder);
     std::vector<std::int64_t> sizes = list ? list->sizes : std::vector<std::int64_t>();
     shownChildren = list ? list->nodes : std::vector<DirNode>();
-    const DirectoryOnDisplay directory{cursor.HasParentDir(), DisplayedBytes(), Path().Text()};
+    const DirectoryOnDisplay directory{cursor.HasParentDir(), DisplayedBytes(), Path().Text(), units};
     const int count = BuildLegend(this, WindowLayout(size()).legend, legend, emptyLegend, std::move(list), directory);
     WireLegend();
     sizes.resize(static_cast<std::size_t>(count));
@@ -518,7 +521,7 @@ void TKelmoWindow::CmDirInfo(Command which)
         ShowSubDirectoryNotFound(this);
         return;
     }
-    const std::string report = compared ? compared->Report(node, survey.GetSizeMode()) : BuildDirReport(node);
+    const std::string report = compared ? compared->Report(node, survey.GetSizeMode()) : BuildDirReport(node, units);
     OpenTextWindow(QStringLiteral("Sub-Directory Information"), 300, DisplayName(report));
 }
 
@@ -544,6 +547,15 @@ void TKelmoWindow::CmSizeMode()
     if (!survey.Root() || Scanning())
         return;
     RebuildViewKeeping(SelectedChild());
+}
+
+void TKelmoWindow::CmUnits()
+{
+    units = units == SizeUnits::Bytes ? SizeUnits::Binary : SizeUnits::Bytes;
+    settings.SetSizesInUnits(units == SizeUnits::Binary);
+    ShowFreeSpace();
+    if (survey.Root() && !Scanning())
+        RebuildViewKeeping(SelectedChild());
 }
 
 void TKelmoWindow::CmSortOrder()

@@ -56,6 +56,8 @@ public:
     void CmSizeMode();
     // Switches the key and the pie between listing order and largest first.
     void CmSortOrder();
+    // Switches sizes between exact bytes and readable units.
+    void CmUnits();
     // Shows what grew since a saved scan the person picks, and back to sizes.
     void CmCompare();
     void CmShowSizes();
@@ -133,6 +135,7 @@ private:
     std::unique_ptr<KeyBox> emptyLegend;
     std::unique_ptr<KeyBox> legend;
     ChildOrder childOrder = ChildOrder::Listing;
+    SizeUnits units = SizeUnits::Bytes;
     bool readingEarlierScan = false; // the running scan reads a scan to compare with
     std::unique_ptr<ComparedScan> compared;
     bool matchToReport = false;

@@ -7,6 +7,18 @@ namespace {
 
 const QString kGeometry = QStringLiteral("window/geometry");
 const QString kSortBySize = QStringLiteral("key/sortBySize");
+const QString kSizesInUnits = QStringLiteral("key/sizesInUnits");
+
+bool Flag(const QString& file, const QString& key)
+{
+    return !file.isEmpty() && QSettings(file, QSettings::IniFormat).value(key, false).toBool();
+}
+
+void SetFlag(const QString& file, const QString& key, bool value)
+{
+    if (!file.isEmpty())
+        QSettings(file, QSettings::IniFormat).setValue(key, value);
+}
 
 } // namespace
 
@@ -28,11 +40,20 @@ void WindowSettings::SaveGeometry(const QWidget& window) const
 
 bool WindowSettings::SortBySize() const
 {
-    return !file.isEmpty() && QSettings(file, QSettings::IniFormat).value(kSortBySize, false).toBool();
+    return Flag(file, kSortBySize);
 }
 
 void WindowSettings::SetSortBySize(bool bySize) const
 {
-    if (!file.isEmpty())
-        QSettings(file, QSettings::IniFormat).setValue(kSortBySize, bySize);
+    SetFlag(file, kSortBySize, bySize);
+}
+
+bool WindowSettings::SizesInUnits() const
+{
+    return Flag(file, kSizesInUnits);
+}
+
+void WindowSettings::SetSizesInUnits(bool inUnits) const
+{
+    SetFlag(file, kSizesInUnits, inUnits);
 }

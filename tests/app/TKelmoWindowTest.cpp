@@ -852,7 +852,7 @@ TEST_F(MainWindowTest, ALargerWindowGrowsThePieAndTheKeyAndKeepsTheEdges)
         << "the larger pie is drawn";
 }
 
-TEST_F(MainWindowTest, SortBySizeAndTheWindowsSizeAreKeptBetweenRuns)
+TEST_F(MainWindowTest, SortBySizeUnitsAndTheWindowsSizeAreKeptBetweenRuns)
 {
     TempTree tree, config;
     tree.File("small/f", 10);
@@ -867,6 +867,8 @@ TEST_F(MainWindowTest, SortBySizeAndTheWindowsSizeAreKeptBetweenRuns)
         if (second) {
             EXPECT_EQ(window->size(), QSize(900, 650));
             EXPECT_EQ(Names(), (QStringList{"large", "middle", "small"}));
+            EXPECT_TRUE(Legend().Text(0).endsWith(" KiB")) << Legend().Text(0).toStdString();
+            EXPECT_TRUE(window->FreeBytesLabel()->text().endsWith("B")) << "the free space in units too";
             QTest::keyClick(window.get(), Qt::Key_S);
             EXPECT_EQ(Names(), listing) << "and back to listing order";
             break;
@@ -878,6 +880,7 @@ TEST_F(MainWindowTest, SortBySizeAndTheWindowsSizeAreKeptBetweenRuns)
         EXPECT_EQ(Names(), (QStringList{"large", "middle", "small"}));
         EXPECT_EQ(Legend().SelectedIndex(), 1) << "the selection follows its entry";
         EXPECT_EQ(window->Chart()->Pie().Count(), 3);
+        QTest::keyClick(window.get(), Qt::Key_U);
         window->resize(900, 650);
         window->close();
     }
