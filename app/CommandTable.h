@@ -25,6 +25,10 @@ enum class Command {
     SubInfo,
     RootInfo,
     SizeMode,
+    OpenInFileManager,
+    CopyPath,
+    MoveToTrash,
+    Files,
 };
 
 // Every command of a window as one row: its text (as menus show it), its

@@ -5,13 +5,17 @@
 #include "ChartView.h"
 #include "DirectoryReport.h"
 #include "DisplayName.h"
+#include "FileListWindow.h"
 #include "FormatBytes.h"
 #include "KelmoSplash.h"
 #include "MessageBoxes.h"
+#include "OutsideLinks.h"
+#include "PosixDirectorySource.h"
 #include "SmallButton.h"
 #include "SmallWin.h"
 
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFontDatabase>
@@ -77,6 +81,11 @@ void TKelmoWindow::WireControls()
         commands->Trigger(Command::GoDown);
     });
     connect(controls.driveList, qOverload<int>(&QComboBox::activated), this, &TKelmoWindow::EvDriveChange);
+    connect(controls.chart, &ChartView::ContextMenuRequested, this, [this](int slice, const QPoint& at) {
+        if (legend)
+            legend->SetSelectedIndex(slice);
+        OpenMenu(at);
+    });
 }
 
 // Every command the window knows, with its keys and the rule that lets it
@@ -108,6 +117,7 @@ void TKelmoWindow::AddCommands()
                    [this] { CmDirInfo(Command::RootInfo); }});
     commands->Add({Command::SizeMode, QStringLiteral("Apparent Sizes"), {Qt::Key_A}, [] { return true; },
                    [this] { CmSizeMode(); }});
+    AddDirectoryCommands();
     commands->Bind(controls.exitButton, Command::Exit);
     commands->Bind(controls.topButton, Command::Top);
     commands->Bind(controls.backButton, Command::Back);
@@ -115,6 +125,21 @@ void TKelmoWindow::AddCommands()
     commands->Bind(controls.aboutButton, Command::About);
     commands->Bind(controls.pathButton, Command::Path);
     commands->Refresh();
+}
+
+// The commands on the selected directory, or the directory on display.
+void TKelmoWindow::AddDirectoryCommands()
+{
+    const auto onTarget = [this] { return !Scanning() && Target(); };
+    commands->Add({Command::OpenInFileManager, QStringLiteral("Open in File Manager"),
+                   {QKeySequence(Qt::CTRL | Qt::Key_E)}, onTarget,
+                   [this] { desktop.OpenInFileManager(TargetPath()); }});
+    commands->Add({Command::CopyPath, QStringLiteral("Copy Path"), {QKeySequence::Copy}, onTarget,
+                   [this] { desktop.CopyPath(TargetPath()); }});
+    commands->Add({Command::MoveToTrash, QStringLiteral("Move to Trash..."), {QKeySequence::Delete},
+                   [this] { return CanTrashTarget(); }, [this] { CmMoveToTrash(); }});
+    commands->Add({Command::Files, QStringLiteral("Files..."), {Qt::Key_F3},
+                   [this] { return !Scanning() && survey.GetDrive() >= 0 && Target(); }, [this] { CmFiles(); }});
 }
 
 void TKelmoWindow::SetupWindow()
@@ -186,6 +211,9 @@ void TKelmoWindow::OnScanFinished(ScanResult result)
 {
     const bool scanned = result.Scanned();
     if (scanned) {
+        // Their rows and sizes belong to the tree that goes.
+        for (FileListWindow* window : findChildren<FileListWindow*>(Qt::FindDirectChildrenOnly))
+            window->close();
         survey.SetDrive(scanningDrive);
         survey.Adopt(std::move(result));
         if (scanningDrive == kSavedScan)
@@ -278,13 +306,34 @@ void TKelmoWindow::WireLegend()
                 Qt::QueuedConnection);
 }
 
+// A right press on an entry selects it, as in a file manager, so that the
+// menu's commands act on it; elsewhere they act on the directory on display.
+void TKelmoWindow::OpenLegendMenu(const QPoint& globalPosition)
+{
+    if (legend) {
+        const QModelIndex entry = legend->indexAt(legend->viewport()->mapFromGlobal(globalPosition));
+        legend->SetSelectedIndex(entry.isValid() ? entry.row() : -1);
+    }
+    OpenMenu(globalPosition);
+}
+
+void TKelmoWindow::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (legend)
+        legend->SetSelectedIndex(-1);
+    OpenMenu(event->globalPos());
+}
+
 // At the root the menu offers the root's figures and greys the way up;
 // below it, the way up.
-void TKelmoWindow::OpenLegendMenu(const QPoint& globalPosition)
+void TKelmoWindow::OpenMenu(const QPoint& globalPosition)
 {
     commands->Refresh();
     auto* menu = new QMenu(this); // deletes itself once closed
     connect(menu, &QMenu::aboutToHide, menu, &QObject::deleteLater);
+    for (Command command : {Command::OpenInFileManager, Command::CopyPath, Command::MoveToTrash, Command::Files})
+        menu->addAction(commands->Action(command));
+    menu->addSeparator();
     menu->addAction(commands->Action(Command::SubInfo));
     menu->addSeparator();
     if (!survey.Cursor().HasParentDir()) {
@@ -329,6 +378,64 @@ DirNode TKelmoWindow::SelectedChild() const
     for (int i = 0; node && i < selected; ++i)
         node = node.nextSibling();
     return node;
+}
+
+DirNode TKelmoWindow::Target() const
+{
+    const DirNode selected = SelectedChild();
+    return selected ? selected : survey.Cursor().GetCurrentDir();
+}
+
+std::string TKelmoWindow::TargetPath() const
+{
+    return survey.Cursor().PathOf(Target());
+}
+
+// Only what a live scan found below the directory on display can go: never
+// the drive's root, the directory on display or the way up to it.
+bool TKelmoWindow::CanTrashTarget() const
+{
+    return !Scanning() && survey.GetDrive() >= 0 && SelectedChild();
+}
+
+void TKelmoWindow::CmMoveToTrash()
+{
+    const DirNode node = Target();
+    const std::string path = TargetPath();
+    if (!desktop.MoveToTrash(path, {node.diskBytes(), node.apparentBytes()}, HasFilesLinkedOutside(path)))
+        return;
+    survey.RemoveDirectory(node);
+    AfterTrash();
+}
+
+// The view and the free space after something left the drive. Nothing stays
+// selected, so that a second Delete cannot hit a neighbour.
+void TKelmoWindow::AfterTrash()
+{
+    survey.SetFreeBytes(PosixDirectorySource().FreeBytes(drives.MountPoint(survey.GetDrive())));
+    RebuildView();
+    ShowFreeSpace();
+}
+
+// The files lying directly in the directory, read now; a file moved to the
+// trash from there leaves the tree's sizes (one with other names frees
+// nothing).
+void TKelmoWindow::CmFiles()
+{
+    const DirNode dir = Target();
+    const std::string path = TargetPath();
+    FileListing listing(path);
+    if (!listing.Error().empty()) {
+        ShowMessageBox(this, DisplayName(listing.Error()), QStringLiteral("Files"), MessageIcon::Stop);
+        return;
+    }
+    listing.Sort(survey.GetSizeMode());
+    new FileListWindow(this, QStringLiteral("Files in ") + DisplayName(path), QStringLiteral("Name"),
+                       FileListModel::RowsOf(listing, path), true, [this, dir](const FileListModel::Row& file) {
+                           if (!file.linkedElsewhere)
+                               survey.RemoveFile(dir, file.diskBytes, file.apparentBytes);
+                           AfterTrash();
+                       });
 }
 
 void TKelmoWindow::EvLegendDblClk()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CommandTable.h"
+#include "DirectoryActions.h"
 #include "Drives.h"
 #include "FileInfo.h"
 #include "KeyBox.h"
@@ -55,6 +56,8 @@ public:
     void CmSizeMode();
     void CmAbout();
     void CmExit();
+    void CmMoveToTrash();
+    void CmFiles();
 
     // True once the window has been asked to close; start-up then neither
     // shows it nor runs the event loop.
@@ -79,12 +82,15 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void WireControls();
     void AddCommands();
     void WireLegend();
+    void AddDirectoryCommands();
     void OpenLegendMenu(const QPoint& globalPosition);
+    void OpenMenu(const QPoint& globalPosition);
     void SelectSlice(int slice);
     void OnScanFinished(ScanResult result);
     void ShowScanFailure(const ScanResult& result);
@@ -95,6 +101,12 @@ private:
     QString DriveText(int drive) const;
     QString SavedScanFileText() const;
     DirNode SelectedChild() const;
+    // What the directory commands act on: the selected entry, else the
+    // directory on display.
+    DirNode Target() const;
+    std::string TargetPath() const;
+    bool CanTrashTarget() const;
+    void AfterTrash();
     std::int64_t DisplayedBytes() const;
     void OpenTextWindow(const QString& caption, int textWidth, const QString& text);
     void CloseAuxiliaryWindows();
@@ -111,6 +123,7 @@ private:
     ScanController* scans = nullptr;
     CommandTable* commands = nullptr;
     MainWindowControls controls;
+    DirectoryActions desktop{this};
     std::unique_ptr<KeyBox> emptyLegend;
     std::unique_ptr<KeyBox> legend;
 };

@@ -24,6 +24,8 @@ public:
     void SetDrive(int index) { drive = index; }
     int GetDrive() const { return drive; }
     std::int64_t GetFreeBytes() const { return freeBytes; }
+    // The free space read again after a change on the drive.
+    void SetFreeBytes(std::int64_t bytes) { freeBytes = bytes; }
     // The saved root's path when the tree came from a saved scan; empty
     // after a live scan.
     const std::string& GetSavedRoot() const { return savedRoot; }
@@ -34,6 +36,14 @@ public:
     // Which size the tree shows; a change needs no rescan.
     void SetSizeMode(SizeMode newMode);
     SizeMode GetSizeMode() const { return mode; }
+
+    // Takes a directory that has left the disk out of the tree (see
+    // RemoveSubtree); the directory on display stays where it is, so it must
+    // be neither node nor below it.
+    void RemoveDirectory(DirNode node);
+    // Takes a file that has left the disk out of the sizes of dir, where it
+    // lay, and of dir's ancestors.
+    void RemoveFile(DirNode dir, std::int64_t diskBytes, std::int64_t apparentBytes);
 
     DirNode Root() const { return cursor.Root(); }
     NavigationCursor& Cursor() { return cursor; }
