@@ -10,9 +10,11 @@
 #include <QDBusPendingCall>
 #include <QDBusPendingCallWatcher>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QStandardPaths>
 #include <QUrl>
 #include <QWidget>
 
@@ -86,6 +88,9 @@ bool DirectoryActions::MoveToTrash(const std::string& path, Sizes sizes, bool li
         return false;
     QString reason = QStringLiteral("Its name is not valid UTF-8.");
     if (NameSurvivesText(path)) {
+        // Qt cannot make the home trash where the folder that holds it is
+        // missing, and then moves the file into the working directory.
+        QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
         QFile file(QFile::decodeName(QByteArray(path.data(), static_cast<qsizetype>(path.size()))));
         if (file.moveToTrash())
             return true;
