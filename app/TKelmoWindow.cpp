@@ -15,14 +15,21 @@
 #include "SmallWin.h"
 
 #include <QCloseEvent>
-#include <QContextMenuEvent>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QSettings>
+#include <QUrl>
+
+#include <filesystem>
 
 namespace {
 
@@ -50,6 +57,7 @@ TKelmoWindow::TKelmoWindow(Options commandLine, Drives probed, int linger, QStri
                    | Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral("Kelmo"));
     setWindowIcon(QIcon(QStringLiteral(":/kelmo/kelmo.png")));
+    setAcceptDrops(true);
     setMinimumSize(WindowLayout::kFirstSize);
     resize(WindowLayout::kFirstSize);
     PaintLightGrey(*this);
@@ -150,6 +158,8 @@ void TKelmoWindow::SetupWindow()
     controls.driveList->setCurrentIndex(controls.driveList->findData(drive));
     if (drive == -1)
         return;
+    if (drive >= 0 && !options.path.empty())
+        openAt = drives.BelowMountPoint(options.path, drive);
     // Update tries the drive again even when this first scan fails.
     survey.SetDrive(drive);
     SelectDrive(drive);
@@ -218,8 +228,9 @@ void TKelmoWindow::OnScanFinished(ScanResult result)
         survey.Adopt(std::move(result));
         if (scanningDrive == kSavedScan)
             ListSavedScan();
-        RebuildView();
+        GoToOpenAt();
     } else {
+        openAt.clear();
         // The splash goes first, so that the box is on top and has the focus.
         scans->EndSplash();
         ShowScanFailure(result);
@@ -270,10 +281,44 @@ void TKelmoWindow::FillDriveList()
 // The saved scan stands in the list under its root's path once it has been read.
 void TKelmoWindow::ListSavedScan()
 {
-    if (controls.driveList->findData(kSavedScan) != -1)
-        return;
+    const int listed = controls.driveList->findData(kSavedScan);
+    if (listed != -1)
+        controls.driveList->removeItem(listed);
     controls.driveList->addItem(DriveText(kSavedScan) + QStringLiteral(" (saved)"), kSavedScan);
     controls.driveList->model()->sort(0);
+}
+
+// The folder asked for becomes the directory on display, once; Top and Back
+// go up from there.
+void TKelmoWindow::GoToOpenAt()
+{
+    if (!openAt.empty())
+        survey.Cursor().SetCurrentDir(survey.Cursor().Find(std::exchange(openAt, {})));
+    RebuildView();
+}
+
+void TKelmoWindow::OpenPath(const std::string& path)
+{
+    if (Scanning())
+        return;
+    std::error_code error;
+    if (!std::filesystem::is_directory(path, error)) {
+        options.importFile = path;
+        savedScanRead = false;
+        SelectDrive(kSavedScan);
+        return;
+    }
+    const int drive = drives.OfPath(path);
+    if (drive == -1) {
+        ShowMessageBox(this, QString::fromLatin1(kNotAvailable), QStringLiteral("Kelmo"), MessageIcon::Information);
+        return;
+    }
+    openAt = drives.BelowMountPoint(path, drive);
+    if (drive == survey.GetDrive() && survey.Root()) {
+        GoToOpenAt();
+        return;
+    }
+    SelectDrive(drive);
 }
 
 void TKelmoWindow::RebuildView()
@@ -551,6 +596,25 @@ void TKelmoWindow::closeEvent(QCloseEvent* event)
     CloseAuxiliaryWindows();
     event->accept();
     QCoreApplication::quit();
+}
+
+void TKelmoWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (!Scanning() && urls.size() == 1 && urls.front().isLocalFile())
+        event->acceptProposedAction();
+}
+
+void TKelmoWindow::dropEvent(QDropEvent* event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() != 1 || !urls.front().isLocalFile())
+        return;
+    event->acceptProposedAction();
+    const QByteArray path = QFile::encodeName(urls.front().toLocalFile());
+    // Not inside the drop: the scan's splash and boxes must not run in the
+    // drag's own event handling.
+    QMetaObject::invokeMethod(this, [this, path] { OpenPath(path.toStdString()); }, Qt::QueuedConnection);
 }
 
 void TKelmoWindow::CloseAuxiliaryWindows()

@@ -58,6 +58,9 @@ public:
     void CmExit();
     void CmMoveToTrash();
     void CmFiles();
+    // A folder opens on its drive with the folder on display; any other
+    // file, as a saved scan.
+    void OpenPath(const std::string& path);
 
     // True once the window has been asked to close; start-up then neither
     // shows it nor runs the event loop.
@@ -83,6 +86,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void WireControls();
@@ -98,6 +103,7 @@ private:
     void ShowFreeSpace();
     void ShowSizeMode();
     void ShowPath();
+    void GoToOpenAt();
     QString DriveText(int drive) const;
     QString SavedScanFileText() const;
     DirNode SelectedChild() const;
@@ -118,6 +124,7 @@ private:
     WindowSettings settings;
     bool savedScanRead = false;
     int scanningDrive = -1; // the drive the running scan reads
+    std::string openAt;     // the folder below the drive's root to show once scanned
     bool closeRequested = false;
 
     ScanController* scans = nullptr;

@@ -67,10 +67,11 @@ protected:
         qputenv("XDG_DATA_HOME", previousData);
     }
 
-    void Start(const std::vector<std::string>& args = {})
+    // Starts on the tree's root, or on path.
+    void Start(const std::vector<std::string>& args = {}, const std::string& path = {})
     {
         std::vector<std::string> line = args;
-        line.push_back(tree.Root());
+        line.push_back(path.empty() ? tree.Root() : path);
         window = std::make_unique<TKelmoWindow>(ParseOptions(line), Drives({{"test", tree.Root(), "ext4"}}), 0);
         window->SetupWindow();
         ASSERT_TRUE(WaitFor([this] { return !window->Scanning(); }));
@@ -205,4 +206,22 @@ TEST_F(DirectoryCommandsTest, FilesListsLargestFirstAndTrashesAFile)
     EXPECT_FALSE(std::filesystem::exists(tree.Path("d/big")));
     EXPECT_EQ(model.rowCount(), 2);
     EXPECT_EQ(Dump(window->Survey().Root()), FreshScan());
+}
+
+// Opened on a folder three levels down, the window scans the drive and
+// shows the folder; the root is still where Top goes.
+TEST_F(DirectoryCommandsTest, OpenedOnAFolderShowsItBelowTheDrivesRoot)
+{
+    tree.File("a/b/c/d/f", 10);
+    tree.File("z/g", 10);
+    Start({}, tree.Path("a/b/c"));
+    EXPECT_EQ(window->Path().Text(), QString::fromStdString(tree.Path("a/b/c/")));
+    Run(Command::Back);
+    EXPECT_EQ(window->Path().Text(), QString::fromStdString(tree.Path("a/b/")));
+    Run(Command::Top);
+    EXPECT_EQ(window->Path().Text(), QString::fromStdString(tree.Root() + "/"));
+
+    window->OpenPath(tree.Path("z"));
+    EXPECT_FALSE(window->Scanning()) << "a folder of the drive on display needs no new scan";
+    EXPECT_EQ(window->Path().Text(), QString::fromStdString(tree.Path("z/")));
 }
