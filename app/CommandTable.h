@@ -29,6 +29,8 @@ enum class Command {
     CopyPath,
     MoveToTrash,
     Files,
+    SaveScan,
+    OpenSavedScan,
 };
 
 // Every command of a window as one row: its text (as menus show it), its

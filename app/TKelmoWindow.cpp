@@ -5,12 +5,14 @@
 #include "ChartView.h"
 #include "DirectoryReport.h"
 #include "DisplayName.h"
+#include "FileDialogs.h"
 #include "FileListWindow.h"
 #include "FormatBytes.h"
 #include "KelmoSplash.h"
 #include "MessageBoxes.h"
 #include "OutsideLinks.h"
 #include "PosixDirectorySource.h"
+#include "SaveTree.h"
 #include "SmallButton.h"
 #include "SmallWin.h"
 
@@ -148,6 +150,10 @@ void TKelmoWindow::AddDirectoryCommands()
                    [this] { return CanTrashTarget(); }, [this] { CmMoveToTrash(); }});
     commands->Add({Command::Files, QStringLiteral("Files..."), {Qt::Key_F3},
                    [this] { return !Scanning() && survey.GetDrive() >= 0 && Target(); }, [this] { CmFiles(); }});
+    commands->Add({Command::SaveScan, QStringLiteral("Save Scan As..."), {QKeySequence::Save},
+                   [this] { return !Scanning() && survey.Root(); }, [this] { CmSaveScan(); }});
+    commands->Add({Command::OpenSavedScan, QStringLiteral("Open Saved Scan..."), {QKeySequence::Open},
+                   [this] { return !Scanning(); }, [this] { CmOpenSavedScan(); }});
 }
 
 void TKelmoWindow::SetupWindow()
@@ -387,6 +393,9 @@ void TKelmoWindow::OpenMenu(const QPoint& globalPosition)
     }
     menu->addAction(commands->Action(Command::Back));
     menu->addAction(commands->Action(Command::Top));
+    menu->addSeparator();
+    menu->addAction(commands->Action(Command::SaveScan));
+    menu->addAction(commands->Action(Command::OpenSavedScan));
     menu->popup(globalPosition);
 }
 
@@ -481,6 +490,23 @@ void TKelmoWindow::CmFiles()
                                survey.RemoveFile(dir, file.diskBytes, file.apparentBytes);
                            AfterTrash();
                        });
+}
+
+void TKelmoWindow::CmSaveScan()
+{
+    const QString file = AskForFile(this, FileDialogKind::Save, QStringLiteral("Save Scan As"));
+    if (file.isEmpty())
+        return;
+    std::string problem;
+    if (!SaveTree(*survey.Root().owner(), survey.GetScanProblems(), QFile::encodeName(file).toStdString(), problem))
+        ShowMessageBox(this, DisplayName(problem), QStringLiteral("Save Scan As"), MessageIcon::Stop);
+}
+
+void TKelmoWindow::CmOpenSavedScan()
+{
+    const QString file = AskForFile(this, FileDialogKind::Open, QStringLiteral("Open Saved Scan"));
+    if (!file.isEmpty())
+        OpenPath(QFile::encodeName(file).toStdString());
 }
 
 void TKelmoWindow::EvLegendDblClk()

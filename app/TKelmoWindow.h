@@ -58,6 +58,8 @@ public:
     void CmExit();
     void CmMoveToTrash();
     void CmFiles();
+    void CmSaveScan();
+    void CmOpenSavedScan();
     // A folder opens on its drive with the folder on display; any other
     // file, as a saved scan.
     void OpenPath(const std::string& path);

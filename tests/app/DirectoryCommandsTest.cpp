@@ -1,6 +1,7 @@
 #include "TKelmoWindow.h"
 
 #include "DirectoryActions.h"
+#include "FileDialogs.h"
 #include "FileListWindow.h"
 #include "FormatBytes.h"
 #include "MessageBoxes.h"
@@ -224,4 +225,31 @@ TEST_F(DirectoryCommandsTest, OpenedOnAFolderShowsItBelowTheDrivesRoot)
     window->OpenPath(tree.Path("z"));
     EXPECT_FALSE(window->Scanning()) << "a folder of the drive on display needs no new scan";
     EXPECT_EQ(window->Path().Text(), QString::fromStdString(tree.Path("z/")));
+}
+
+// Saved from the window and opened again, the tree is the one on display,
+// and the saved scan is not a drive from which anything can be trashed.
+TEST_F(DirectoryCommandsTest, ASavedScanOpensAsTheTreeThatWasSaved)
+{
+    tree.File("a/b/f", 5000);
+    tree.Sparse("a/s", 1 << 20);
+    tree.File("c/g", 300);
+    tree.HardLink("c/g", "a/g2");
+    TempTree saves;
+    const std::string file = saves.Path("scan.json");
+    const FileDialogHandler previous = SetFileDialogHandler(
+        [&file](QWidget*, FileDialogKind, const QString&) { return QString::fromStdString(file); });
+    Start();
+    const std::string shown = Dump(window->Survey().Root());
+    Run(Command::SaveScan);
+    Run(Command::OpenSavedScan);
+    EXPECT_TRUE(WaitFor([this] { return !window->Scanning(); }));
+    QCoreApplication::processEvents();
+    SetFileDialogHandler(previous);
+    EXPECT_TRUE(boxes.isEmpty()) << boxes.join('\n').toStdString();
+    EXPECT_EQ(window->Survey().GetSavedRoot(), tree.Root());
+    EXPECT_EQ(Dump(window->Survey().Root()), shown);
+    Select("a");
+    EXPECT_FALSE(Enabled(Command::MoveToTrash));
+    EXPECT_FALSE(Enabled(Command::Files));
 }
