@@ -29,6 +29,7 @@ enum class Command {
     CopyPath,
     MoveToTrash,
     Files,
+    LargestFiles,
     SaveScan,
     OpenSavedScan,
 };

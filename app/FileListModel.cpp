@@ -5,6 +5,8 @@
 
 #include <QDateTime>
 
+#include <sys/stat.h>
+
 namespace {
 
 enum Column { kShown, kDisk, kApparent, kModified, kColumns };
@@ -31,6 +33,22 @@ std::vector<FileListModel::Row> FileListModel::RowsOf(const FileListing& listing
     for (const FileListing::Entry& file : listing.Entries())
         rows.push_back({prefix + file.name, file.name, file.diskBytes, file.apparentBytes, file.modified,
                         file.linkedElsewhere});
+    return rows;
+}
+
+std::vector<FileListModel::Row> FileListModel::RowsOf(const std::vector<LargestFiles::File>& files, bool onDisk)
+{
+    std::vector<Row> rows;
+    for (const LargestFiles::File& file : files) {
+        Row row{file.name, file.name, file.diskBytes, file.apparentBytes, -1, file.linked};
+        struct stat status;
+        if (onDisk) {
+            if (lstat(file.name.c_str(), &status) != 0)
+                continue;
+            row.modified = static_cast<std::int64_t>(status.st_mtime);
+        }
+        rows.push_back(std::move(row));
+    }
     return rows;
 }
 

@@ -30,6 +30,8 @@ ScanResult ScanForReport(const Options& options, std::string& rootPath, std::ost
     Scanner scanner;
     if (options.threads > 0)
         scanner.SetThreads(options.threads);
+    if (options.largest > 0)
+        scanner.SetLargestKept(static_cast<std::size_t>(options.largest));
     ScanResult result;
     if (options.importFile.empty()) {
         const std::string path = options.path.empty() ? "." : options.path;
@@ -91,9 +93,15 @@ int RunReport(const Options& options, std::ostream& out, std::ostream& err)
     survey.SetSizeMode(options.mode);
     survey.Adopt(std::move(result));
     const DirNode root = survey.Root();
-    out << WithNewlines(BuildDirReport(root));
-    for (DirNode child = root.firstChild(); child; child = child.nextSibling())
-        out << EscapedName(child.name()) << '\t' << FormatBytes(child.bytes()) << '\n';
+    if (options.largest > 0) {
+        for (const LargestFiles::File& file : survey.GetLargestFiles().Sorted(options.mode))
+            out << (options.mode == SizeMode::DiskUsage ? file.diskBytes : file.apparentBytes) << '\t'
+                << EscapedName(file.name) << '\n';
+    } else {
+        out << WithNewlines(BuildDirReport(root));
+        for (DirNode child = root.firstChild(); child; child = child.nextSibling())
+            out << EscapedName(child.name()) << '\t' << FormatBytes(child.bytes()) << '\n';
+    }
     const int status = FinishOutput(out, err, 0);
     if (status != 0)
         return status;

@@ -150,6 +150,8 @@ void TKelmoWindow::AddDirectoryCommands()
                    [this] { return CanTrashTarget(); }, [this] { CmMoveToTrash(); }});
     commands->Add({Command::Files, QStringLiteral("Files..."), {Qt::Key_F3},
                    [this] { return !Scanning() && survey.GetDrive() >= 0 && Target(); }, [this] { CmFiles(); }});
+    commands->Add({Command::LargestFiles, QStringLiteral("Largest Files..."), {QKeySequence(Qt::CTRL | Qt::Key_L)},
+                   [this] { return !Scanning() && survey.Root(); }, [this] { CmLargestFiles(); }});
     commands->Add({Command::SaveScan, QStringLiteral("Save Scan As..."), {QKeySequence::Save},
                    [this] { return !Scanning() && survey.Root(); }, [this] { CmSaveScan(); }});
     commands->Add({Command::OpenSavedScan, QStringLiteral("Open Saved Scan..."), {QKeySequence::Open},
@@ -394,6 +396,7 @@ void TKelmoWindow::OpenMenu(const QPoint& globalPosition)
     menu->addAction(commands->Action(Command::Back));
     menu->addAction(commands->Action(Command::Top));
     menu->addSeparator();
+    menu->addAction(commands->Action(Command::LargestFiles));
     menu->addAction(commands->Action(Command::SaveScan));
     menu->addAction(commands->Action(Command::OpenSavedScan));
     menu->popup(globalPosition);
@@ -476,7 +479,6 @@ void TKelmoWindow::AfterTrash()
 // nothing).
 void TKelmoWindow::CmFiles()
 {
-    const DirNode dir = Target();
     const std::string path = TargetPath();
     FileListing listing(path);
     if (!listing.Error().empty()) {
@@ -485,11 +487,34 @@ void TKelmoWindow::CmFiles()
     }
     listing.Sort(survey.GetSizeMode());
     new FileListWindow(this, QStringLiteral("Files in ") + DisplayName(path), QStringLiteral("Name"),
-                       FileListModel::RowsOf(listing, path), true, [this, dir](const FileListModel::Row& file) {
-                           if (!file.linkedElsewhere)
-                               survey.RemoveFile(dir, file.diskBytes, file.apparentBytes);
-                           AfterTrash();
-                       });
+                       FileListModel::RowsOf(listing, path), true,
+                       [this](const FileListModel::Row& file) { FileTrashed(file); });
+}
+
+// The largest files of the scan in the size mode shown; after a live scan,
+// those no longer on the disk are left out.
+void TKelmoWindow::CmLargestFiles()
+{
+    const bool live = survey.GetDrive() >= 0;
+    const std::vector<FileListModel::Row> rows =
+        FileListModel::RowsOf(survey.GetLargestFiles().Sorted(survey.GetSizeMode()), live);
+    const QString mode = survey.GetSizeMode() == SizeMode::Apparent ? QStringLiteral("apparent sizes")
+                                                                     : QStringLiteral("disk usage");
+    new FileListWindow(this, QStringLiteral("Largest Files (") + mode + QStringLiteral(")"), QStringLiteral("Path"),
+                       rows, live, [this](const FileListModel::Row& file) { FileTrashed(file); });
+}
+
+// A file moved to the trash leaves the sizes of its directory and those
+// above it; one with other names frees nothing.
+void TKelmoWindow::FileTrashed(const FileListModel::Row& file)
+{
+    const std::string root = survey.Root().name();
+    const std::size_t slash = file.path.rfind('/');
+    if (!file.linkedElsewhere && slash != std::string::npos && file.path.compare(0, root.size(), root) == 0) {
+        const std::string dir = file.path.substr(root.size(), slash > root.size() ? slash - root.size() : 0);
+        survey.RemoveFile(survey.Cursor().Find(dir), file.diskBytes, file.apparentBytes);
+    }
+    AfterTrash();
 }
 
 void TKelmoWindow::CmSaveScan()

@@ -2,6 +2,7 @@
 
 #include "CommandTable.h"
 #include "DirectoryActions.h"
+#include "FileListModel.h"
 #include "Drives.h"
 #include "FileInfo.h"
 #include "KeyBox.h"
@@ -58,6 +59,7 @@ public:
     void CmExit();
     void CmMoveToTrash();
     void CmFiles();
+    void CmLargestFiles();
     void CmSaveScan();
     void CmOpenSavedScan();
     // A folder opens on its drive with the folder on display; any other
@@ -115,6 +117,7 @@ private:
     std::string TargetPath() const;
     bool CanTrashTarget() const;
     void AfterTrash();
+    void FileTrashed(const FileListModel::Row& file);
     std::int64_t DisplayedBytes() const;
     void OpenTextWindow(const QString& caption, int textWidth, const QString& text);
     void CloseAuxiliaryWindows();

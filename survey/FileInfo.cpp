@@ -10,6 +10,7 @@ void FileInfo::Adopt(ScanResult result)
     tree->SetMode(mode);
     cursor = NavigationCursor(tree.get());
     problems = std::move(result.problems);
+    largest = std::move(result.largest);
     savedRoot = std::move(result.savedRoot);
     freeBytes = result.freeBytes;
 }

@@ -32,6 +32,8 @@ public:
     // The directories the last scan could not read, or not whole, in the
     // order a walk meets them; those a saved scan marks have error 0.
     const std::vector<ScanProblem>& GetScanProblems() const { return problems; }
+    // The largest files the last scan met.
+    const LargestFiles& GetLargestFiles() const { return largest; }
 
     // Which size the tree shows; a change needs no rescan.
     void SetSizeMode(SizeMode newMode);
@@ -53,6 +55,7 @@ private:
     std::unique_ptr<DirTree> tree;
     NavigationCursor cursor;
     std::vector<ScanProblem> problems;
+    LargestFiles largest;
     std::string savedRoot;
     std::int64_t freeBytes = -1;
     int drive = -1;

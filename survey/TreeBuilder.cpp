@@ -11,16 +11,35 @@ void TreeBuilder::EnterDirectory(std::string_view name, const EntryStat& dir)
     entered.node = DirTree::Node{};
     entered.node.diskBytes = dir.diskBytes;
     entered.node.name = depth == 1 ? 0 : names.Add(name);
+    if (depth == 1)
+        rootPath = name;
     entered.children.clear();
 }
 
-void TreeBuilder::File(std::string_view, const EntryStat& file)
+void TreeBuilder::File(std::string_view name, const EntryStat& file)
 {
     if (file.IsLinked() && !linked.Insert(file.device, file.inode))
         return;
+    ++filesMet;
+    if (largest.Wants(file.diskBytes, file.apparentBytes))
+        OfferLargest(name, file);
     DirTree::Node& node = open[depth - 1].node;
     node.diskBytes = AddSaturating(node.diskBytes, file.diskBytes);
     node.apparentBytes = AddSaturating(node.apparentBytes, file.apparentBytes);
+}
+
+void TreeBuilder::OfferLargest(std::string_view name, const EntryStat& file)
+{
+    LargestFiles::File offered;
+    offered.diskBytes = file.diskBytes;
+    offered.apparentBytes = file.apparentBytes;
+    const std::string below = PathOfOpenDirectory();
+    offered.name = rootPath;
+    if (offered.name.empty() || offered.name.back() != '/')
+        offered.name += '/';
+    offered.name += below.empty() ? std::string(name) : below + '/' + std::string(name);
+    offered.order = {filesMet};
+    largest.Offer(offered);
 }
 
 void TreeBuilder::Unreadable(int error)

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "DirTree.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// The largest files of a scan in each size mode, kept in two bounded heaps
+// as the files go by: memory for a hundred files however large the drive.
+// Each walking thread keeps its own and they are merged at the end.
+class LargestFiles {
+public:
+    static constexpr std::size_t kKept = 100;
+
+    struct File {
+        std::int64_t diskBytes = 0;
+        std::int64_t apparentBytes = 0;
+        std::uint64_t device = 0;
+        std::uint64_t inode = 0;
+        bool linked = false; // has several names
+        // Where a walk found it: its directory and place in the listing,
+        // until Resolve gives it its path and walk order.
+        DirTree::Index dir = DirTree::kNone;
+        std::uint32_t position = 0;
+        std::string name; // the file's name, then its full path
+        std::vector<std::uint32_t> order; // compared, orders files as a depth-first walk meets them
+    };
+
+    explicit LargestFiles(std::size_t kept = kKept) : kept(kept) {}
+
+    // Whether a file of these sizes would enter either list: cheap, for
+    // every file of a walk.
+    bool Wants(std::int64_t diskBytes, std::int64_t apparentBytes) const
+    {
+        return diskBytes > floors[0] || apparentBytes > floors[1];
+    }
+    // Keeps file in each list it is large enough for; of equal files the
+    // one offered first stays.
+    void Offer(const File& file);
+    void Merge(const LargestFiles& other);
+    // Gives the files found by a walk of tree (rooted at rootPath) their
+    // paths and walk order.
+    void Resolve(const DirTree& tree, const std::string& rootPath);
+
+    // The largest files in mode, largest first, ties in walk order; a file
+    // with several names once, under the name a walk meets first.
+    std::vector<File> Sorted(SizeMode mode) const;
+
+private:
+    void Keep(int list, const File& file);
+
+    std::size_t kept;
+    std::array<std::vector<File>, 2> lists;       // heaps, the smallest on top
+    std::array<std::int64_t, 2> floors = {-1, -1}; // the smallest kept once full
+};
