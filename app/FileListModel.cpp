@@ -36,14 +36,16 @@ std::vector<FileListModel::Row> FileListModel::RowsOf(const FileListing& listing
     return rows;
 }
 
-std::vector<FileListModel::Row> FileListModel::RowsOf(const std::vector<LargestFiles::File>& files, bool onDisk)
+std::vector<FileListModel::Row> FileListModel::RowsOf(const std::vector<LargestFiles::File>& files,
+                                                      const std::string& rootPath, bool onDisk)
 {
     std::vector<Row> rows;
     for (const LargestFiles::File& file : files) {
-        Row row{file.name, file.name, file.diskBytes, file.apparentBytes, -1, file.linked};
+        const std::string path = LargestFiles::FullPath(rootPath, file);
+        Row row{path, path, file.diskBytes, file.apparentBytes, -1, file.linked};
         struct stat status;
         if (onDisk) {
-            if (lstat(file.name.c_str(), &status) != 0)
+            if (lstat(path.c_str(), &status) != 0)
                 continue;
             row.modified = static_cast<std::int64_t>(status.st_mtime);
         }

@@ -26,9 +26,10 @@ public:
 
     // The rows of the files of the directory at path, in the listing's order.
     static std::vector<Row> RowsOf(const FileListing& listing, const std::string& path);
-    // The rows of a scan's largest files; onDisk: described again from the
-    // disk, those no longer there left out.
-    static std::vector<Row> RowsOf(const std::vector<LargestFiles::File>& files, bool onDisk);
+    // The rows of a scan's largest files, under the root at rootPath;
+    // onDisk: described again from the disk, those no longer there left out.
+    static std::vector<Row> RowsOf(const std::vector<LargestFiles::File>& files, const std::string& rootPath,
+                                   bool onDisk);
 
     const Row& At(int row) const { return rows.at(static_cast<std::size_t>(row)); }
     void Remove(int row);

@@ -96,7 +96,7 @@ int RunReport(const Options& options, std::ostream& out, std::ostream& err)
     if (options.largest > 0) {
         for (const LargestFiles::File& file : survey.GetLargestFiles().Sorted(options.mode))
             out << (options.mode == SizeMode::DiskUsage ? file.diskBytes : file.apparentBytes) << '\t'
-                << EscapedName(file.name) << '\n';
+                << EscapedName(LargestFiles::FullPath(rootPath, file)) << '\n';
     } else {
         out << WithNewlines(BuildDirReport(root));
         for (DirNode child = root.firstChild(); child; child = child.nextSibling())

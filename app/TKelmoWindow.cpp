@@ -497,7 +497,7 @@ void TKelmoWindow::CmLargestFiles()
 {
     const bool live = survey.GetDrive() >= 0;
     const std::vector<FileListModel::Row> rows =
-        FileListModel::RowsOf(survey.GetLargestFiles().Sorted(survey.GetSizeMode()), live);
+        FileListModel::RowsOf(survey.GetLargestFiles().Sorted(survey.GetSizeMode()), survey.Root().name(), live);
     const QString mode = survey.GetSizeMode() == SizeMode::Apparent ? QStringLiteral("apparent sizes")
                                                                      : QStringLiteral("disk usage");
     new FileListWindow(this, QStringLiteral("Largest Files (") + mode + QStringLiteral(")"), QStringLiteral("Path"),

@@ -107,9 +107,11 @@ bool Scanner::Walk(const std::string& path, DirTree& into, ScanResult& found)
             return true;
         }
         ParallelWalk walk(*source, control, threads);
+        walk.SetLargestKept(largestKept);
         if (!walk.Run(path, into))
             return false;
         found.problems = walk.TakeProblems();
+        found.largest = walk.TakeLargest();
         return true;
     } catch (const std::exception&) { // out of memory, or more directories than a tree can hold
         return false;

@@ -11,8 +11,6 @@ void TreeBuilder::EnterDirectory(std::string_view name, const EntryStat& dir)
     entered.node = DirTree::Node{};
     entered.node.diskBytes = dir.diskBytes;
     entered.node.name = depth == 1 ? 0 : names.Add(name);
-    if (depth == 1)
-        rootPath = name;
     entered.children.clear();
 }
 
@@ -33,11 +31,11 @@ void TreeBuilder::OfferLargest(std::string_view name, const EntryStat& file)
     LargestFiles::File offered;
     offered.diskBytes = file.diskBytes;
     offered.apparentBytes = file.apparentBytes;
+    offered.device = file.device;
+    offered.inode = file.inode;
+    offered.linked = file.IsLinked();
     const std::string below = PathOfOpenDirectory();
-    offered.name = rootPath;
-    if (offered.name.empty() || offered.name.back() != '/')
-        offered.name += '/';
-    offered.name += below.empty() ? std::string(name) : below + '/' + std::string(name);
+    offered.name = below.empty() ? std::string(name) : below + '/' + std::string(name);
     offered.order = {filesMet};
     largest.Offer(offered);
 }

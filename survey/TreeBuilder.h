@@ -29,7 +29,7 @@ public:
     void LeaveDirectory() override;
 
     std::vector<ScanProblem> TakeProblems() { return std::move(problems); }
-    // The largest files met, with their paths (the root named by its path).
+    // The largest files met, with their paths below the root.
     LargestFiles TakeLargest() { return std::move(largest); }
 
 private:
@@ -49,6 +49,5 @@ private:
     InodeSet linked;
     std::vector<ScanProblem> problems;
     LargestFiles largest;
-    std::string rootPath;
     std::uint32_t filesMet = 0; // the walk order of the files
 };
