@@ -253,3 +253,27 @@ TEST_F(DirectoryCommandsTest, ASavedScanOpensAsTheTreeThatWasSaved)
     EXPECT_FALSE(Enabled(Command::MoveToTrash));
     EXPECT_FALSE(Enabled(Command::Files));
 }
+
+// The largest files of the whole drive, with their paths; one moved to the
+// trash from there leaves the figures as a new scan finds them.
+TEST_F(DirectoryCommandsTest, LargestFilesListsTheDrivesLargestAndTrashesOne)
+{
+    tree.File("a/b/c/huge", 70000);
+    tree.File("d/large", 40000);
+    tree.File("medium", 20000);
+    tree.File("a/small", 10);
+    Start({"--apparent-size"});
+    Run(Command::LargestFiles);
+    FileListWindow* largest = window->findChild<FileListWindow*>();
+    ASSERT_NE(largest, nullptr);
+    const FileListModel& model = largest->Model();
+    ASSERT_EQ(model.rowCount(), 4);
+    EXPECT_EQ(model.At(0).path, tree.Path("a/b/c/huge"));
+    EXPECT_EQ(model.At(1).path, tree.Path("d/large"));
+    EXPECT_EQ(model.At(3).apparentBytes, 10);
+
+    largest->View()->setCurrentIndex(model.index(0, 0));
+    largest->Commands().Trigger(Command::MoveToTrash);
+    EXPECT_FALSE(std::filesystem::exists(tree.Path("a/b/c/huge")));
+    EXPECT_EQ(Dump(window->Survey().Root()), FreshScan());
+}
