@@ -10,6 +10,7 @@
 #include "TempTree.h"
 
 #include <QClipboard>
+#include <QDBusConnection>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QTableView>
@@ -277,3 +278,42 @@ TEST_F(DirectoryCommandsTest, LargestFilesListsTheDrivesLargestAndTrashesOne)
     EXPECT_FALSE(std::filesystem::exists(tree.Path("a/b/c/huge")));
     EXPECT_EQ(Dump(window->Survey().Root()), FreshScan());
 }
+
+namespace {
+
+// A file manager on the session bus that notes what it is asked to show.
+class StandInFileManager : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.FileManager1")
+
+public:
+    QStringList shown;
+
+public slots:
+    void ShowItems(const QStringList& uris, const QString&) { shown += uris; }
+};
+
+} // namespace
+
+// The file manager is asked over D-Bus for the directory's URL, exact for a
+// name that is not UTF-8.
+TEST_F(DirectoryCommandsTest, OpenInFileManagerAsksTheFileManagerOnTheBus)
+{
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        GTEST_SKIP() << "no D-Bus session bus (run under dbus-run-session)";
+    StandInFileManager manager;
+    ASSERT_TRUE(bus.registerObject(QStringLiteral("/org/freedesktop/FileManager1"), &manager,
+                                   QDBusConnection::ExportAllSlots));
+    ASSERT_TRUE(bus.registerService(QStringLiteral("org.freedesktop.FileManager1")));
+    tree.File("caf\xe9/f", 10);
+    Start();
+    window->Legend()->SetSelectedIndex(0);
+    Run(Command::OpenInFileManager);
+    EXPECT_TRUE(WaitFor([&manager] { return !manager.shown.isEmpty(); }));
+    EXPECT_EQ(manager.shown, QStringList{QString::fromLatin1(DirectoryActions::FileUrl(tree.Path("caf\xe9")))});
+    bus.unregisterService(QStringLiteral("org.freedesktop.FileManager1"));
+    bus.unregisterObject(QStringLiteral("/org/freedesktop/FileManager1"));
+}
+
+#include "DirectoryCommandsTest.moc"
