@@ -354,9 +354,11 @@ void TKelmoWindow::WireLegend()
         controls.chart->SetMarkedSlice(index);
         commands->Refresh();
     });
-    if (legend)
-        connect(legend.get(), &KeyBox::EntryDoubleClicked, this, [this] { commands->Trigger(Command::GoDown); },
-                Qt::QueuedConnection);
+    if (!legend)
+        return;
+    connect(legend.get(), &KeyBox::EntryDoubleClicked, this, [this] { commands->Trigger(Command::GoDown); },
+            Qt::QueuedConnection);
+    legend->SetDragData([this](int) { return DirectoryActions::PathData(TargetPath()); });
 }
 
 // A right press on an entry selects it, as in a file manager, so that the
