@@ -4,7 +4,7 @@ BUILD := build
 JOBS := $(shell nproc)
 ARGS ?=
 
-.PHONY: all deps build test run bench screenshot install package icons clean
+.PHONY: all deps build test test-sanitizers run bench screenshot install package icons clean
 
 all: build
 
@@ -19,6 +19,19 @@ build: deps $(BUILD)/CMakeCache.txt
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+
+# The survey's tests under ThreadSanitizer, then the whole suite under
+# AddressSanitizer and UndefinedBehaviorSanitizer (the package test builds
+# its own packages, so it is left out there). CI runs this after make test.
+SANITIZED := -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKELMO_BENCHMARKS=OFF
+test-sanitizers: deps
+	cmake -S . -B $(BUILD)-tsan $(SANITIZED) -DKELMO_SANITIZE=thread
+	cmake --build $(BUILD)-tsan -j$(JOBS) --target survey_tests
+	TSAN_OPTIONS=halt_on_error=1 $(BUILD)-tsan/tests/survey/survey_tests --gtest_brief=1
+	cmake -S . -B $(BUILD)-asan $(SANITIZED) -DKELMO_SANITIZE=address
+	cmake --build $(BUILD)-asan -j$(JOBS)
+	cd $(BUILD)-asan && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
+	  ctest --output-on-failure -j$(JOBS) -E DebianPackage
 
 run: build
 	$(BUILD)/app/kelmo $(ARGS)
@@ -41,4 +54,4 @@ icons:
 	scripts/render-icons.sh
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(BUILD)-tsan $(BUILD)-asan

@@ -32,6 +32,9 @@ enum class Command {
     LargestFiles,
     SaveScan,
     OpenSavedScan,
+    SortOrder,
+    Compare,
+    ShowSizes,
 };
 
 // Every command of a window as one row: its text (as menus show it), its

@@ -26,7 +26,7 @@ int RunExport(const Options& options, std::ostream& err)
         return CannotWrite(options.exportFile, errno, output.Problem(), err);
     PosixDirectorySource disk;
     // The walk's own thread counts among the threads.
-    PrefetchingSource source(disk, (options.threads > 0 ? options.threads : Scanner::DefaultThreads()) - 1);
+    PrefetchingSource source(disk, options.threads);
     ScanControl control;
     control.Reset();
     SavedScanWriter writer(output.Descriptor(), KELMO_VERSION, std::time(nullptr), control);

@@ -2,6 +2,7 @@
 
 #include "AuxiliaryWindow.h"
 #include "ChartView.h"
+#include "DriveList.h"
 #include "KelmoProject.h"
 #include "SmallButton.h"
 
@@ -29,7 +30,7 @@ QLabel* AddLabel(QWidget* window, const QString& text)
 MainWindowControls::MainWindowControls(QWidget* window)
     : chart(new ChartView(window)),
       drivesHeading(AddLabel(window, QStringLiteral("Available Drives"))),
-      driveList(new QComboBox(window)),
+      driveList(new DriveList(window)),
       keyLabel(AddLabel(window, QStringLiteral("Key"))),
       exitButton(AddButton(window, QStringLiteral("Exit"))),
       topButton(new SmallButton(window, QStringLiteral("Top"), 0, 0, 45, 20)),

@@ -29,8 +29,9 @@ const std::vector<OptionSpec> kTable{
      "or zstd; - is standard input) for the window or\n"
      "--report"},
     {"compare", 0, "OLD",
-     "with --report: what grew since OLD (a saved scan or a\n"
-     "directory); PATH, or a saved scan, is the newer side"},
+     "show what grew since OLD, a saved scan (with --report\n"
+     "also a directory); the newer side is PATH (in the\n"
+     "window by default the drive OLD was made of)"},
     {"apparent-size", 'a', nullptr,
      "count apparent sizes (the lengths of the files)\n"
      "instead of disk usage; in the window, key A switches"},
@@ -248,8 +249,8 @@ std::string Parser::Check() const
         return "extra operand '" + operands[paths] + "'";
     if (!options.importFile.empty() && action == Action::Export)
         return "--import and --export exclude each other";
-    if (!options.compareFile.empty() && action != Action::Report)
-        return "--compare goes with --report";
+    if (!options.compareFile.empty() && action != Action::Report && action != Action::Window)
+        return "--compare goes with --report or the window";
     if (!options.compareFile.empty() && !options.importFile.empty())
         return "--compare takes the newer side as PATH, not --import";
     if (!options.importFile.empty() && !options.excludes.empty())

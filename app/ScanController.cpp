@@ -6,6 +6,15 @@
 
 #include <QCoreApplication>
 
+namespace {
+
+QString FormattedBytes(std::int64_t bytes)
+{
+    return QString::fromStdString(FormatBytes(bytes));
+}
+
+} // namespace
+
 ScanController::ScanController(QWidget* owner, int lingerMs, ModeOfTotals shownMode, ResultHandler finished)
     : QObject(owner), owner(owner), lingerMs(lingerMs), shownMode(std::move(shownMode)), finished(std::move(finished)),
       makeScanner([] { return std::make_unique<Scanner>(); })
@@ -16,8 +25,11 @@ ScanController::ScanController(QWidget* owner, int lingerMs, ModeOfTotals shownM
 
 ScanController::~ScanController() = default;
 
-void ScanController::Start(ScanJob::Request request, const QString& splashText, std::function<void()> closeRequest)
+void ScanController::Start(ScanJob::Request request, const QString& splashText, std::function<void()> closeRequest,
+                           const ProgressEstimate& expected)
 {
+    estimate = expected;
+    clock.start();
     splash = new KelmoSplash(owner, KelmoSplash::CreditCaption(), splashText);
     splash->SetCloseRequestHandler(std::move(closeRequest));
     job = std::make_unique<ScanJob>(makeScanner(), std::move(request));
@@ -32,10 +44,15 @@ void ScanController::Stop()
     EndSplash();
 }
 
+// The share is judged by disk usage, which the used space counts, whatever
+// the size mode shown.
 void ScanController::RelayProgress()
 {
-    if (job)
-        EvScanProgress(job->ScannedBytes(shownMode()));
+    if (!job || !splash)
+        return;
+    const std::string share = estimate.Text(job->ScannedBytes(SizeMode::DiskUsage), clock.elapsed() / 1000.0);
+    QCoreApplication::postEvent(splash, new ScanProgressEvent(FormattedBytes(job->ScannedBytes(shownMode())),
+                                                              QString::fromStdString(share)));
 }
 
 void ScanController::OnJobFinished()
@@ -65,5 +82,5 @@ void ScanController::EndSplash()
 void ScanController::EvScanProgress(std::int64_t scannedBytes)
 {
     if (splash)
-        QCoreApplication::postEvent(splash, new ScanProgressEvent(QString::fromStdString(FormatBytes(scannedBytes))));
+        QCoreApplication::postEvent(splash, new ScanProgressEvent(FormattedBytes(scannedBytes)));
 }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "ProgressEstimate.h"
 #include "ScanJob.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -34,8 +36,11 @@ public:
     void SetProgressInterval(int milliseconds) { progressTimer.setInterval(milliseconds); }
 
     // Opens the splash naming splashText and starts the scan. A close
-    // request on the splash calls closeRequest.
-    void Start(ScanJob::Request request, const QString& splashText, std::function<void()> closeRequest);
+    // request on the splash calls closeRequest. The splash shows how far the
+    // scan has come when it is expected to count about expected bytes (a
+    // whole drive's used space).
+    void Start(ScanJob::Request request, const QString& splashText, std::function<void()> closeRequest,
+               const ProgressEstimate& expected = ProgressEstimate());
     bool Running() const { return job != nullptr; }
     // Stops a running scan and waits for it; the splash goes at once.
     void Stop();
@@ -60,4 +65,6 @@ private:
     std::unique_ptr<ScanJob> job;
     QPointer<KelmoSplash> splash;
     QTimer progressTimer;
+    ProgressEstimate estimate;
+    QElapsedTimer clock;
 };

@@ -53,8 +53,9 @@ int TKelmoApp::Run()
     InitMainWindow();
     mainWindow->SetupWindow();
     if (mainWindow->CloseRequested())
-        return 0;
+        return mainWindow->ExitStatus();
     if (!mainWindow->Scanning())
         mainWindow->show();
-    return exec();
+    const int status = exec();
+    return status != 0 ? status : mainWindow->ExitStatus();
 }

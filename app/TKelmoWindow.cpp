@@ -23,14 +23,15 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
+#include <QFileDialog>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
-#include <QSettings>
 #include <QUrl>
 
+#include <algorithm>
 #include <filesystem>
 
 namespace {
@@ -65,6 +66,7 @@ TKelmoWindow::TKelmoWindow(Options commandLine, Drives probed, int linger, QStri
     PaintLightGrey(*this);
     CentreOnScreen(*this);
     settings.RestoreGeometry(*this);
+    childOrder = settings.SortBySize() ? ChildOrder::LargestFirst : ChildOrder::Listing;
     survey.SetSizeMode(options.mode);
     scans = new ScanController(
         this, lingerMs, [this] { return survey.GetSizeMode(); },
@@ -127,6 +129,13 @@ void TKelmoWindow::AddCommands()
                    [this] { CmDirInfo(Command::RootInfo); }});
     commands->Add({Command::SizeMode, QStringLiteral("Apparent Sizes"), {Qt::Key_A}, [] { return true; },
                    [this] { CmSizeMode(); }});
+    commands->Add({Command::SortOrder, QStringLiteral("Sort by Size"), {Qt::Key_S}, [] { return true; },
+                   [this] { CmSortOrder(); }});
+    commands->Add({Command::Compare, QStringLiteral("Compare with Saved Scan..."), {QKeySequence(Qt::CTRL | Qt::Key_D)},
+                   hasTree,
+                   [this] { CmCompare(); }});
+    commands->Add({Command::ShowSizes, QStringLiteral("Show Sizes"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D)},
+                   [this] { return !Scanning() && compared; }, [this] { CmShowSizes(); }});
     AddDirectoryCommands();
     commands->Bind(controls.exitButton, Command::Exit);
     commands->Bind(controls.topButton, Command::Top);
@@ -161,6 +170,12 @@ void TKelmoWindow::AddDirectoryCommands()
 void TKelmoWindow::SetupWindow()
 {
     ShowSizeMode();
+    // kelmo --compare OLD [PATH]: the earlier scan first, then the drive.
+    if (options.error.empty() && !options.compareFile.empty()) {
+        FillDriveList();
+        ReadEarlierScan(options.compareFile);
+        return;
+    }
     const int drive = ParseDriveArgument();
     FillDriveList();
     controls.driveList->setCurrentIndex(controls.driveList->findData(drive));
@@ -211,6 +226,7 @@ void TKelmoWindow::SelectDrive(int drive)
 {
     scanningDrive = drive;
     ScanJob::Request request;
+    ProgressEstimate expected;
     if (drive == kSavedScan) {
         // Standard input can be read only once.
         if (options.importFile != "-" || !savedScanRead)
@@ -218,43 +234,153 @@ void TKelmoWindow::SelectDrive(int drive)
         savedScanRead = true;
     } else {
         request.path = request.rootName = drives.MountPoint(drive);
+        expected = ProgressEstimate(Drives::UsedBytes(request.path));
     }
     // Closing the splash closes the program, also during the first scan,
     // when no main window is shown yet.
-    scans->Start(std::move(request), drive == kSavedScan ? SavedScanFileText() : DriveText(drive), [this] { close(); });
+    scans->Start(std::move(request), drive == kSavedScan ? SavedScanFileText() : DriveText(drive), [this] { close(); },
+                 expected);
     commands->Refresh();
 }
 
 void TKelmoWindow::OnScanFinished(ScanResult result)
+{
+    if (readingEarlierScan)
+        OnEarlierScanRead(std::move(result));
+    else
+        OnDriveScanned(std::move(result));
+}
+
+// A new scan of the drive on display (Update) keeps the directory on display
+// and the selected entry where they still exist; another drive starts at its
+// root.
+void TKelmoWindow::OnDriveScanned(ScanResult result)
 {
     const bool scanned = result.Scanned();
     if (scanned) {
         // Their rows and sizes belong to the tree that goes.
         for (FileListWindow* window : findChildren<FileListWindow*>(Qt::FindDirectChildrenOnly))
             window->close();
+        const bool again = scanningDrive == survey.GetDrive() && survey.Root();
+        const DirNode selected = SelectedChild();
+        const std::string selectedName = again && selected ? selected.name() : std::string();
         survey.SetDrive(scanningDrive);
-        survey.Adopt(std::move(result));
+        if (again)
+            survey.AdoptKeepingPlace(std::move(result));
+        else
+            survey.Adopt(std::move(result));
+        if (compared)
+            compared->CompareWith(survey.Root());
         if (scanningDrive == kSavedScan)
             ListSavedScan();
         GoToOpenAt();
+        if (legend && !selectedName.empty()) {
+            const auto found = std::find_if(shownChildren.begin(), shownChildren.end(),
+                                            [&](const DirNode& child) { return child.name() == selectedName; });
+            if (found != shownChildren.end())
+                legend->SetSelectedIndex(static_cast<int>(found - shownChildren.begin()));
+        }
     } else {
         openAt.clear();
-        // The splash goes first, so that the box is on top and has the focus.
-        scans->EndSplash();
         ShowScanFailure(result);
     }
+    EndScan(scanned);
+}
+
+// The splash goes at once when there is no tree to show, so that a message
+// box is never behind it; else it lingers with the final total.
+void TKelmoWindow::EndScan(bool showTree)
+{
     controls.driveList->setCurrentIndex(controls.driveList->findData(survey.GetDrive()));
     ShowFreeSpace();
+    ShowSizeMode();
     commands->Refresh();
     if (closeRequested)
         return;
     showNormal();
-    if (scanned)
+    if (showTree && survey.Root())
         scans->EndSplash(survey.Root().bytes());
+    else
+        scans->EndSplash();
+    ReportMatch();
+}
+
+// How much of the earlier scan the tree on display has: in the heading's
+// tooltip, and said once in a box when the earlier scan was made of another
+// root (another drive, or another machine's).
+void TKelmoWindow::ReportMatch()
+{
+    if (!compared || !survey.Root() || closeRequested)
+        return;
+    const QString matched = DisplayName(compared->MatchedText(survey.Root().name(), survey.GetSizeMode()));
+    controls.keyLabel->setToolTip(matched);
+    if (matchToReport && compared->OldRootPath() != survey.Root().name())
+        ShowMessageBox(this, matched, QStringLiteral("Kelmo"), MessageIcon::Information);
+    matchToReport = false;
+}
+
+void TKelmoWindow::CmCompare()
+{
+    const QString file = chooseSavedScan ? chooseSavedScan()
+                                         : QFileDialog::getOpenFileName(this, QStringLiteral("Compare with Saved Scan"));
+    if (!file.isEmpty())
+        ReadEarlierScan(QFile::encodeName(file).toStdString());
+}
+
+void TKelmoWindow::CmShowSizes()
+{
+    compared.reset();
+    controls.keyLabel->setToolTip(QString());
+    ShowSizeMode();
+    RebuildViewKeeping(SelectedChild());
+}
+
+void TKelmoWindow::ReadEarlierScan(const std::string& file)
+{
+    readingEarlierScan = true;
+    ScanJob::Request request;
+    request.file = file;
+    scans->Start(std::move(request), file == "-" ? QStringLiteral("standard input") : DisplayName(file),
+                 [this] { close(); });
+    commands->Refresh();
+}
+
+// Started with --compare and no tree yet, the drive of PATH (or of the
+// earlier scan's root) is scanned next.
+void TKelmoWindow::OnEarlierScanRead(ScanResult result)
+{
+    readingEarlierScan = false;
+    if (!result.Scanned()) {
+        scans->EndSplash();
+        if (!result.cancelled && !closeRequested)
+            ShowMessageBox(this, DisplayName(result.error), QStringLiteral("Kelmo"), MessageIcon::Stop);
+        EndScan(false);
+        return;
+    }
+    const std::string oldRoot = result.savedRoot;
+    compared = std::make_unique<ComparedScan>(std::move(result.tree), oldRoot);
+    matchToReport = true;
+    if (survey.Root()) {
+        compared->CompareWith(survey.Root());
+        RebuildView();
+        EndScan(false);
+    } else {
+        scans->EndSplash();
+        const int drive = drives.OfPath(options.path.empty() ? oldRoot : options.path);
+        if (drive < 0) {
+            ShowMessageBox(this, QString::fromLatin1(kNotAvailable), QStringLiteral("Kelmo"), MessageIcon::Information);
+            EndScan(false);
+            return;
+        }
+        survey.SetDrive(drive);
+        SelectDrive(drive);
+    }
 }
 
 void TKelmoWindow::ShowScanFailure(const ScanResult& result)
 {
+    // The splash goes first, so that the box is on top and has the focus.
+    scans->EndSplash();
     if (result.cancelled || closeRequested)
         return;
     if (scanningDrive == kSavedScan) {
@@ -301,7 +427,7 @@ void TKelmoWindow::ListSavedScan()
 void TKelmoWindow::GoToOpenAt()
 {
     if (!openAt.empty())
-        survey.Cursor().SetCurrentDir(survey.Cursor().Find(std::exchange(openAt, {})));
+        survey.Cursor().GoToPath(std::exchange(openAt, {}));
     RebuildView();
 }
 
@@ -332,8 +458,10 @@ void TKelmoWindow::OpenPath(const std::string& path)
 void TKelmoWindow::RebuildView()
 {
     const NavigationCursor& cursor = survey.Cursor();
-    std::unique_ptr<ChildList> list = cursor.BuildChildList();
+    std::unique_ptr<ChildList> list = compared ? compared->Children(cursor.GetCurrentDir(), survey.GetSizeMode())
+                                               : cursor.BuildChildList(childOrder);
     std::vector<std::int64_t> sizes = list ? list->sizes : std::vector<std::int64_t>();
+    shownChildren = list ? list->nodes : std::vector<DirNode>();
     const DirectoryOnDisplay directory{cursor.HasParentDir(), DisplayedBytes(), Path().Text()};
     const int count = BuildLegend(this, WindowLayout(size()).legend, legend, emptyLegend, std::move(list), directory);
     WireLegend();
@@ -429,14 +557,24 @@ std::int64_t TKelmoWindow::DisplayedBytes() const
 
 DirNode TKelmoWindow::SelectedChild() const
 {
-    const DirNode current = survey.Cursor().GetCurrentDir();
     const int selected = legend ? legend->SelectedIndex() : -1;
-    if (!current || selected < 0)
+    if (selected < 0 || selected >= static_cast<int>(shownChildren.size()))
         return {};
-    DirNode node = current.firstChild();
-    for (int i = 0; node && i < selected; ++i)
-        node = node.nextSibling();
-    return node;
+    return shownChildren[static_cast<std::size_t>(selected)];
+}
+
+int TKelmoWindow::ShownIndexOf(const DirNode& node) const
+{
+    const auto found = std::find(shownChildren.begin(), shownChildren.end(), node);
+    return found == shownChildren.end() ? -1 : static_cast<int>(found - shownChildren.begin());
+}
+
+// Sizes or order changed: the same entry stays selected, wherever it now stands.
+void TKelmoWindow::RebuildViewKeeping(const DirNode& selected)
+{
+    RebuildView();
+    if (legend && selected)
+        legend->SetSelectedIndex(ShownIndexOf(selected));
 }
 
 DirNode TKelmoWindow::Target() const
@@ -543,6 +681,11 @@ void TKelmoWindow::EvLegendDblClk()
         ShowSubDirectoryNotFound(this);
         return;
     }
+    if (compared && compared->IsGone(node)) {
+        ShowMessageBox(this, QStringLiteral("This directory is gone since the earlier scan"), QStringLiteral("Kelmo"),
+                       MessageIcon::Information);
+        return;
+    }
     if (!node.firstChild()) {
         ShowMessageBox(this, QStringLiteral("No Sub-Directories Exist For This Entry"), QStringLiteral("Kelmo"),
                        MessageIcon::Information);
@@ -582,7 +725,8 @@ void TKelmoWindow::CmDirInfo(Command which)
         ShowSubDirectoryNotFound(this);
         return;
     }
-    OpenTextWindow(QStringLiteral("Sub-Directory Information"), 300, DisplayName(BuildDirReport(node)));
+    const std::string report = compared ? compared->Report(node, survey.GetSizeMode()) : BuildDirReport(node);
+    OpenTextWindow(QStringLiteral("Sub-Directory Information"), 300, DisplayName(report));
 }
 
 void TKelmoWindow::CmUpdate()
@@ -606,16 +750,25 @@ void TKelmoWindow::CmSizeMode()
     ShowSizeMode();
     if (!survey.Root() || Scanning())
         return;
-    const int selected = legend ? legend->SelectedIndex() : -1;
-    RebuildView();
-    if (legend && selected >= 0)
-        legend->SetSelectedIndex(selected);
+    RebuildViewKeeping(SelectedChild());
+}
+
+void TKelmoWindow::CmSortOrder()
+{
+    childOrder = childOrder == ChildOrder::Listing ? ChildOrder::LargestFirst : ChildOrder::Listing;
+    settings.SetSortBySize(childOrder == ChildOrder::LargestFirst);
+    if (survey.Root() && !Scanning())
+        RebuildViewKeeping(SelectedChild());
 }
 
 void TKelmoWindow::ShowSizeMode()
 {
     const bool apparent = survey.GetSizeMode() == SizeMode::Apparent;
-    controls.keyLabel->setText(apparent ? QStringLiteral("Key (apparent sizes)") : QStringLiteral("Key"));
+    if (compared && survey.Root())
+        controls.keyLabel->setText(QStringLiteral("Key (growth since ") + QString::fromStdString(compared->Since())
+                                   + QStringLiteral(")"));
+    else
+        controls.keyLabel->setText(apparent ? QStringLiteral("Key (apparent sizes)") : QStringLiteral("Key"));
 }
 
 void TKelmoWindow::CmAbout()

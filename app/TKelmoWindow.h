@@ -3,6 +3,7 @@
 #include "CommandTable.h"
 #include "DirectoryActions.h"
 #include "FileListModel.h"
+#include "ComparedScan.h"
 #include "Drives.h"
 #include "FileInfo.h"
 #include "KeyBox.h"
@@ -55,6 +56,13 @@ public:
     void EvDriveChange(int listIndex);
     // Switches between disk usage and apparent sizes, without a rescan.
     void CmSizeMode();
+    // Switches the key and the pie between listing order and largest first.
+    void CmSortOrder();
+    // Shows what grew since a saved scan the person picks, and back to sizes.
+    void CmCompare();
+    void CmShowSizes();
+    // Tests replace the file dialog that picks a saved scan.
+    void SetSavedScanChooser(std::function<QString()> chooser) { chooseSavedScan = std::move(chooser); }
     void CmAbout();
     void CmExit();
     void CmMoveToTrash();
@@ -69,6 +77,10 @@ public:
     // True once the window has been asked to close; start-up then neither
     // shows it nor runs the event loop.
     bool CloseRequested() const { return closeRequested; }
+    // 1 when the window was started on a saved scan and closed without ever
+    // showing a tree (the scan could not be read), as --report --import
+    // would end; else 0.
+    int ExitStatus() const { return !options.importFile.empty() && !survey.Root() ? 1 : 0; }
 
     // For tests and screenshots.
     FileInfo& Survey() { return survey; }
@@ -102,10 +114,17 @@ private:
     void OpenMenu(const QPoint& globalPosition);
     void SelectSlice(int slice);
     void OnScanFinished(ScanResult result);
+    void OnDriveScanned(ScanResult result);
+    void ReadEarlierScan(const std::string& file);
+    void OnEarlierScanRead(ScanResult result);
+    void EndScan(bool showTree);
+    void ReportMatch();
     void ShowScanFailure(const ScanResult& result);
     void ListSavedScan();
     void ShowFreeSpace();
     void ShowSizeMode();
+    void RebuildViewKeeping(const DirNode& selected);
+    int ShownIndexOf(const DirNode& node) const;
     void ShowPath();
     void GoToOpenAt();
     QString DriveText(int drive) const;
@@ -138,4 +157,10 @@ private:
     DirectoryActions desktop{this};
     std::unique_ptr<KeyBox> emptyLegend;
     std::unique_ptr<KeyBox> legend;
+    ChildOrder childOrder = ChildOrder::Listing;
+    bool readingEarlierScan = false; // the running scan reads a scan to compare with
+    std::unique_ptr<ComparedScan> compared;
+    bool matchToReport = false;
+    std::function<QString()> chooseSavedScan;
+    std::vector<DirNode> shownChildren; // in the legend's order
 };

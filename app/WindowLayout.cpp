@@ -27,7 +27,8 @@ WindowLayout::WindowLayout(QSize client)
     pathButton = QRect(20, 372 + below, 45, 20);
     pathLabel = QRect(70, 375 + below, 330 + std::max(0, columnLeft - 370), 20);
     exitButton = QRect(18, 400 + below, 80, 20);
-    creditLabel = QRect(230 + (w - kFirstSize.width()) / 2, 415 + below, 200, 25);
+    // Wide enough for the copyright line, centred where the classic label stood.
+    creditLabel = QRect(210 + (w - kFirstSize.width()) / 2, 415 + below, 240, 25);
     updateButton = QRect(w - 174, 400 + below, 80, 20);
     aboutButton = QRect(w - 94, 400 + below, 80, 20);
 }

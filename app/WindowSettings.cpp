@@ -6,6 +6,7 @@
 namespace {
 
 const QString kGeometry = QStringLiteral("window/geometry");
+const QString kSortBySize = QStringLiteral("key/sortBySize");
 
 } // namespace
 
@@ -23,4 +24,15 @@ void WindowSettings::SaveGeometry(const QWidget& window) const
         return;
     QSettings settings(file, QSettings::IniFormat);
     settings.setValue(kGeometry, window.saveGeometry());
+}
+
+bool WindowSettings::SortBySize() const
+{
+    return !file.isEmpty() && QSettings(file, QSettings::IniFormat).value(kSortBySize, false).toBool();
+}
+
+void WindowSettings::SetSortBySize(bool bySize) const
+{
+    if (!file.isEmpty())
+        QSettings(file, QSettings::IniFormat).setValue(kSortBySize, bySize);
 }

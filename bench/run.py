@@ -1,13 +1,16 @@
 #!/usr/bin/env python3
-"""Times kelmo --report against du, ncdu and gdu on the generated tree.
+"""Times kelmo --report against du, ncdu, gdu and duc on the generated tree.
 
 Every tool walks the same tree in interleaved rounds, so a slow spell of this
 shared machine touches them all; the median wall time and the peak resident
-memory are printed, with Kelmo's time divided by each tool's. With --cold the
-page cache is dropped before every run (root only).
+memory are printed, with Kelmo's default time divided by each tool's. With
+--cold the page cache is dropped before every run (root only), and Kelmo
+also runs at every fixed number of threads from 1 to 64, so the default can
+be held against the best of them, and exports the tree (--export) too.
 
 usage: run.py [--cold] KELMO TREE [DIRS_TREE]
 DIRS_TREE, a tree of a million directories, adds Kelmo's memory on it.
+KELMO_BENCH_ROUNDS sets the number of rounds (7).
 """
 import os
 import statistics
@@ -16,7 +19,9 @@ import sys
 import tempfile
 import time
 
-RUNS = 7
+RUNS = int(os.environ.get("KELMO_BENCH_ROUNDS", "7"))
+SWEEP = [1, 2, 4, 8, 16, 32, 64]
+PEERS = ["du -sx", "ncdu -x -o /dev/null", "gdu -n -x", "duc index -x"]
 
 
 def drop_caches():
@@ -57,21 +62,31 @@ def main():
     if cold and not os.access("/proc/sys/vm/drop_caches", os.W_OK):
         sys.exit("run.py: dropping the page cache needs root")
     window = os.path.join(os.path.dirname(kelmo), "..", "bench", "window-scan-bench")
-    tools = [
-        ("kelmo --report", [kelmo, "--report", tree]),
-        ("kelmo --report --threads 1", [kelmo, "--report", "--threads", "1", tree]),
+    scratch = tempfile.mkdtemp(prefix="kelmo-bench-")
+    duc_db = os.path.join(scratch, "duc.db")
+    tools = [("kelmo --report", [kelmo, "--report", tree])]
+    for threads in SWEEP if cold else [1]:
+        tools.append(("kelmo --report --threads %d" % threads, [kelmo, "--report", "--threads", str(threads), tree]))
+    if cold:
+        tools.append(("kelmo --export", [kelmo, "--export", os.path.join(scratch, "scan.json"), tree]))
+    tools += [
         ("du -sx", ["du", "-sx", tree]),
         ("ncdu -x -o /dev/null", ["ncdu", "-x", "-o", "/dev/null", tree]),
         ("gdu -n -x", ["gdu", "-n", "-x", tree]),
+        # duc adds to its database: each run starts from none.
+        ("duc index -x", ["sh", "-c", 'rm -f "$1" && exec duc index -x -q -d "$1" "$2"', "duc", duc_db, tree]),
     ]
     if not cold and os.path.exists(window):
         tools.append(("window's scan (in-process)", [window, tree]))
-    for _, command in tools:  # warm the cache, and check every tool runs
-        measure(command, False)
-    runs = {name: [] for name, _ in tools}
-    for _ in range(RUNS):
-        for name, command in tools:
-            runs[name].append(measure(command, cold))
+    try:
+        for _, command in tools:  # warm the cache, and check every tool runs
+            measure(command, False)
+        runs = {name: [] for name, _ in tools}
+        for _ in range(RUNS):
+            for name, command in tools:
+                runs[name].append(measure(command, cold))
+    finally:
+        subprocess.run(["rm", "-rf", scratch], check=False)
     results = {name: (statistics.median(r[0] for r in measured), max(r[1] for r in measured))
                for name, measured in runs.items()}
     kelmo_time = results["kelmo --report"][0]
@@ -79,6 +94,13 @@ def main():
     print("%-28s %10s %10s %14s" % ("tool", "median s", "peak MB", "kelmo / tool"))
     for name, (wall, rss) in results.items():
         print("%-28s %10.2f %10.1f %14.2f" % (name, wall, rss, kelmo_time / wall))
+    fastest_peer = min(PEERS, key=lambda name: results[name][0])
+    print("kelmo / fastest peer (%s): %.2f" % (fastest_peer, kelmo_time / results[fastest_peer][0]))
+    if cold:
+        best = min(SWEEP, key=lambda threads: results["kelmo --report --threads %d" % threads][0])
+        print("kelmo default / best fixed thread count (%d): %.2f"
+              % (best, kelmo_time / results["kelmo --report --threads %d" % best][0]))
+        print("kelmo --export / kelmo --report: %.2f" % (results["kelmo --export"][0] / kelmo_time))
     if len(args) == 3 and not cold:
         dirs = args[2]
         peak = max(measure([kelmo, "--report", dirs], False)[1] for _ in range(2))

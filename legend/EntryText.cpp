@@ -27,9 +27,13 @@ QString FirstCharacters(const QString& text, int limit, int& length)
 
 QString EntryText(const std::string& name, std::int64_t size)
 {
+    return EntryText(name, QString::fromStdString(FormatBytes(size)));
+}
+
+QString EntryText(const std::string& name, const QString& sizePart)
+{
     int nameLength = 0;
     const QString namePart = FirstCharacters(DisplayName(name), NameCharacters, nameLength);
-    const QString sizePart = QString::fromStdString(FormatBytes(size));
     const int spaces = SizeEndColumn - nameLength - static_cast<int>(sizePart.size());
     return namePart + QString(spaces > 0 ? spaces : 0, QLatin1Char(' ')) + sizePart;
 }

@@ -11,6 +11,8 @@
 // The name is raw file-name bytes; bytes that are not valid text show as
 // replacement characters and never affect the size part.
 QString EntryText(const std::string& name, std::int64_t size);
+// The same with another text in the size's place (a change since an earlier scan).
+QString EntryText(const std::string& name, const QString& sizePart);
 
 // What a pointer resting on an entry or its slice shows: the whole name, the
 // size in bytes with thousands separators, and its share of the directory on

@@ -1,5 +1,6 @@
 #include "LegendModel.h"
 
+#include "DisplayName.h"
 #include "EntryText.h"
 
 #include <algorithm>
@@ -44,6 +45,12 @@ QVariant LegendModel::data(const QModelIndex& index, int role) const
         return role == Qt::DisplayRole ? QVariant(placeholder) : QVariant();
     const std::string& name = entries.names[index.row()];
     const std::int64_t size = entries.sizes[index.row()];
+    if (!entries.sizeTexts.empty()) {
+        const QString change = QString::fromStdString(entries.sizeTexts[index.row()]);
+        if (role == Qt::DisplayRole)
+            return EntryText(name, change);
+        return role == Qt::ToolTipRole ? DisplayName(name) + QLatin1Char('\n') + change : QVariant();
+    }
     switch (role) {
     case Qt::DisplayRole:
         return EntryText(name, size);

@@ -10,7 +10,7 @@ set -euo pipefail
 # them in the tests that exchange saved scans with them.
 build=(cmake make g++ qt6-base-dev libgtest-dev fonts-dejavu-core fonts-liberation fonts-noto-mono
        dpkg-dev debhelper desktop-file-utils appstream lintian devscripts groff-base rapidjson-dev zlib1g-dev ncdu gdu)
-bench=(ncdu gdu python3 time)
+bench=(ncdu gdu duc python3 time)
 screenshot=(xvfb xauth imagemagick xdotool)
 icons=(librsvg2-bin)
 

@@ -1,15 +1,22 @@
 #pragma once
 
+#include "DirNode.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
 
-// The sub-directories of the directory on display, in child order, as the
-// legend and the pie take them. Names are raw file-name bytes, kept whole
-// (a name may contain ","), one size per name.
+// The sub-directories of the directory on display, in the order the legend
+// and the pie show them (child order, or largest first). Names are raw
+// file-name bytes, kept whole (a name may contain ","), one size and one
+// node per name.
 struct ChildList {
     std::vector<std::string> names;
     std::vector<std::int64_t> sizes;
+    std::vector<DirNode> nodes{};
+    // In a comparison, what each entry shows in its size's place ("+1,234",
+    // "gone"); empty otherwise.
+    std::vector<std::string> sizeTexts{};
 
     int Count() const { return static_cast<int>(names.size()); }
 };

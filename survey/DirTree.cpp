@@ -41,10 +41,15 @@ DirTree::Node* DirTree::EnsureSegment(std::size_t segment)
     Node* present = segments[segment].load(std::memory_order_acquire);
     if (present)
         return present;
+    // One thread makes it: threads that raced to make one each would all
+    // fill a segment of megabytes, and keep the memory after freeing it.
+    const std::lock_guard<std::mutex> lock(segmentMutex);
+    present = segments[segment].load(std::memory_order_acquire);
+    if (present)
+        return present;
     auto fresh = std::make_unique<Node[]>(std::size_t(1) << kSegmentBits);
-    if (segments[segment].compare_exchange_strong(present, fresh.get(), std::memory_order_acq_rel))
-        return fresh.release();
-    return present; // another thread made it first
+    segments[segment].store(fresh.get(), std::memory_order_release);
+    return fresh.release();
 }
 
 char* DirTree::NewChunk(std::uint32_t& number)

@@ -118,5 +118,6 @@ private:
     std::unique_ptr<std::atomic<Node*>[]> segments;
     std::unique_ptr<char*[]> chunks;
     std::uint32_t chunkCount = 0;
+    std::mutex segmentMutex;
     std::mutex chunkMutex;
 };

@@ -20,12 +20,11 @@ struct EntryStat {
 
     // A file that other names share: counted once per scan.
     bool IsLinked() const { return kind != EntryKind::Directory && links > 1; }
-    // A directory of the file system on fileSystem that is no mount of its
-    // own: one a walk of that file system enters.
-    bool IsDirectoryOf(std::uint64_t fileSystem) const
-    {
-        return kind == EntryKind::Directory && device == fileSystem && !mountRoot;
-    }
+    // On the file system on fileSystem, and no mount of its own (a file
+    // bind-mounted from elsewhere is one): what a walk of it counts.
+    bool IsOn(std::uint64_t fileSystem) const { return device == fileSystem && !mountRoot; }
+    // A directory a walk of the file system on fileSystem enters.
+    bool IsDirectoryOf(std::uint64_t fileSystem) const { return kind == EntryKind::Directory && IsOn(fileSystem); }
 };
 
 // The entries of one directory in listing order, "." and ".." left out.

@@ -1,6 +1,7 @@
 #include "Drives.h"
 
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 
 #include <cstdlib>
 
@@ -49,6 +50,14 @@ std::string Drives::BelowMountPoint(const std::string& path, int drive) const
         return {};
     const std::size_t start = canonical.find_first_not_of('/', mountPoint.size());
     return start == std::string::npos ? std::string() : canonical.substr(start);
+}
+
+std::int64_t Drives::UsedBytes(const std::string& path)
+{
+    struct statvfs fs {};
+    if (statvfs(path.c_str(), &fs) != 0 || fs.f_blocks < fs.f_bfree)
+        return -1;
+    return static_cast<std::int64_t>((fs.f_blocks - fs.f_bfree) * fs.f_frsize);
 }
 
 int Drives::OfPath(const std::string& path) const

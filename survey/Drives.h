@@ -2,6 +2,7 @@
 
 #include "MountTable.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,9 @@ public:
     // path's place below the mount point of drive, the drive that holds it
     // ("ann/Videos" for /home/ann/Videos on /home; "" for the mount point).
     std::string BelowMountPoint(const std::string& path, int drive) const;
+    // The space in use on the file system that holds path (what a scan of
+    // its whole drive is expected to count); -1 when it cannot be known.
+    static std::int64_t UsedBytes(const std::string& path);
     // The drive that holds the current working directory.
     int Current() const { return OfPath("."); }
 

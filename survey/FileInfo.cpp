@@ -15,6 +15,14 @@ void FileInfo::Adopt(ScanResult result)
     freeBytes = result.freeBytes;
 }
 
+void FileInfo::AdoptKeepingPlace(ScanResult result)
+{
+    const DirNode current = cursor.GetCurrentDir();
+    const std::string place = current ? tree->PathBelowRoot(current.place()) : std::string();
+    Adopt(std::move(result));
+    cursor.GoToPath(place);
+}
+
 void FileInfo::SetSizeMode(SizeMode newMode)
 {
     mode = newMode;

@@ -20,6 +20,10 @@ public:
     // becomes the directory on display. A result without a tree changes
     // nothing.
     void Adopt(ScanResult result);
+    // The same for a new scan of the tree on display: the directory on
+    // display stays where it still exists (else its nearest ancestor that
+    // does and has sub-directories).
+    void AdoptKeepingPlace(ScanResult result);
 
     void SetDrive(int index) { drive = index; }
     int GetDrive() const { return drive; }

@@ -6,6 +6,9 @@
 #include <memory>
 #include <string>
 
+// The order in which a directory's sub-directories are shown.
+enum class ChildOrder { Listing, LargestFirst };
+
 // The directory on display in one tree, and the moves between its
 // directories. A cursor without a tree stands nowhere.
 class NavigationCursor {
@@ -21,7 +24,12 @@ public:
     void SetCurrentDir(DirNode node) { current = node ? node : Root(); }
     void GoToParentDir() { SetCurrentDir(current ? current.parent() : DirNode()); }
     // The sub-directories of the current directory; null when it has none.
-    std::unique_ptr<ChildList> BuildChildList() const;
+    // Largest first keeps the listing order among equal sizes.
+    std::unique_ptr<ChildList> BuildChildList(ChildOrder order = ChildOrder::Listing) const;
+    // Goes down from the root by the names of a path below it ("usr/share"),
+    // as far as the tree has them: to the nearest directory of the path that
+    // still exists and has sub-directories.
+    void GoToPath(const std::string& pathBelowRoot);
     // The full path of the current directory as the file system spells it,
     // ending in "/": the root's name and "/", then each name on the way down
     // and "/" ("/home/ann/Videos/").

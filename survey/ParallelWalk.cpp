@@ -2,6 +2,7 @@
 
 #include "HardLinkLedger.h"
 #include "Saturating.h"
+#include "WalkerCount.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -9,6 +10,7 @@
 #include <cstring>
 #include <memory>
 #include <mutex>
+#include <system_error>
 #include <thread>
 
 namespace {
@@ -98,22 +100,39 @@ void SumUpTheTree(DirTree& tree)
 } // namespace
 
 struct ParallelWalk::Shared {
+    Shared(DirectorySource& source, ScanControl& control, DirTree& tree, std::uint64_t rootDevice, int threads,
+           ThreadStarter& start, LargestFiles& largest, std::size_t largestKept)
+        : source(source), control(control), tree(tree), rootDevice(rootDevice), work(control), count(threads),
+          start(start), largest(largest), largestKept(largestKept)
+    {
+    }
+
+    // Starts walkers on threads of their own until there are `wanted`.
+    void Grow(int wanted);
+
     DirectorySource& source;
     ScanControl& control;
     DirTree& tree;
     std::uint64_t rootDevice;
     WorkStack work;
+    WalkerCount count;
+    ThreadStarter& start;
+    std::mutex crewMutex;
+    std::vector<std::unique_ptr<Walker>> walkers; // the first walks on the calling thread
+    std::vector<std::thread> running;
+    std::atomic<int> crew{1};
     std::mutex resultMutex;
     HardLinkLedger ledger;
     std::vector<std::pair<DirTree::Index, int>> failures;
-    LargestFiles& largest;
+    LargestFiles& largest; // the walkers' largest files, merged
+    std::size_t largestKept;
     bool overflowed = false;
 };
 
 // One walking thread, with what it keeps to itself.
 class ParallelWalk::Walker {
 public:
-    Walker(Shared& shared, std::size_t largestKept) : shared(shared), names(shared.tree), largest(largestKept) {}
+    explicit Walker(Shared& shared) : shared(shared), names(shared.tree), largest(shared.largestKept) {}
 
     void Expand(DirTree::Index dir, int handle, const Listing& entries);
     void Run();
@@ -135,6 +154,23 @@ private:
     LargestFiles largest;
 };
 
+void ParallelWalk::Shared::Grow(int wanted)
+{
+    const std::lock_guard<std::mutex> lock(crewMutex);
+    while (static_cast<int>(walkers.size()) < wanted && !control.Stopped()) {
+        walkers.push_back(std::make_unique<Walker>(*this));
+        Walker& walker = *walkers.back();
+        try {
+            running.push_back(start([&walker] { walker.Run(); }));
+        } catch (const std::system_error&) { // the system has no more threads to give
+            walkers.pop_back();
+            count.Settle(static_cast<int>(walkers.size()));
+            break;
+        }
+        crew = static_cast<int>(walkers.size());
+    }
+}
+
 void ParallelWalk::Walker::Run()
 {
     try {
@@ -142,6 +178,10 @@ void ParallelWalk::Walker::Run()
         while (shared.work.Pop(item)) {
             Read(item);
             item.parent.reset();
+            const int crew = shared.crew.load(std::memory_order_relaxed);
+            const int wanted = shared.count.Wanted(crew);
+            if (wanted > crew)
+                shared.Grow(wanted);
             shared.work.Done();
         }
     } catch (const std::exception&) { // out of memory, or more directories than a tree can hold
@@ -184,10 +224,13 @@ void ParallelWalk::Walker::Expand(DirTree::Index dir, int handle, const Listing&
     std::uint32_t directories = 0;
     for (const Listing::Entry& entry : entries.entries) {
         const EntryStat& stat = entry.stat;
-        if (stat.kind != EntryKind::Directory && largest.Wants(stat.diskBytes, stat.apparentBytes))
+        if (stat.kind != EntryKind::Directory && largest.Wants(stat.diskBytes, stat.apparentBytes)
+            && stat.IsOn(shared.rootDevice))
             OfferLargest(dir, directories, entries, entry);
         if (stat.kind == EntryKind::Directory) {
             directories += stat.IsDirectoryOf(shared.rootDevice);
+        } else if (!stat.IsOn(shared.rootDevice)) {
+            continue;
         } else if (stat.IsLinked()) {
             links.push_back({stat.device, stat.inode, stat.diskBytes, stat.apparentBytes, dir, directories});
         } else {
@@ -211,7 +254,7 @@ void ParallelWalk::Walker::Expand(DirTree::Index dir, int handle, const Listing&
         if (!entry.stat.IsDirectoryOf(shared.rootDevice))
             continue;
         DirTree::Node& placed = shared.tree.At(child);
-        placed = DirTree::Node{entry.stat.diskBytes, 0, dir, DirTree::kNone, 0, names.Add(entries.NameView(entry))};
+        placed = DirTree::Node{entry.stat.diskBytes, entry.stat.apparentBytes, dir, DirTree::kNone, 0, names.Add(entries.NameView(entry))};
         found.push_back({child++, open});
     }
     shared.work.Push(found);
@@ -249,12 +292,11 @@ bool ParallelWalk::Run(const std::string& path, DirTree& tree)
     if (rootHandle < 0)
         return false;
     largest = LargestFiles(largestKept);
-    Shared shared{source, control, tree, rootStat.device, WorkStack(control), {}, {}, {}, largest};
-    std::vector<std::unique_ptr<Walker>> walkers;
-    for (int i = 0; i < std::max(threads, 1); ++i)
-        walkers.push_back(std::make_unique<Walker>(shared, largestKept));
+    Shared shared(source, control, tree, rootStat.device, threads, start, largest, largestKept);
+    shared.walkers.push_back(std::make_unique<Walker>(shared));
+    Walker& first = *shared.walkers.front();
 
-    Listing& rootListing = walkers[0]->listing;
+    Listing& rootListing = first.listing;
     source.Read(rootHandle, rootListing, control.StopFlag());
     if (rootListing.entries.empty()) {
         source.Close(rootHandle);
@@ -263,20 +305,18 @@ bool ParallelWalk::Run(const std::string& path, DirTree& tree)
     const DirTree::Index root = tree.Claim(1);
     tree.SetRoot(root);
     tree.At(root).diskBytes = rootStat.diskBytes;
+    tree.At(root).apparentBytes = rootStat.apparentBytes;
     if (rootListing.error)
         shared.failures.emplace_back(root, rootListing.error);
-    walkers[0]->Expand(root, rootHandle, rootListing);
+    first.Expand(root, rootHandle, rootListing);
+    shared.Grow(shared.count.Start());
     shared.work.Done();
-
-    std::vector<std::thread> running;
-    for (auto& walker : walkers)
-        running.emplace_back([&walker] { walker->Run(); });
-    for (std::thread& thread : running)
-        thread.join();
+    first.Run();
+    Join(shared);
     if (control.Stopped() || shared.overflowed)
         return false;
 
-    for (auto& walker : walkers)
+    for (auto& walker : shared.walkers)
         walker->Publish();
     shared.ledger.Credit(tree);
     largest.Resolve(tree);
@@ -287,4 +327,20 @@ bool ParallelWalk::Run(const std::string& path, DirTree& tree)
     for (const auto& [dir, failure] : shared.failures)
         problems.push_back({tree.PathBelowRoot(dir), failure});
     return true;
+}
+
+// Walkers that were still reading when a stop came may start others.
+void ParallelWalk::Join(Shared& shared)
+{
+    for (;;) {
+        std::vector<std::thread> started;
+        {
+            const std::lock_guard<std::mutex> lock(shared.crewMutex);
+            started.swap(shared.running);
+        }
+        if (started.empty())
+            return;
+        for (std::thread& thread : started)
+            thread.join();
+    }
 }

@@ -5,6 +5,7 @@
 #include "LargestFiles.h"
 #include "ScanControl.h"
 #include "ScanProblem.h"
+#include "ThreadStarter.h"
 
 #include <string>
 #include <vector>
@@ -14,11 +15,13 @@
 // would build it, whatever the number of threads and their timing: each
 // directory's children are placed in listing order by the thread that reads
 // it, files with several names are credited after the walk, and the totals
-// are summed up the tree at the end.
+// are summed up the tree at the end. The calling thread walks too; a thread
+// that cannot be started leaves the walk to those that could.
 class ParallelWalk {
 public:
-    ParallelWalk(DirectorySource& source, ScanControl& control, int threads)
-        : source(source), control(control), threads(threads)
+    // threads 0 lets the walk choose them for the disk (see WalkerCount).
+    ParallelWalk(DirectorySource& source, ScanControl& control, int threads, ThreadStarter start = StartThread)
+        : source(source), control(control), threads(threads), start(std::move(start))
     {
     }
 
@@ -35,9 +38,12 @@ private:
     class Walker;
     struct Shared;
 
+    static void Join(Shared& shared);
+
     DirectorySource& source;
     ScanControl& control;
     int threads;
+    ThreadStarter start;
     std::vector<ScanProblem> problems;
     std::size_t largestKept = LargestFiles::kKept;
     LargestFiles largest;

@@ -9,6 +9,7 @@
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstddef>
 #include <limits>
@@ -26,7 +27,8 @@ struct LinuxDirent64 {
 };
 
 constexpr std::size_t kListingBufferBytes = 64 * 1024;
-constexpr int kOpenFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NOFOLLOW;
+constexpr int kRootFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC; // the root may be named through a link
+constexpr int kOpenFlags = kRootFlags | O_NOFOLLOW;
 constexpr unsigned kStatMask = STATX_TYPE | STATX_SIZE | STATX_BLOCKS | STATX_INO | STATX_NLINK;
 // Never wait on a network file system for fresh attributes, and never make
 // an automount point mount itself just by looking at it.
@@ -120,56 +122,8 @@ long ReadListing(int dir, char* buffer)
     return got;
 }
 
-} // namespace
-
-PosixDirectorySource::PosixDirectorySource()
+void ReadAll(int dir, Listing& listing, const std::atomic<bool>& stop)
 {
-    struct rlimit limit {};
-    if (getrlimit(RLIMIT_NOFILE, &limit) == 0 && limit.rlim_cur < limit.rlim_max) {
-        limit.rlim_cur = limit.rlim_max;
-        setrlimit(RLIMIT_NOFILE, &limit);
-    }
-}
-
-int PosixDirectorySource::OpenRoot(const std::string& path, EntryStat& root, int& error)
-{
-    const int fd = open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) {
-        error = errno;
-        return -1;
-    }
-    if (!Describe(fd, "", kStatFlags | AT_EMPTY_PATH, root)) {
-        error = errno;
-        close(fd);
-        return -1;
-    }
-    return fd;
-}
-
-int PosixDirectorySource::OpenChild(int parent, const char* name, int& error)
-{
-    if (!openat2Missing.load(std::memory_order_relaxed)) {
-        const int fd = OpenBeneath(parent, name);
-        if (fd >= 0)
-            return fd;
-        if (errno != ENOSYS && errno != EPERM) {
-            error = errno;
-            return -1;
-        }
-        openat2Missing = true;
-    }
-    return OpenAndCheck(parent, name, error);
-}
-
-void PosixDirectorySource::Close(int dir)
-{
-    if (dir >= 0)
-        close(dir);
-}
-
-void PosixDirectorySource::Read(int dir, Listing& listing, const std::atomic<bool>& stop)
-{
-    listing.Clear();
     thread_local std::vector<char> buffer(kListingBufferBytes);
     unsigned sinceCheck = 0;
     for (;;) {
@@ -196,6 +150,270 @@ void PosixDirectorySource::Read(int dir, Listing& listing, const std::atomic<boo
                 listing.error = errno; // gone since the listing named it: nothing to say
         }
     }
+}
+
+// Opens a sub-directory by name, never following a symbolic link nor
+// crossing into another mount (error is then EXDEV).
+int OpenBelow(int parent, const char* name, int& error)
+{
+    if (!openat2Missing.load(std::memory_order_relaxed)) {
+        const int fd = OpenBeneath(parent, name);
+        if (fd >= 0)
+            return fd;
+        if (errno != ENOSYS && errno != EPERM) {
+            error = errno;
+            return -1;
+        }
+        openat2Missing = true;
+    }
+    return OpenAndCheck(parent, name, error);
+}
+
+bool OutOfDescriptors(int error)
+{
+    return error == EMFILE || error == ENFILE;
+}
+
+// How many descriptors the walk may hold, leaving some for the rest of the
+// program (the output file, the window's own).
+std::size_t BudgetFor(rlim_t limit)
+{
+    constexpr rlim_t kMostUseful = 1 << 20;
+    const rlim_t capped = limit == RLIM_INFINITY ? kMostUseful : std::min(limit, kMostUseful);
+    const rlim_t keptBack = std::min<rlim_t>(capped / 2, 64);
+    return std::max<std::size_t>(capped - keptBack, 2);
+}
+
+} // namespace
+
+PosixDirectorySource::PosixDirectorySource()
+{
+    struct rlimit limit {};
+    if (getrlimit(RLIMIT_NOFILE, &limit) != 0)
+        limit.rlim_cur = 1024;
+    else if (limit.rlim_cur < limit.rlim_max) {
+        limit.rlim_cur = limit.rlim_max;
+        if (setrlimit(RLIMIT_NOFILE, &limit) != 0)
+            getrlimit(RLIMIT_NOFILE, &limit);
+    }
+    budget = BudgetFor(limit.rlim_cur);
+}
+
+int PosixDirectorySource::OpenRoot(const std::string& path, EntryStat& root, int& error)
+{
+    const int fd = open(path.c_str(), kRootFlags);
+    if (fd < 0) {
+        error = errno;
+        return -1;
+    }
+    if (!Describe(fd, "", kStatFlags | AT_EMPTY_PATH, root)) {
+        error = errno;
+        close(fd);
+        return -1;
+    }
+    const std::lock_guard<std::mutex> lock(mutex);
+    ++descriptors;
+    return Add(fd, -1, path);
+}
+
+int PosixDirectorySource::OpenChild(int parent, const char* name, int& error)
+{
+    Lock lock(mutex);
+    ++calls;
+    int id = -1;
+    if (Pin(parent, error, lock) >= 0) {
+        const int fd = OpenWithin(parent, name, error, lock);
+        if (fd >= 0)
+            id = Add(fd, parent, name);
+        Unpin(parent);
+    }
+    EndCall();
+    return id;
+}
+
+void PosixDirectorySource::Close(int id)
+{
+    if (id < 0)
+        return;
+    const std::lock_guard<std::mutex> lock(mutex);
+    Dir& dir = dirs[id];
+    dir.held = false;
+    if (dir.pinned > 0)
+        return; // the last call using it lets go of it
+    CloseDescriptor(dir);
+    Drop(id);
+    if (waiting > 0)
+        released.notify_all();
+}
+
+void PosixDirectorySource::EndCall()
+{
+    --calls;
+    if (waiting > 0)
+        released.notify_all();
+}
+
+int PosixDirectorySource::Add(int fd, int parent, std::string name)
+{
+    int id;
+    if (freeIds.empty()) {
+        id = static_cast<int>(dirs.size());
+        dirs.emplace_back();
+    } else {
+        id = freeIds.back();
+        freeIds.pop_back();
+    }
+    Dir& dir = dirs[id];
+    dir.fd = fd;
+    dir.parent = parent;
+    dir.name = std::move(name);
+    dir.users = 1;
+    dir.held = true;
+    dir.lastUse = ++clock;
+    if (parent >= 0)
+        ++dirs[parent].users;
+    return id;
+}
+
+// Lets go of one user of a directory; one that nobody uses any more lets go
+// of its parent in turn.
+void PosixDirectorySource::Drop(int id)
+{
+    while (id >= 0 && --dirs[id].users == 0) {
+        CloseDescriptor(dirs[id]);
+        freeIds.push_back(id);
+        id = dirs[id].parent;
+    }
+}
+
+void PosixDirectorySource::CloseDescriptor(Dir& dir)
+{
+    if (dir.fd < 0)
+        return;
+    close(dir.fd);
+    dir.fd = -1;
+    --descriptors;
+}
+
+// The descriptor of a directory, opened again if it was given back; the
+// directory keeps it until unpinned.
+int PosixDirectorySource::Pin(int id, int& error, Lock& lock)
+{
+    if (dirs[id].fd < 0 && Reopen(id, error, lock) < 0)
+        return -1;
+    Dir& dir = dirs[id];
+    ++dir.pinned;
+    dir.lastUse = ++clock;
+    return dir.fd;
+}
+
+void PosixDirectorySource::Unpin(int id)
+{
+    Dir& dir = dirs[id];
+    if (--dir.pinned == 0 && !dir.held) {
+        CloseDescriptor(dir);
+        Drop(id);
+    }
+}
+
+// Opens a given-back directory again from its nearest ancestor still open,
+// or from the root's path, one level at a time.
+int PosixDirectorySource::Reopen(int id, int& error, Lock& lock)
+{
+    std::vector<int> way; // from id up to below the nearest open ancestor
+    int at = id;
+    for (; dirs[at].fd < 0 && dirs[at].parent >= 0; at = dirs[at].parent)
+        way.push_back(at);
+    if (dirs[at].fd < 0) {
+        const std::string& path = dirs[at].name;
+        lock.unlock();
+        const int fd = open(path.c_str(), kRootFlags);
+        error = errno;
+        lock.lock();
+        if (fd < 0)
+            return -1;
+        dirs[at].fd = fd;
+        ++descriptors;
+    }
+    for (auto below = way.rbegin(); below != way.rend(); ++below) {
+        ++dirs[at].pinned;
+        dirs[at].lastUse = ++clock;
+        const int fd = OpenWithin(at, dirs[*below].name.c_str(), error, lock);
+        --dirs[at].pinned;
+        if (fd < 0)
+            return -1;
+        dirs[*below].fd = fd;
+        dirs[*below].lastUse = ++clock;
+        at = *below;
+    }
+    return dirs[id].fd;
+}
+
+// Opens name in the directory parent, which the caller has pinned; gives
+// back or waits for a descriptor when they run short.
+int PosixDirectorySource::OpenWithin(int parent, const char* name, int& error, Lock& lock)
+{
+    for (;;) {
+        if (dirs[parent].fd < 0 && Reopen(parent, error, lock) < 0)
+            return -1;
+        if (descriptors >= budget)
+            MakeRoom(lock, false, -1);
+        const int parentFd = dirs[parent].fd;
+        lock.unlock();
+        const int fd = OpenBelow(parentFd, name, error);
+        lock.lock();
+        if (fd >= 0) {
+            ++descriptors;
+            return fd;
+        }
+        if (!OutOfDescriptors(error) || !MakeRoom(lock, true, parent))
+            return -1;
+    }
+}
+
+// Gives back the descriptor used longest ago by no call in progress. With
+// none to give back, waits for a call in progress to end (true) unless
+// asked not to or unless every other call waits too: then the caller's own
+// pinned directory, when nobody else uses it, is given back for the others,
+// and false means the caller is alone and cannot go on.
+bool PosixDirectorySource::MakeRoom(Lock& lock, bool waitForOne, int pinnedByCaller)
+{
+    Dir* oldest = nullptr;
+    for (Dir& dir : dirs)
+        if (dir.fd >= 0 && dir.pinned == 0 && (!oldest || dir.lastUse < oldest->lastUse))
+            oldest = &dir;
+    if (oldest) {
+        CloseDescriptor(*oldest);
+        return true;
+    }
+    if (!waitForOne)
+        return false;
+    if (calls - waiting <= 1) {
+        Dir& own = dirs[pinnedByCaller];
+        if (waiting == 0 || own.pinned != 1 || own.fd < 0)
+            return false;
+        CloseDescriptor(own);
+    }
+    ++waiting;
+    released.notify_all();
+    released.wait(lock);
+    --waiting;
+    return true;
+}
+
+void PosixDirectorySource::Read(int id, Listing& listing, const std::atomic<bool>& stop)
+{
+    listing.Clear();
+    Lock lock(mutex);
+    ++calls;
+    const int fd = Pin(id, listing.error, lock);
+    lock.unlock();
+    if (fd >= 0)
+        ReadAll(fd, listing, stop);
+    lock.lock();
+    if (fd >= 0)
+        Unpin(id);
+    EndCall();
 }
 
 std::int64_t PosixDirectorySource::FreeBytes(const std::string& path)

@@ -2,15 +2,27 @@
 
 #include "DirectorySource.h"
 
+#include <condition_variable>
+#include <cstdint>
+#include <deque>
+#include <mutex>
+#include <string>
+#include <vector>
+
 // Reads the real file system through directory descriptors: getdents64 for
 // listings, statx relative to the directory, openat2 to go down, so no full
 // path is ever built and paths may be of any length. Nothing it does
 // triggers an automount or follows a symbolic link.
+//
+// Handles are the source's own, not descriptors: a deep or wide walk may
+// hold more directories open than the process may have descriptors. When
+// descriptors run short, the one used longest ago by no call in progress is
+// given back, and its directory is opened again by name from the nearest
+// ancestor still open (never through "..") once it is needed; a call that
+// finds none to give back waits for one.
 class PosixDirectorySource : public DirectorySource {
 public:
-    // A walk holds a descriptor for every directory whose sub-directories
-    // are not all open yet, about one per level of a deep tree: the soft
-    // limit on descriptors (often 1,024) is raised to the hard one.
+    // The soft limit on descriptors (often 1,024) is raised to the hard one.
     PosixDirectorySource();
 
     int OpenRoot(const std::string& path, EntryStat& root, int& error) override;
@@ -18,4 +30,36 @@ public:
     void Close(int dir) override;
     void Read(int dir, Listing& listing, const std::atomic<bool>& stop) override;
     std::int64_t FreeBytes(const std::string& path) override;
+
+private:
+    using Lock = std::unique_lock<std::mutex>;
+    struct Dir {
+        int fd = -1;         // -1 while given back
+        int parent = -1;     // -1 for the root, whose name is its path
+        std::string name;
+        unsigned users = 0;  // the caller's handle and the children not closed
+        unsigned pinned = 0; // calls using fd now
+        bool held = false;   // the caller has not closed its handle
+        std::uint64_t lastUse = 0;
+    };
+
+    int Pin(int id, int& error, Lock& lock);
+    void Unpin(int id);
+    void EndCall();
+    int Reopen(int id, int& error, Lock& lock);
+    int OpenWithin(int parentFd, const char* name, int& error, Lock& lock);
+    bool MakeRoom(Lock& lock, bool waitForOne, int pinnedByCaller);
+    int Add(int fd, int parent, std::string name);
+    void Drop(int id);
+    void CloseDescriptor(Dir& dir);
+
+    std::mutex mutex;
+    std::condition_variable released;
+    std::deque<Dir> dirs; // places stay put while others are added
+    std::vector<int> freeIds;
+    std::size_t descriptors = 0; // held for handles
+    std::size_t budget;     // how many may be held before one is given back
+    unsigned calls = 0;     // calls in progress
+    unsigned waiting = 0;   // of those, the ones waiting for a descriptor
+    std::uint64_t clock = 0;
 };

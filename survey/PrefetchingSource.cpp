@@ -1,5 +1,8 @@
 #include "PrefetchingSource.h"
 
+#include <limits>
+#include <system_error>
+
 PrefetchingSource::AdaptiveMutex::AdaptiveMutex()
 {
     pthread_mutexattr_t attributes;
@@ -9,8 +12,8 @@ PrefetchingSource::AdaptiveMutex::AdaptiveMutex()
     pthread_mutexattr_destroy(&attributes);
 }
 
-PrefetchingSource::PrefetchingSource(DirectorySource& inner, int helpers, std::size_t lookahead)
-    : inner(inner), helperCount(helpers), lookahead(lookahead)
+PrefetchingSource::PrefetchingSource(DirectorySource& inner, int threads, std::size_t lookahead, ThreadStarter start)
+    : inner(inner), count(threads), start(std::move(start)), lookahead(lookahead)
 {
 }
 
@@ -68,6 +71,8 @@ int PrefetchingSource::TakeChild(Dir& parent, const char* name, int& error, Lock
         Dir dir;
         dir.state = State::Taken;
         dir.handle = handle;
+        dir.order = parent.order;
+        dir.order.push_back(std::numeric_limits<std::uint32_t>::max());
         return Add(std::move(dir));
     }
     parent.nextChild = at + 1;
@@ -77,9 +82,11 @@ int PrefetchingSource::TakeChild(Dir& parent, const char* name, int& error, Lock
         dir.state = State::Reading;
         Load(id, lock);
     }
-    // While a helper reads it, the walk reads ahead too, or waits.
+    // While a helper reads it, the walk reads ahead too when the helpers
+    // are too few to keep the processors busy; otherwise it would wait on
+    // the disk for a directory it does not need yet.
     while (dir.state != State::Ready) {
-        if (ReadNextAhead(lock))
+        if (static_cast<int>(helpers.size()) < WalkerCount::Processors() && ReadNextAhead(lock))
             continue;
         awaited = id;
         loaded.wait(lock);
@@ -114,8 +121,19 @@ void PrefetchingSource::Read(int id, Listing& listing, const std::atomic<bool>& 
     dir.listed = true;
     stop = &stopFlag;
     AddChildren(id, listing);
-    while (static_cast<int>(helpers.size()) < helperCount)
-        helpers.emplace_back(&PrefetchingSource::Help, this);
+    StartHelpers(count.Start() - 1);
+}
+
+void PrefetchingSource::StartHelpers(int wanted)
+{
+    while (static_cast<int>(helpers.size()) < wanted && !ending) {
+        try {
+            helpers.push_back(start([this] { Help(); }));
+        } catch (const std::system_error&) { // the system has no more threads to give
+            count.Settle(static_cast<int>(helpers.size()) + 1);
+            return;
+        }
+    }
 }
 
 void PrefetchingSource::Close(int id)
@@ -151,10 +169,12 @@ void PrefetchingSource::AddChildren(int id, const Listing& listing)
         child.parent = id;
         child.name = listing.NameView(entry);
         child.device = stat.device;
+        child.order = dir.order;
+        child.order.push_back(static_cast<std::uint32_t>(dir.children.size()));
+        toRead.push({child.order, nextId});
         dir.children.push_back(Add(std::move(child)));
     }
     dir.unopened = dir.children.size();
-    toRead.insert(toRead.end(), dir.children.rbegin(), dir.children.rend());
     if (!dir.children.empty())
         workToDo.notify_all();
 }
@@ -196,8 +216,8 @@ void PrefetchingSource::Load(int id, Lock& lock)
 bool PrefetchingSource::ReadNextAhead(Lock& lock)
 {
     while (!toRead.empty() && ahead < lookahead && !stop->load(std::memory_order_relaxed)) {
-        const int id = toRead.back();
-        toRead.pop_back();
+        const int id = toRead.top().id;
+        toRead.pop();
         const auto found = dirs.find(id);
         if (found == dirs.end() || found->second.state != State::Known)
             continue; // the walk took it itself
@@ -214,7 +234,13 @@ void PrefetchingSource::Help()
 {
     Lock lock(mutex);
     while (!ending) {
-        if (!ReadNextAhead(lock))
+        if (!ReadNextAhead(lock)) {
             workToDo.wait(lock);
+            continue;
+        }
+        const int threads = static_cast<int>(helpers.size()) + 1;
+        const int wanted = count.Wanted(threads);
+        if (wanted > threads)
+            StartHelpers(wanted - 1);
     }
 }

@@ -1,11 +1,14 @@
 #pragma once
 
 #include "DirectorySource.h"
+#include "ThreadStarter.h"
+#include "WalkerCount.h"
 
 #include <pthread.h>
 
 #include <condition_variable>
 #include <mutex>
+#include <queue>
 #include <thread>
 #include <unordered_map>
 #include <vector>
@@ -13,14 +16,19 @@
 // A directory source that reads ahead for a walk on one thread. Once a
 // directory's listing is known, helper threads open and read the
 // sub-directories the walk will enter (those on the directory's own file
-// system, not mounts of their own), deepest first, which is the order a
-// depth-first walk wants them. So a walk that must stay on one thread, such
+// system, not mounts of their own), always the first of them in the walk's
+// order, so that many helpers do not drift away from where the walk will
+// be next. So a walk that must stay on one thread, such
 // as the export's, keeps several cores busy in the kernel. The walk gets
 // the same handles, listings and errors as from the source underneath, only
 // sooner. At most `lookahead` directories wait read ahead of the walk.
 class PrefetchingSource : public DirectorySource {
 public:
-    PrefetchingSource(DirectorySource& inner, int helpers, std::size_t lookahead = 256);
+    // threads counts the walk's own; 0 chooses them for the disk as a
+    // parallel walk does (see WalkerCount). Helpers that cannot be started
+    // leave the reading to those that could, and to the walk.
+    PrefetchingSource(DirectorySource& inner, int threads, std::size_t lookahead = 2048,
+                      ThreadStarter start = StartThread);
     ~PrefetchingSource() override;
 
     int OpenRoot(const std::string& path, EntryStat& root, int& error) override;
@@ -52,6 +60,9 @@ private:
     struct Dir {
         int parent = -1;
         std::string name;
+        // Its places among its parent's children on the way from the
+        // root: comparing them orders directories as the walk meets them.
+        std::vector<std::uint32_t> order;
         std::uint64_t device = 0;
         State state = State::Known;
         bool readAhead = false; // by a helper, not yet taken by the walk
@@ -66,6 +77,7 @@ private:
     };
 
     void Help();
+    void StartHelpers(int wanted);
     int Add(Dir dir);
     bool ReadNextAhead(Lock& lock);
     void Load(int id, Lock& lock);
@@ -74,7 +86,8 @@ private:
     void Release(int id);
 
     DirectorySource& inner;
-    const int helperCount;
+    WalkerCount count;
+    ThreadStarter start;
     const std::size_t lookahead;
     AdaptiveMutex mutex;
     std::condition_variable_any workToDo; // for the helpers
@@ -82,7 +95,12 @@ private:
     int awaited = -1;                 // the directory the walk waits for
     std::unordered_map<int, Dir> dirs; // references stay valid while others come and go
     int nextId = 0;
-    std::vector<int> toRead; // the next to read last
+    struct Waiting {
+        std::vector<std::uint32_t> order;
+        int id;
+        bool operator<(const Waiting& other) const { return order > other.order; } // the first on top
+    };
+    std::priority_queue<Waiting> toRead;
     std::size_t ahead = 0;   // directories helpers read or hold for the walk
     const std::atomic<bool>* stop = nullptr;
     bool ending = false;

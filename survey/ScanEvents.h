@@ -20,8 +20,9 @@ public:
     virtual void EnterDirectory(std::string_view name, const EntryStat& dir) = 0;
     // Every entry that is not a directory: files, links, devices, pipes, sockets.
     virtual void File(std::string_view name, const EntryStat& file) = 0;
-    // A directory that is another file system, or another mount of this
-    // one: named, never entered.
+    // An entry that is another file system, or another mount of this one
+    // (a directory, or a file bind-mounted): named, never entered nor
+    // counted.
     virtual void OtherFileSystem(std::string_view name, const EntryStat& dir) = 0;
     // The directory entered last could not be read, or not whole; error is
     // an errno value. What could be read is still delivered.

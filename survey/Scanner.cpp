@@ -6,18 +6,10 @@
 #include "SequentialWalk.h"
 #include "TreeBuilder.h"
 
-#include <algorithm>
 #include <cstring>
 #include <stdexcept>
-#include <thread>
 
-int Scanner::DefaultThreads()
-{
-    const int online = static_cast<int>(std::thread::hardware_concurrency());
-    return std::clamp(online, 2, 16);
-}
-
-Scanner::Scanner() : source(std::make_unique<PosixDirectorySource>()), threads(DefaultThreads()) {}
+Scanner::Scanner() : source(std::make_unique<PosixDirectorySource>()) {}
 
 Scanner::~Scanner() = default;
 
@@ -97,7 +89,7 @@ std::string Scanner::RootError(const std::string& path)
 bool Scanner::Walk(const std::string& path, DirTree& into, ScanResult& found)
 {
     try {
-        if (threads <= 1) {
+        if (threads == 1) {
             TreeBuilder builder(into, largestKept);
             SequentialWalk walk(*source, control);
             if (!walk.Run(path, builder))

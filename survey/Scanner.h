@@ -12,14 +12,12 @@
 // Cancel and ScannedBytes are safe from every thread meanwhile.
 class Scanner {
 public:
-    // One walking thread per online processor, at least 2 and at most 16.
-    static int DefaultThreads();
-
     Scanner();
     ~Scanner();
 
     void SetSource(std::unique_ptr<DirectorySource> newSource) { source = std::move(newSource); }
-    // 1 walks on the calling thread alone.
+    // 1 walks on the calling thread alone; 0 (the default) chooses the
+    // number of walkers for the disk as the walk goes.
     void SetThreads(int count) { threads = count; }
     // How many of the largest files a scan keeps (LargestFiles::kKept unless set).
     void SetLargestKept(std::size_t count) { largestKept = count; }
@@ -49,6 +47,6 @@ private:
 
     std::unique_ptr<DirectorySource> source;
     ScanControl control;
-    int threads;
+    int threads = 0;
     std::size_t largestKept = LargestFiles::kKept;
 };

@@ -33,12 +33,12 @@ bool SequentialWalk::Run(const std::string& path, ScanEvents& events)
         }
         const Listing::Entry& entry = level.listing.entries[level.next++];
         const std::string_view name = level.listing.NameView(entry);
-        if (entry.stat.kind != EntryKind::Directory)
-            events.File(name, entry.stat);
-        else if (entry.stat.IsDirectoryOf(rootDevice))
-            Descend(level, entry, events);
-        else
+        if (!entry.stat.IsOn(rootDevice))
             events.OtherFileSystem(name, entry.stat);
+        else if (entry.stat.kind != EntryKind::Directory)
+            events.File(name, entry.stat);
+        else
+            Descend(level, entry, events);
     }
     return true;
 }
@@ -81,6 +81,8 @@ void SequentialWalk::Survey(Level& level)
             level.directoriesLeft += entry.stat.IsDirectoryOf(rootDevice);
             continue;
         }
+        if (!entry.stat.IsOn(rootDevice))
+            continue;
         disk = AddSaturating(disk, entry.stat.diskBytes);
         apparent = AddSaturating(apparent, entry.stat.apparentBytes);
     }

@@ -10,6 +10,7 @@ void TreeBuilder::EnterDirectory(std::string_view name, const EntryStat& dir)
     Open& entered = open[depth++];
     entered.node = DirTree::Node{};
     entered.node.diskBytes = dir.diskBytes;
+    entered.node.apparentBytes = dir.apparentBytes;
     entered.node.name = depth == 1 ? 0 : names.Add(name);
     entered.children.clear();
 }

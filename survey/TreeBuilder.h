@@ -10,7 +10,7 @@
 #include <vector>
 
 // Builds a DirTree from the events of a walk (or of a saved scan), counting
-// as a live scan does: a directory's files and its own blocks; a file with
+// as a live scan does: a directory's files and its own size; a file with
 // several names once, in the first directory that lists it; nothing of
 // another file system.
 class TreeBuilder : public ScanEvents {

@@ -75,6 +75,7 @@ void KelmoSplash::BuildProgressFace(const QString& driveText)
     AddLabel(*this, driveText, 20, 50, 150, 25);
     AddLabel(*this, QStringLiteral("Disk Space Used (in bytes)"), 20, 150, 250, 25);
     progressLabel = AddLabel(*this, QString(), 50, 180, 250, 25);
+    estimateLabel = AddLabel(*this, QString(), 50, 205, 250, 25);
 }
 
 void KelmoSplash::BuildAboutFace()
@@ -120,6 +121,8 @@ void KelmoSplash::EvScanProgress(const ScanProgressEvent& event)
 {
     if (progressLabel)
         progressLabel->setText(event.Text());
+    if (estimateLabel)
+        estimateLabel->setText(event.Estimate());
 }
 
 void KelmoSplash::Destroy(int lingerMs)

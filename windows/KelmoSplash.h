@@ -72,6 +72,7 @@ private:
     OwnerInputBlock ownerBlock;
     QBasicTimer frameTimer;
     QLabel* progressLabel = nullptr;
+    QLabel* estimateLabel = nullptr; // how far a scan of a whole drive has come
     QLabel* titleLabel = nullptr;
     bool growing = true;
     int sliceCount = 0;

@@ -11,10 +11,16 @@ public:
     static constexpr QEvent::Type EventType = static_cast<QEvent::Type>(QEvent::User + 1);
 
     ScanProgressEvent() : QEvent(EventType) {}
-    explicit ScanProgressEvent(QString text) : QEvent(EventType), formatted(std::move(text)) {}
+    explicit ScanProgressEvent(QString text, QString estimate = {})
+        : QEvent(EventType), formatted(std::move(text)), estimated(std::move(estimate))
+    {
+    }
 
     const QString& Text() const { return formatted; }
+    // How far the scan has come ("37 %, about 12 s left"); empty when unknown.
+    const QString& Estimate() const { return estimated; }
 
 private:
     QString formatted;
+    QString estimated;
 };

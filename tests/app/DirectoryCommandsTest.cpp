@@ -215,7 +215,7 @@ TEST_F(DirectoryCommandsTest, FilesListsLargestFirstAndTrashesAFile)
 TEST_F(DirectoryCommandsTest, OpenedOnAFolderShowsItBelowTheDrivesRoot)
 {
     tree.File("a/b/c/d/f", 10);
-    tree.File("z/g", 10);
+    tree.File("z/y/g", 10);
     Start({}, tree.Path("a/b/c"));
     EXPECT_EQ(window->Path().Text(), QString::fromStdString(tree.Path("a/b/c/")));
     Run(Command::Back);

@@ -1,6 +1,7 @@
 #include "TKelmoWindow.h"
 
 #include "ChartView.h"
+#include "ExportCommand.h"
 #include "FakeDirectorySource.h"
 #include "FormatBytes.h"
 #include "KelmoSplash.h"
@@ -29,7 +30,9 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <thread>
 
 #include <set>
@@ -202,7 +205,9 @@ TEST_F(MainWindowTest, RootWithFilesOnlyShowsPlaceholderBlueDiscAndRootInfo)
     SmallWin* info = OpenTextWindow();
     ASSERT_NE(info, nullptr);
     EXPECT_EQ(info->windowTitle(), "Sub-Directory Information");
-    EXPECT_TRUE(info->TextBox().toPlainText().contains("Dir Space    : 1,000\n"));
+    // The files and, as du --apparent-size counts it, the root's own size.
+    const std::string space = "Dir Space    : " + FormatBytes(1000 + tree.Size("")) + "\n";
+    EXPECT_TRUE(info->TextBox().toPlainText().contains(QString::fromStdString(space)));
     EXPECT_TRUE(info->TextBox().toPlainText().contains("Num of Sub-Dir : 0\n"));
     EXPECT_TRUE(w.isEnabled()) << "blocked while a text window is open, the main window keeps its look";
     info->close();
@@ -323,21 +328,30 @@ TEST_F(MainWindowTest, ClickOnASliceSelectsItsEntry)
     EXPECT_EQ(PixelAt(inFirst.x(), inFirst.y()), small == 0 ? QColor(0, 0, 255) : QColor(0, 255, 255));
 }
 
-TEST_F(MainWindowTest, UpdateFromDepthShowsTheRootAgain)
+TEST_F(MainWindowTest, UpdateKeepsTheDirectoryOnDisplayAndTheSelection)
 {
     TempTree tree;
     tree.File("A/B/C/f", 10);
+    tree.File("A/B/D/f", 10);
     TKelmoWindow& w = StartOn(tree);
     DoubleClick("A");
     DoubleClick("B");
-    tree.File("NEW/g", 20);
+    Legend().SetSelectedIndex(Names().indexOf("D"));
+    tree.File("A/B/NEW/g", 20);
     QTest::mouseClick(w.UpdateButton(), Qt::LeftButton);
     EXPECT_FALSE(w.UpdateButton()->isEnabled()) << "no second scan while one runs";
     WaitForScan();
-    EXPECT_EQ(w.Path().Text(), QString::fromStdString(tree.Root()) + "/");
-    EXPECT_EQ(Names().size(), 2);
-    EXPECT_FALSE(w.BackButton()->isEnabled());
-    EXPECT_EQ(w.Survey().Root().apparentBytes(), 30);
+    const QString root = QString::fromStdString(tree.Root()) + "/";
+    EXPECT_EQ(w.Path().Text(), root + "A/B/");
+    EXPECT_EQ(Names().size(), 3);
+    EXPECT_EQ(Legend().SelectedIndex(), Names().indexOf("D"));
+    EXPECT_TRUE(Names().contains("NEW")) << "the new scan is shown";
+
+    std::filesystem::remove_all(tree.Path("A/B"));
+    tree.File("A/E/f", 1);
+    w.CmUpdate();
+    WaitForScan();
+    EXPECT_EQ(w.Path().Text(), root + "A/") << "the nearest directory that still exists";
 }
 
 TEST_F(MainWindowTest, KeyASwitchesBetweenDiskUsageAndApparentSizesWithoutARescan)
@@ -352,9 +366,11 @@ TEST_F(MainWindowTest, KeyASwitchesBetweenDiskUsageAndApparentSizesWithoutAResca
     EXPECT_EQ(w.KeyLabel()->text(), "Key");
     QTest::keyClick(&w, Qt::Key_A);
     EXPECT_EQ(w.KeyLabel()->text(), "Key (apparent sizes)");
-    EXPECT_EQ(w.Survey().Root().bytes(), 5'000'000'010LL);
+    const std::int64_t directories = tree.Size("") + tree.Size("sparse") + tree.Size("small");
+    EXPECT_EQ(w.Survey().Root().bytes(), 5'000'000'010LL + directories);
     EXPECT_EQ(Legend().SelectedIndex(), 1) << "the selection stays";
-    EXPECT_EQ(Legend().Text(Names().indexOf("sparse")).right(13), "5,000,000,000");
+    const QString sparse = QString::fromStdString(FormatBytes(5'000'000'000LL + tree.Size("sparse")));
+    EXPECT_TRUE(Legend().Text(Names().indexOf("sparse")).endsWith(sparse)) << sparse.toStdString();
     QTest::keyClick(&w, Qt::Key_A);
     EXPECT_EQ(w.KeyLabel()->text(), "Key");
     EXPECT_EQ(w.Survey().Root().bytes(), diskBytes);
@@ -393,7 +409,7 @@ TEST_F(MainWindowTest, NoArgumentScansTheDriveOfTheCurrentDirectory)
     here.File("sub/f", 42);
     TKelmoWindow& w = StartFrom(here.Path("sub"), {Drive(other), Drive(here)});
     EXPECT_EQ(w.Survey().GetDrive(), 1);
-    EXPECT_EQ(w.Survey().Root().apparentBytes(), 42);
+    EXPECT_EQ(w.Survey().Root().apparentBytes(), 42 + here.Size("") + here.Size("sub"));
 }
 
 namespace {
@@ -432,7 +448,7 @@ TEST_F(MainWindowTest, ScanProgressReachesTheSplashFormatted)
     // what reaches the splash is the final total, while it lingers.
     TKelmoWindow& w = Start({"--apparent-size", tree.Root()}, {Drive(tree)}, 100,
                             [](TKelmoWindow& started) { started.Scans().SetProgressInterval(24 * 3600 * 1000); });
-    EXPECT_EQ(recorder.texts, QStringList{"1,234,567"});
+    EXPECT_EQ(recorder.texts, QStringList{QString::fromStdString(FormatBytes(1234567 + tree.Size("")))});
     recorder.texts.clear();
 
     ASSERT_TRUE(WaitFor([] { return !AnySplash(); }));
@@ -652,29 +668,29 @@ TEST_F(MainWindowTest, KeysMoveTheSelectionGoDownBackTopAndUpdate)
     EXPECT_EQ(Legend().SelectedIndex(), 0);
     EXPECT_FALSE(w.Chart()->MarkerRects().empty()) << "the markers follow";
     Legend().SetSelectedIndex(Names().indexOf("A"));
-    QTest::keyClick(&Legend(), Qt::Key_Return);
+    QTest::keyClick(&w, Qt::Key_Return);
     QTest::keyClick(&Legend(), Qt::Key_Down);
-    QTest::keyClick(&Legend(), Qt::Key_Enter, Qt::KeypadModifier);
+    QTest::keyClick(&w, Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_EQ(w.Path().Text(), root + "A/B/");
-    QTest::keyClick(&Legend(), Qt::Key_Up, Qt::AltModifier);
+    QTest::keyClick(&w, Qt::Key_Up, Qt::AltModifier);
     EXPECT_EQ(w.Path().Text(), root + "A/");
     QTest::keyClick(&Legend(), Qt::Key_Down);
-    QTest::keyClick(&Legend(), Qt::Key_Return);
-    QTest::keyClick(&Legend(), Qt::Key_Backspace);
+    QTest::keyClick(&w, Qt::Key_Return);
+    QTest::keyClick(&w, Qt::Key_Backspace);
     EXPECT_EQ(w.Path().Text(), root + "A/");
     QTest::keyClick(&Legend(), Qt::Key_Down);
-    QTest::keyClick(&Legend(), Qt::Key_Return);
-    QTest::keyClick(&Legend(), Qt::Key_Home, Qt::AltModifier);
+    QTest::keyClick(&w, Qt::Key_Return);
+    QTest::keyClick(&w, Qt::Key_Home, Qt::AltModifier);
     EXPECT_EQ(w.Path().Text(), root);
 
     tree.File("E/z", 4);
-    QTest::keyClick(&Legend(), Qt::Key_F5);
+    QTest::keyClick(&w, Qt::Key_F5);
     WaitForScan();
     EXPECT_EQ(Names().size(), 3);
     w.DriveList()->setFocus();
     QTest::keyClick(w.DriveList(), Qt::Key_A);
     EXPECT_EQ(w.KeyLabel()->text(), "Key (apparent sizes)") << "the window's keys work wherever its focus is";
-    QTest::keyClick(&Legend(), Qt::Key_Q, Qt::ControlModifier);
+    QTest::keyClick(&w, Qt::Key_Q, Qt::ControlModifier);
     EXPECT_FALSE(w.isVisible());
 }
 
@@ -807,6 +823,11 @@ TEST_F(MainWindowTest, ASavedScanIsShownLikeADriveThatCannotBeUpdated)
     EXPECT_TRUE(boxes[0].text.startsWith("Saved scan is damaged at byte ")) << boxes[0].text.toStdString();
     EXPECT_FALSE(damaged.Survey().Root());
     EXPECT_FALSE(damaged.UpdateButton()->isEnabled());
+    EXPECT_EQ(damaged.DriveList()->count(), 1) << "the real drives are offered, the damaged scan is not";
+    EXPECT_EQ(damaged.ExitStatus(), 1) << "closed without a tree, as --report --import ends";
+    damaged.EvDriveChange(0);
+    WaitForScan();
+    EXPECT_EQ(damaged.ExitStatus(), 0);
 }
 
 TEST_F(MainWindowTest, ALargerWindowGrowsThePieAndTheKeyAndKeepsTheEdges)
@@ -831,17 +852,72 @@ TEST_F(MainWindowTest, ALargerWindowGrowsThePieAndTheKeyAndKeepsTheEdges)
         << "the larger pie is drawn";
 }
 
-TEST_F(MainWindowTest, TheWindowKeepsItsSizeBetweenRuns)
+TEST_F(MainWindowTest, SortBySizeAndTheWindowsSizeAreKeptBetweenRuns)
 {
     TempTree tree, config;
-    tree.File("a/f", 1);
+    tree.File("small/f", 10);
+    tree.File("large/f", 100000);
+    tree.File("middle/f", 20000);
     const QString settings = QString::fromStdString(config.Path("kelmo/kelmo.conf"));
-    for (const QSize expected : {QSize(634, 453), QSize(900, 650)}) {
+    QStringList listing;
+    for (const bool second : {false, true}) {
         window = std::make_unique<TKelmoWindow>(ParseOptions({tree.Root()}), Drives({Drive(tree)}), 0, settings);
         window->SetupWindow();
         WaitForScan();
-        EXPECT_EQ(window->size(), expected);
+        if (second) {
+            EXPECT_EQ(window->size(), QSize(900, 650));
+            EXPECT_EQ(Names(), (QStringList{"large", "middle", "small"}));
+            QTest::keyClick(window.get(), Qt::Key_S);
+            EXPECT_EQ(Names(), listing) << "and back to listing order";
+            break;
+        }
+        EXPECT_EQ(window->size(), QSize(634, 453));
+        listing = Names();
+        Legend().SetSelectedIndex(Names().indexOf("middle"));
+        QTest::keyClick(window.get(), Qt::Key_S);
+        EXPECT_EQ(Names(), (QStringList{"large", "middle", "small"}));
+        EXPECT_EQ(Legend().SelectedIndex(), 1) << "the selection follows its entry";
+        EXPECT_EQ(window->Chart()->Pie().Count(), 3);
         window->resize(900, 650);
         window->close();
     }
+}
+
+TEST_F(MainWindowTest, CompareShowsWhatGrewSinceASavedScanAndGoesBackToSizes)
+{
+    TempTree tree, files;
+    tree.File("grew/f", 1000);
+    tree.File("same/f", 1000);
+    tree.File("gone/f", 1000);
+    const std::string scan = files.Path("old.json");
+    std::ostringstream err;
+    ASSERT_EQ(RunExport(ParseOptions({"--export", scan, tree.Root()}), err), 0) << err.str();
+    tree.File("grew/g", 500000);
+    std::filesystem::remove_all(tree.Path("gone"));
+    tree.File("born/f", 100);
+
+    TKelmoWindow& w = Start({"--compare", scan, tree.Root()}, {Drive(tree)});
+    EXPECT_TRUE(boxes.empty()) << "a scan of the same root is compared without a word";
+    EXPECT_TRUE(w.KeyLabel()->toolTip().contains("% of it matched")) << w.KeyLabel()->toolTip().toStdString();
+    EXPECT_TRUE(w.KeyLabel()->text().startsWith("Key (growth since ")) << w.KeyLabel()->text().toStdString();
+    ASSERT_EQ(Names(), (QStringList{"grew", "born", "same", "gone"})) << "largest growth first, gone last";
+    EXPECT_TRUE(Legend().Text(0).contains(" +")) << Legend().Text(0).toStdString();
+    EXPECT_TRUE(Legend().Text(1).endsWith("new"));
+    EXPECT_TRUE(Legend().Text(2).endsWith(" 0"));
+    EXPECT_TRUE(Legend().Text(3).endsWith("gone"));
+
+    Legend().SetSelectedIndex(0);
+    Run(Command::SubInfo);
+    SmallWin* info = OpenTextWindow();
+    ASSERT_NE(info, nullptr);
+    EXPECT_TRUE(info->TextBox().toPlainText().contains("Old Size     : ")) << info->TextBox().toPlainText().toStdString();
+    info->close();
+    Legend().SetSelectedIndex(3);
+    window->EvLegendDblClk();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "This directory is gone since the earlier scan");
+
+    Run(Command::ShowSizes);
+    EXPECT_EQ(w.KeyLabel()->text(), "Key");
+    EXPECT_EQ(Names().size(), 3);
 }

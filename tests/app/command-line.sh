@@ -105,7 +105,7 @@ expect_status 1 "kelmo --report --import of a damaged scan"
 
 # Comparing: --compare OLD goes with --report NEW, --depth N with --compare;
 # a saved scan against the tree it was made of changes nothing.
-for args in "--compare $work/scan.json" "--compare $work/scan.json $work/tree" \
+for args in "--export $work/out.json --compare $work/scan.json" \
             "--report --import $work/scan.json --compare $work/scan.json"; do
   run -- "$kelmo" $args
   expect_status 2 "kelmo '$args'"

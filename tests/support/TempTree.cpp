@@ -154,3 +154,18 @@ void TempTree::HardLink(const std::string& existing, const std::string& relative
 {
     Check(link(Path(existing).c_str(), Path(relative).c_str()) == 0, "link " + relative);
 }
+
+std::int64_t TempTree::Size(const std::string& relative) const
+{
+    struct stat st {};
+    if (relative.empty()) {
+        Check(stat(root.c_str(), &st) == 0, "stat root");
+        return st.st_size;
+    }
+    std::string name;
+    int dir = OpenParent(relative, name);
+    int rc = fstatat(dir, name.c_str(), &st, AT_SYMLINK_NOFOLLOW);
+    close(dir);
+    Check(rc == 0, "stat " + relative);
+    return st.st_size;
+}

@@ -24,6 +24,8 @@ public:
     void Sparse(const std::string& relative, std::int64_t size);
     void Symlink(const std::string& relative, const std::string& target);
     void HardLink(const std::string& existing, const std::string& relative);
+    // The apparent size (st_size) of an entry; "" is the root.
+    std::int64_t Size(const std::string& relative) const;
 
 private:
     // Opens (creating) the parent directory of relative; returns its fd and

@@ -1,4 +1,5 @@
 #include "FakeDirectorySource.h"
+#include "LimitedThreads.h"
 #include "PrefetchingSource.h"
 #include "SequentialWalk.h"
 
@@ -59,16 +60,24 @@ TEST(PrefetchingSource, AWalkGetsTheSameEventsAsFromTheSourceUnderneath)
     ScanControl control;
     EventLog direct;
     ASSERT_TRUE(SequentialWalk(fake, control).Run("/fake", direct));
-    for (int helpers : {0, 1, 3}) {
+    for (int threads : {1, 2, 4}) {
         for (std::size_t lookahead : {1, 256}) {
             EventLog ahead;
             {
-                PrefetchingSource source(fake, helpers, lookahead);
+                PrefetchingSource source(fake, threads, lookahead);
                 ASSERT_TRUE(SequentialWalk(source, control).Run("/fake", ahead));
             }
-            EXPECT_EQ(ahead.text, direct.text) << helpers << " helpers, lookahead " << lookahead;
+            EXPECT_EQ(ahead.text, direct.text) << threads << " threads, lookahead " << lookahead;
             EXPECT_EQ(fake.OpenHandles(), 0);
         }
+    }
+    for (int started : {0, 1}) {
+        EventLog ahead;
+        {
+            PrefetchingSource source(fake, 4, 256, LimitedThreads(started));
+            ASSERT_TRUE(SequentialWalk(source, control).Run("/fake", ahead));
+        }
+        EXPECT_EQ(ahead.text, direct.text) << "helpers that could not start: " << 3 - started;
     }
 }
 
@@ -80,7 +89,7 @@ TEST(PrefetchingSource, AStoppedWalkLeavesNoHandleOpen)
     control.Reset();
     fake.OnRead(5, [&](const std::atomic<bool>&) { control.Stop(); });
     {
-        PrefetchingSource source(fake, 2, 16);
+        PrefetchingSource source(fake, 3, 16);
         EventLog log;
         ASSERT_TRUE(SequentialWalk(source, control).Run("/fake", log));
         EXPECT_EQ(log.text.find("wide29"), std::string::npos) << "the walk went on";

@@ -2,6 +2,10 @@
 #include "DirectoryReport.h"
 #include "FileInfo.h"
 #include "Scanner.h"
+#include "LimitedThreads.h"
+#include "ParallelWalk.h"
+#include "SequentialWalk.h"
+#include "TreeBuilder.h"
 
 #include <gtest/gtest.h>
 
@@ -62,7 +66,35 @@ DirNode Child(const DirNode& node, const std::string& name)
 
 constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
 
+std::string Dump(const DirNode& node)
+{
+    std::string text = node.name() + " " + std::to_string(node.diskBytes()) + "\n";
+    for (DirNode child = node.firstChild(); child; child = child.nextSibling())
+        text += Dump(child);
+    return text;
+}
+
 } // namespace
+
+TEST(ParallelWalk, AThreadThatCannotStartLeavesTheWalkToTheOthers)
+{
+    FakeDirectorySource fake;
+    for (int i = 0; i < 20; ++i) {
+        const int dir = fake.AddDir(0, "d" + std::to_string(i));
+        fake.AddFile(fake.AddDir(dir, "inner"), "linked", 100, 42, 2);
+        fake.AddFile(dir, "own", i);
+    }
+    ScanControl control;
+    DirTree one("ROOT");
+    TreeBuilder builder(one);
+    ASSERT_TRUE(SequentialWalk(fake, control).Run("/fake", builder));
+    for (int started : {0, 1, 2}) {
+        DirTree tree("ROOT");
+        ASSERT_TRUE(ParallelWalk(fake, control, 4, LimitedThreads(started)).Run("/fake", tree));
+        EXPECT_EQ(Dump(DirNode(&tree, tree.Root())), Dump(DirNode(&one, one.Root()))) << started << " started";
+    }
+    EXPECT_EQ(fake.OpenHandles(), 0);
+}
 
 INSTANTIATE_TEST_SUITE_P(Threads, ScanFake, ::testing::Values(1, 4));
 

@@ -14,8 +14,8 @@ namespace {
 
 // A saved scan of /srv made at 2027-01-15 08:00 UTC. Disk bytes (the
 // directories' own and their files'): grew 5,000, shrank 10,000, gone 1,500,
-// Case 2,000; 18,500 in all. Apparent bytes (the files' alone): 3,000,
-// 8,000, 150, 200; 11,350 in all.
+// Case 2,000; 18,500 in all. Apparent bytes (the files' and the directories'
+// own, as du -b counts them): 3,100, 8,000, 150, 200; 11,450 in all.
 const char* const kOld = R"([1,2,{"progname":"ncdu","timestamp":1800000000},
 [{"name":"/srv"},
 [{"name":"grew","dsize":1000,"asize":100},{"name":"f","dsize":4000,"asize":3000}],
@@ -80,7 +80,7 @@ TEST_F(TreeComparisonTest, MatchesByExactNameAndListsGoneDirectoriesUnderTheirPa
               "Case gone 2000 0\n"
               "shrank -8,000 10000 2000\n");
     EXPECT_EQ(Lines(comparison.Children(comparison.NewRoot(), SizeMode::Apparent)),
-              "grew +27,000 3000 30000\n"
+              "grew +26,900 3100 30000\n"
               "case new 0 200\n"
               "born new 0 170\n"
               "gone gone 150 0\n"
@@ -94,7 +94,7 @@ TEST_F(TreeComparisonTest, MatchesByExactNameAndListsGoneDirectoriesUnderTheirPa
     EXPECT_FALSE(comparison.OldOf(top[1].node));
     EXPECT_EQ(comparison.OldOf(top[0].node).diskBytes(), 5000);
 
-    // Gone: 3,500 of 18,500 disk bytes, 350 of 11,350 apparent ones.
+    // Gone: 3,500 of 18,500 disk bytes, 350 of 11,450 apparent ones.
     EXPECT_EQ(comparison.MatchedText("/srv", "/home", SizeMode::DiskUsage), "old scan of /srv: 81 % of it matched /home");
     EXPECT_EQ(comparison.MatchedPercent(SizeMode::Apparent), 96);
     EXPECT_EQ(TreeComparison(oldSurvey.Root(), oldSurvey.Root()).MatchedPercent(SizeMode::DiskUsage), 100);

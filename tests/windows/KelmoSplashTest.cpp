@@ -71,12 +71,14 @@ TEST_F(KelmoSplashTest, FramesSwingFromOneToTwelveAndBackStartingWithABlueDisc)
 TEST_F(KelmoSplashTest, ProgressFaceNamesTheDriveAndShowsThePostedCount)
 {
     QPointer<KelmoSplash> splash = OpenProgress();
-    QCoreApplication::postEvent(splash, new ScanProgressEvent(QStringLiteral("1,234,567")));
+    QCoreApplication::postEvent(splash, new ScanProgressEvent(QStringLiteral("1,234,567"),
+                                                              QStringLiteral("37 %, about 12 s left")));
     QCoreApplication::sendPostedEvents(splash, ScanProgressEvent::EventType);
 
     EXPECT_EQ(Labels(*splash), std::vector<std::string>({"20,20 150x25 Interrogating Drive ...", "20,50 150x25 /home",
                                                          "20,150 250x25 Disk Space Used (in bytes)",
-                                                         "50,180 250x25 1,234,567"}));
+                                                         "50,180 250x25 1,234,567",
+                                                         "50,205 250x25 37 %, about 12 s left"}));
     EXPECT_EQ(splash->windowTitle(), QStringLiteral("Copyright 2026 The Kelmo developers"));
     EXPECT_FALSE(splash->windowFlags().testFlag(Qt::WindowCloseButtonHint));
     ExpectLightGrey320By240Centred(*splash);
@@ -92,7 +94,7 @@ TEST_F(KelmoSplashTest, ProgressFaceStaysUntilItsWaitEndsThenGivesTheOwnerBack)
     EXPECT_TRUE(closeAsked) << "a close request goes to whoever runs the scan";
     EXPECT_TRUE(splash->isVisible());
     EXPECT_TRUE(splash->isEnabled());
-    const QLabel* progress = splash->findChildren<QLabel*>().last();
+    const QLabel* progress = splash->findChildren<QLabel*>().at(3);
 
     QCoreApplication::postEvent(splash, new ScanProgressEvent(QStringLiteral("2,000,000")));
     splash->Destroy(30);

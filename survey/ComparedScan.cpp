@@ -1,0 +1,44 @@
+#include "ComparedScan.h"
+
+#include "FormatBytes.h"
+
+#include <algorithm>
+
+ComparedScan::ComparedScan(std::unique_ptr<DirTree> tree, std::string rootPath)
+    : oldTree(std::move(tree)), oldRootPath(std::move(rootPath))
+{
+}
+
+ComparedScan::~ComparedScan() = default;
+
+void ComparedScan::CompareWith(DirNode newRoot)
+{
+    comparison = std::make_unique<TreeComparison>(DirNode(oldTree.get(), oldTree->Root()), newRoot);
+}
+
+std::unique_ptr<ChildList> ComparedScan::Children(DirNode directory, SizeMode mode) const
+{
+    const std::vector<TreeComparison::Entry> entries = comparison->Children(directory, mode);
+    if (entries.empty())
+        return nullptr;
+    auto list = std::make_unique<ChildList>();
+    for (const TreeComparison::Entry& entry : entries) {
+        list->names.push_back(entry.node.name());
+        list->sizes.push_back(std::max<std::int64_t>(entry.Change(), 0));
+        list->nodes.push_back(entry.node);
+        list->sizeTexts.push_back(entry.ChangeText());
+    }
+    return list;
+}
+
+std::string ComparedScan::Report(DirNode node, SizeMode mode) const
+{
+    const TreeComparison::Entry entry = comparison->Compare(node, mode);
+    return "Dir Name     : " + node.name() + "\r\n" + "Old Size     : " + FormatBytes(entry.oldBytes) + "\r\n"
+        + "New Size     : " + FormatBytes(entry.newBytes) + "\r\n" + "Change       : " + entry.ChangeText() + "\r\n";
+}
+
+std::string ComparedScan::MatchedText(const std::string& newRootPath, SizeMode mode) const
+{
+    return comparison->MatchedText(oldRootPath, newRootPath, mode);
+}
