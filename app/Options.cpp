@@ -38,6 +38,9 @@ const std::vector<OptionSpec> kTable{
     {"depth", 'd', "N",
      "with --report: print the size of every directory N\n"
      "or fewer levels below PATH, deepest first, as du does"},
+    {"largest", 0, "N",
+     "with --report: print the N largest files of the scan,\n"
+     "largest first, as lines of size, tab, path"},
     {"human-readable", 'h', nullptr, "with --report: sizes in powers of 1024 (1.5K 234M 2G)"},
     {"si", 0, nullptr, "like -h, but in powers of 1000"},
     {"null", '0', nullptr, "with --depth: end each line with NUL, not newline"},
@@ -231,6 +234,8 @@ std::string Parser::Apply(const OptionSpec& spec, const std::string& argument)
         return "invalid number of threads '" + argument + "' (from 1 to 256)";
     else if (name == "depth" && (options.depth = DepthOf(argument)) < 0)
         return "invalid depth '" + argument + "'";
+    else if (name == "largest" && (options.largest = DepthOf(argument)) <= 0)
+        return "invalid number of files '" + argument + "'";
     return {};
 }
 
@@ -252,6 +257,8 @@ std::string Parser::Check() const
         return "--exclude applies to a scan, not to a saved scan";
     if (action != Action::Report && (options.depth >= 0 || options.human != HumanSizes::No))
         return options.depth >= 0 ? "--depth goes with --report" : "-h and --si go with --report";
+    if (options.largest > 0 && (action != Action::Report || !options.compareFile.empty()))
+        return "--largest goes with --report, without --compare";
     if (options.depth < 0 && options.lineEnd == '\0')
         return "-0 goes with --depth";
     return {};

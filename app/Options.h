@@ -23,6 +23,7 @@ struct Options {
     SizeMode mode = SizeMode::DiskUsage;
     std::vector<std::string> excludes; // --exclude and --exclude-from patterns
     int depth = -1;                    // --depth N: the report's du-like lines; -1 when not given
+    int largest = 0;                   // --largest N: the report lists the N largest files; 0 when not given
     HumanSizes human = HumanSizes::No;
     char lineEnd = '\n';               // -0: '\0'
     std::string error;                 // why the command line is invalid; empty when valid

@@ -122,6 +122,14 @@ void PrintDepthLines(const DirNode& root, std::string path, const Options& optio
     }
 }
 
+// --largest N: the largest files of the scan, one a line: size, tab, path.
+void PrintLargestFiles(const FileInfo& survey, const std::string& rootPath, const Options& options, std::ostream& out)
+{
+    for (const LargestFiles::File& file : survey.GetLargestFiles().Sorted(options.mode))
+        out << (options.mode == SizeMode::DiskUsage ? file.diskBytes : file.apparentBytes) << '\t'
+            << EscapedName(LargestFiles::FullPath(rootPath, file)) << '\n';
+}
+
 // The root's figures, with --exclude how many entries were left out, and a
 // line for each sub-directory.
 void PrintReport(const DirNode& root, const Options& options, std::uint64_t excluded, std::ostream& out)
@@ -181,7 +189,9 @@ int RunReport(const Options& options, std::ostream& out, std::ostream& err)
     FileInfo survey;
     survey.SetSizeMode(options.mode);
     survey.Adopt(std::move(result));
-    if (options.depth >= 0)
+    if (options.largest > 0)
+        PrintLargestFiles(survey, rootPath, options, out);
+    else if (options.depth >= 0)
         PrintDepthLines(survey.Root(), options.importFile.empty() ? DuRootPath(PathToScan(options)) : rootPath,
                         options, out);
     else

@@ -51,6 +51,8 @@ std::unique_ptr<Scanner> ScannerFor(const Options& options, const ExcludingSourc
     auto scanner = std::make_unique<Scanner>();
     if (options.threads > 0)
         scanner->SetThreads(options.threads);
+    if (options.largest > 0)
+        scanner->SetLargestKept(static_cast<std::size_t>(options.largest));
     const ExcludingSource* filter = nullptr;
     scanner->SetSource(ScanSource(options, filter));
     if (excluding)

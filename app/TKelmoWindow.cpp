@@ -5,24 +5,35 @@
 #include "ChartView.h"
 #include "DirectoryReport.h"
 #include "DisplayName.h"
+#include "FileDialogs.h"
+#include "FileListWindow.h"
 #include "FormatBytes.h"
 #include "KelmoSplash.h"
 #include "MessageBoxes.h"
+#include "OutsideLinks.h"
+#include "PosixDirectorySource.h"
+#include "SaveTree.h"
 #include "ScanSetup.h"
 #include "SmallButton.h"
 #include "SmallWin.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
+#include <QUrl>
 
 #include <algorithm>
+#include <filesystem>
 
 namespace {
 
@@ -50,6 +61,7 @@ TKelmoWindow::TKelmoWindow(Options commandLine, Drives probed, int linger, QStri
                    | Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral("Kelmo"));
     setWindowIcon(QIcon(QStringLiteral(":/kelmo/kelmo.png")));
+    setAcceptDrops(true);
     setMinimumSize(WindowLayout::kFirstSize);
     resize(WindowLayout::kFirstSize);
     PaintLightGrey(*this);
@@ -78,6 +90,11 @@ void TKelmoWindow::WireControls()
         commands->Trigger(Command::GoDown);
     });
     connect(controls.driveList, qOverload<int>(&QComboBox::activated), this, &TKelmoWindow::EvDriveChange);
+    connect(controls.chart, &ChartView::ContextMenuRequested, this, [this](int slice, const QPoint& at) {
+        if (legend)
+            legend->SetSelectedIndex(slice);
+        OpenMenu(at);
+    });
 }
 
 // Every command the window knows, with its keys and the rule that lets it
@@ -118,6 +135,7 @@ void TKelmoWindow::AddCommands()
                    [this] { CmCompare(); }});
     commands->Add({Command::ShowSizes, QStringLiteral("Show Sizes"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D)},
                    [this] { return !Scanning() && compared; }, [this] { CmShowSizes(); }});
+    AddDirectoryCommands();
     commands->Bind(controls.exitButton, Command::Exit);
     commands->Bind(controls.topButton, Command::Top);
     commands->Bind(controls.backButton, Command::Back);
@@ -125,6 +143,27 @@ void TKelmoWindow::AddCommands()
     commands->Bind(controls.aboutButton, Command::About);
     commands->Bind(controls.pathButton, Command::Path);
     commands->Refresh();
+}
+
+// The commands on the selected directory, or the directory on display.
+void TKelmoWindow::AddDirectoryCommands()
+{
+    const auto onTarget = [this] { return !Scanning() && Target(); };
+    commands->Add({Command::OpenInFileManager, QStringLiteral("Open in File Manager"),
+                   {QKeySequence(Qt::CTRL | Qt::Key_E)}, onTarget,
+                   [this] { desktop.OpenInFileManager(TargetPath()); }});
+    commands->Add({Command::CopyPath, QStringLiteral("Copy Path"), {QKeySequence::Copy}, onTarget,
+                   [this] { desktop.CopyPath(TargetPath()); }});
+    commands->Add({Command::MoveToTrash, QStringLiteral("Move to Trash..."), {QKeySequence::Delete},
+                   [this] { return CanTrashTarget(); }, [this] { CmMoveToTrash(); }});
+    commands->Add({Command::Files, QStringLiteral("Files..."), {Qt::Key_F3},
+                   [this] { return !Scanning() && survey.GetDrive() >= 0 && Target(); }, [this] { CmFiles(); }});
+    commands->Add({Command::LargestFiles, QStringLiteral("Largest Files..."), {QKeySequence(Qt::CTRL | Qt::Key_L)},
+                   [this] { return !Scanning() && survey.Root(); }, [this] { CmLargestFiles(); }});
+    commands->Add({Command::SaveScan, QStringLiteral("Save Scan As..."), {QKeySequence::Save},
+                   [this] { return !Scanning() && survey.Root(); }, [this] { CmSaveScan(); }});
+    commands->Add({Command::OpenSavedScan, QStringLiteral("Open Saved Scan..."), {QKeySequence::Open},
+                   [this] { return !Scanning(); }, [this] { CmOpenSavedScan(); }});
 }
 
 void TKelmoWindow::SetupWindow()
@@ -141,6 +180,8 @@ void TKelmoWindow::SetupWindow()
     controls.driveList->setCurrentIndex(controls.driveList->findData(drive));
     if (drive == -1)
         return;
+    if (drive >= 0 && !options.path.empty())
+        openAt = drives.BelowMountPoint(options.path, drive);
     // Update tries the drive again even when this first scan fails.
     survey.SetDrive(drive);
     SelectDrive(drive);
@@ -216,6 +257,9 @@ void TKelmoWindow::OnDriveScanned(ScanResult result)
 {
     const bool scanned = result.Scanned();
     if (scanned) {
+        // Their rows and sizes belong to the tree that goes.
+        for (FileListWindow* window : findChildren<FileListWindow*>(Qt::FindDirectChildrenOnly))
+            window->close();
         const bool again = scanningDrive == survey.GetDrive() && survey.Root();
         const DirNode selected = SelectedChild();
         const std::string selectedName = again && selected ? selected.name() : std::string();
@@ -228,7 +272,7 @@ void TKelmoWindow::OnDriveScanned(ScanResult result)
             compared->CompareWith(survey.Root());
         if (scanningDrive == kSavedScan)
             ListSavedScan();
-        RebuildView();
+        GoToOpenAt();
         if (legend && !selectedName.empty()) {
             const auto found = std::find_if(shownChildren.begin(), shownChildren.end(),
                                             [&](const DirNode& child) { return child.name() == selectedName; });
@@ -236,6 +280,7 @@ void TKelmoWindow::OnDriveScanned(ScanResult result)
                 legend->SetSelectedIndex(static_cast<int>(found - shownChildren.begin()));
         }
     } else {
+        openAt.clear();
         ShowScanFailure(result);
     }
     EndScan(scanned);
@@ -369,10 +414,44 @@ void TKelmoWindow::FillDriveList()
 // The saved scan stands in the list under its root's path once it has been read.
 void TKelmoWindow::ListSavedScan()
 {
-    if (controls.driveList->findData(kSavedScan) != -1)
-        return;
+    const int listed = controls.driveList->findData(kSavedScan);
+    if (listed != -1)
+        controls.driveList->removeItem(listed);
     controls.driveList->addItem(DriveText(kSavedScan) + QStringLiteral(" (saved)"), kSavedScan);
     controls.driveList->model()->sort(0);
+}
+
+// The folder asked for becomes the directory on display, once; Top and Back
+// go up from there.
+void TKelmoWindow::GoToOpenAt()
+{
+    if (!openAt.empty())
+        survey.Cursor().GoToPath(std::exchange(openAt, {}));
+    RebuildView();
+}
+
+void TKelmoWindow::OpenPath(const std::string& path)
+{
+    if (Scanning())
+        return;
+    std::error_code error;
+    if (!std::filesystem::is_directory(path, error)) {
+        options.importFile = path;
+        savedScanRead = false;
+        SelectDrive(kSavedScan);
+        return;
+    }
+    const int drive = drives.OfPath(path);
+    if (drive == -1) {
+        ShowMessageBox(this, QString::fromLatin1(kNotAvailable), QStringLiteral("Kelmo"), MessageIcon::Information);
+        return;
+    }
+    openAt = drives.BelowMountPoint(path, drive);
+    if (drive == survey.GetDrive() && survey.Root()) {
+        GoToOpenAt();
+        return;
+    }
+    SelectDrive(drive);
 }
 
 void TKelmoWindow::RebuildView()
@@ -402,18 +481,41 @@ void TKelmoWindow::WireLegend()
         controls.chart->SetMarkedSlice(index);
         commands->Refresh();
     });
+    if (!legend)
+        return;
+    connect(legend.get(), &KeyBox::EntryDoubleClicked, this, [this] { commands->Trigger(Command::GoDown); },
+            Qt::QueuedConnection);
+    legend->SetDragData([this](int) { return DirectoryActions::PathData(TargetPath()); });
+}
+
+// A right press on an entry selects it, as in a file manager, so that the
+// menu's commands act on it; elsewhere they act on the directory on display.
+void TKelmoWindow::OpenLegendMenu(const QPoint& globalPosition)
+{
+    if (legend) {
+        const QModelIndex entry = legend->indexAt(legend->viewport()->mapFromGlobal(globalPosition));
+        legend->SetSelectedIndex(entry.isValid() ? entry.row() : -1);
+    }
+    OpenMenu(globalPosition);
+}
+
+void TKelmoWindow::contextMenuEvent(QContextMenuEvent* event)
+{
     if (legend)
-        connect(legend.get(), &KeyBox::EntryDoubleClicked, this, [this] { commands->Trigger(Command::GoDown); },
-                Qt::QueuedConnection);
+        legend->SetSelectedIndex(-1);
+    OpenMenu(event->globalPos());
 }
 
 // At the root the menu offers the root's figures and greys the way up;
 // below it, the way up.
-void TKelmoWindow::OpenLegendMenu(const QPoint& globalPosition)
+void TKelmoWindow::OpenMenu(const QPoint& globalPosition)
 {
     commands->Refresh();
     auto* menu = new QMenu(this); // deletes itself once closed
     connect(menu, &QMenu::aboutToHide, menu, &QObject::deleteLater);
+    for (Command command : {Command::OpenInFileManager, Command::CopyPath, Command::MoveToTrash, Command::Files})
+        menu->addAction(commands->Action(command));
+    menu->addSeparator();
     menu->addAction(commands->Action(Command::SubInfo));
     menu->addSeparator();
     if (!survey.Cursor().HasParentDir()) {
@@ -422,6 +524,10 @@ void TKelmoWindow::OpenLegendMenu(const QPoint& globalPosition)
     }
     menu->addAction(commands->Action(Command::Back));
     menu->addAction(commands->Action(Command::Top));
+    menu->addSeparator();
+    menu->addAction(commands->Action(Command::LargestFiles));
+    menu->addAction(commands->Action(Command::SaveScan));
+    menu->addAction(commands->Action(Command::OpenSavedScan));
     menu->popup(globalPosition);
 }
 
@@ -468,6 +574,103 @@ void TKelmoWindow::RebuildViewKeeping(const DirNode& selected)
     RebuildView();
     if (legend && selected)
         legend->SetSelectedIndex(ShownIndexOf(selected));
+}
+
+DirNode TKelmoWindow::Target() const
+{
+    const DirNode selected = SelectedChild();
+    return selected ? selected : survey.Cursor().GetCurrentDir();
+}
+
+std::string TKelmoWindow::TargetPath() const
+{
+    return survey.Cursor().PathOf(Target());
+}
+
+// Only what a live scan found below the directory on display can go: never
+// the drive's root, the directory on display or the way up to it.
+bool TKelmoWindow::CanTrashTarget() const
+{
+    return !Scanning() && survey.GetDrive() >= 0 && SelectedChild();
+}
+
+void TKelmoWindow::CmMoveToTrash()
+{
+    const DirNode node = Target();
+    const std::string path = TargetPath();
+    if (!desktop.MoveToTrash(path, {node.diskBytes(), node.apparentBytes()}, HasFilesLinkedOutside(path)))
+        return;
+    survey.RemoveDirectory(node);
+    AfterTrash();
+}
+
+// The view and the free space after something left the drive. Nothing stays
+// selected, so that a second Delete cannot hit a neighbour.
+void TKelmoWindow::AfterTrash()
+{
+    survey.SetFreeBytes(PosixDirectorySource().FreeBytes(drives.MountPoint(survey.GetDrive())));
+    RebuildView();
+    ShowFreeSpace();
+}
+
+// The files lying directly in the directory, read now; a file moved to the
+// trash from there leaves the tree's sizes (one with other names frees
+// nothing).
+void TKelmoWindow::CmFiles()
+{
+    const std::string path = TargetPath();
+    FileListing listing(path);
+    if (!listing.Error().empty()) {
+        ShowMessageBox(this, DisplayName(listing.Error()), QStringLiteral("Files"), MessageIcon::Stop);
+        return;
+    }
+    listing.Sort(survey.GetSizeMode());
+    new FileListWindow(this, QStringLiteral("Files in ") + DisplayName(path), QStringLiteral("Name"),
+                       FileListModel::RowsOf(listing, path), true,
+                       [this](const FileListModel::Row& file) { FileTrashed(file); });
+}
+
+// The largest files of the scan in the size mode shown; after a live scan,
+// those no longer on the disk are left out.
+void TKelmoWindow::CmLargestFiles()
+{
+    const bool live = survey.GetDrive() >= 0;
+    const std::vector<FileListModel::Row> rows =
+        FileListModel::RowsOf(survey.GetLargestFiles().Sorted(survey.GetSizeMode()), survey.Root().name(), live);
+    const QString mode = survey.GetSizeMode() == SizeMode::Apparent ? QStringLiteral("apparent sizes")
+                                                                     : QStringLiteral("disk usage");
+    new FileListWindow(this, QStringLiteral("Largest Files (") + mode + QStringLiteral(")"), QStringLiteral("Path"),
+                       rows, live, [this](const FileListModel::Row& file) { FileTrashed(file); });
+}
+
+// A file moved to the trash leaves the sizes of its directory and those
+// above it; one with other names frees nothing.
+void TKelmoWindow::FileTrashed(const FileListModel::Row& file)
+{
+    const std::string root = survey.Root().name();
+    const std::size_t slash = file.path.rfind('/');
+    if (!file.linkedElsewhere && slash != std::string::npos && file.path.compare(0, root.size(), root) == 0) {
+        const std::string dir = file.path.substr(root.size(), slash > root.size() ? slash - root.size() : 0);
+        survey.RemoveFile(survey.Cursor().Find(dir), file.diskBytes, file.apparentBytes);
+    }
+    AfterTrash();
+}
+
+void TKelmoWindow::CmSaveScan()
+{
+    const QString file = AskForFile(this, FileDialogKind::Save, QStringLiteral("Save Scan As"));
+    if (file.isEmpty())
+        return;
+    std::string problem;
+    if (!SaveTree(*survey.Root().owner(), survey.GetScanProblems(), QFile::encodeName(file).toStdString(), problem))
+        ShowMessageBox(this, DisplayName(problem), QStringLiteral("Save Scan As"), MessageIcon::Stop);
+}
+
+void TKelmoWindow::CmOpenSavedScan()
+{
+    const QString file = AskForFile(this, FileDialogKind::Open, QStringLiteral("Open Saved Scan"));
+    if (!file.isEmpty())
+        OpenPath(QFile::encodeName(file).toStdString());
 }
 
 void TKelmoWindow::EvLegendDblClk()
@@ -607,6 +810,25 @@ void TKelmoWindow::closeEvent(QCloseEvent* event)
     CloseAuxiliaryWindows();
     event->accept();
     QCoreApplication::quit();
+}
+
+void TKelmoWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (!Scanning() && urls.size() == 1 && urls.front().isLocalFile())
+        event->acceptProposedAction();
+}
+
+void TKelmoWindow::dropEvent(QDropEvent* event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() != 1 || !urls.front().isLocalFile())
+        return;
+    event->acceptProposedAction();
+    const QByteArray path = QFile::encodeName(urls.front().toLocalFile());
+    // Not inside the drop: the scan's splash and boxes must not run in the
+    // drag's own event handling.
+    QMetaObject::invokeMethod(this, [this, path] { OpenPath(path.toStdString()); }, Qt::QueuedConnection);
 }
 
 void TKelmoWindow::CloseAuxiliaryWindows()

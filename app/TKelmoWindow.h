@@ -1,6 +1,8 @@
 #pragma once
 
 #include "CommandTable.h"
+#include "DirectoryActions.h"
+#include "FileListModel.h"
 #include "ComparedScan.h"
 #include "Drives.h"
 #include "FileInfo.h"
@@ -65,6 +67,14 @@ public:
     void SetSavedScanChooser(std::function<QString()> chooser) { chooseSavedScan = std::move(chooser); }
     void CmAbout();
     void CmExit();
+    void CmMoveToTrash();
+    void CmFiles();
+    void CmLargestFiles();
+    void CmSaveScan();
+    void CmOpenSavedScan();
+    // A folder opens on its drive with the folder on display; any other
+    // file, as a saved scan.
+    void OpenPath(const std::string& path);
 
     // True once the window has been asked to close; start-up then neither
     // shows it nor runs the event loop.
@@ -93,12 +103,17 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void WireControls();
     void AddCommands();
     void WireLegend();
+    void AddDirectoryCommands();
     void OpenLegendMenu(const QPoint& globalPosition);
+    void OpenMenu(const QPoint& globalPosition);
     void SelectSlice(int slice);
     void OnScanFinished(ScanResult result);
     void OnDriveScanned(ScanResult result);
@@ -113,9 +128,17 @@ private:
     void RebuildViewKeeping(const DirNode& selected);
     int ShownIndexOf(const DirNode& node) const;
     void ShowPath();
+    void GoToOpenAt();
     QString DriveText(int drive) const;
     QString SavedScanFileText() const;
     DirNode SelectedChild() const;
+    // What the directory commands act on: the selected entry, else the
+    // directory on display.
+    DirNode Target() const;
+    std::string TargetPath() const;
+    bool CanTrashTarget() const;
+    void AfterTrash();
+    void FileTrashed(const FileListModel::Row& file);
     std::int64_t DisplayedBytes() const;
     void OpenTextWindow(const QString& caption, int textWidth, const QString& text);
     void CloseAuxiliaryWindows();
@@ -127,11 +150,13 @@ private:
     WindowSettings settings;
     bool savedScanRead = false;
     int scanningDrive = -1; // the drive the running scan reads
+    std::string openAt;     // the folder below the drive's root to show once scanned
     bool closeRequested = false;
 
     ScanController* scans = nullptr;
     CommandTable* commands = nullptr;
     MainWindowControls controls;
+    DirectoryActions desktop{this};
     std::unique_ptr<KeyBox> emptyLegend;
     std::unique_ptr<KeyBox> legend;
     ChildOrder childOrder = ChildOrder::Listing;

@@ -54,6 +54,8 @@ QRect MarkerSquare(PiePoint point)
 ChartView::ChartView(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // The right press asks for the menu itself; the window must not be asked again.
+    setContextMenuPolicy(Qt::PreventContextMenu);
 }
 
 void ChartView::SetBounds(int left, int top, int right, int bottom)
@@ -149,8 +151,10 @@ void ChartView::DrawPicture(qreal ratio)
 void ChartView::mousePressEvent(QMouseEvent* event)
 {
     QWidget::mousePressEvent(event);
-    const int slice = event->button() == Qt::LeftButton ? SliceUnder(event->position().toPoint()) : -1;
-    if (slice >= 0)
+    const int slice = SliceUnder(event->position().toPoint());
+    if (event->button() == Qt::RightButton)
+        emit ContextMenuRequested(slice, event->globalPosition().toPoint());
+    else if (event->button() == Qt::LeftButton && slice >= 0)
         emit SliceClicked(slice);
 }
 

@@ -48,6 +48,8 @@ public:
 signals:
     void SliceClicked(int slice);
     void SliceDoubleClicked(int slice);
+    // A right press at globalPosition asks for a menu on slice; -1 off the pie.
+    void ContextMenuRequested(int slice, const QPoint& globalPosition);
 
 protected:
     bool event(QEvent* event) override;

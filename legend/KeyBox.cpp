@@ -3,6 +3,7 @@
 #include "KeyBoxDelegate.h"
 #include "LegendModel.h"
 
+#include <QDrag>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -34,6 +35,25 @@ KeyBox::KeyBox(QWidget* parent, const QRect& geometry, bool hasParent)
         if (!isEmpty)
             emit EntryDoubleClicked();
     });
+}
+
+void KeyBox::SetDragData(DragData data)
+{
+    dragData = std::move(data);
+    setDragEnabled(dragData != nullptr && !isEmpty);
+    setDragDropMode(dragData ? QAbstractItemView::DragOnly : QAbstractItemView::NoDragDrop);
+}
+
+// The entry goes out as whatever the window makes of it (a file:// URL), to
+// be copied or linked, never moved.
+void KeyBox::startDrag(Qt::DropActions)
+{
+    const int index = SelectedIndex();
+    if (!dragData || isEmpty || index < 0)
+        return;
+    auto* drag = new QDrag(this); // Qt deletes it once the drag ends
+    drag->setMimeData(dragData(index));
+    drag->exec(Qt::CopyAction | Qt::LinkAction, Qt::CopyAction);
 }
 
 void KeyBox::SetEntries(ChildList children, std::int64_t directoryBytes, const QString& directoryPath)

@@ -7,6 +7,9 @@
 #include <QRect>
 
 #include <cstdint>
+#include <functional>
+
+class QMimeData;
 
 class LegendModel;
 
@@ -45,6 +48,10 @@ public:
     int SelectedIndex() const;
     void SetSelectedIndex(int index);
 
+    // What an entry dragged out of the legend carries; no drag without it.
+    using DragData = std::function<QMimeData*(int index)>;
+    void SetDragData(DragData data);
+
     // Whether the directory on display has a parent, which the menu offers to go to.
     bool HasParent() const { return hasParent; }
     // The placeholder of a directory without sub-directories.
@@ -61,9 +68,11 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void startDrag(Qt::DropActions supportedActions) override;
 
 private:
     bool hasParent;
     bool isEmpty = false;
     LegendModel* entries;
+    DragData dragData;
 };

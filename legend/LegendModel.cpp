@@ -55,6 +55,11 @@ int LegendModel::rowCount(const QModelIndex& parent) const
     return parent.isValid() ? 0 : count;
 }
 
+Qt::ItemFlags LegendModel::flags(const QModelIndex& index) const
+{
+    return QAbstractListModel::flags(index) | (index.isValid() ? Qt::ItemIsDragEnabled : Qt::NoItemFlags);
+}
+
 QVariant LegendModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= count)

@@ -31,6 +31,8 @@ public:
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;
+    // Entries may be dragged out (the legend decides whether a drag starts).
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
 
 private:
     QString ToolTip(const std::string& name, std::int64_t size) const;

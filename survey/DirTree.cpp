@@ -98,6 +98,18 @@ std::string DirTree::PathBelowRoot(Index index) const
     return path;
 }
 
+std::vector<DirTree::Index> DirTree::WalkOrderKey(Index index) const
+{
+    std::vector<Index> key;
+    for (Index at = index; at != root && at != kNone;) {
+        const Index parent = At(at).parent;
+        key.push_back(at - At(parent).firstChild);
+        at = parent;
+    }
+    std::reverse(key.begin(), key.end());
+    return key;
+}
+
 std::string_view DirTree::NameAt(std::uint32_t reference) const
 {
     const char* at = chunks[reference >> kChunkBits] + (reference & (kChunkBytes - 1));

@@ -6,6 +6,7 @@
 #include <mutex>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Which of a directory's two sizes is shown: the bytes its files occupy on
 // the disk (what du counts), or the sum of its files' lengths.
@@ -65,6 +66,10 @@ public:
     // The names from the root down to index, joined by "/", as the file
     // system spells them: "" for the root itself, "usr/share" two levels down.
     std::string PathBelowRoot(Index index) const;
+    // The places of index and its ancestors among their siblings, from the
+    // root down: comparing them orders directories as a depth-first walk
+    // meets them.
+    std::vector<Index> WalkOrderKey(Index index) const;
     // The name a NameWriter stored under reference.
     std::string_view NameAt(std::uint32_t reference) const;
     void SetRootName(std::string name) { rootName = std::move(name); }

@@ -42,6 +42,16 @@ std::string Drives::MountPoint(int index) const
     return index >= 0 && index < Count() ? entries[static_cast<std::size_t>(index)].mountPoint : std::string();
 }
 
+std::string Drives::BelowMountPoint(const std::string& path, int drive) const
+{
+    const std::string canonical = CanonicalPath(path);
+    const std::string mountPoint = MountPoint(drive);
+    if (canonical.compare(0, mountPoint.size(), mountPoint) != 0)
+        return {};
+    const std::size_t start = canonical.find_first_not_of('/', mountPoint.size());
+    return start == std::string::npos ? std::string() : canonical.substr(start);
+}
+
 std::int64_t Drives::UsedBytes(const std::string& path)
 {
     struct statvfs fs {};

@@ -24,6 +24,9 @@ public:
     // The drive that holds path (the longest mount point containing it, on
     // the same device); -1 when no drive does or the path does not exist.
     int OfPath(const std::string& path) const;
+    // path's place below the mount point of drive, the drive that holds it
+    // ("ann/Videos" for /home/ann/Videos on /home; "" for the mount point).
+    std::string BelowMountPoint(const std::string& path, int drive) const;
     // The space in use on the file system that holds path (what a scan of
     // its whole drive is expected to count); -1 when it cannot be known.
     static std::int64_t UsedBytes(const std::string& path);

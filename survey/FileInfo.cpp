@@ -1,5 +1,7 @@
 #include "FileInfo.h"
 
+#include "RemoveSubtree.h"
+
 void FileInfo::Adopt(ScanResult result)
 {
     if (!result.tree)
@@ -8,6 +10,7 @@ void FileInfo::Adopt(ScanResult result)
     tree->SetMode(mode);
     cursor = NavigationCursor(tree.get());
     problems = std::move(result.problems);
+    largest = std::move(result.largest);
     savedRoot = std::move(result.savedRoot);
     freeBytes = result.freeBytes;
 }
@@ -25,4 +28,16 @@ void FileInfo::SetSizeMode(SizeMode newMode)
     mode = newMode;
     if (tree)
         tree->SetMode(mode);
+}
+
+void FileInfo::RemoveDirectory(DirNode node)
+{
+    if (tree && node.owner() == tree.get())
+        RemoveSubtree(*tree, node.place());
+}
+
+void FileInfo::RemoveFile(DirNode dir, std::int64_t diskBytes, std::int64_t apparentBytes)
+{
+    if (tree && dir.owner() == tree.get())
+        RemoveFileSizes(*tree, dir.place(), diskBytes, apparentBytes);
 }

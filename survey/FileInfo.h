@@ -28,16 +28,28 @@ public:
     void SetDrive(int index) { drive = index; }
     int GetDrive() const { return drive; }
     std::int64_t GetFreeBytes() const { return freeBytes; }
+    // The free space read again after a change on the drive.
+    void SetFreeBytes(std::int64_t bytes) { freeBytes = bytes; }
     // The saved root's path when the tree came from a saved scan; empty
     // after a live scan.
     const std::string& GetSavedRoot() const { return savedRoot; }
     // The directories the last scan could not read, or not whole, in the
     // order a walk meets them; those a saved scan marks have error 0.
     const std::vector<ScanProblem>& GetScanProblems() const { return problems; }
+    // The largest files the last scan met.
+    const LargestFiles& GetLargestFiles() const { return largest; }
 
     // Which size the tree shows; a change needs no rescan.
     void SetSizeMode(SizeMode newMode);
     SizeMode GetSizeMode() const { return mode; }
+
+    // Takes a directory that has left the disk out of the tree (see
+    // RemoveSubtree); the directory on display stays where it is, so it must
+    // be neither node nor below it.
+    void RemoveDirectory(DirNode node);
+    // Takes a file that has left the disk out of the sizes of dir, where it
+    // lay, and of dir's ancestors.
+    void RemoveFile(DirNode dir, std::int64_t diskBytes, std::int64_t apparentBytes);
 
     DirNode Root() const { return cursor.Root(); }
     NavigationCursor& Cursor() { return cursor; }
@@ -47,6 +59,7 @@ private:
     std::unique_ptr<DirTree> tree;
     NavigationCursor cursor;
     std::vector<ScanProblem> problems;
+    LargestFiles largest;
     std::string savedRoot;
     std::int64_t freeBytes = -1;
     int drive = -1;

@@ -45,11 +45,39 @@ std::string NavigationCursor::PathText() const
 {
     if (!current)
         return {};
-    std::string path = Root().name();
+    std::string path = PathOf(current);
     if (path.empty() || path.back() != '/')
         path += '/';
-    const std::string below = tree->PathBelowRoot(current.place());
-    if (!below.empty())
-        path += below + '/';
     return path;
+}
+
+std::string NavigationCursor::PathOf(DirNode node) const
+{
+    std::string path = Root().name();
+    const std::string below = tree->PathBelowRoot(node.place());
+    if (below.empty())
+        return path;
+    if (path.empty() || path.back() != '/')
+        path += '/';
+    return path + below;
+}
+
+DirNode NavigationCursor::Find(const std::string& below) const
+{
+    DirNode node = Root();
+    std::size_t start = 0;
+    while (node && start < below.size()) {
+        std::size_t end = below.find('/', start);
+        if (end == std::string::npos)
+            end = below.size();
+        const std::string_view name(below.data() + start, end - start);
+        if (!name.empty()) {
+            DirNode child = node.firstChild();
+            while (child && child.owner()->Name(child.place()) != name)
+                child = child.nextSibling();
+            node = child;
+        }
+        start = end + 1;
+    }
+    return node;
 }

@@ -34,6 +34,12 @@ public:
     // ending in "/": the root's name and "/", then each name on the way down
     // and "/" ("/home/ann/Videos/").
     std::string PathText() const;
+    // The full path of node, a directory of the cursor's tree, without a
+    // closing "/" below the root ("/home/ann").
+    std::string PathOf(DirNode node) const;
+    // The directory at below, a path under the root ("usr/share"; "" is the
+    // root itself); null when the tree holds none there.
+    DirNode Find(const std::string& below) const;
 
 private:
     const DirTree* tree = nullptr;

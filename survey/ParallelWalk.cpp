@@ -83,20 +83,6 @@ private:
     std::size_t busy = 1; // the root, read before the threads start
 };
 
-// The places of a directory's sub-directories on the way from the root:
-// comparing them orders directories as a depth-first walk meets them.
-std::vector<DirTree::Index> WalkOrderKey(const DirTree& tree, DirTree::Index dir)
-{
-    std::vector<DirTree::Index> key;
-    for (DirTree::Index at = dir; at != tree.Root();) {
-        const DirTree::Index parent = tree.At(at).parent;
-        key.push_back(at - tree.At(parent).firstChild);
-        at = parent;
-    }
-    std::reverse(key.begin(), key.end());
-    return key;
-}
-
 // Adds every directory's total into its parent's. Sub-directories always
 // stand after their parent, so going backwards meets each finished.
 void SumUpTheTree(DirTree& tree)
@@ -115,9 +101,9 @@ void SumUpTheTree(DirTree& tree)
 
 struct ParallelWalk::Shared {
     Shared(DirectorySource& source, ScanControl& control, DirTree& tree, std::uint64_t rootDevice, int threads,
-           ThreadStarter& start)
+           ThreadStarter& start, LargestFiles& largest, std::size_t largestKept)
         : source(source), control(control), tree(tree), rootDevice(rootDevice), work(control), count(threads),
-          start(start)
+          start(start), largest(largest), largestKept(largestKept)
     {
     }
 
@@ -138,13 +124,15 @@ struct ParallelWalk::Shared {
     std::mutex resultMutex;
     HardLinkLedger ledger;
     std::vector<std::pair<DirTree::Index, int>> failures;
+    LargestFiles& largest; // the walkers' largest files, merged
+    std::size_t largestKept;
     bool overflowed = false;
 };
 
 // One walking thread, with what it keeps to itself.
 class ParallelWalk::Walker {
 public:
-    explicit Walker(Shared& shared) : shared(shared), names(shared.tree) {}
+    explicit Walker(Shared& shared) : shared(shared), names(shared.tree), largest(shared.largestKept) {}
 
     void Expand(DirTree::Index dir, int handle, const Listing& entries);
     void Run();
@@ -155,12 +143,15 @@ public:
 private:
     void Read(const WorkItem& item);
     void Fail(DirTree::Index dir, int error) { failures.emplace_back(dir, error); }
+    void OfferLargest(DirTree::Index dir, std::uint32_t directoriesBefore, const Listing& entries,
+                      const Listing::Entry& entry);
 
     Shared& shared;
     DirTree::NameWriter names;
     std::vector<WorkItem> found;
     std::vector<HardLinkLedger::Record> links;
     std::vector<std::pair<DirTree::Index, int>> failures;
+    LargestFiles largest;
 };
 
 void ParallelWalk::Shared::Grow(int wanted)
@@ -233,6 +224,9 @@ void ParallelWalk::Walker::Expand(DirTree::Index dir, int handle, const Listing&
     std::uint32_t directories = 0;
     for (const Listing::Entry& entry : entries.entries) {
         const EntryStat& stat = entry.stat;
+        if (stat.kind != EntryKind::Directory && largest.Wants(stat.diskBytes, stat.apparentBytes)
+            && stat.IsOn(shared.rootDevice))
+            OfferLargest(dir, directories, entries, entry);
         if (stat.kind == EntryKind::Directory) {
             directories += stat.IsDirectoryOf(shared.rootDevice);
         } else if (!stat.IsOn(shared.rootDevice)) {
@@ -266,9 +260,26 @@ void ParallelWalk::Walker::Expand(DirTree::Index dir, int handle, const Listing&
     shared.work.Push(found);
 }
 
+void ParallelWalk::Walker::OfferLargest(DirTree::Index dir, std::uint32_t directoriesBefore, const Listing& entries,
+                                        const Listing::Entry& entry)
+{
+    LargestFiles::File file;
+    file.diskBytes = entry.stat.diskBytes;
+    file.apparentBytes = entry.stat.apparentBytes;
+    file.device = entry.stat.device;
+    file.inode = entry.stat.inode;
+    file.linked = entry.stat.IsLinked();
+    file.dir = dir;
+    file.directoriesBefore = directoriesBefore;
+    file.position = static_cast<std::uint32_t>(&entry - entries.entries.data());
+    file.name = entries.NameView(entry);
+    largest.Offer(file);
+}
+
 void ParallelWalk::Walker::Publish()
 {
     const std::lock_guard<std::mutex> lock(shared.resultMutex);
+    shared.largest.Merge(largest);
     shared.ledger.Add(links);
     shared.failures.insert(shared.failures.end(), failures.begin(), failures.end());
 }
@@ -280,7 +291,8 @@ bool ParallelWalk::Run(const std::string& path, DirTree& tree)
     const int rootHandle = source.OpenRoot(path, rootStat, error);
     if (rootHandle < 0)
         return false;
-    Shared shared(source, control, tree, rootStat.device, threads, start);
+    largest = LargestFiles(largestKept);
+    Shared shared(source, control, tree, rootStat.device, threads, start, largest, largestKept);
     shared.walkers.push_back(std::make_unique<Walker>(shared));
     Walker& first = *shared.walkers.front();
 
@@ -307,9 +319,10 @@ bool ParallelWalk::Run(const std::string& path, DirTree& tree)
     for (auto& walker : shared.walkers)
         walker->Publish();
     shared.ledger.Credit(tree);
+    largest.Resolve(tree);
     SumUpTheTree(tree);
     std::sort(shared.failures.begin(), shared.failures.end(), [&tree](const auto& a, const auto& b) {
-        return WalkOrderKey(tree, a.first) < WalkOrderKey(tree, b.first);
+        return tree.WalkOrderKey(a.first) < tree.WalkOrderKey(b.first);
     });
     for (const auto& [dir, failure] : shared.failures)
         problems.push_back({tree.PathBelowRoot(dir), failure});

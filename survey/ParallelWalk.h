@@ -2,6 +2,7 @@
 
 #include "DirTree.h"
 #include "DirectorySource.h"
+#include "LargestFiles.h"
 #include "ScanControl.h"
 #include "ScanProblem.h"
 #include "ThreadStarter.h"
@@ -28,6 +29,10 @@ public:
     // stop was requested, or when the tree could not hold the file system.
     bool Run(const std::string& path, DirTree& tree);
     std::vector<ScanProblem> TakeProblems() { return std::move(problems); }
+    // How many of the largest files the walk keeps; and those it found,
+    // with their paths below the root.
+    void SetLargestKept(std::size_t count) { largestKept = count; }
+    LargestFiles TakeLargest() { return std::move(largest); }
 
 private:
     class Walker;
@@ -40,4 +45,6 @@ private:
     int threads;
     ThreadStarter start;
     std::vector<ScanProblem> problems;
+    std::size_t largestKept = LargestFiles::kKept;
+    LargestFiles largest;
 };

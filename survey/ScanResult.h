@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DirTree.h"
+#include "LargestFiles.h"
 #include "ScanProblem.h"
 
 #include <cstdint>
@@ -15,6 +16,7 @@ struct ScanResult {
     std::vector<ScanProblem> problems; // directories that could not be read, or not whole
     std::int64_t freeBytes = -1;       // space left on the scanned file system; -1 when unknown
     std::string savedRoot;             // the root's path in a saved scan; empty after a walk
+    LargestFiles largest;              // the largest files, with their paths
     // Why there is no tree, in one line ("cannot read directory '/srv': Permission
     // denied", or the saved-scan reader's message); empty when the directory
     // simply holds nothing, and when the scan was cancelled.

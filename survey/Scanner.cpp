@@ -18,7 +18,7 @@ ScanResult Scanner::ScanPath(const std::string& path, const std::string& rootNam
     control.Reset();
     ScanResult result;
     auto scanned = std::make_unique<DirTree>(rootName);
-    if (Walk(path, *scanned, result.problems) && !control.Stopped()) {
+    if (Walk(path, *scanned, result) && !control.Stopped()) {
         result.tree = std::move(scanned);
         result.freeBytes = source->FreeBytes(path);
     } else if (!control.Stopped()) {
@@ -33,13 +33,14 @@ ScanResult Scanner::ImportScan(const std::string& file)
     control.Reset();
     ScanResult result;
     auto imported = std::make_unique<DirTree>(std::string());
-    TreeBuilder builder(*imported);
+    TreeBuilder builder(*imported, largestKept);
     SavedScanReader reader(builder, control);
     try {
         if (reader.Read(file, result.error) && !control.Stopped()) {
             imported->SetRootName(reader.RootPath());
             result.tree = std::move(imported);
             result.problems = builder.TakeProblems();
+            result.largest = builder.TakeLargest();
             result.savedRoot = reader.RootPath();
         }
     } catch (const std::exception& failure) { // out of memory, or more directories than a tree can hold
@@ -85,21 +86,24 @@ std::string Scanner::RootError(const std::string& path)
 
 // One thread walks with a walk that hands its events to a tree builder; more
 // threads fill the tree directly. Both give the same tree.
-bool Scanner::Walk(const std::string& path, DirTree& into, std::vector<ScanProblem>& found)
+bool Scanner::Walk(const std::string& path, DirTree& into, ScanResult& found)
 {
     try {
         if (threads == 1) {
-            TreeBuilder builder(into);
+            TreeBuilder builder(into, largestKept);
             SequentialWalk walk(*source, control);
             if (!walk.Run(path, builder))
                 return false;
-            found = builder.TakeProblems();
+            found.problems = builder.TakeProblems();
+            found.largest = builder.TakeLargest();
             return true;
         }
         ParallelWalk walk(*source, control, threads);
+        walk.SetLargestKept(largestKept);
         if (!walk.Run(path, into))
             return false;
-        found = walk.TakeProblems();
+        found.problems = walk.TakeProblems();
+        found.largest = walk.TakeLargest();
         return true;
     } catch (const std::exception&) { // out of memory, or more directories than a tree can hold
         return false;

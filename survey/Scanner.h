@@ -19,6 +19,8 @@ public:
     // 1 walks on the calling thread alone; 0 (the default) chooses the
     // number of walkers for the disk as the walk goes.
     void SetThreads(int count) { threads = count; }
+    // How many of the largest files a scan keeps (LargestFiles::kKept unless set).
+    void SetLargestKept(std::size_t count) { largestKept = count; }
     // Called from the walking threads with the running totals, at most once
     // per report interval, and once more with the final totals of a scan
     // that ends with a tree.
@@ -39,11 +41,12 @@ public:
     std::int64_t ScannedBytes(SizeMode mode) const { return control.Bytes(mode); }
 
 private:
-    bool Walk(const std::string& path, DirTree& into, std::vector<ScanProblem>& found);
+    bool Walk(const std::string& path, DirTree& into, ScanResult& found);
     std::string RootError(const std::string& path);
     void Finish(ScanResult& result);
 
     std::unique_ptr<DirectorySource> source;
     ScanControl control;
     int threads = 0;
+    std::size_t largestKept = LargestFiles::kKept;
 };

@@ -15,13 +15,30 @@ void TreeBuilder::EnterDirectory(std::string_view name, const EntryStat& dir)
     entered.children.clear();
 }
 
-void TreeBuilder::File(std::string_view, const EntryStat& file)
+void TreeBuilder::File(std::string_view name, const EntryStat& file)
 {
     if (file.IsLinked() && !linked.Insert(file.device, file.inode))
         return;
+    ++filesMet;
+    if (largest.Wants(file.diskBytes, file.apparentBytes))
+        OfferLargest(name, file);
     DirTree::Node& node = open[depth - 1].node;
     node.diskBytes = AddSaturating(node.diskBytes, file.diskBytes);
     node.apparentBytes = AddSaturating(node.apparentBytes, file.apparentBytes);
+}
+
+void TreeBuilder::OfferLargest(std::string_view name, const EntryStat& file)
+{
+    LargestFiles::File offered;
+    offered.diskBytes = file.diskBytes;
+    offered.apparentBytes = file.apparentBytes;
+    offered.device = file.device;
+    offered.inode = file.inode;
+    offered.linked = file.IsLinked();
+    const std::string below = PathOfOpenDirectory();
+    offered.name = below.empty() ? std::string(name) : below + '/' + std::string(name);
+    offered.order = {filesMet};
+    largest.Offer(offered);
 }
 
 void TreeBuilder::Unreadable(int error)

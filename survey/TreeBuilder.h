@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DirTree.h"
+#include "LargestFiles.h"
 #include "InodeSet.h"
 #include "ScanEvents.h"
 #include "ScanProblem.h"
@@ -14,7 +15,11 @@
 // another file system.
 class TreeBuilder : public ScanEvents {
 public:
-    explicit TreeBuilder(DirTree& tree) : tree(tree), names(tree) {}
+    // keeps: how many of the largest files it keeps.
+    explicit TreeBuilder(DirTree& tree, std::size_t keeps = LargestFiles::kKept)
+        : tree(tree), names(tree), largest(keeps)
+    {
+    }
 
     void ScanTime(std::int64_t seconds) override { tree.SetScanTime(seconds); }
     void EnterDirectory(std::string_view name, const EntryStat& dir) override;
@@ -24,6 +29,8 @@ public:
     void LeaveDirectory() override;
 
     std::vector<ScanProblem> TakeProblems() { return std::move(problems); }
+    // The largest files met, with their paths below the root.
+    LargestFiles TakeLargest() { return std::move(largest); }
 
 private:
     struct Open {
@@ -33,6 +40,7 @@ private:
 
     DirTree::Index PlaceChildren(const std::vector<DirTree::Node>& children);
     std::string PathOfOpenDirectory() const;
+    void OfferLargest(std::string_view name, const EntryStat& file);
 
     DirTree& tree;
     DirTree::NameWriter names;
@@ -40,4 +48,6 @@ private:
     std::size_t depth = 0; // open[0, depth) are the directories entered and not left
     InodeSet linked;
     std::vector<ScanProblem> problems;
+    LargestFiles largest;
+    std::uint32_t filesMet = 0; // the walk order of the files
 };

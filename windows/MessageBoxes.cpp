@@ -28,9 +28,9 @@ QMessageBox::Icon BoxIcon(MessageIcon icon)
     return QMessageBox::NoIcon;
 }
 
-void ShowRealMessageBox(QWidget* owner, const QString& text, const QString& caption, MessageIcon icon)
+// Shows box and returns once it is closed.
+void RunBox(QMessageBox& box, QWidget* owner)
 {
-    QMessageBox box(BoxIcon(icon), caption, WithPlainLineBreaks(text), QMessageBox::Ok, owner);
     box.setTextFormat(Qt::PlainText);
     // Not modal (a message box is by default): Qt drops every close request
     // for a window that a modal box blocks, so the owner could not be closed
@@ -42,6 +42,27 @@ void ShowRealMessageBox(QWidget* owner, const QString& text, const QString& capt
     QObject::connect(&box, &QMessageBox::finished, &loop, &QEventLoop::quit);
     box.show();
     loop.exec();
+}
+
+void ShowRealMessageBox(QWidget* owner, const QString& text, const QString& caption, MessageIcon icon)
+{
+    QMessageBox box(BoxIcon(icon), caption, WithPlainLineBreaks(text), QMessageBox::Ok, owner);
+    RunBox(box, owner);
+}
+
+bool AskRealQuestion(QWidget* owner, const QString& text, const QString& caption)
+{
+    QMessageBox box(QMessageBox::Question, caption, WithPlainLineBreaks(text), QMessageBox::Yes | QMessageBox::No,
+                    owner);
+    box.setDefaultButton(QMessageBox::No);
+    RunBox(box, owner);
+    return box.clickedButton() == box.button(QMessageBox::Yes);
+}
+
+QuestionBoxHandler& CurrentQuestionHandler()
+{
+    static QuestionBoxHandler handler = AskRealQuestion;
+    return handler;
 }
 
 MessageBoxHandler& CurrentHandler()
@@ -62,6 +83,18 @@ MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler)
     if (!handler)
         handler = ShowRealMessageBox;
     return std::exchange(CurrentHandler(), std::move(handler));
+}
+
+bool AskQuestion(QWidget* owner, const QString& text, const QString& caption)
+{
+    return CurrentQuestionHandler()(owner, text, caption);
+}
+
+QuestionBoxHandler SetQuestionBoxHandler(QuestionBoxHandler handler)
+{
+    if (!handler)
+        handler = AskRealQuestion;
+    return std::exchange(CurrentQuestionHandler(), std::move(handler));
 }
 
 void EnableProgramLook(QApplication& app)

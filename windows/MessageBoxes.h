@@ -22,5 +22,15 @@ void ShowMessageBox(QWidget* owner, const QString& text, const QString& caption,
 // handler that was in place.
 MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler);
 
+using QuestionBoxHandler = std::function<bool(QWidget* owner, const QString& text, const QString& caption)>;
+
+// A box like ShowMessageBox's with a question mark and Yes and No buttons;
+// true when the answer is Yes. No is the default button.
+bool AskQuestion(QWidget* owner, const QString& text, const QString& caption);
+
+// Replaces what AskQuestion does, as SetMessageBoxHandler does for message
+// boxes.
+QuestionBoxHandler SetQuestionBoxHandler(QuestionBoxHandler handler);
+
 // The program's look for its buttons, boxes and windows; run once at start-up.
 void EnableProgramLook(QApplication& app);

@@ -64,6 +64,8 @@ TEST(Options, InvalidCommandLinesSayWhy)
         {{"-d", "1"}, "--depth goes with --report"},
         {{"-h"}, "-h and --si go with --report"},
         {{"--report", "-0"}, "-0 goes with --depth"},
+        {{"--report", "--largest", "0"}, "invalid number of files '0'"},
+        {{"--largest", "3"}, "--largest goes with --report, without --compare"},
         {{"--import", "f", "--exclude", "x"}, "--exclude applies to a scan, not to a saved scan"},
         {{"--report", ""}, "empty argument"},
     };

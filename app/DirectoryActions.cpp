@@ -1,0 +1,103 @@
+#include "DirectoryActions.h"
+
+#include "DisplayName.h"
+#include "FormatBytes.h"
+#include "MessageBoxes.h"
+
+#include <QClipboard>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCall>
+#include <QDBusPendingCallWatcher>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QStandardPaths>
+#include <QUrl>
+#include <QWidget>
+
+namespace {
+
+// Names that do not survive a round trip through text (bytes that are not
+// UTF-8) cannot be handed to QFile.
+bool NameSurvivesText(const std::string& path)
+{
+    const QByteArray bytes(path.data(), static_cast<qsizetype>(path.size()));
+    return QFile::encodeName(QFile::decodeName(bytes)) == bytes;
+}
+
+QString SizesText(DirectoryActions::Sizes sizes)
+{
+    return QStringLiteral("Disk usage: ") + QString::fromStdString(FormatBytes(sizes.diskBytes))
+        + QStringLiteral("\rApparent size: ") + QString::fromStdString(FormatBytes(sizes.apparentBytes));
+}
+
+} // namespace
+
+QByteArray DirectoryActions::FileUrl(const std::string& path)
+{
+    const QByteArray bytes(path.data(), static_cast<qsizetype>(path.size()));
+    return QByteArrayLiteral("file://") + bytes.toPercentEncoding("/");
+}
+
+QMimeData* DirectoryActions::PathData(const std::string& path)
+{
+    auto* data = new QMimeData;
+    data->setText(DisplayName(path));
+    data->setData(QStringLiteral("text/uri-list"), FileUrl(path) + "\r\n");
+    return data;
+}
+
+void DirectoryActions::OpenInFileManager(const std::string& path) const
+{
+    const QByteArray url = FileUrl(path);
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("/org/freedesktop/FileManager1"),
+        QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("ShowItems"));
+    call << QStringList{QString::fromLatin1(url)} << QString();
+    const auto openUrl = [url] { QDesktopServices::openUrl(QUrl::fromEncoded(url)); };
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) {
+        openUrl();
+        return;
+    }
+    // Asynchronous, so that a slow or absent file manager never holds the window.
+    auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), owner);
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, owner, [watcher, openUrl] {
+        if (watcher->isError())
+            openUrl();
+        watcher->deleteLater();
+    });
+}
+
+void DirectoryActions::CopyPath(const std::string& path) const
+{
+    QGuiApplication::clipboard()->setMimeData(PathData(path));
+}
+
+bool DirectoryActions::MoveToTrash(const std::string& path, Sizes sizes, bool linkedOutside) const
+{
+    QString question = QStringLiteral("Move to the trash?\r\r") + DisplayName(path)
+        + QStringLiteral("\r\r") + SizesText(sizes);
+    if (linkedOutside)
+        question += QStringLiteral("\r\rFiles in it also have names elsewhere, which keep their space: the sizes "
+                                   "shown after the move are approximate until Update.");
+    if (!AskQuestion(owner, question, QStringLiteral("Move to Trash")))
+        return false;
+    QString reason = QStringLiteral("Its name is not valid UTF-8.");
+    if (NameSurvivesText(path)) {
+        // Qt cannot make the home trash where the folder that holds it is
+        // missing, and then moves the file into the working directory.
+        QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+        QFile file(QFile::decodeName(QByteArray(path.data(), static_cast<qsizetype>(path.size()))));
+        if (file.moveToTrash())
+            return true;
+        reason = file.errorString();
+    }
+    ShowMessageBox(owner, QStringLiteral("Could not move to the trash:\r") + DisplayName(path) + QStringLiteral("\r\r")
+                       + reason,
+                   QStringLiteral("Move to Trash"), MessageIcon::Stop);
+    return false;
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "CommandTable.h"
+#include "DirectoryActions.h"
+#include "FileListModel.h"
+
+#include <QWidget>
+
+#include <functional>
+
+class QTableView;
+
+// A window listing files, largest first, with the commands on a file: open
+// in the file manager, copy the path, move to the trash. It deletes itself
+// once closed.
+class FileListWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    // Told of each file moved to the trash, before its row goes.
+    using Trashed = std::function<void(const FileListModel::Row&)>;
+
+    FileListWindow(QWidget* owner, const QString& caption, const QString& firstColumn,
+                   std::vector<FileListModel::Row> rows, bool canTrash, Trashed trashed);
+
+    QTableView* View() const { return view; }
+    const FileListModel& Model() const { return *model; }
+    const CommandTable& Commands() const { return *commands; }
+
+private:
+    int CurrentRow() const;
+    void MoveToTrash();
+
+    FileListModel* model;
+    QTableView* view;
+    CommandTable* commands;
+    DirectoryActions desktop{this};
+    Trashed trashed;
+};

@@ -1,0 +1,319 @@
+#include "TKelmoWindow.h"
+
+#include "DirectoryActions.h"
+#include "FileDialogs.h"
+#include "FileListWindow.h"
+#include "FormatBytes.h"
+#include "MessageBoxes.h"
+#include "QtTestSupport.h"
+#include "ScannedSurvey.h"
+#include "TempTree.h"
+
+#include <QClipboard>
+#include <QDBusConnection>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QTableView>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+// Every shown directory with both its sizes, depth-first.
+std::string Dump(const DirNode& node)
+{
+    std::string text = node.name() + " " + std::to_string(node.diskBytes()) + " "
+        + std::to_string(node.apparentBytes()) + "\n";
+    for (DirNode child = node.firstChild(); child; child = child.nextSibling())
+        text += Dump(child);
+    return text;
+}
+
+std::string ReadFile(const std::string& path)
+{
+    std::ifstream in(path);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// The real window on a temporary tree posing as a drive. The home and its
+// trash are another temporary directory (on the same file system, so that
+// the home trash is the one used); questions are answered by the test and
+// message boxes recorded.
+class DirectoryCommandsTest : public ::testing::Test {
+protected:
+    DirectoryCommandsTest()
+    {
+        previousHome = qgetenv("HOME");
+        previousData = qgetenv("XDG_DATA_HOME");
+        qputenv("HOME", QByteArray::fromStdString(home.Root()));
+        qputenv("XDG_DATA_HOME", QByteArray::fromStdString(home.Path("data")));
+        previousBoxes = SetMessageBoxHandler([this](QWidget*, const QString& text, const QString&, MessageIcon) {
+            boxes << text;
+        });
+        previousQuestions = SetQuestionBoxHandler([this](QWidget*, const QString& text, const QString&) {
+            questions << text;
+            return answer;
+        });
+    }
+    ~DirectoryCommandsTest() override
+    {
+        window.reset();
+        SetMessageBoxHandler(previousBoxes);
+        SetQuestionBoxHandler(previousQuestions);
+        qputenv("HOME", previousHome);
+        qputenv("XDG_DATA_HOME", previousData);
+    }
+
+    // Starts on the tree's root, or on path.
+    void Start(const std::vector<std::string>& args = {}, const std::string& path = {})
+    {
+        std::vector<std::string> line = args;
+        line.push_back(path.empty() ? tree.Root() : path);
+        window = std::make_unique<TKelmoWindow>(ParseOptions(line), Drives({{"test", tree.Root(), "ext4"}}), 0);
+        window->SetupWindow();
+        ASSERT_TRUE(WaitFor([this] { return !window->Scanning(); }));
+        QCoreApplication::processEvents();
+    }
+    void Select(const std::string& name)
+    {
+        KeyBox& legend = *window->Legend();
+        for (int i = 0; i < legend.Count(); ++i)
+            if (legend.Text(i).startsWith(QString::fromStdString(name) + " "))
+                legend.SetSelectedIndex(i);
+    }
+    bool Enabled(Command command) const
+    {
+        window->Commands().Refresh();
+        return window->Commands().Action(command)->isEnabled();
+    }
+    void Run(Command command)
+    {
+        window->Commands().Trigger(command);
+        QCoreApplication::processEvents();
+    }
+    std::string FreshScan() const
+    {
+        ScannedSurvey fresh;
+        EXPECT_TRUE(fresh.ScanPath(tree.Root(), tree.Root()));
+        return Dump(fresh.Root());
+    }
+    std::string Trash(const std::string& relative) const { return home.Path("data/Trash/" + relative); }
+
+    TempTree tree;
+    TempTree home;
+    std::unique_ptr<TKelmoWindow> window;
+    QStringList boxes;
+    QStringList questions;
+    bool answer = true;
+
+private:
+    QByteArray previousHome;
+    QByteArray previousData;
+    MessageBoxHandler previousBoxes;
+    QuestionBoxHandler previousQuestions;
+};
+
+} // namespace
+
+// The directory goes whole to the trash with its record; the tree left on
+// display is the one a new scan finds.
+TEST_F(DirectoryCommandsTest, MoveToTrashChangesTheTreeAsANewScanWouldSeeIt)
+{
+    tree.File("keep/a", 5000);
+    tree.File("gone/x/y", 9000);
+    tree.Sparse("gone/s", 1 << 20);
+    tree.File("top", 100);
+    Start();
+    EXPECT_FALSE(Enabled(Command::MoveToTrash)) << "the directory on display stays";
+    Select("gone");
+    ASSERT_TRUE(Enabled(Command::MoveToTrash));
+    const DirNode gone = window->Survey().Cursor().Find("gone");
+    Run(Command::MoveToTrash);
+
+    ASSERT_EQ(questions.size(), 1);
+    EXPECT_TRUE(questions[0].contains(QString::fromStdString(tree.Path("gone"))));
+    EXPECT_TRUE(questions[0].contains(QString::fromStdString(FormatBytes(gone.diskBytes()))));
+    EXPECT_TRUE(questions[0].contains(QString::fromStdString(FormatBytes(gone.apparentBytes()))));
+    EXPECT_TRUE(boxes.isEmpty()) << boxes.join('\n').toStdString();
+    EXPECT_FALSE(std::filesystem::exists(tree.Path("gone")));
+    EXPECT_TRUE(std::filesystem::exists(tree.Path("keep/a")));
+    EXPECT_EQ(std::filesystem::file_size(Trash("files/gone/x/y")), 9000u);
+    EXPECT_NE(ReadFile(Trash("info/gone.trashinfo")).find("Path=" + tree.Path("gone") + "\n"), std::string::npos);
+    EXPECT_EQ(window->Legend()->Count(), 1);
+    EXPECT_EQ(Dump(window->Survey().Root()), FreshScan());
+}
+
+// Refused, or failed, the tree stays as it was.
+TEST_F(DirectoryCommandsTest, AMoveThatFailsOrIsRefusedChangesNothing)
+{
+    tree.File("gone/x", 9000);
+    tree.File("other/y", 100);
+    Start();
+    const std::string before = Dump(window->Survey().Root());
+    Select("gone");
+    answer = false;
+    Run(Command::MoveToTrash);
+    EXPECT_TRUE(std::filesystem::exists(tree.Path("gone/x")));
+
+    answer = true;
+    std::filesystem::rename(tree.Path("gone"), tree.Path("moved"));
+    Select("gone");
+    Run(Command::MoveToTrash);
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_TRUE(boxes[0].startsWith("Could not move to the trash:")) << boxes[0].toStdString();
+    EXPECT_EQ(before, Dump(window->Survey().Root()));
+    EXPECT_EQ(window->Legend()->Count(), 2);
+}
+
+// A name that is not UTF-8 reaches the clipboard's URL byte for byte.
+TEST_F(DirectoryCommandsTest, CopyPathKeepsBytesThatAreNotUtf8)
+{
+    EXPECT_EQ(DirectoryActions::FileUrl("/tmp/caf\xe9 x"), QByteArray("file:///tmp/caf%E9%20x"));
+    tree.File("caf\xe9/f", 10);
+    Start();
+    window->Legend()->SetSelectedIndex(0);
+    Run(Command::CopyPath);
+    const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
+    ASSERT_NE(copied, nullptr);
+    EXPECT_EQ(copied->data("text/uri-list"), DirectoryActions::FileUrl(tree.Path("caf\xe9")) + "\r\n");
+}
+
+// The files window lists the directory's own files, largest first; one
+// moved to the trash from there leaves the tree's figures as a new scan's.
+TEST_F(DirectoryCommandsTest, FilesListsLargestFirstAndTrashesAFile)
+{
+    tree.File("d/small", 10);
+    tree.File("d/big", 50000);
+    tree.File("d/mid", 3000);
+    tree.File("d/sub/deeper", 777);
+    Start({"--apparent-size"});
+    Select("d");
+    Run(Command::Files);
+    FileListWindow* files = window->findChild<FileListWindow*>();
+    ASSERT_NE(files, nullptr);
+    const FileListModel& model = files->Model();
+    ASSERT_EQ(model.rowCount(), 3);
+    EXPECT_EQ(model.At(0).shown, "big");
+    EXPECT_EQ(model.At(1).shown, "mid");
+    EXPECT_EQ(model.At(2).shown, "small");
+    EXPECT_EQ(model.At(0).apparentBytes, 50000);
+
+    files->View()->setCurrentIndex(model.index(0, 0));
+    files->Commands().Trigger(Command::MoveToTrash);
+    EXPECT_FALSE(std::filesystem::exists(tree.Path("d/big")));
+    EXPECT_EQ(model.rowCount(), 2);
+    EXPECT_EQ(Dump(window->Survey().Root()), FreshScan());
+}
+
+// Opened on a folder three levels down, the window scans the drive and
+// shows the folder; the root is still where Top goes.
+TEST_F(DirectoryCommandsTest, OpenedOnAFolderShowsItBelowTheDrivesRoot)
+{
+    tree.File("a/b/c/d/f", 10);
+    tree.File("z/y/g", 10);
+    Start({}, tree.Path("a/b/c"));
+    EXPECT_EQ(window->Path().Text(), QString::fromStdString(tree.Path("a/b/c/")));
+    Run(Command::Back);
+    EXPECT_EQ(window->Path().Text(), QString::fromStdString(tree.Path("a/b/")));
+    Run(Command::Top);
+    EXPECT_EQ(window->Path().Text(), QString::fromStdString(tree.Root() + "/"));
+
+    window->OpenPath(tree.Path("z"));
+    EXPECT_FALSE(window->Scanning()) << "a folder of the drive on display needs no new scan";
+    EXPECT_EQ(window->Path().Text(), QString::fromStdString(tree.Path("z/")));
+}
+
+// Saved from the window and opened again, the tree is the one on display,
+// and the saved scan is not a drive from which anything can be trashed.
+TEST_F(DirectoryCommandsTest, ASavedScanOpensAsTheTreeThatWasSaved)
+{
+    tree.File("a/b/f", 5000);
+    tree.Sparse("a/s", 1 << 20);
+    tree.File("c/g", 300);
+    tree.HardLink("c/g", "a/g2");
+    TempTree saves;
+    const std::string file = saves.Path("scan.json");
+    const FileDialogHandler previous = SetFileDialogHandler(
+        [&file](QWidget*, FileDialogKind, const QString&) { return QString::fromStdString(file); });
+    Start();
+    const std::string shown = Dump(window->Survey().Root());
+    Run(Command::SaveScan);
+    Run(Command::OpenSavedScan);
+    EXPECT_TRUE(WaitFor([this] { return !window->Scanning(); }));
+    QCoreApplication::processEvents();
+    SetFileDialogHandler(previous);
+    EXPECT_TRUE(boxes.isEmpty()) << boxes.join('\n').toStdString();
+    EXPECT_EQ(window->Survey().GetSavedRoot(), tree.Root());
+    EXPECT_EQ(Dump(window->Survey().Root()), shown);
+    Select("a");
+    EXPECT_FALSE(Enabled(Command::MoveToTrash));
+    EXPECT_FALSE(Enabled(Command::Files));
+}
+
+// The largest files of the whole drive, with their paths; one moved to the
+// trash from there leaves the figures as a new scan finds them.
+TEST_F(DirectoryCommandsTest, LargestFilesListsTheDrivesLargestAndTrashesOne)
+{
+    tree.File("a/b/c/huge", 70000);
+    tree.File("d/large", 40000);
+    tree.File("medium", 20000);
+    tree.File("a/small", 10);
+    Start({"--apparent-size"});
+    Run(Command::LargestFiles);
+    FileListWindow* largest = window->findChild<FileListWindow*>();
+    ASSERT_NE(largest, nullptr);
+    const FileListModel& model = largest->Model();
+    ASSERT_EQ(model.rowCount(), 4);
+    EXPECT_EQ(model.At(0).path, tree.Path("a/b/c/huge"));
+    EXPECT_EQ(model.At(1).path, tree.Path("d/large"));
+    EXPECT_EQ(model.At(3).apparentBytes, 10);
+
+    largest->View()->setCurrentIndex(model.index(0, 0));
+    largest->Commands().Trigger(Command::MoveToTrash);
+    EXPECT_FALSE(std::filesystem::exists(tree.Path("a/b/c/huge")));
+    EXPECT_EQ(Dump(window->Survey().Root()), FreshScan());
+}
+
+namespace {
+
+// A file manager on the session bus that notes what it is asked to show.
+class StandInFileManager : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.FileManager1")
+
+public:
+    QStringList shown;
+
+public slots:
+    void ShowItems(const QStringList& uris, const QString&) { shown += uris; }
+};
+
+} // namespace
+
+// The file manager is asked over D-Bus for the directory's URL, exact for a
+// name that is not UTF-8.
+TEST_F(DirectoryCommandsTest, OpenInFileManagerAsksTheFileManagerOnTheBus)
+{
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        GTEST_SKIP() << "no D-Bus session bus (run under dbus-run-session)";
+    StandInFileManager manager;
+    ASSERT_TRUE(bus.registerObject(QStringLiteral("/org/freedesktop/FileManager1"), &manager,
+                                   QDBusConnection::ExportAllSlots));
+    ASSERT_TRUE(bus.registerService(QStringLiteral("org.freedesktop.FileManager1")));
+    tree.File("caf\xe9/f", 10);
+    Start();
+    window->Legend()->SetSelectedIndex(0);
+    Run(Command::OpenInFileManager);
+    EXPECT_TRUE(WaitFor([&manager] { return !manager.shown.isEmpty(); }));
+    EXPECT_EQ(manager.shown, QStringList{QString::fromLatin1(DirectoryActions::FileUrl(tree.Path("caf\xe9")))});
+    bus.unregisterService(QStringLiteral("org.freedesktop.FileManager1"));
+    bus.unregisterObject(QStringLiteral("/org/freedesktop/FileManager1"));
+}
+
+#include "DirectoryCommandsTest.moc"

@@ -1,0 +1,76 @@
+#include "OutsideLinks.h"
+#include "ScannedSurvey.h"
+#include "TempTree.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+
+// Every shown directory with both its sizes, depth-first.
+std::string Dump(const DirNode& node)
+{
+    std::string text = node.name() + " " + std::to_string(node.diskBytes()) + " "
+        + std::to_string(node.apparentBytes()) + "\n";
+    for (DirNode child = node.firstChild(); child; child = child.nextSibling())
+        text += Dump(child);
+    return text;
+}
+
+void MakeTree(TempTree& tree)
+{
+    tree.File("top", 1000);
+    tree.File("a/f", 5000);
+    tree.File("a/b/g", 9000);
+    tree.Sparse("a/b/c/s", 1 << 20);
+    tree.File("a/b/c/h", 12345);
+    tree.File("d/i", 3000);
+}
+
+} // namespace
+
+// A directory taken out of the tree leaves the tree a new scan of the
+// drive without it would give, in both size modes, down to every ancestor.
+TEST(RemoveSubtree, TreeMatchesAFreshScanWithoutTheDirectory)
+{
+    TempTree tree;
+    MakeTree(tree);
+    ScannedSurvey edited;
+    ASSERT_TRUE(edited.ScanPath(tree.Root(), "ROOT"));
+    const DirNode gone = edited.Cursor().Find("a/b");
+    ASSERT_TRUE(gone);
+    edited.Cursor().SetCurrentDir(edited.Cursor().Find("a"));
+    edited.RemoveDirectory(gone);
+
+    std::filesystem::remove_all(tree.Path("a/b"));
+    ScannedSurvey fresh;
+    ASSERT_TRUE(fresh.ScanPath(tree.Root(), "ROOT"));
+    EXPECT_EQ(Dump(fresh.Root()), Dump(edited.Root()));
+    EXPECT_FALSE(edited.Cursor().Find("a/b"));
+    EXPECT_EQ("ROOT/a", edited.Cursor().PathOf(edited.Cursor().GetCurrentDir()));
+}
+
+TEST(RemoveSubtree, TheRootStays)
+{
+    TempTree tree;
+    MakeTree(tree);
+    ScannedSurvey survey;
+    ASSERT_TRUE(survey.ScanPath(tree.Root(), "ROOT"));
+    const std::string before = Dump(survey.Root());
+    EXPECT_THROW(survey.RemoveDirectory(survey.Root()), std::invalid_argument);
+    EXPECT_EQ(before, Dump(survey.Root()));
+}
+
+// Only a file with a name outside the directory makes its figures uncertain.
+TEST(OutsideLinks, FindsNamesOutsideTheDirectoryOnly)
+{
+    TempTree tree;
+    tree.File("a/b/g", 9000);
+    tree.HardLink("a/b/g", "a/g2");
+    tree.File("c/h", 100);
+    tree.HardLink("c/h", "c/h2");
+    EXPECT_TRUE(HasFilesLinkedOutside(tree.Path("a/b")));
+    EXPECT_FALSE(HasFilesLinkedOutside(tree.Path("a")));
+    EXPECT_FALSE(HasFilesLinkedOutside(tree.Path("c")));
+}
