@@ -1,8 +1,7 @@
 #pragma once
 
 #include "CommandTable.h"
-#include "DirectoryActions.h"
-#include "FileListModel.h"
+#include "DirectoryCommands.h"
 #include "ComparedScan.h"
 #include "Drives.h"
 #include "FileInfo.h"
@@ -11,6 +10,7 @@
 #include "Options.h"
 #include "PathText.h"
 #include "ScanController.h"
+#include "SurveyLoader.h"
 #include "WindowLayout.h"
 #include "WindowSettings.h"
 
@@ -39,12 +39,8 @@ public:
 
     // Start-up: the drive argument, the first scan (which goes on after this
     // returns) and the drive list.
-    void SetupWindow();
-    int ParseDriveArgument();
-    // Starts the scan of a drive, or of the saved scan; its end shows the result.
-    void SelectDrive(int drive);
+    void SetupWindow() { loader.Setup(); }
     bool Scanning() const { return scans->Running(); }
-    void FillDriveList();
 
     void RebuildView();
     void EvLegendDblClk();
@@ -61,20 +57,13 @@ public:
     // Switches sizes between exact bytes and readable units.
     void CmUnits();
     // Shows what grew since a saved scan the person picks, and back to sizes.
-    void CmCompare();
+    void CmCompare() { loader.ChooseEarlierScan(); }
     void CmShowSizes();
-    // Tests replace the file dialog that picks a saved scan.
-    void SetSavedScanChooser(std::function<QString()> chooser) { chooseSavedScan = std::move(chooser); }
     void CmAbout();
     void CmExit();
-    void CmMoveToTrash();
-    void CmFiles();
-    void CmLargestFiles();
-    void CmSaveScan();
-    void CmOpenSavedScan();
     // A folder opens on its drive with the folder on display; any other
     // file, as a saved scan.
-    void OpenPath(const std::string& path);
+    void OpenPath(const std::string& path) { loader.OpenPath(path); }
 
     // True once the window has been asked to close; start-up then neither
     // shows it nor runs the event loop.
@@ -86,6 +75,7 @@ public:
 
     // For tests and screenshots.
     FileInfo& Survey() { return survey; }
+    SurveyLoader& Loader() { return loader; }
     ScanController& Scans() { return *scans; }
     const CommandTable& Commands() const { return *commands; }
     ChartView* Chart() const { return controls.chart; }
@@ -108,37 +98,21 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    friend class SurveyLoader;
+    friend class DirectoryCommands;
+
     void WireControls();
     void AddCommands();
     void WireLegend();
-    void AddDirectoryCommands();
     void OpenLegendMenu(const QPoint& globalPosition);
     void OpenMenu(const QPoint& globalPosition);
     void SelectSlice(int slice);
-    void OnScanFinished(ScanResult result);
-    void OnDriveScanned(ScanResult result);
-    void ReadEarlierScan(const std::string& file);
-    void OnEarlierScanRead(ScanResult result);
-    void EndScan(bool showTree);
-    void ReportMatch();
-    void ShowScanFailure(const ScanResult& result);
-    void ListSavedScan();
     void ShowFreeSpace();
     void ShowSizeMode();
     void RebuildViewKeeping(const DirNode& selected);
     int ShownIndexOf(const DirNode& node) const;
     void ShowPath();
-    void GoToOpenAt();
-    QString DriveText(int drive) const;
-    QString SavedScanFileText() const;
     DirNode SelectedChild() const;
-    // What the directory commands act on: the selected entry, else the
-    // directory on display.
-    DirNode Target() const;
-    std::string TargetPath() const;
-    bool CanTrashTarget() const;
-    void AfterTrash();
-    void FileTrashed(const FileListModel::Row& file);
     std::int64_t DisplayedBytes() const;
     void OpenTextWindow(const QString& caption, int textWidth, const QString& text);
     void CloseAuxiliaryWindows();
@@ -148,22 +122,17 @@ private:
     FileInfo survey;
     int lingerMs;
     WindowSettings settings;
-    bool savedScanRead = false;
-    int scanningDrive = -1; // the drive the running scan reads
-    std::string openAt;     // the folder below the drive's root to show once scanned
     bool closeRequested = false;
 
     ScanController* scans = nullptr;
     CommandTable* commands = nullptr;
     MainWindowControls controls;
-    DirectoryActions desktop{this};
+    SurveyLoader loader{*this};
+    DirectoryCommands fileCommands{*this};
     std::unique_ptr<KeyBox> emptyLegend;
     std::unique_ptr<KeyBox> legend;
     ChildOrder childOrder = ChildOrder::Listing;
     SizeUnits units = SizeUnits::Bytes;
-    bool readingEarlierScan = false; // the running scan reads a scan to compare with
     std::unique_ptr<ComparedScan> compared;
-    bool matchToReport = false;
-    std::function<QString()> chooseSavedScan;
     std::vector<DirNode> shownChildren; // in the legend's order
 };
