@@ -239,16 +239,26 @@ std::string NameListedBeforeAnotherSibling()
     bool same = true;
     for (int threads : {1, 2, 16}) {
         ScannedSurvey survey;
-        same = same && Scan(survey, tree, threads) && Dump(survey.Root()) == expected
-               && survey.GetScanProblems().empty();
+        const bool scanned = Scan(survey, tree, threads);
+        const bool whole = scanned && Dump(survey.Root()) == expected && survey.GetScanProblems().empty();
+        if (!whole)
+            std::fprintf(stderr, "%d threads: scanned %d, problems %zu, error %d\n", threads, scanned,
+                         survey.GetScanProblems().size(),
+                         survey.GetScanProblems().empty() ? 0 : survey.GetScanProblems().front().error);
+        same = same && whole;
     }
     PosixDirectorySource disk;
     PrefetchingSource readAhead(disk, 16);
     ScanControl control;
     DirTree exported("ROOT");
     TreeBuilder builder(exported);
-    same = same && SequentialWalk(readAhead, control).Run(tree.Root(), builder)
-           && Dump(DirNode(&exported, exported.Root())) == expected && builder.TakeProblems().empty();
+    const bool walked = SequentialWalk(readAhead, control).Run(tree.Root(), builder);
+    const std::vector<ScanProblem> exportProblems = builder.TakeProblems();
+    const bool exportWhole = walked && Dump(DirNode(&exported, exported.Root())) == expected && exportProblems.empty();
+    if (!exportWhole)
+        std::fprintf(stderr, "export: walked %d, problems %zu, error %d\n", walked, exportProblems.size(),
+                     exportProblems.empty() ? 0 : exportProblems.front().error);
+    same = same && exportWhole;
     _exit(same ? 0 : 1);
 }
 
