@@ -324,18 +324,23 @@ int PosixDirectorySource::Reopen(int id, int& error, Lock& lock)
     int at = id;
     for (; dirs[at].fd < 0 && dirs[at].parent >= 0; at = dirs[at].parent)
         way.push_back(at);
-    if (dirs[at].fd < 0) {
-        const std::string& path = dirs[at].name;
+    // The root, given back, is opened again by its path; short of
+    // descriptors, as any other directory is.
+    while (dirs[at].fd < 0) {
+        if (descriptors >= budget)
+            MakeRoom(lock, false, -1);
+        const std::string path = dirs[at].name;
         lock.unlock();
         const int fd = open(path.c_str(), kRootFlags);
         const int failure = errno;
         lock.lock();
-        if (fd < 0) {
+        if (fd >= 0) {
+            ++descriptors;
+            Settle(dirs[at], fd);
+        } else if (!OutOfDescriptors(failure) || !MakeRoom(lock, true, -1)) {
             error = failure;
             return -1;
         }
-        ++descriptors;
-        Settle(dirs[at], fd);
     }
     for (auto below = way.rbegin(); below != way.rend(); ++below) {
         ++dirs[at].pinned;
@@ -388,8 +393,8 @@ int PosixDirectorySource::OpenWithin(int parent, const char* name, int& error, L
 // Gives back the descriptor used longest ago by no call in progress. With
 // none to give back, waits for a call in progress to end (true) unless
 // asked not to or unless every other call waits too: then the caller's own
-// pinned directory, when nobody else uses it, is given back for the others,
-// and false means the caller is alone and cannot go on.
+// pinned directory is given back for the others, and false means the caller
+// is alone and cannot go on.
 bool PosixDirectorySource::MakeRoom(Lock& lock, bool waitForOne, int pinnedByCaller)
 {
     Dir* oldest = nullptr;
@@ -403,10 +408,11 @@ bool PosixDirectorySource::MakeRoom(Lock& lock, bool waitForOne, int pinnedByCal
     if (!waitForOne)
         return false;
     if (calls - waiting <= 1) {
-        Dir& own = dirs[pinnedByCaller];
-        if (waiting == 0 || own.pinned != 1 || own.fd < 0)
+        // Every other call waits here and opens its directory again when it
+        // wakes, so the caller's own may go even if a waiting call pinned it.
+        if (waiting == 0 || pinnedByCaller < 0 || dirs[pinnedByCaller].fd < 0)
             return false;
-        CloseDescriptor(own);
+        CloseDescriptor(dirs[pinnedByCaller]);
     }
     ++waiting;
     released.notify_all();
