@@ -26,19 +26,33 @@ std::unique_ptr<ChildList> NavigationCursor::BuildChildList(ChildOrder order) co
 
 void NavigationCursor::GoToPath(const std::string& pathBelowRoot)
 {
-    current = Root();
-    std::size_t start = 0;
-    while (current && start < pathBelowRoot.size()) {
-        const std::size_t end = std::min(pathBelowRoot.find('/', start), pathBelowRoot.size());
-        const std::string_view name(pathBelowRoot.data() + start, end - start);
-        DirNode child = current.firstChild();
-        while (child && child.name() != name)
-            child = child.nextSibling();
-        if (!child || !child.firstChild()) // only a directory with sub-directories is shown
-            return;
-        current = child;
+    bool whole = false;
+    current = Descend(pathBelowRoot, true, whole);
+}
+
+// Goes down from the root by the names of a path below it, as far as the
+// tree has them (and, when shownOnly, only into directories that have
+// sub-directories of their own); whole tells whether every name was found.
+DirNode NavigationCursor::Descend(const std::string& below, bool shownOnly, bool& whole) const
+{
+    DirNode node = Root();
+    whole = true;
+    for (std::size_t start = 0; node && start < below.size();) {
+        const std::size_t end = std::min(below.find('/', start), below.size());
+        const std::string_view name(below.data() + start, end - start);
         start = end + 1;
+        if (name.empty())
+            continue;
+        DirNode child = node.firstChild();
+        while (child && child.owner()->Name(child.place()) != name)
+            child = child.nextSibling();
+        if (!child || (shownOnly && !child.firstChild())) {
+            whole = false;
+            return node;
+        }
+        node = child;
     }
+    return node;
 }
 
 std::string NavigationCursor::PathText() const
@@ -64,20 +78,7 @@ std::string NavigationCursor::PathOf(DirNode node) const
 
 DirNode NavigationCursor::Find(const std::string& below) const
 {
-    DirNode node = Root();
-    std::size_t start = 0;
-    while (node && start < below.size()) {
-        std::size_t end = below.find('/', start);
-        if (end == std::string::npos)
-            end = below.size();
-        const std::string_view name(below.data() + start, end - start);
-        if (!name.empty()) {
-            DirNode child = node.firstChild();
-            while (child && child.owner()->Name(child.place()) != name)
-                child = child.nextSibling();
-            node = child;
-        }
-        start = end + 1;
-    }
-    return node;
+    bool whole = false;
+    const DirNode found = Descend(below, false, whole);
+    return whole ? found : DirNode();
 }

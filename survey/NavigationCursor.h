@@ -42,6 +42,8 @@ public:
     DirNode Find(const std::string& below) const;
 
 private:
+    DirNode Descend(const std::string& below, bool shownOnly, bool& whole) const;
+
     const DirTree* tree = nullptr;
     DirNode current;
 };
