@@ -135,7 +135,7 @@ void SurveyLoader::OnDriveScanned(ScanResult result)
         else
             window.survey.Adopt(std::move(result));
         if (window.compared)
-            window.compared->CompareWith(window.survey.Root());
+            window.compared->CompareWith(ComparedDirectory());
         if (scanningDrive == TKelmoWindow::kSavedScan)
             ListSavedScan();
         GoToOpenAt();
@@ -178,9 +178,9 @@ void SurveyLoader::ReportMatch()
     if (!window.compared || !window.survey.Root() || window.closeRequested)
         return;
     const QString matched
-        = DisplayName(window.compared->MatchedText(window.survey.Root().name(), window.survey.GetSizeMode()));
+        = DisplayName(window.compared->MatchedText(ComparedPath(), window.survey.GetSizeMode()));
     window.controls.keyLabel->setToolTip(matched);
-    if (matchToReport && window.compared->OldRootPath() != window.survey.Root().name())
+    if (matchToReport && window.compared->OldRootPath() != ComparedPath())
         ShowMessageBox(&window, matched, QStringLiteral("Kelmo"), MessageIcon::Information);
     matchToReport = false;
 }
@@ -218,21 +218,43 @@ void SurveyLoader::OnEarlierScanRead(ScanResult result)
     window.compared = std::make_unique<ComparedScan>(std::move(result.tree), oldRoot);
     matchToReport = true;
     if (window.survey.Root()) {
-        window.compared->CompareWith(window.survey.Root());
+        window.compared->CompareWith(ComparedDirectory());
         window.RebuildView();
         EndScan(false);
     } else {
         window.scans->EndSplash();
-        const int drive = window.drives.OfPath(window.options.path.empty() ? oldRoot : window.options.path);
+        const std::string shown = window.options.path.empty() ? oldRoot : window.options.path;
+        const int drive = window.drives.OfPath(shown);
         if (drive < 0) {
             ShowMessageBox(
                 &window, QString::fromLatin1(kNotAvailable), QStringLiteral("Kelmo"), MessageIcon::Information);
             EndScan(false);
             return;
         }
+        openAt = window.drives.BelowMountPoint(shown, drive);
         window.survey.SetDrive(drive);
         SelectDrive(drive);
     }
+}
+
+std::string SurveyLoader::ComparedPath() const
+{
+    const DirNode at = ComparedDirectory();
+    return at == window.survey.Root() ? window.survey.Root().name() : window.survey.Cursor().PathOf(at);
+}
+
+// The earlier scan is matched against the directory of the tree on display
+// that stands where its root stood, when the drive holds that place; else
+// against the root.
+DirNode SurveyLoader::ComparedDirectory() const
+{
+    const int drive = window.survey.GetDrive();
+    if (drive >= 0) {
+        const std::string below = window.drives.BelowMountPoint(window.compared->OldRootPath(), drive);
+        if (const DirNode at = window.survey.Cursor().Find(below))
+            return at;
+    }
+    return window.survey.Root();
 }
 
 void SurveyLoader::ShowScanFailure(const ScanResult& result)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DirNode.h"
 #include "ScanResult.h"
 
 #include <QString>
@@ -41,6 +42,8 @@ private:
     void EndScan(bool showTree);
     void ShowScanFailure(const ScanResult& result);
     void GoToOpenAt();
+    DirNode ComparedDirectory() const;
+    std::string ComparedPath() const;
     QString DriveText(int drive) const;
     QString SavedScanFileText() const;
 

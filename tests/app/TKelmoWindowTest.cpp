@@ -888,18 +888,22 @@ TEST_F(MainWindowTest, SortBySizeUnitsAndTheWindowsSizeAreKeptBetweenRuns)
 
 TEST_F(MainWindowTest, CompareShowsWhatGrewSinceASavedScanAndGoesBackToSizes)
 {
-    TempTree tree, files;
-    tree.File("grew/f", 1000);
-    tree.File("same/f", 1000);
-    tree.File("gone/f", 1000);
+    // The earlier scan is of a folder below the drive's root: the window
+    // scans the drive, shows that folder and compares it there.
+    TempTree drive, files;
+    drive.File("tree/grew/f", 1000);
+    drive.File("tree/same/f", 1000);
+    drive.File("tree/gone/f", 1000);
+    drive.File("elsewhere/f", 1);
     const std::string scan = files.Path("old.json");
     std::ostringstream err;
-    ASSERT_EQ(RunExport(ParseOptions({"--export", scan, tree.Root()}), err), 0) << err.str();
-    tree.File("grew/g", 500000);
-    std::filesystem::remove_all(tree.Path("gone"));
-    tree.File("born/f", 100);
+    ASSERT_EQ(RunExport(ParseOptions({"--export", scan, drive.Path("tree")}), err), 0) << err.str();
+    drive.File("tree/grew/g", 500000);
+    std::filesystem::remove_all(drive.Path("tree/gone"));
+    drive.File("tree/born/f", 100);
 
-    TKelmoWindow& w = Start({"--compare", scan, tree.Root()}, {Drive(tree)});
+    TKelmoWindow& w = Start({"--compare", scan}, {Drive(drive)});
+    EXPECT_EQ(w.Path().Text(), QString::fromStdString(drive.Root() + "/tree/"));
     EXPECT_TRUE(boxes.empty()) << "a scan of the same root is compared without a word";
     EXPECT_TRUE(w.KeyLabel()->toolTip().contains("% of it matched")) << w.KeyLabel()->toolTip().toStdString();
     EXPECT_TRUE(w.KeyLabel()->text().startsWith("Key (growth since ")) << w.KeyLabel()->text().toStdString();
