@@ -8,6 +8,7 @@
 #include "QtTestSupport.h"
 #include "ScannedSurvey.h"
 #include "TempTree.h"
+#include "TreeDump.h"
 
 #include <QClipboard>
 #include <QDBusConnection>
@@ -22,15 +23,6 @@
 
 namespace {
 
-// Every shown directory with both its sizes, depth-first.
-std::string Dump(const DirNode& node)
-{
-    std::string text = node.name() + " " + std::to_string(node.diskBytes()) + " "
-        + std::to_string(node.apparentBytes()) + "\n";
-    for (DirNode child = node.firstChild(); child; child = child.nextSibling())
-        text += Dump(child);
-    return text;
-}
 
 std::string ReadFile(const std::string& path)
 {
@@ -100,7 +92,7 @@ protected:
     {
         ScannedSurvey fresh;
         EXPECT_TRUE(fresh.ScanPath(tree.Root(), tree.Root()));
-        return Dump(fresh.Root());
+        return DumpWithSizes(fresh.Root());
     }
     std::string Trash(const std::string& relative) const { return home.Path("data/Trash/" + relative); }
 
@@ -145,7 +137,7 @@ TEST_F(DirectoryCommandsTest, MoveToTrashChangesTheTreeAsANewScanWouldSeeIt)
     EXPECT_EQ(std::filesystem::file_size(Trash("files/gone/x/y")), 9000u);
     EXPECT_NE(ReadFile(Trash("info/gone.trashinfo")).find("Path=" + tree.Path("gone") + "\n"), std::string::npos);
     EXPECT_EQ(window->Legend()->Count(), 1);
-    EXPECT_EQ(Dump(window->Survey().Root()), FreshScan());
+    EXPECT_EQ(DumpWithSizes(window->Survey().Root()), FreshScan());
 }
 
 // Refused, or failed, the tree stays as it was.
@@ -154,7 +146,7 @@ TEST_F(DirectoryCommandsTest, AMoveThatFailsOrIsRefusedChangesNothing)
     tree.File("gone/x", 9000);
     tree.File("other/y", 100);
     Start();
-    const std::string before = Dump(window->Survey().Root());
+    const std::string before = DumpWithSizes(window->Survey().Root());
     Select("gone");
     answer = false;
     Run(Command::MoveToTrash);
@@ -166,7 +158,7 @@ TEST_F(DirectoryCommandsTest, AMoveThatFailsOrIsRefusedChangesNothing)
     Run(Command::MoveToTrash);
     ASSERT_EQ(boxes.size(), 1);
     EXPECT_TRUE(boxes[0].startsWith("Could not move to the trash:")) << boxes[0].toStdString();
-    EXPECT_EQ(before, Dump(window->Survey().Root()));
+    EXPECT_EQ(before, DumpWithSizes(window->Survey().Root()));
     EXPECT_EQ(window->Legend()->Count(), 2);
 }
 
@@ -207,7 +199,7 @@ TEST_F(DirectoryCommandsTest, FilesListsLargestFirstAndTrashesAFile)
     files->Commands().Trigger(Command::MoveToTrash);
     EXPECT_FALSE(std::filesystem::exists(tree.Path("d/big")));
     EXPECT_EQ(model.rowCount(), 2);
-    EXPECT_EQ(Dump(window->Survey().Root()), FreshScan());
+    EXPECT_EQ(DumpWithSizes(window->Survey().Root()), FreshScan());
 }
 
 // Opened on a folder three levels down, the window scans the drive and
@@ -241,7 +233,7 @@ TEST_F(DirectoryCommandsTest, ASavedScanOpensAsTheTreeThatWasSaved)
     const FileDialogHandler previous = SetFileDialogHandler(
         [&file](QWidget*, FileDialogKind, const QString&) { return QString::fromStdString(file); });
     Start();
-    const std::string shown = Dump(window->Survey().Root());
+    const std::string shown = DumpWithSizes(window->Survey().Root());
     Run(Command::SaveScan);
     Run(Command::OpenSavedScan);
     EXPECT_TRUE(WaitFor([this] { return !window->Scanning(); }));
@@ -249,7 +241,7 @@ TEST_F(DirectoryCommandsTest, ASavedScanOpensAsTheTreeThatWasSaved)
     SetFileDialogHandler(previous);
     EXPECT_TRUE(boxes.isEmpty()) << boxes.join('\n').toStdString();
     EXPECT_EQ(window->Survey().GetSavedRoot(), tree.Root());
-    EXPECT_EQ(Dump(window->Survey().Root()), shown);
+    EXPECT_EQ(DumpWithSizes(window->Survey().Root()), shown);
     Select("a");
     EXPECT_FALSE(Enabled(Command::MoveToTrash));
     EXPECT_FALSE(Enabled(Command::Files));
@@ -276,7 +268,7 @@ TEST_F(DirectoryCommandsTest, LargestFilesListsTheDrivesLargestAndTrashesOne)
     largest->View()->setCurrentIndex(model.index(0, 0));
     largest->Commands().Trigger(Command::MoveToTrash);
     EXPECT_FALSE(std::filesystem::exists(tree.Path("a/b/c/huge")));
-    EXPECT_EQ(Dump(window->Survey().Root()), FreshScan());
+    EXPECT_EQ(DumpWithSizes(window->Survey().Root()), FreshScan());
 }
 
 namespace {

@@ -1,6 +1,7 @@
 #include "OutsideLinks.h"
 #include "ScannedSurvey.h"
 #include "TempTree.h"
+#include "TreeDump.h"
 
 #include <gtest/gtest.h>
 
@@ -8,15 +9,6 @@
 
 namespace {
 
-// Every shown directory with both its sizes, depth-first.
-std::string Dump(const DirNode& node)
-{
-    std::string text = node.name() + " " + std::to_string(node.diskBytes()) + " "
-        + std::to_string(node.apparentBytes()) + "\n";
-    for (DirNode child = node.firstChild(); child; child = child.nextSibling())
-        text += Dump(child);
-    return text;
-}
 
 void MakeTree(TempTree& tree)
 {
@@ -46,7 +38,7 @@ TEST(RemoveSubtree, TreeMatchesAFreshScanWithoutTheDirectory)
     std::filesystem::remove_all(tree.Path("a/b"));
     ScannedSurvey fresh;
     ASSERT_TRUE(fresh.ScanPath(tree.Root(), "ROOT"));
-    EXPECT_EQ(Dump(fresh.Root()), Dump(edited.Root()));
+    EXPECT_EQ(DumpWithSizes(fresh.Root()), DumpWithSizes(edited.Root()));
     EXPECT_FALSE(edited.Cursor().Find("a/b"));
     EXPECT_EQ("ROOT/a", edited.Cursor().PathOf(edited.Cursor().GetCurrentDir()));
 }
@@ -57,9 +49,9 @@ TEST(RemoveSubtree, TheRootStays)
     MakeTree(tree);
     ScannedSurvey survey;
     ASSERT_TRUE(survey.ScanPath(tree.Root(), "ROOT"));
-    const std::string before = Dump(survey.Root());
+    const std::string before = DumpWithSizes(survey.Root());
     EXPECT_THROW(survey.RemoveDirectory(survey.Root()), std::invalid_argument);
-    EXPECT_EQ(before, Dump(survey.Root()));
+    EXPECT_EQ(before, DumpWithSizes(survey.Root()));
 }
 
 // Only a file with a name outside the directory makes its figures uncertain.
