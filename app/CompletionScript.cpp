@@ -6,15 +6,15 @@
 
 namespace {
 
-bool TakesFile(const OptionSpec& spec)
+bool TakesFile(const OptionRow& row)
 {
-    return spec.argument && std::string(spec.argument) == "FILE";
+    return row.argument && std::string(row.argument) == "FILE";
 }
 
 // Patterns and the help may be given more than once.
-bool Repeatable(const OptionSpec& spec)
+bool Repeatable(const OptionRow& row)
 {
-    return std::string(spec.name).rfind("exclude", 0) == 0;
+    return std::string(row.name).rfind("exclude", 0) == 0;
 }
 
 // The help on one line, with each character in escapes replaced as escape says.
@@ -39,14 +39,14 @@ std::string Bash()
     std::vector<std::string> words;
     std::vector<std::string> fileOptions;
     std::vector<std::string> otherArgumentOptions;
-    for (const OptionSpec& spec : OptionTable()) {
-        words.push_back(std::string("--") + spec.name);
-        if (!spec.argument)
+    for (const OptionRow& row : OptionTable()) {
+        words.push_back(std::string("--") + row.name);
+        if (!row.argument)
             continue;
-        std::vector<std::string>& options = TakesFile(spec) ? fileOptions : otherArgumentOptions;
+        std::vector<std::string>& options = TakesFile(row) ? fileOptions : otherArgumentOptions;
         options.push_back(words.back());
-        if (spec.shortName)
-            options.push_back(std::string("-") + spec.shortName);
+        if (row.shortName)
+            options.push_back(std::string("-") + row.shortName);
     }
     return "# bash completion for kelmo, made from its table of options\n"
            "_kelmo()\n"
@@ -83,22 +83,22 @@ std::string ZshEscape(char c)
     }
 }
 
-// One _arguments spec: '(-t --threads)'{-t+,--threads=}'[help]:N: '
-std::string ZshSpec(const OptionSpec& spec)
+// One _arguments entry: '(-t --threads)'{-t+,--threads=}'[help]:N: '
+std::string ZshArgument(const OptionRow& row)
 {
-    const std::string name = std::string("--") + spec.name;
-    const std::string longForm = name + (spec.argument ? "=" : "");
-    std::string text = Repeatable(spec) ? "'*'" : "";
-    if (spec.shortName) {
-        const std::string letter = std::string("-") + spec.shortName;
-        text += (Repeatable(spec) ? "" : "'(" + letter + " " + name + ")'") + "{" + letter + (spec.argument ? "+" : "") + ","
+    const std::string name = std::string("--") + row.name;
+    const std::string longForm = name + (row.argument ? "=" : "");
+    std::string text = Repeatable(row) ? "'*'" : "";
+    if (row.shortName) {
+        const std::string letter = std::string("-") + row.shortName;
+        text += (Repeatable(row) ? "" : "'(" + letter + " " + name + ")'") + "{" + letter + (row.argument ? "+" : "") + ","
             + longForm + "}";
     } else {
         text += "'" + longForm + "'";
     }
-    text += "'[" + OneLine(spec.help, ZshEscape) + "]";
-    if (spec.argument)
-        text += std::string(":") + spec.argument + ":" + (TakesFile(spec) ? "_files" : " ");
+    text += "'[" + OneLine(row.help, ZshEscape) + "]";
+    if (row.argument)
+        text += std::string(":") + row.argument + ":" + (TakesFile(row) ? "_files" : " ");
     return text + "'";
 }
 
@@ -107,8 +107,8 @@ std::string Zsh()
     std::string text = "#compdef kelmo\n"
                        "# zsh completion for kelmo, made from its table of options\n"
                        "_arguments -s -S \\\n";
-    for (const OptionSpec& spec : OptionTable())
-        text += "  " + ZshSpec(spec) + " \\\n";
+    for (const OptionRow& row : OptionTable())
+        text += "  " + ZshArgument(row) + " \\\n";
     return text + "  '1:directory:_directories'\n";
 }
 
@@ -121,14 +121,14 @@ std::string Fish()
 {
     std::string text = "# fish completion for kelmo, made from its table of options\n"
                         "complete -c kelmo -f -a '(__fish_complete_directories)'\n";
-    for (const OptionSpec& spec : OptionTable()) {
+    for (const OptionRow& row : OptionTable()) {
         text += "complete -c kelmo";
-        if (spec.shortName)
-            text += std::string(" -s ") + spec.shortName;
-        text += std::string(" -l ") + spec.name;
-        if (spec.argument)
-            text += TakesFile(spec) ? " -r -F" : " -x";
-        text += " -d '" + OneLine(spec.help, FishEscape) + "'\n";
+        if (row.shortName)
+            text += std::string(" -s ") + row.shortName;
+        text += std::string(" -l ") + row.name;
+        if (row.argument)
+            text += TakesFile(row) ? " -r -F" : " -x";
+        text += " -d '" + OneLine(row.help, FishEscape) + "'\n";
     }
     return text;
 }

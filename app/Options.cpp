@@ -16,7 +16,7 @@ namespace {
 // Long options without a short name get ids above every character.
 constexpr int kFirstLongId = 256;
 
-const std::vector<OptionSpec> kTable{
+const std::vector<OptionRow> kTable{
     {"report", 0, nullptr,
      "print the figures of PATH and the size of each of\n"
      "its sub-directories, without a window (with --import:\n"
@@ -59,7 +59,7 @@ int IdOf(std::size_t row)
 }
 
 // The row getopt_long returned id for; null for a problem.
-const OptionSpec* SpecOf(int id)
+const OptionRow* RowOf(int id)
 {
     for (std::size_t row = 0; row < kTable.size(); ++row)
         if (IdOf(row) == id)
@@ -67,9 +67,9 @@ const OptionSpec* SpecOf(int id)
     return nullptr;
 }
 
-std::string DashedName(const OptionSpec& spec)
+std::string DashedName(const OptionRow& row)
 {
-    return std::string("--") + spec.name;
+    return std::string("--") + row.name;
 }
 
 const char* ActionOption(Action action)
@@ -120,7 +120,7 @@ public:
 
 private:
     void Parse();
-    std::string Apply(const OptionSpec& spec, const std::string& argument);
+    std::string Apply(const OptionRow& row, const std::string& argument);
     std::string SetAction(Action action);
     std::string ProblemOf(int result) const;
     std::string Check() const;
@@ -148,11 +148,11 @@ void Parser::Parse()
 {
     std::vector<option> longOptions;
     std::string shortOptions = ":"; // a missing argument returns ':', not '?'
-    for (std::size_t row = 0; row < kTable.size(); ++row) {
-        const OptionSpec& spec = kTable[row];
-        longOptions.push_back({spec.name, spec.argument ? required_argument : no_argument, nullptr, IdOf(row)});
-        if (spec.shortName)
-            shortOptions += std::string(1, spec.shortName) + (spec.argument ? ":" : "");
+    for (std::size_t index = 0; index < kTable.size(); ++index) {
+        const OptionRow& row = kTable[index];
+        longOptions.push_back({row.name, row.argument ? required_argument : no_argument, nullptr, IdOf(index)});
+        if (row.shortName)
+            shortOptions += std::string(1, row.shortName) + (row.argument ? ":" : "");
     }
     longOptions.push_back({nullptr, 0, nullptr, 0});
 
@@ -160,8 +160,8 @@ void Parser::Parse()
     opterr = 0; // the problems are said here, once
     const int argc = static_cast<int>(words.size());
     for (int result; (result = getopt_long(argc, argv.data(), shortOptions.c_str(), longOptions.data(), nullptr)) != -1;) {
-        const OptionSpec* spec = SpecOf(result);
-        const std::string problem = spec ? Apply(*spec, optarg ? optarg : "") : ProblemOf(result);
+        const OptionRow* row = RowOf(result);
+        const std::string problem = row ? Apply(*row, optarg ? optarg : "") : ProblemOf(result);
         if (!problem.empty()) {
             options.error = problem;
             return;
@@ -187,8 +187,8 @@ std::string Parser::ProblemOf(int result) const
         return "option '" + given + "' requires an argument";
     if (optopt != 0)
         return "option '" + given + "' doesn't allow an argument";
-    const auto matches = std::count_if(kTable.begin(), kTable.end(), [&](const OptionSpec& spec) {
-        return DashedName(spec).compare(0, given.size(), given) == 0;
+    const auto matches = std::count_if(kTable.begin(), kTable.end(), [&](const OptionRow& row) {
+        return DashedName(row).compare(0, given.size(), given) == 0;
     });
     return matches > 1 ? "option '" + given + "' is ambiguous" : "unrecognized option '" + given + "'";
 }
@@ -201,9 +201,9 @@ std::string Parser::SetAction(Action action)
     return {};
 }
 
-std::string Parser::Apply(const OptionSpec& spec, const std::string& argument)
+std::string Parser::Apply(const OptionRow& row, const std::string& argument)
 {
-    const std::string name = spec.name;
+    const std::string name = row.name;
     if (name == "report")
         return SetAction(Action::Report);
     if (name == "export") {
@@ -264,26 +264,26 @@ std::string Parser::Check() const
     return {};
 }
 
-std::string Synopsis(const OptionSpec& spec)
+std::string Synopsis(const OptionRow& row)
 {
-    std::string text = spec.shortName ? std::string("-") + spec.shortName + ", " : "    ";
-    text += DashedName(spec);
-    if (spec.argument)
-        text += std::string("=") + spec.argument;
+    std::string text = row.shortName ? std::string("-") + row.shortName + ", " : "    ";
+    text += DashedName(row);
+    if (row.argument)
+        text += std::string("=") + row.argument;
     return text;
 }
 
 std::string OptionList()
 {
     std::size_t width = 0;
-    for (const OptionSpec& spec : kTable)
-        width = std::max(width, Synopsis(spec).size());
+    for (const OptionRow& row : kTable)
+        width = std::max(width, Synopsis(row).size());
     const std::string indent(width + 4, ' ');
     std::string text;
-    for (const OptionSpec& spec : kTable) {
-        const std::string synopsis = Synopsis(spec);
+    for (const OptionRow& row : kTable) {
+        const std::string synopsis = Synopsis(row);
         text += "  " + synopsis + std::string(width - synopsis.size() + 2, ' ');
-        for (const char* c = spec.help; *c; ++c)
+        for (const char* c = row.help; *c; ++c)
             text += *c == '\n' ? "\n" + indent : std::string(1, *c);
         text += '\n';
     }
@@ -314,7 +314,7 @@ const char* const kNotes =
 
 } // namespace
 
-const std::vector<OptionSpec>& OptionTable()
+const std::vector<OptionRow>& OptionTable()
 {
     return kTable;
 }

@@ -31,7 +31,7 @@ struct Options {
 
 // One row of the table of options, which the parser, the help and the shell
 // completions are all made from.
-struct OptionSpec {
+struct OptionRow {
     const char* name;     // "threads", for --threads
     char shortName;       // 't' for -t; 0 for none
     const char* argument; // "N", as the help names it; nullptr for none
@@ -39,7 +39,7 @@ struct OptionSpec {
 };
 
 // Every option, in the order the help lists them.
-const std::vector<OptionSpec>& OptionTable();
+const std::vector<OptionRow>& OptionTable();
 
 // Parses the arguments after the program's name, with GNU's conventions:
 // "--threads=4" or "--threads 4", "-t4" or "-t 4", unambiguous abbreviations

@@ -90,7 +90,7 @@ TEST(Options, HelpFitsEightyColumnsAndNamesEveryOption)
     std::istringstream lines(help);
     for (std::string line; std::getline(lines, line);)
         EXPECT_LE(line.size(), 80u) << line;
-    for (const OptionSpec& spec : OptionTable())
-        EXPECT_NE(help.find(std::string("--") + spec.name), std::string::npos) << spec.name;
+    for (const OptionRow& row : OptionTable())
+        EXPECT_NE(help.find(std::string("--") + row.name), std::string::npos) << row.name;
     EXPECT_EQ(VersionText().substr(0, VersionText().find('\n')), "Kelmo " KELMO_VERSION);
 }
