@@ -1,6 +1,6 @@
 #include "SaveTree.h"
 
-#include "OutputFile.h"
+#include "SavedScanFile.h"
 #include "ReplayTree.h"
 #include "SavedScanWriter.h"
 #include "ScanControl.h"
@@ -21,11 +21,11 @@ bool Fail(const std::string& file, const std::string& reason, std::string& probl
 bool SaveTree(const DirTree& tree, const std::vector<ScanProblem>& problems, const std::string& file,
               std::string& problem)
 {
-    OutputFile output(file);
-    if (!output.Open())
-        return Fail(file, output.Problem(), problem);
     ScanControl control;
     control.Reset();
+    SavedScanFile output(file, control);
+    if (!output.Open())
+        return Fail(file, output.Problem(), problem);
     const std::int64_t when = tree.ScanTime() > 0 ? tree.ScanTime() : std::time(nullptr);
     SavedScanWriter writer(output.Descriptor(), KELMO_VERSION, when, control);
     ReplayTree(tree, problems, writer);

@@ -229,12 +229,15 @@ TEST_F(DirectoryCommandsTest, ASavedScanOpensAsTheTreeThatWasSaved)
     tree.File("c/g", 300);
     tree.HardLink("c/g", "a/g2");
     TempTree saves;
-    const std::string file = saves.Path("scan.json");
+    const std::string file = saves.Path("scan.json.zst"); // written as --export writes it: compressed
     const FileDialogHandler previous = SetFileDialogHandler(
         [&file](QWidget*, FileDialogKind, const QString&) { return QString::fromStdString(file); });
     Start();
     const std::string shown = DumpWithSizes(window->Survey().Root());
     Run(Command::SaveScan);
+    char magic[4] = {};
+    std::ifstream(file, std::ios::binary).read(magic, sizeof magic);
+    EXPECT_EQ(std::string(magic, 4), std::string("\x28\xb5\x2f\xfd", 4)) << "zstd's magic number";
     Run(Command::OpenSavedScan);
     EXPECT_TRUE(WaitFor([this] { return !window->Scanning(); }));
     QCoreApplication::processEvents();
