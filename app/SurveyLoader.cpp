@@ -18,10 +18,27 @@ namespace {
 
 const char* const kNotAvailable = "Selected Disk was Not\rAvailable or is Blank";
 
-QString UsageBoxText()
+void ShowUsage(QWidget* owner)
 {
-    return QStringLiteral("Invalid command-line; Use:\r\n\r\n") + QStringLiteral("    kelmo <path>\r\n\r\n")
-        + QStringLiteral("i.e.:    kelmo /home");
+    ShowMessageBox(owner,
+        QStringLiteral("Invalid command-line; Use:\r\n\r\n") + QStringLiteral("    kelmo <path>\r\n\r\n")
+            + QStringLiteral("i.e.:    kelmo /home"),
+        KelmoSplash::CreditCaption(), MessageIcon::None);
+}
+
+// The not-available box, with the reason under its text when there is one.
+void ShowNotAvailable(QWidget* owner, const std::string& reason = {})
+{
+    QString text = QString::fromLatin1(kNotAvailable);
+    if (!reason.empty())
+        text += QStringLiteral("\r\r") + DisplayName(reason);
+    ShowMessageBox(owner, text, QStringLiteral("Kelmo"), MessageIcon::Information);
+}
+
+// How the splash names a saved scan being read.
+QString SavedScanText(const std::string& file)
+{
+    return file == "-" ? QStringLiteral("standard input") : DisplayName(file);
 }
 
 } // namespace
@@ -55,20 +72,20 @@ void SurveyLoader::Setup()
 int SurveyLoader::ParseDriveArgument()
 {
     if (!window.options.error.empty()) {
-        ShowMessageBox(&window, UsageBoxText(), KelmoSplash::CreditCaption(), MessageIcon::None);
+        ShowUsage(&window);
         return -1;
     }
     if (!window.options.importFile.empty())
         return TKelmoWindow::kSavedScan;
     if (!window.options.path.empty() && Drives::CanonicalPath(window.options.path).empty()) {
-        ShowMessageBox(&window, UsageBoxText(), KelmoSplash::CreditCaption(), MessageIcon::None);
+        ShowUsage(&window);
         return -1;
     }
     // Started from a directory on no drive (/dev/shm, a FUSE mount), Kelmo
     // says so just as for such a path argument.
     const int drive = window.options.path.empty() ? window.drives.Current() : window.drives.OfPath(window.options.path);
     if (drive == -1)
-        ShowMessageBox(&window, QString::fromLatin1(kNotAvailable), QStringLiteral("Kelmo"), MessageIcon::Information);
+        ShowNotAvailable(&window);
     return drive;
 }
 
@@ -77,11 +94,6 @@ QString SurveyLoader::DriveText(int drive) const
     if (drive == TKelmoWindow::kSavedScan)
         return DisplayName(window.survey.GetSavedRoot());
     return DisplayName(window.drives.MountPoint(drive));
-}
-
-QString SurveyLoader::SavedScanFileText() const
-{
-    return window.options.importFile == "-" ? QStringLiteral("standard input") : DisplayName(window.options.importFile);
 }
 
 // A running scan is never superseded: the commands that would start
@@ -103,7 +115,7 @@ void SurveyLoader::SelectDrive(int drive)
     // Closing the splash closes the program, also during the first scan,
     // when no main window is shown yet.
     window.scans->Start(
-        std::move(request), drive == TKelmoWindow::kSavedScan ? SavedScanFileText() : DriveText(drive),
+        std::move(request), drive == TKelmoWindow::kSavedScan ? SavedScanText(window.options.importFile) : DriveText(drive),
         [this] { window.close(); }, expected);
     window.commands->Refresh();
 }
@@ -124,8 +136,8 @@ void SurveyLoader::OnDriveScanned(ScanResult result)
     const bool scanned = result.Scanned();
     if (scanned) {
         // Their rows and sizes belong to the tree that goes.
-        for (FileListWindow* window : window.findChildren<FileListWindow*>(Qt::FindDirectChildrenOnly))
-            window->close();
+        for (FileListWindow* list : window.findChildren<FileListWindow*>(Qt::FindDirectChildrenOnly))
+            list->close();
         const bool again = scanningDrive == window.survey.GetDrive() && window.survey.Root();
         const DirNode selected = window.SelectedChild();
         const std::string selectedName = again && selected ? selected.name() : std::string();
@@ -197,8 +209,7 @@ void SurveyLoader::ReadEarlierScan(const std::string& file)
     readingEarlierScan = true;
     ScanJob::Request request;
     request.file = file;
-    window.scans->Start(std::move(request), file == "-" ? QStringLiteral("standard input") : DisplayName(file),
-        [this] { window.close(); });
+    window.scans->Start(std::move(request), SavedScanText(file), [this] { window.close(); });
     window.commands->Refresh();
 }
 
@@ -226,8 +237,7 @@ void SurveyLoader::OnEarlierScanRead(ScanResult result)
         const std::string shown = window.options.path.empty() ? oldRoot : window.options.path;
         const int drive = window.drives.OfPath(shown);
         if (drive < 0) {
-            ShowMessageBox(
-                &window, QString::fromLatin1(kNotAvailable), QStringLiteral("Kelmo"), MessageIcon::Information);
+            ShowNotAvailable(&window);
             EndScan(false);
             return;
         }
@@ -239,8 +249,7 @@ void SurveyLoader::OnEarlierScanRead(ScanResult result)
 
 std::string SurveyLoader::ComparedPath() const
 {
-    const DirNode at = ComparedDirectory();
-    return at == window.survey.Root() ? window.survey.Root().name() : window.survey.Cursor().PathOf(at);
+    return window.survey.Cursor().PathOf(ComparedDirectory());
 }
 
 // The earlier scan is matched against the directory of the tree on display
@@ -270,10 +279,7 @@ void SurveyLoader::ShowScanFailure(const ScanResult& result)
         ShowMessageBox(&window, DisplayName(reason), QStringLiteral("Kelmo"), MessageIcon::Stop);
         return;
     }
-    QString text = QString::fromLatin1(kNotAvailable);
-    if (!result.error.empty())
-        text += QStringLiteral("\r\r") + DisplayName(result.error);
-    ShowMessageBox(&window, text, QStringLiteral("Kelmo"), MessageIcon::Information);
+    ShowNotAvailable(&window, result.error);
 }
 
 void SurveyLoader::FillDriveList()
@@ -316,7 +322,7 @@ void SurveyLoader::OpenPath(const std::string& path)
     }
     const int drive = window.drives.OfPath(path);
     if (drive == -1) {
-        ShowMessageBox(&window, QString::fromLatin1(kNotAvailable), QStringLiteral("Kelmo"), MessageIcon::Information);
+        ShowNotAvailable(&window);
         return;
     }
     openAt = window.drives.BelowMountPoint(path, drive);

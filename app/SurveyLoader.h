@@ -45,7 +45,6 @@ private:
     DirNode ComparedDirectory() const;
     std::string ComparedPath() const;
     QString DriveText(int drive) const;
-    QString SavedScanFileText() const;
 
     TKelmoWindow& window;
     bool savedScanRead = false;

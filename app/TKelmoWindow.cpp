@@ -115,9 +115,8 @@ void TKelmoWindow::AddCommands()
                    [this] { CmSortOrder(); }});
     commands->Add({Command::Units, QStringLiteral("Sizes in Bytes / in Units"), {Qt::Key_U}, [] { return true; },
                    [this] { CmUnits(); }});
-    commands->Add({Command::Compare, QStringLiteral("Compare with Saved Scan..."), {QKeySequence(Qt::CTRL | Qt::Key_D)},
-                   hasTree,
-                   [this] { CmCompare(); }});
+    commands->Add({Command::Compare, QStringLiteral("Compare with Saved Scan..."),
+                   {QKeySequence(Qt::CTRL | Qt::Key_D)}, hasTree, [this] { CmCompare(); }});
     commands->Add({Command::ShowSizes, QStringLiteral("Show Sizes"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D)},
                    [this] { return !Scanning() && compared; }, [this] { CmShowSizes(); }});
     fileCommands.AddRows();
@@ -153,7 +152,8 @@ void TKelmoWindow::RebuildView()
     std::unique_ptr<ChildList> list = compared ? compared->Children(cursor.GetCurrentDir(), survey.GetSizeMode())
                                                : cursor.BuildChildList(childOrder);
     std::vector<std::int64_t> sizes = list ? list->sizes : std::vector<std::int64_t>();
-    shownChildren = list ? list->nodes : std::vector<DirNode>();
+    // The legend shows names and sizes; the window keeps the nodes behind them.
+    shownChildren = list ? std::move(list->nodes) : std::vector<DirNode>();
     const DirectoryOnDisplay directory{cursor.HasParentDir(), DisplayedBytes(), Path().Text(), units};
     const int count = BuildLegend(this, WindowLayout(size()).legend, legend, emptyLegend, std::move(list), directory);
     WireLegend();

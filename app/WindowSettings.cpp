@@ -9,51 +9,60 @@ const QString kGeometry = QStringLiteral("window/geometry");
 const QString kSortBySize = QStringLiteral("key/sortBySize");
 const QString kSizesInUnits = QStringLiteral("key/sizesInUnits");
 
-bool Flag(const QString& file, const QString& key)
-{
-    return !file.isEmpty() && QSettings(file, QSettings::IniFormat).value(key, false).toBool();
-}
-
-void SetFlag(const QString& file, const QString& key, bool value)
-{
-    if (!file.isEmpty())
-        QSettings(file, QSettings::IniFormat).setValue(key, value);
-}
-
 } // namespace
+
+WindowSettings::WindowSettings(const QString& file)
+    : settings(file.isEmpty() ? nullptr : std::make_unique<QSettings>(file, QSettings::IniFormat))
+{
+}
+
+WindowSettings::~WindowSettings() = default;
 
 void WindowSettings::RestoreGeometry(QWidget& window) const
 {
-    if (file.isEmpty())
-        return;
-    const QSettings settings(file, QSettings::IniFormat);
-    window.restoreGeometry(settings.value(kGeometry).toByteArray());
+    if (settings)
+        window.restoreGeometry(settings->value(kGeometry).toByteArray());
 }
 
+// A window that was never shown has no place worth keeping.
 void WindowSettings::SaveGeometry(const QWidget& window) const
 {
-    if (file.isEmpty() || !window.isVisible())
+    if (!settings || !window.isVisible())
         return;
-    QSettings settings(file, QSettings::IniFormat);
-    settings.setValue(kGeometry, window.saveGeometry());
+    settings->setValue(kGeometry, window.saveGeometry());
+    settings->sync();
 }
 
 bool WindowSettings::SortBySize() const
 {
-    return Flag(file, kSortBySize);
+    return Flag(kSortBySize);
 }
 
 void WindowSettings::SetSortBySize(bool bySize) const
 {
-    SetFlag(file, kSortBySize, bySize);
+    SetFlag(kSortBySize, bySize);
 }
 
 bool WindowSettings::SizesInUnits() const
 {
-    return Flag(file, kSizesInUnits);
+    return Flag(kSizesInUnits);
 }
 
 void WindowSettings::SetSizesInUnits(bool inUnits) const
 {
-    SetFlag(file, kSizesInUnits, inUnits);
+    SetFlag(kSizesInUnits, inUnits);
+}
+
+bool WindowSettings::Flag(const QString& key) const
+{
+    return settings && settings->value(key, false).toBool();
+}
+
+// Written at once, so that a program that is killed keeps the choice.
+void WindowSettings::SetFlag(const QString& key, bool value) const
+{
+    if (!settings)
+        return;
+    settings->setValue(key, value);
+    settings->sync();
 }

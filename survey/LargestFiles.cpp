@@ -12,6 +12,18 @@ std::int64_t SizeIn(int list, const LargestFiles::File& file)
 
 } // namespace
 
+LargestFiles::File LargestFiles::File::Of(const EntryStat& stat, std::string name)
+{
+    File file;
+    file.diskBytes = stat.diskBytes;
+    file.apparentBytes = stat.apparentBytes;
+    file.device = stat.device;
+    file.inode = stat.inode;
+    file.linked = stat.IsLinked();
+    file.name = std::move(name);
+    return file;
+}
+
 void LargestFiles::Offer(const File& file)
 {
     for (int list = 0; list < 2; ++list)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DirTree.h"
+#include "DirectorySource.h"
 
 #include <array>
 #include <cstdint>
@@ -27,6 +28,9 @@ public:
         std::uint32_t directoriesBefore = 0; // sub-directories its listing names before it
         std::string name; // the file's name, then its path below the root ("usr/lib/x.so")
         std::vector<std::uint32_t> order; // compared, orders files as a depth-first walk meets them
+
+        // A file as a listing describes it, named name.
+        static File Of(const EntryStat& stat, std::string name);
     };
 
     explicit LargestFiles(std::size_t kept = kKept) : kept(kept) {}

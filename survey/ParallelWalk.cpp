@@ -254,7 +254,8 @@ void ParallelWalk::Walker::Expand(DirTree::Index dir, int handle, const Listing&
         if (!entry.stat.IsDirectoryOf(shared.rootDevice))
             continue;
         DirTree::Node& placed = shared.tree.At(child);
-        placed = DirTree::Node{entry.stat.diskBytes, entry.stat.apparentBytes, dir, DirTree::kNone, 0, names.Add(entries.NameView(entry))};
+        placed = DirTree::Node{entry.stat.diskBytes, entry.stat.apparentBytes, dir, DirTree::kNone, 0,
+                               names.Add(entries.NameView(entry))};
         found.push_back({child++, open});
     }
     shared.work.Push(found);
@@ -263,16 +264,10 @@ void ParallelWalk::Walker::Expand(DirTree::Index dir, int handle, const Listing&
 void ParallelWalk::Walker::OfferLargest(DirTree::Index dir, std::uint32_t directoriesBefore, const Listing& entries,
                                         const Listing::Entry& entry)
 {
-    LargestFiles::File file;
-    file.diskBytes = entry.stat.diskBytes;
-    file.apparentBytes = entry.stat.apparentBytes;
-    file.device = entry.stat.device;
-    file.inode = entry.stat.inode;
-    file.linked = entry.stat.IsLinked();
+    LargestFiles::File file = LargestFiles::File::Of(entry.stat, std::string(entries.NameView(entry)));
     file.dir = dir;
     file.directoriesBefore = directoriesBefore;
     file.position = static_cast<std::uint32_t>(&entry - entries.entries.data());
-    file.name = entries.NameView(entry);
     largest.Offer(file);
 }
 

@@ -29,14 +29,9 @@ void TreeBuilder::File(std::string_view name, const EntryStat& file)
 
 void TreeBuilder::OfferLargest(std::string_view name, const EntryStat& file)
 {
-    LargestFiles::File offered;
-    offered.diskBytes = file.diskBytes;
-    offered.apparentBytes = file.apparentBytes;
-    offered.device = file.device;
-    offered.inode = file.inode;
-    offered.linked = file.IsLinked();
     const std::string below = PathOfOpenDirectory();
-    offered.name = below.empty() ? std::string(name) : below + '/' + std::string(name);
+    LargestFiles::File offered
+        = LargestFiles::File::Of(file, below.empty() ? std::string(name) : below + '/' + std::string(name));
     offered.order = {filesMet};
     largest.Offer(offered);
 }

@@ -1,0 +1,23 @@
+
+# Consider dependencies only in project.
+set(CMAKE_DEPENDS_IN_PROJECT_ONLY OFF)
+
+# The set of languages for which implicit dependencies are needed:
+set(CMAKE_DEPENDS_LANGUAGES
+  )
+
+# The set of dependency files which are needed:
+set(CMAKE_DEPENDS_DEPENDENCY_FILES
+  "/work/main/app/CompletionScript.cpp" "app/CMakeFiles/kelmo-completions.dir/CompletionScript.cpp.o" "gcc" "app/CMakeFiles/kelmo-completions.dir/CompletionScript.cpp.o.d"
+  "/work/main/app/CompletionsMain.cpp" "app/CMakeFiles/kelmo-completions.dir/CompletionsMain.cpp.o" "gcc" "app/CMakeFiles/kelmo-completions.dir/CompletionsMain.cpp.o.d"
+  "/work/main/build-dev/app/kelmo-completions_autogen/mocs_compilation.cpp" "app/CMakeFiles/kelmo-completions.dir/kelmo-completions_autogen/mocs_compilation.cpp.o" "gcc" "app/CMakeFiles/kelmo-completions.dir/kelmo-completions_autogen/mocs_compilation.cpp.o.d"
+  )
+
+# Targets to which this target links.
+set(CMAKE_TARGET_LINKED_INFO_FILES
+  "/work/main/build-dev/app/CMakeFiles/kelmo_report.dir/DependInfo.cmake"
+  "/work/main/build-dev/survey/CMakeFiles/kelmo_survey.dir/DependInfo.cmake"
+  )
+
+# Fortran module output directory.
+set(CMAKE_Fortran_TARGET_MODULE_DIR "")

@@ -1,0 +1,42 @@
+file(REMOVE_RECURSE
+  "CMakeFiles/kelmo_app_autogen.dir/AutogenUsed.txt"
+  "CMakeFiles/kelmo_app_autogen.dir/ParseCache.txt"
+  "kelmo_app_autogen"
+  "CMakeFiles/kelmo_app.dir/CommandTable.cpp.o"
+  "CMakeFiles/kelmo_app.dir/CommandTable.cpp.o.d"
+  "CMakeFiles/kelmo_app.dir/DirectoryActions.cpp.o"
+  "CMakeFiles/kelmo_app.dir/DirectoryActions.cpp.o.d"
+  "CMakeFiles/kelmo_app.dir/DirectoryCommands.cpp.o"
+  "CMakeFiles/kelmo_app.dir/DirectoryCommands.cpp.o.d"
+  "CMakeFiles/kelmo_app.dir/FileListModel.cpp.o"
+  "CMakeFiles/kelmo_app.dir/FileListModel.cpp.o.d"
+  "CMakeFiles/kelmo_app.dir/FileListWindow.cpp.o"
+  "CMakeFiles/kelmo_app.dir/FileListWindow.cpp.o.d"
+  "CMakeFiles/kelmo_app.dir/MainWindowControls.cpp.o"
+  "CMakeFiles/kelmo_app.dir/MainWindowControls.cpp.o.d"
+  "CMakeFiles/kelmo_app.dir/PathText.cpp.o"
+  "CMakeFiles/kelmo_app.dir/PathText.cpp.o.d"
+  "CMakeFiles/kelmo_app.dir/ScanController.cpp.o"
+  "CMakeFiles/kelmo_app.dir/ScanController.cpp.o.d"
+  "CMakeFiles/kelmo_app.dir/ScanJob.cpp.o"
+  "CMakeFiles/kelmo_app.dir/ScanJob.cpp.o.d"
+  "CMakeFiles/kelmo_app.dir/SurveyLoader.cpp.o"
+  "CMakeFiles/kelmo_app.dir/SurveyLoader.cpp.o.d"
+  "CMakeFiles/kelmo_app.dir/TKelmoApp.cpp.o"
+  "CMakeFiles/kelmo_app.dir/TKelmoApp.cpp.o.d"
+  "CMakeFiles/kelmo_app.dir/TKelmoWindow.cpp.o"
+  "CMakeFiles/kelmo_app.dir/TKelmoWindow.cpp.o.d"
+  "CMakeFiles/kelmo_app.dir/WindowLayout.cpp.o"
+  "CMakeFiles/kelmo_app.dir/WindowLayout.cpp.o.d"
+  "CMakeFiles/kelmo_app.dir/WindowSettings.cpp.o"
+  "CMakeFiles/kelmo_app.dir/WindowSettings.cpp.o.d"
+  "CMakeFiles/kelmo_app.dir/kelmo_app_autogen/mocs_compilation.cpp.o"
+  "CMakeFiles/kelmo_app.dir/kelmo_app_autogen/mocs_compilation.cpp.o.d"
+  "libkelmo_app.a"
+  "libkelmo_app.pdb"
+)
+
+# Per-language clean rules from dependency scanning.
+foreach(lang CXX)
+  include(CMakeFiles/kelmo_app.dir/cmake_clean_${lang}.cmake OPTIONAL)
+endforeach()

@@ -1,0 +1,42 @@
+file(REMOVE_RECURSE
+  "CMakeFiles/kelmo_report_autogen.dir/AutogenUsed.txt"
+  "CMakeFiles/kelmo_report_autogen.dir/ParseCache.txt"
+  "kelmo_report_autogen"
+  "CMakeFiles/kelmo_report.dir/CompareReport.cpp.o"
+  "CMakeFiles/kelmo_report.dir/CompareReport.cpp.o.d"
+  "CMakeFiles/kelmo_report.dir/DisplayCheck.cpp.o"
+  "CMakeFiles/kelmo_report.dir/DisplayCheck.cpp.o.d"
+  "CMakeFiles/kelmo_report.dir/ExportCommand.cpp.o"
+  "CMakeFiles/kelmo_report.dir/ExportCommand.cpp.o.d"
+  "CMakeFiles/kelmo_report.dir/FinishOutput.cpp.o"
+  "CMakeFiles/kelmo_report.dir/FinishOutput.cpp.o.d"
+  "CMakeFiles/kelmo_report.dir/HumanSize.cpp.o"
+  "CMakeFiles/kelmo_report.dir/HumanSize.cpp.o.d"
+  "CMakeFiles/kelmo_report.dir/Options.cpp.o"
+  "CMakeFiles/kelmo_report.dir/Options.cpp.o.d"
+  "CMakeFiles/kelmo_report.dir/OutputFile.cpp.o"
+  "CMakeFiles/kelmo_report.dir/OutputFile.cpp.o.d"
+  "CMakeFiles/kelmo_report.dir/OutputLocation.cpp.o"
+  "CMakeFiles/kelmo_report.dir/OutputLocation.cpp.o.d"
+  "CMakeFiles/kelmo_report.dir/ReportCommand.cpp.o"
+  "CMakeFiles/kelmo_report.dir/ReportCommand.cpp.o.d"
+  "CMakeFiles/kelmo_report.dir/SaveTree.cpp.o"
+  "CMakeFiles/kelmo_report.dir/SaveTree.cpp.o.d"
+  "CMakeFiles/kelmo_report.dir/SavedScanFile.cpp.o"
+  "CMakeFiles/kelmo_report.dir/SavedScanFile.cpp.o.d"
+  "CMakeFiles/kelmo_report.dir/ScanSetup.cpp.o"
+  "CMakeFiles/kelmo_report.dir/ScanSetup.cpp.o.d"
+  "CMakeFiles/kelmo_report.dir/TemporaryName.cpp.o"
+  "CMakeFiles/kelmo_report.dir/TemporaryName.cpp.o.d"
+  "CMakeFiles/kelmo_report.dir/ZstdPipe.cpp.o"
+  "CMakeFiles/kelmo_report.dir/ZstdPipe.cpp.o.d"
+  "CMakeFiles/kelmo_report.dir/kelmo_report_autogen/mocs_compilation.cpp.o"
+  "CMakeFiles/kelmo_report.dir/kelmo_report_autogen/mocs_compilation.cpp.o.d"
+  "libkelmo_report.a"
+  "libkelmo_report.pdb"
+)
+
+# Per-language clean rules from dependency scanning.
+foreach(lang CXX)
+  include(CMakeFiles/kelmo_report.dir/cmake_clean_${lang}.cmake OPTIONAL)
+endforeach()

@@ -1,0 +1,2 @@
+# Empty dependencies file for kelmo_resources.
+# This may be replaced when dependencies are built.

@@ -1,0 +1,23 @@
+
+# Consider dependencies only in project.
+set(CMAKE_DEPENDS_IN_PROJECT_ONLY OFF)
+
+# The set of languages for which implicit dependencies are needed:
+set(CMAKE_DEPENDS_LANGUAGES
+  )
+
+# The set of dependency files which are needed:
+set(CMAKE_DEPENDS_DEPENDENCY_FILES
+  "/work/main/tests/app/SavedScanInteropTest.cpp" "tests/app/CMakeFiles/saved_scan_tests.dir/SavedScanInteropTest.cpp.o" "gcc" "tests/app/CMakeFiles/saved_scan_tests.dir/SavedScanInteropTest.cpp.o.d"
+  "/work/main/build-dev/tests/app/saved_scan_tests_autogen/mocs_compilation.cpp" "tests/app/CMakeFiles/saved_scan_tests.dir/saved_scan_tests_autogen/mocs_compilation.cpp.o" "gcc" "tests/app/CMakeFiles/saved_scan_tests.dir/saved_scan_tests_autogen/mocs_compilation.cpp.o.d"
+  )
+
+# Targets to which this target links.
+set(CMAKE_TARGET_LINKED_INFO_FILES
+  "/work/main/build-dev/app/CMakeFiles/kelmo_report.dir/DependInfo.cmake"
+  "/work/main/build-dev/tests/support/CMakeFiles/kelmo_test_support.dir/DependInfo.cmake"
+  "/work/main/build-dev/survey/CMakeFiles/kelmo_survey.dir/DependInfo.cmake"
+  )
+
+# Fortran module output directory.
+set(CMAKE_Fortran_TARGET_MODULE_DIR "")

@@ -1,0 +1,2 @@
+# Empty compiler generated dependencies file for windows_tests.
+# This may be replaced when dependencies are built.
