@@ -1,5 +1,6 @@
 #include "DirectoryCommands.h"
 
+#include "BusyCursor.h"
 #include "DisplayName.h"
 #include "FileDialogs.h"
 #include "FileListWindow.h"
@@ -61,7 +62,11 @@ void DirectoryCommands::CmMoveToTrash()
 {
     const DirNode node = Target();
     const std::string path = TargetPath();
-    if (!desktop.MoveToTrash(path, { node.diskBytes(), node.apparentBytes() }, HasFilesLinkedOutside(path)))
+    const bool linkedOutside = [&path] {
+        const BusyCursor busy;
+        return HasFilesLinkedOutside(path);
+    }();
+    if (!desktop.MoveToTrash(path, { node.diskBytes(), node.apparentBytes() }, linkedOutside))
         return;
     window.survey.RemoveDirectory(node);
     AfterTrash();
@@ -82,12 +87,16 @@ void DirectoryCommands::AfterTrash()
 void DirectoryCommands::CmFiles()
 {
     const std::string path = TargetPath();
-    FileListing listing(path);
+    const FileListing listing = [this, &path] {
+        const BusyCursor busy;
+        FileListing read(path);
+        read.Sort(window.survey.GetSizeMode());
+        return read;
+    }();
     if (!listing.Error().empty()) {
         ShowMessageBox(&window, DisplayName(listing.Error()), QStringLiteral("Files"), MessageIcon::Stop);
         return;
     }
-    listing.Sort(window.survey.GetSizeMode());
     new FileListWindow(&window, QStringLiteral("Files in ") + DisplayName(path), QStringLiteral("Name"),
         FileListModel::RowsOf(listing, path), true, [this](const FileListModel::Row& file) { FileTrashed(file); });
 }
