@@ -17,11 +17,8 @@ $(BUILD)/CMakeCache.txt: | deps
 build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j$(JOBS)
 
-# A test that fails is run once more before the run counts as failed: one
-# test of the walk under a low descriptor limit still fails now and then on a
-# loaded machine, a known fault of the walk, not of the machine.
 test: build
-	cd $(BUILD) && ctest --output-on-failure -j$(JOBS) --repeat until-pass:2
+	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
 
 # The survey's tests under ThreadSanitizer, then the whole suite under
 # AddressSanitizer and UndefinedBehaviorSanitizer (the package test builds
@@ -30,12 +27,11 @@ SANITIZED := -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKELMO_BENCHMARKS=OFF
 test-sanitizers: deps
 	cmake -S . -B $(BUILD)-tsan $(SANITIZED) -DKELMO_SANITIZE=thread
 	cmake --build $(BUILD)-tsan -j$(JOBS) --target survey_tests
-	TSAN_OPTIONS=halt_on_error=1 $(BUILD)-tsan/tests/survey/survey_tests --gtest_brief=1 || \
-	  TSAN_OPTIONS=halt_on_error=1 $(BUILD)-tsan/tests/survey/survey_tests --gtest_brief=1
+	TSAN_OPTIONS=halt_on_error=1 $(BUILD)-tsan/tests/survey/survey_tests --gtest_brief=1
 	cmake -S . -B $(BUILD)-asan $(SANITIZED) -DKELMO_SANITIZE=address
 	cmake --build $(BUILD)-asan -j$(JOBS)
 	cd $(BUILD)-asan && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
-	  ctest --output-on-failure -j$(JOBS) -E DebianPackage --repeat until-pass:2
+	  ctest --output-on-failure -j$(JOBS) -E DebianPackage
 
 run: build
 	$(BUILD)/app/kelmo $(ARGS)

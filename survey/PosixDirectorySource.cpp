@@ -34,6 +34,9 @@ constexpr unsigned kStatMask = STATX_TYPE | STATX_SIZE | STATX_BLOCKS | STATX_IN
 // an automount point mount itself just by looking at it.
 constexpr int kStatFlags = AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT | AT_STATX_DONT_SYNC;
 constexpr unsigned kCancelCheckEntries = 256;
+// What a call that waited for a descriptor returns: start again, as what
+// was open may have been given back meanwhile.
+constexpr int kTryAgain = -2;
 
 // Kernels before 5.6, and some container sandboxes, lack openat2.
 std::atomic<bool> openat2Missing{false};
@@ -221,11 +224,15 @@ int PosixDirectorySource::OpenChild(int parent, const char* name, int& error)
     Lock lock(mutex);
     ++calls;
     int id = -1;
-    if (Pin(parent, error, lock) >= 0) {
-        const int fd = OpenWithin(parent, name, error, lock);
+    for (;;) {
+        if (!EnsureOpen(parent, error, lock))
+            break;
+        const int fd = OpenDescriptor(parent, name, error, lock);
+        if (fd == kTryAgain)
+            continue;
         if (fd >= 0)
             id = Add(fd, parent, name);
-        Unpin(parent);
+        break;
     }
     EndCall();
     return id;
@@ -238,8 +245,10 @@ void PosixDirectorySource::Close(int id)
     const std::lock_guard<std::mutex> lock(mutex);
     Dir& dir = dirs[id];
     dir.held = false;
-    if (dir.pinned > 0)
-        return; // the last call using it lets go of it
+    if (dir.pinned > 0) {
+        dir.closeOwed = true; // a call is using its descriptor now
+        return;
+    }
     CloseDescriptor(dir);
     Drop(id);
     if (waiting > 0)
@@ -269,6 +278,7 @@ int PosixDirectorySource::Add(int fd, int parent, std::string name)
     dir.name = std::move(name);
     dir.users = 1;
     dir.held = true;
+    dir.closeOwed = false;
     dir.lastUse = ++clock;
     if (parent >= 0)
         ++dirs[parent].users;
@@ -295,11 +305,11 @@ void PosixDirectorySource::CloseDescriptor(Dir& dir)
     --descriptors;
 }
 
-// The descriptor of a directory, opened again if it was given back; the
-// directory keeps it until unpinned.
+// The descriptor of a directory, opened again if it was given back; no
+// other call gives it back until it is unpinned.
 int PosixDirectorySource::Pin(int id, int& error, Lock& lock)
 {
-    if (dirs[id].fd < 0 && Reopen(id, error, lock) < 0)
+    if (!EnsureOpen(id, error, lock))
         return -1;
     Dir& dir = dirs[id];
     ++dir.pinned;
@@ -310,49 +320,72 @@ int PosixDirectorySource::Pin(int id, int& error, Lock& lock)
 void PosixDirectorySource::Unpin(int id)
 {
     Dir& dir = dirs[id];
-    if (--dir.pinned == 0 && !dir.held) {
+    if (--dir.pinned > 0)
+        return;
+    if (dir.closeOwed) {
+        dir.closeOwed = false;
         CloseDescriptor(dir);
         Drop(id);
     }
+    if (waiting > 0)
+        released.notify_all(); // its descriptor may be given back now
 }
 
 // Opens a given-back directory again from its nearest ancestor still open,
-// or from the root's path, one level at a time.
-int PosixDirectorySource::Reopen(int id, int& error, Lock& lock)
+// or from the root's path, one level at a time; returns with its descriptor
+// open, or false with error.
+bool PosixDirectorySource::EnsureOpen(int id, int& error, Lock& lock)
 {
-    std::vector<int> way; // from id up to below the nearest open ancestor
-    int at = id;
-    for (; dirs[at].fd < 0 && dirs[at].parent >= 0; at = dirs[at].parent)
-        way.push_back(at);
-    // The root, given back, is opened again by its path; short of
-    // descriptors, as any other directory is.
-    while (dirs[at].fd < 0) {
-        if (descriptors >= budget)
-            MakeRoom(lock, false, -1);
-        const std::string path = dirs[at].name;
-        lock.unlock();
-        const int fd = open(path.c_str(), kRootFlags);
-        const int failure = errno;
-        lock.lock();
-        if (fd >= 0) {
-            ++descriptors;
-            Settle(dirs[at], fd);
-        } else if (!OutOfDescriptors(failure) || !MakeRoom(lock, true, -1)) {
-            error = failure;
-            return -1;
-        }
+    while (dirs[id].fd < 0) {
+        int below = id;
+        int at = dirs[id].parent;
+        for (; at >= 0 && dirs[at].fd < 0; at = dirs[at].parent)
+            below = at;
+        const std::string name = dirs[below].name; // the root's name is its path
+        const int fd = OpenDescriptor(at, name, error, lock);
+        if (fd == kTryAgain)
+            continue; // what was open may have been given back meanwhile
+        if (fd < 0)
+            return false;
+        Settle(dirs[below], fd);
     }
-    for (auto below = way.rbegin(); below != way.rend(); ++below) {
+    return true;
+}
+
+// Opens name in the open directory at, or the path name when at is -1,
+// first giving back a descriptor when the budget is spent. Returns the
+// descriptor, -1 with error, or kTryAgain once a descriptor may be had
+// after the process ran out of them.
+int PosixDirectorySource::OpenDescriptor(int at, const std::string& name, int& error, Lock& lock)
+{
+    int atFd = -1;
+    if (at >= 0) {
         ++dirs[at].pinned;
         dirs[at].lastUse = ++clock;
-        const int fd = OpenWithin(at, dirs[*below].name.c_str(), error, lock);
-        --dirs[at].pinned;
-        if (fd < 0)
-            return -1;
-        Settle(dirs[*below], fd);
-        at = *below;
+        atFd = dirs[at].fd;
     }
-    return dirs[id].fd;
+    if (descriptors >= budget)
+        GiveBackOldest();
+    lock.unlock();
+    int failure = 0;
+    int fd;
+    if (at >= 0) {
+        fd = OpenBelow(atFd, name.c_str(), failure);
+    } else {
+        fd = open(name.c_str(), kRootFlags);
+        failure = errno;
+    }
+    lock.lock();
+    if (at >= 0)
+        Unpin(at);
+    if (fd >= 0) {
+        ++descriptors;
+        return fd;
+    }
+    if (OutOfDescriptors(failure) && WaitForRoom(lock))
+        return kTryAgain;
+    error = failure;
+    return -1;
 }
 
 // Gives a reopened directory its descriptor, unless another call opened it
@@ -368,54 +401,31 @@ void PosixDirectorySource::Settle(Dir& dir, int fd)
     --descriptors;
 }
 
-// Opens name in the directory parent, which the caller has pinned; gives
-// back or waits for a descriptor when they run short.
-int PosixDirectorySource::OpenWithin(int parent, const char* name, int& error, Lock& lock)
-{
-    for (;;) {
-        if (dirs[parent].fd < 0 && Reopen(parent, error, lock) < 0)
-            return -1;
-        if (descriptors >= budget)
-            MakeRoom(lock, false, -1);
-        const int parentFd = dirs[parent].fd;
-        lock.unlock();
-        const int fd = OpenBelow(parentFd, name, error);
-        lock.lock();
-        if (fd >= 0) {
-            ++descriptors;
-            return fd;
-        }
-        if (!OutOfDescriptors(error) || !MakeRoom(lock, true, parent))
-            return -1;
-    }
-}
-
-// Gives back the descriptor used longest ago by no call in progress. With
-// none to give back, waits for a call in progress to end (true) unless
-// asked not to or unless every other call waits too: then the caller's own
-// pinned directory is given back for the others, and false means the caller
-// is alone and cannot go on.
-bool PosixDirectorySource::MakeRoom(Lock& lock, bool waitForOne, int pinnedByCaller)
+// Gives back the descriptor used longest ago by no call in progress; false
+// when every one is in use.
+bool PosixDirectorySource::GiveBackOldest()
 {
     Dir* oldest = nullptr;
     for (Dir& dir : dirs)
         if (dir.fd >= 0 && dir.pinned == 0 && (!oldest || dir.lastUse < oldest->lastUse))
             oldest = &dir;
-    if (oldest) {
-        CloseDescriptor(*oldest);
-        return true;
-    }
-    if (!waitForOne)
+    if (!oldest)
         return false;
-    if (calls - waiting <= 1) {
-        // Every other call waits here and opens its directory again when it
-        // wakes, so the caller's own may go even if a waiting call pinned it.
-        if (waiting == 0 || pinnedByCaller < 0 || dirs[pinnedByCaller].fd < 0)
-            return false;
-        CloseDescriptor(dirs[pinnedByCaller]);
-    }
+    CloseDescriptor(*oldest);
+    return true;
+}
+
+// The process is out of descriptors: gives one back, or waits for a call in
+// progress to let go of one. A waiting call holds none pinned, so the calls
+// that run always finish. False when no other call runs: the descriptors are
+// held elsewhere in the program, and none will come back.
+bool PosixDirectorySource::WaitForRoom(Lock& lock)
+{
+    if (GiveBackOldest())
+        return true;
+    if (calls - waiting <= 1)
+        return false;
     ++waiting;
-    released.notify_all();
     released.wait(lock);
     --waiting;
     return true;

@@ -19,7 +19,8 @@
 // descriptors run short, the one used longest ago by no call in progress is
 // given back, and its directory is opened again by name from the nearest
 // ancestor still open (never through "..") once it is needed; a call that
-// finds none to give back waits for one.
+// finds none to give back waits for one, holding none while it waits, so
+// that the calls in progress always have what they need to finish.
 class PosixDirectorySource : public DirectorySource {
 public:
     // The soft limit on descriptors (often 1,024) is raised to the hard one.
@@ -40,15 +41,17 @@ private:
         unsigned users = 0;  // the caller's handle and the children not closed
         unsigned pinned = 0; // calls using fd now
         bool held = false;   // the caller has not closed its handle
+        bool closeOwed = false; // closed while pinned: the last unpin closes it
         std::uint64_t lastUse = 0;
     };
 
     int Pin(int id, int& error, Lock& lock);
     void Unpin(int id);
     void EndCall();
-    int Reopen(int id, int& error, Lock& lock);
-    int OpenWithin(int parentFd, const char* name, int& error, Lock& lock);
-    bool MakeRoom(Lock& lock, bool waitForOne, int pinnedByCaller);
+    bool EnsureOpen(int id, int& error, Lock& lock);
+    int OpenDescriptor(int at, const std::string& name, int& error, Lock& lock);
+    bool GiveBackOldest();
+    bool WaitForRoom(Lock& lock);
     int Add(int fd, int parent, std::string name);
     void Drop(int id);
     void CloseDescriptor(Dir& dir);
