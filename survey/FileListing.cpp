@@ -8,8 +8,11 @@
 #include <cerrno>
 #include <condition_variable>
 #include <cstring>
+#include <iterator>
 #include <mutex>
+#include <system_error>
 #include <thread>
+#include <vector>
 
 namespace {
 
