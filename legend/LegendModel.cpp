@@ -8,6 +8,7 @@
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTextDocument>
 #include <QToolTip>
 
 #include <algorithm>
@@ -16,6 +17,13 @@ namespace {
 
 // Room for the tooltip's frame and margins beside its text.
 constexpr int ToolTipFrame = 16;
+
+// Qt shows a tooltip that looks like HTML as rich text: a folder named
+// "<b>x</b>" must show its name as it is.
+QString AsPlainText(const QString& text)
+{
+    return Qt::mightBeRichText(text) ? Qt::convertFromPlainText(text, Qt::WhiteSpacePre) : text;
+}
 
 } // namespace
 
@@ -80,7 +88,7 @@ QVariant LegendModel::data(const QModelIndex& index, int role) const
     case Qt::DisplayRole:
         return EntryText(name, sizeText);
     case Qt::ToolTipRole:
-        return compared ? ShownName(name) + QLatin1Char('\n') + sizeText : ToolTip(name, size);
+        return AsPlainText(compared ? ShownName(name) + QLatin1Char('\n') + sizeText : ToolTip(name, size));
     case NameRole:
         return ShownName(name);
     case SizeRole:

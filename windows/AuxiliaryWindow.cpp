@@ -31,6 +31,7 @@ void CentreOnScreen(QWidget& window)
 QLabel* AddLabel(QWidget& window, const QString& text, int x, int y, int width, int height)
 {
     auto* label = new QLabel(text, &window);
+    label->setTextFormat(Qt::PlainText); // a folder named like HTML shows its name as it is
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setGeometry(x, y, width, height);
     return label;

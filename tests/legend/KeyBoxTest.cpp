@@ -185,7 +185,7 @@ TEST_F(KeyBoxTest, ToolTipsWrapAtTheScreensWidthShowNewlinesAndTakeTheUnits)
 {
     const std::string longName(255, 'W');
     auto legend = std::make_unique<KeyBox>(&parent, QRect(370, 130, 250, 250), true);
-    legend->SetEntries(ChildList{{longName, "two\nlines"}, {1288490188, 1}}, 1288490189, "/");
+    legend->SetEntries(ChildList{{longName, "two\nlines", "<b>x</b>"}, {1288490188, 1, 0}}, 1288490189, "/");
 
     const QStringList lines = legend->ToolTip(0).split('\n');
     const int screenWidth = QGuiApplication::primaryScreen()->geometry().width();
@@ -195,6 +195,7 @@ TEST_F(KeyBoxTest, ToolTipsWrapAtTheScreensWidthShowNewlinesAndTakeTheUnits)
         EXPECT_LE(QFontMetrics(QToolTip::font()).horizontalAdvance(line), screenWidth);
     EXPECT_EQ(lines.mid(0, lines.size() - 2).join(QString()), QString::fromStdString(longName));
     EXPECT_TRUE(legend->ToolTip(1).startsWith("two\\nlines\n1 bytes\n"));
+    EXPECT_TRUE(legend->ToolTip(2).contains("&lt;b&gt;x&lt;/b&gt;")) << "a name like HTML shows as typed";
 
     legend->SetUnits(SizeUnits::Binary);
     EXPECT_TRUE(legend->ToolTip(0).contains("\n1.2 GiB\n"));
