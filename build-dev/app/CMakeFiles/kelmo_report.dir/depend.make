@@ -1,2 +1,0 @@
-# Empty dependencies file for kelmo_report.
-# This may be replaced when dependencies are built.

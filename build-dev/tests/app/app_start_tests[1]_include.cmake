@@ -1,5 +1,0 @@
-if(EXISTS "/work/main/build-dev/tests/app/app_start_tests[1]_tests.cmake")
-  include("/work/main/build-dev/tests/app/app_start_tests[1]_tests.cmake")
-else()
-  add_test(app_start_tests_NOT_BUILT app_start_tests_NOT_BUILT)
-endif()

@@ -1,5 +1,0 @@
-if(EXISTS "/work/main/build-dev/tests/app/compare_report_tests[1]_tests.cmake")
-  include("/work/main/build-dev/tests/app/compare_report_tests[1]_tests.cmake")
-else()
-  add_test(compare_report_tests_NOT_BUILT compare_report_tests_NOT_BUILT)
-endif()

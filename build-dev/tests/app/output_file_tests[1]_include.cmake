@@ -1,5 +1,0 @@
-if(EXISTS "/work/main/build-dev/tests/app/output_file_tests[1]_tests.cmake")
-  include("/work/main/build-dev/tests/app/output_file_tests[1]_tests.cmake")
-else()
-  add_test(output_file_tests_NOT_BUILT output_file_tests_NOT_BUILT)
-endif()

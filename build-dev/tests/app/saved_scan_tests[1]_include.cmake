@@ -1,5 +1,0 @@
-if(EXISTS "/work/main/build-dev/tests/app/saved_scan_tests[1]_tests.cmake")
-  include("/work/main/build-dev/tests/app/saved_scan_tests[1]_tests.cmake")
-else()
-  add_test(saved_scan_tests_NOT_BUILT saved_scan_tests_NOT_BUILT)
-endif()

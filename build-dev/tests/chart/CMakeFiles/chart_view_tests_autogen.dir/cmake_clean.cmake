@@ -1,9 +1,0 @@
-file(REMOVE_RECURSE
-  "CMakeFiles/chart_view_tests_autogen"
-  "chart_view_tests_autogen/mocs_compilation.cpp"
-)
-
-# Per-language clean rules from dependency scanning.
-foreach(lang )
-  include(CMakeFiles/chart_view_tests_autogen.dir/cmake_clean_${lang}.cmake OPTIONAL)
-endforeach()

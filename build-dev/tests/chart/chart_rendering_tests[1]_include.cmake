@@ -1,5 +1,0 @@
-if(EXISTS "/work/main/build-dev/tests/chart/chart_rendering_tests[1]_tests.cmake")
-  include("/work/main/build-dev/tests/chart/chart_rendering_tests[1]_tests.cmake")
-else()
-  add_test(chart_rendering_tests_NOT_BUILT chart_rendering_tests_NOT_BUILT)
-endif()

@@ -1,5 +1,0 @@
-if(EXISTS "/work/main/build-dev/tests/chart/chart_tests[1]_tests.cmake")
-  include("/work/main/build-dev/tests/chart/chart_tests[1]_tests.cmake")
-else()
-  add_test(chart_tests_NOT_BUILT chart_tests_NOT_BUILT)
-endif()

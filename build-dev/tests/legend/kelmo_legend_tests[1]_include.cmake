@@ -1,5 +1,0 @@
-if(EXISTS "/work/main/build-dev/tests/legend/kelmo_legend_tests[1]_tests.cmake")
-  include("/work/main/build-dev/tests/legend/kelmo_legend_tests[1]_tests.cmake")
-else()
-  add_test(kelmo_legend_tests_NOT_BUILT kelmo_legend_tests_NOT_BUILT)
-endif()

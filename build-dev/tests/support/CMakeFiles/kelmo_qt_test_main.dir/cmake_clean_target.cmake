@@ -1,3 +1,0 @@
-file(REMOVE_RECURSE
-  "libkelmo_qt_test_main.a"
-)

@@ -1,2 +1,0 @@
-# Empty dependencies file for kelmo_qt_test_main.
-# This may be replaced when dependencies are built.

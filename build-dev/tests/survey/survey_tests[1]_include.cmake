@@ -1,5 +1,0 @@
-if(EXISTS "/work/main/build-dev/tests/survey/survey_tests[1]_tests.cmake")
-  include("/work/main/build-dev/tests/survey/survey_tests[1]_tests.cmake")
-else()
-  add_test(survey_tests_NOT_BUILT survey_tests_NOT_BUILT)
-endif()

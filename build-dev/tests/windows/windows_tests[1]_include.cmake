@@ -1,5 +1,0 @@
-if(EXISTS "/work/main/build-dev/tests/windows/windows_tests[1]_tests.cmake")
-  include("/work/main/build-dev/tests/windows/windows_tests[1]_tests.cmake")
-else()
-  add_test(windows_tests_NOT_BUILT windows_tests_NOT_BUILT)
-endif()
