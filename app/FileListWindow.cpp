@@ -17,6 +17,10 @@ FileListWindow::FileListWindow(QWidget* owner, const QString& caption, const QSt
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->setSelectionMode(QAbstractItemView::SingleSelection);
     view->verticalHeader()->hide();
+    // One line per file: the date column is as wide as a date, not wrapped.
+    view->setWordWrap(false);
+    view->setColumnWidth(model->columnCount() - 1,
+                         view->fontMetrics().horizontalAdvance(QStringLiteral("0000-00-00 00:00")) + 16);
     view->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     view->setContextMenuPolicy(Qt::CustomContextMenu);
     auto* layout = new QVBoxLayout(this);
