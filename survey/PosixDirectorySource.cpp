@@ -13,6 +13,7 @@
 #include <cerrno>
 #include <cstddef>
 #include <limits>
+#include <memory>
 
 namespace {
 
@@ -127,17 +128,19 @@ long ReadListing(int dir, char* buffer)
 
 void ReadAll(int dir, Listing& listing, const std::atomic<bool>& stop)
 {
-    thread_local std::vector<char> buffer(kListingBufferBytes);
+    // Left unfilled: a walker touches only what its directories fill, which
+    // keeps many walkers' memory down.
+    thread_local const std::unique_ptr<char[]> buffer(new char[kListingBufferBytes]);
     unsigned sinceCheck = 0;
     for (;;) {
-        const long got = ReadListing(dir, buffer.data());
+        const long got = ReadListing(dir, buffer.get());
         if (got <= 0) {
             if (got < 0)
                 listing.error = errno;
             return;
         }
         for (long position = 0; position < got;) {
-            const auto* record = reinterpret_cast<const LinuxDirent64*>(buffer.data() + position);
+            const auto* record = reinterpret_cast<const LinuxDirent64*>(buffer.get() + position);
             position += record->d_reclen;
             if (IsDotOrDotDot(record->d_name))
                 continue;
