@@ -13,6 +13,7 @@ DIRS_TREE, a tree of a million directories, adds Kelmo's memory on it.
 KELMO_BENCH_ROUNDS sets the number of rounds (7).
 """
 import os
+import random
 import statistics
 import subprocess
 import sys
@@ -82,11 +83,14 @@ def main():
         for _, command in tools:  # warm the cache, and check every tool runs
             measure(command, False)
         runs = {name: [] for name, _ in tools}
-        # Each round starts one tool further on, so no tool is always the one
-        # that follows the heaviest (gdu's gigabyte, duc's database).
-        for round_number in range(RUNS):
-            shift = round_number % len(tools)
-            for name, command in tools[shift:] + tools[:shift]:
+        # Each round runs the tools in an order of its own: a run is slower
+        # right after gdu's gigabyte or duc's database, and a fixed order (or
+        # a rotation of it) would always hand that to the same tool.
+        shuffler = random.Random(1996)
+        for _ in range(RUNS):
+            order = list(tools)
+            shuffler.shuffle(order)
+            for name, command in order:
                 runs[name].append(measure(command, cold))
     finally:
         subprocess.run(["rm", "-rf", scratch], check=False)
