@@ -102,25 +102,23 @@ void SumUpTheTree(DirTree& tree)
 struct ParallelWalk::Shared {
     Shared(DirectorySource& source, ScanControl& control, DirTree& tree, std::uint64_t rootDevice, int threads,
            ThreadStarter& start, LargestFiles& largest, std::size_t largestKept)
-        : source(source), control(control), tree(tree), rootDevice(rootDevice), work(control), count(threads),
+        : source(source), control(control), tree(tree), rootDevice(rootDevice), work(control), threads(WalkerCount::Of(threads)),
           start(start), largest(largest), largestKept(largestKept)
     {
     }
 
-    // Starts walkers on threads of their own until there are `wanted`.
-    void Grow(int wanted);
+    // Starts the walkers other than the first on threads of their own.
+    void StartWalkers();
 
     DirectorySource& source;
     ScanControl& control;
     DirTree& tree;
     std::uint64_t rootDevice;
     WorkStack work;
-    WalkerCount count;
+    int threads;
     ThreadStarter& start;
-    std::mutex crewMutex;
     std::vector<std::unique_ptr<Walker>> walkers; // the first walks on the calling thread
     std::vector<std::thread> running;
-    std::atomic<int> crew{1};
     std::mutex resultMutex;
     HardLinkLedger ledger;
     std::vector<std::pair<DirTree::Index, int>> failures;
@@ -154,20 +152,17 @@ private:
     LargestFiles largest;
 };
 
-void ParallelWalk::Shared::Grow(int wanted)
+void ParallelWalk::Shared::StartWalkers()
 {
-    const std::lock_guard<std::mutex> lock(crewMutex);
-    while (static_cast<int>(walkers.size()) < wanted && !control.Stopped()) {
+    while (static_cast<int>(walkers.size()) < threads && !control.Stopped()) {
         walkers.push_back(std::make_unique<Walker>(*this));
         Walker& walker = *walkers.back();
         try {
             running.push_back(start([&walker] { walker.Run(); }));
         } catch (const std::system_error&) { // the system has no more threads to give
             walkers.pop_back();
-            count.Settle(static_cast<int>(walkers.size()));
-            break;
+            return;
         }
-        crew = static_cast<int>(walkers.size());
     }
 }
 
@@ -178,10 +173,6 @@ void ParallelWalk::Walker::Run()
         while (shared.work.Pop(item)) {
             Read(item);
             item.parent.reset();
-            const int crew = shared.crew.load(std::memory_order_relaxed);
-            const int wanted = shared.count.Wanted(crew);
-            if (wanted > crew)
-                shared.Grow(wanted);
             shared.work.Done();
         }
     } catch (const std::exception&) { // out of memory, or more directories than a tree can hold
@@ -304,7 +295,7 @@ bool ParallelWalk::Run(const std::string& path, DirTree& tree)
     if (rootListing.error)
         shared.failures.emplace_back(root, rootListing.error);
     first.Expand(root, rootHandle, rootListing);
-    shared.Grow(shared.count.Start());
+    shared.StartWalkers();
     shared.work.Done();
     first.Run();
     Join(shared);
@@ -324,18 +315,8 @@ bool ParallelWalk::Run(const std::string& path, DirTree& tree)
     return true;
 }
 
-// Walkers that were still reading when a stop came may start others.
 void ParallelWalk::Join(Shared& shared)
 {
-    for (;;) {
-        std::vector<std::thread> started;
-        {
-            const std::lock_guard<std::mutex> lock(shared.crewMutex);
-            started.swap(shared.running);
-        }
-        if (started.empty())
-            return;
-        for (std::thread& thread : started)
-            thread.join();
-    }
+    for (std::thread& thread : shared.running)
+        thread.join();
 }

@@ -13,7 +13,7 @@ PrefetchingSource::AdaptiveMutex::AdaptiveMutex()
 }
 
 PrefetchingSource::PrefetchingSource(DirectorySource& inner, int threads, std::size_t lookahead, ThreadStarter start)
-    : inner(inner), count(threads), start(std::move(start)), lookahead(lookahead)
+    : inner(inner), threads(WalkerCount::Of(threads)), start(std::move(start)), lookahead(lookahead)
 {
 }
 
@@ -121,7 +121,7 @@ void PrefetchingSource::Read(int id, Listing& listing, const std::atomic<bool>& 
     dir.listed = true;
     stop = &stopFlag;
     AddChildren(id, listing);
-    StartHelpers(count.Start() - 1);
+    StartHelpers(threads - 1);
 }
 
 void PrefetchingSource::StartHelpers(int wanted)
@@ -130,7 +130,6 @@ void PrefetchingSource::StartHelpers(int wanted)
         try {
             helpers.push_back(start([this] { Help(); }));
         } catch (const std::system_error&) { // the system has no more threads to give
-            count.Settle(static_cast<int>(helpers.size()) + 1);
             return;
         }
     }
@@ -234,13 +233,7 @@ void PrefetchingSource::Help()
 {
     Lock lock(mutex);
     while (!ending) {
-        if (!ReadNextAhead(lock)) {
+        if (!ReadNextAhead(lock))
             workToDo.wait(lock);
-            continue;
-        }
-        const int threads = static_cast<int>(helpers.size()) + 1;
-        const int wanted = count.Wanted(threads);
-        if (wanted > threads)
-            StartHelpers(wanted - 1);
     }
 }

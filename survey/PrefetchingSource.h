@@ -24,9 +24,9 @@
 // sooner. At most `lookahead` directories wait read ahead of the walk.
 class PrefetchingSource : public DirectorySource {
 public:
-    // threads counts the walk's own; 0 chooses them for the disk as a
-    // parallel walk does (see WalkerCount). Helpers that cannot be started
-    // leave the reading to those that could, and to the walk.
+    // threads counts the walk's own; 0 takes a parallel walk's default
+    // (see WalkerCount). Helpers that cannot be started leave the reading
+    // to those that could, and to the walk.
     PrefetchingSource(DirectorySource& inner, int threads, std::size_t lookahead = 2048,
                       ThreadStarter start = StartThread);
     ~PrefetchingSource() override;
@@ -86,7 +86,7 @@ private:
     void Release(int id);
 
     DirectorySource& inner;
-    WalkerCount count;
+    int threads; // the walk's own and the helpers
     ThreadStarter start;
     const std::size_t lookahead;
     AdaptiveMutex mutex;
