@@ -48,7 +48,7 @@ const std::vector<OptionRow> kTable{
      "skip the files and directories whose name or path\n"
      "matches the shell pattern PATTERN, as du does"},
     {"exclude-from", 'X', "FILE", "skip what matches any pattern in FILE (one a line)"},
-    {"threads", 't', "N", "walk with N threads (default: chosen for the disk as\nthe walk goes)"},
+    {"threads", 't', "N", "walk with N threads (default: 16)"},
     {"help", 0, nullptr, "show this help and exit"},
     {"version", 0, nullptr, "show the version and exit"},
 };

@@ -19,7 +19,7 @@
 // that cannot be started leaves the walk to those that could.
 class ParallelWalk {
 public:
-    // threads 0 lets the walk choose them for the disk (see WalkerCount).
+    // threads 0 takes the default (see WalkerCount).
     ParallelWalk(DirectorySource& source, ScanControl& control, int threads, ThreadStarter start = StartThread)
         : source(source), control(control), threads(threads), start(std::move(start))
     {

@@ -16,8 +16,8 @@ public:
     ~Scanner();
 
     void SetSource(std::unique_ptr<DirectorySource> newSource) { source = std::move(newSource); }
-    // 1 walks on the calling thread alone; 0 (the default) chooses the
-    // number of walkers for the disk as the walk goes.
+    // 1 walks on the calling thread alone; 0 (the default) takes
+    // WalkerCount's default.
     void SetThreads(int count) { threads = count; }
     // How many of the largest files a scan keeps (LargestFiles::kKept unless set).
     void SetLargestKept(std::size_t count) { largestKept = count; }
