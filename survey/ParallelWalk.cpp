@@ -102,8 +102,8 @@ void SumUpTheTree(DirTree& tree)
 struct ParallelWalk::Shared {
     Shared(DirectorySource& source, ScanControl& control, DirTree& tree, std::uint64_t rootDevice, int threads,
            ThreadStarter& start, LargestFiles& largest, std::size_t largestKept)
-        : source(source), control(control), tree(tree), rootDevice(rootDevice), work(control), threads(WalkerCount::Of(threads)),
-          start(start), largest(largest), largestKept(largestKept)
+        : source(source), control(control), tree(tree), rootDevice(rootDevice), work(control),
+          threads(WalkerCount::Of(threads)), start(start), largest(largest), largestKept(largestKept)
     {
     }
 
