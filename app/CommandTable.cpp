@@ -1,7 +1,11 @@
 #include "CommandTable.h"
 
 #include <QAbstractButton>
+#include <QMenu>
 #include <QWidget>
+
+#include <algorithm>
+#include <stdexcept>
 
 CommandTable::CommandTable(QWidget* window) : QObject(window), window(window) {}
 
@@ -12,13 +16,21 @@ void CommandTable::Add(Row row)
     action->setShortcutContext(Qt::WindowShortcut);
     connect(action, &QAction::triggered, this, std::move(row.run));
     window->addAction(action);
-    actions[row.command] = action;
-    rules[row.command] = std::move(row.enabled);
+    entries.push_back({row.command, row.group, action, std::move(row.enabled), std::move(row.offered)});
+}
+
+const CommandTable::Entry& CommandTable::At(Command command) const
+{
+    const auto found = std::find_if(entries.begin(), entries.end(),
+                                    [command](const Entry& entry) { return entry.command == command; });
+    if (found == entries.end())
+        throw std::out_of_range("no such command in the table");
+    return *found;
 }
 
 QAction* CommandTable::Action(Command command) const
 {
-    return actions.at(command);
+    return At(command).action;
 }
 
 void CommandTable::Trigger(Command command) const
@@ -29,8 +41,8 @@ void CommandTable::Trigger(Command command) const
 
 void CommandTable::Refresh() const
 {
-    for (const auto& [command, action] : actions)
-        action->setEnabled(rules.at(command)());
+    for (const Entry& entry : entries)
+        entry.action->setEnabled(entry.enabled());
 }
 
 void CommandTable::Bind(QAbstractButton* button, Command command) const
@@ -39,4 +51,23 @@ void CommandTable::Bind(QAbstractButton* button, Command command) const
     connect(button, &QAbstractButton::clicked, action, &QAction::trigger);
     connect(action, &QAction::changed, button, [button, action] { button->setEnabled(action->isEnabled()); });
     button->setEnabled(action->isEnabled());
+}
+
+void CommandTable::PopUpMenu(const QPoint& globalPosition, std::initializer_list<MenuGroup> groups) const
+{
+    Refresh();
+    auto* menu = new QMenu(window); // deletes itself once closed
+    connect(menu, &QMenu::aboutToHide, menu, &QObject::deleteLater);
+    for (MenuGroup group : groups) {
+        bool groupStarted = false;
+        for (const Entry& entry : entries) {
+            if (entry.group != group || (entry.offered && !entry.offered()))
+                continue;
+            if (!groupStarted && !menu->isEmpty())
+                menu->addSeparator();
+            groupStarted = true;
+            menu->addAction(entry.action);
+        }
+    }
+    menu->popup(globalPosition);
 }

@@ -1,37 +1,39 @@
 #pragma once
 
-#include "DirNode.h"
+#include "CommandTable.h"
 #include "DirectoryActions.h"
 #include "FileListModel.h"
+#include "ScanController.h"
+#include "ViewState.h"
+#include "WindowFrame.h"
 
 #include <string>
 
-class TKelmoWindow;
-
 // The window's commands on what a scan found: open, copy and trash the
 // selected directory (or the directory on display), the files of a
-// directory, the drive's largest files, and saved scans written and read.
-// Each is a row of the window's command table.
+// directory, the drive's largest files, and the scan saved.
 class DirectoryCommands {
 public:
-    explicit DirectoryCommands(TKelmoWindow& window);
+    DirectoryCommands(ViewState& state, const ScanController& scans, WindowFrame& frame);
 
-    // Adds the rows to the window's command table.
-    void AddRows();
+    void AddRows(CommandTable& table);
+    // The path of what the commands act on: the selected entry, else the
+    // directory on display.
+    std::string TargetPath() const;
+
+private:
     void CmMoveToTrash();
     void CmFiles();
     void CmLargestFiles();
     void CmSaveScan();
-    void CmOpenSavedScan();
-    // What the commands act on: the selected entry, else the directory on display.
-    DirNode Target() const;
-    std::string TargetPath() const;
-
-private:
-    bool CanTrashTarget() const;
-    void AfterTrash();
+    bool Idle() const { return !scans.Running(); }
+    void OpenFileList(const QString& caption, const QString& firstColumn, std::vector<FileListModel::Row> rows,
+                      bool canTrash);
     void FileTrashed(const FileListModel::Row& file);
+    void ReadFreeSpace();
 
-    TKelmoWindow& window;
+    ViewState& state;
+    const ScanController& scans;
+    WindowFrame& frame;
     DirectoryActions desktop;
 };

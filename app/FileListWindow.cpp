@@ -1,7 +1,8 @@
 #include "FileListWindow.h"
 
+#include "TargetCommands.h"
+
 #include <QHeaderView>
-#include <QMenu>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -28,21 +29,12 @@ FileListWindow::FileListWindow(QWidget* owner, const QString& caption, const QSt
     layout->addWidget(view);
 
     const auto onRow = [this] { return CurrentRow() >= 0; };
-    commands->Add({Command::OpenInFileManager, QStringLiteral("Open in File Manager"),
-                   {QKeySequence(Qt::CTRL | Qt::Key_E)}, onRow,
-                   [this] { desktop.OpenInFileManager(model->At(CurrentRow()).path); }});
-    commands->Add({Command::CopyPath, QStringLiteral("Copy Path"), {QKeySequence::Copy}, onRow,
-                   [this] { desktop.CopyPath(model->At(CurrentRow()).path); }});
-    commands->Add({Command::MoveToTrash, QStringLiteral("Move to Trash..."), {QKeySequence::Delete},
-                   [this, canTrash, onRow] { return canTrash && onRow(); }, [this] { MoveToTrash(); }});
+    AddTargetRows(*commands, desktop,
+                  {onRow, [this] { return model->At(CurrentRow()).path; },
+                   [canTrash, onRow] { return canTrash && onRow(); }, [this] { MoveToTrash(); }});
     connect(view->selectionModel(), &QItemSelectionModel::currentChanged, commands, [this] { commands->Refresh(); });
     connect(view, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-        commands->Refresh();
-        auto* menu = new QMenu(this); // deletes itself once closed
-        connect(menu, &QMenu::aboutToHide, menu, &QObject::deleteLater);
-        for (Command command : {Command::OpenInFileManager, Command::CopyPath, Command::MoveToTrash})
-            menu->addAction(commands->Action(command));
-        menu->popup(view->viewport()->mapToGlobal(at));
+        commands->PopUpMenu(view->viewport()->mapToGlobal(at), {MenuGroup::Target});
     });
     if (model->rowCount() > 0)
         view->setCurrentIndex(model->index(0, 0));

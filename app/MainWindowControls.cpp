@@ -1,9 +1,11 @@
 #include "MainWindowControls.h"
 
 #include "AuxiliaryWindow.h"
-#include "ChartView.h"
+#include "DisplayName.h"
 #include "DriveList.h"
+#include "Drives.h"
 #include "KelmoProject.h"
+#include "PathText.h"
 #include "SmallButton.h"
 
 #include <QComboBox>
@@ -28,8 +30,7 @@ QLabel* AddLabel(QWidget* window, const QString& text)
 } // namespace
 
 MainWindowControls::MainWindowControls(QWidget* window)
-    : chart(new ChartView(window)),
-      drivesHeading(AddLabel(window, QStringLiteral("Available Drives"))),
+    : drivesHeading(AddLabel(window, QStringLiteral("Available Drives"))),
       driveList(new DriveList(window)),
       keyLabel(AddLabel(window, QStringLiteral("Key"))),
       exitButton(AddButton(window, QStringLiteral("Exit"))),
@@ -48,8 +49,6 @@ MainWindowControls::MainWindowControls(QWidget* window)
 
 void MainWindowControls::Place(const WindowLayout& layout)
 {
-    const QRect bounds = layout.chartBounds;
-    chart->SetBounds(bounds.left(), bounds.top(), bounds.left() + bounds.width(), bounds.top() + bounds.height());
     topButton->setGeometry(layout.topButton);
     backButton->setGeometry(layout.backButton);
     drivesHeading->setGeometry(layout.drivesHeading);
@@ -62,4 +61,67 @@ void MainWindowControls::Place(const WindowLayout& layout)
     creditLabel->setGeometry(layout.creditLabel);
     updateButton->setGeometry(layout.updateButton);
     aboutButton->setGeometry(layout.aboutButton);
+}
+
+void MainWindowControls::ListDrives(const Drives& drives)
+{
+    for (int i = 0; i < drives.Count(); ++i)
+        driveList->addItem(DisplayName(drives.MountPoint(i)),
+                           QVariant::fromValue(TreeSource::Drive(i, drives.MountPoint(i))));
+    driveList->model()->sort(0);
+}
+
+TreeSource MainWindowControls::SourceAt(int listIndex) const
+{
+    return driveList->itemData(listIndex).value<TreeSource>();
+}
+
+void MainWindowControls::ShowState(const ViewState& state, ViewState::Changes what)
+{
+    if (what & (ViewState::Directory | ViewState::Tree))
+        pathLabel->setText(PathText(DisplayName(state.PathText())).Shown());
+    if (what & ViewState::FreeSpace)
+        ShowFreeSpace(state);
+    if (what & ViewState::Heading)
+        ShowHeading(state);
+    if (what & ViewState::Source)
+        ShowSource(state);
+}
+
+// A failed scan leaves the tree on display, and its free space, as they were.
+void MainWindowControls::ShowFreeSpace(const ViewState& state)
+{
+    const std::int64_t freeBytes = state.Root() ? state.Survey().GetFreeBytes() : -1;
+    freeBytesLabel->setText(QStringLiteral("Free Space : ")
+                            + (freeBytes == -1 ? QStringLiteral("Unknown")
+                                               : QString::fromStdString(FormatSize(freeBytes, state.Units()))));
+}
+
+// The heading's tooltip says how much of the earlier scan the tree matched.
+void MainWindowControls::ShowHeading(const ViewState& state)
+{
+    if (state.Compared() && state.Root())
+        keyLabel->setText(QStringLiteral("Key (growth since ") + QString::fromStdString(state.Compared()->Since())
+                          + QStringLiteral(")"));
+    else
+        keyLabel->setText(state.Mode() == SizeMode::Apparent ? QStringLiteral("Key (apparent sizes)")
+                                                             : QStringLiteral("Key"));
+    keyLabel->setToolTip(DisplayName(state.MatchText()));
+}
+
+void MainWindowControls::ShowSource(const ViewState& state)
+{
+    if (state.Scanned().IsSavedScan() && state.Root())
+        ListSavedScan(state);
+    driveList->setCurrentIndex(driveList->findData(QVariant::fromValue(state.Scanned())));
+}
+
+void MainWindowControls::ListSavedScan(const ViewState& state)
+{
+    for (int i = driveList->count() - 1; i >= 0; --i)
+        if (SourceAt(i).IsSavedScan())
+            driveList->removeItem(i);
+    driveList->addItem(DisplayName(state.Survey().GetSavedRoot()) + QStringLiteral(" (saved)"),
+                       QVariant::fromValue(state.Scanned()));
+    driveList->model()->sort(0);
 }

@@ -15,8 +15,10 @@ QString FormattedBytes(std::int64_t bytes, SizeUnits units)
 
 } // namespace
 
-ScanController::ScanController(QWidget* owner, int lingerMs, ModeOfTotals shownMode, ResultHandler finished)
-    : QObject(owner), owner(owner), lingerMs(lingerMs), shownMode(std::move(shownMode)), finished(std::move(finished)),
+ScanController::ScanController(QWidget* owner, int lingerMs, ModeOfTotals shownMode,
+                               std::function<void()> closeRequest)
+    : QObject(owner), owner(owner), lingerMs(lingerMs), shownMode(std::move(shownMode)),
+      closeRequest(std::move(closeRequest)),
       makeScanner([] { return std::make_unique<Scanner>(); })
 {
     progressTimer.setInterval(kProgressIntervalMs);
@@ -25,23 +27,27 @@ ScanController::ScanController(QWidget* owner, int lingerMs, ModeOfTotals shownM
 
 ScanController::~ScanController() = default;
 
-void ScanController::Start(ScanJob::Request request, const QString& splashText, std::function<void()> closeRequest,
+void ScanController::Start(ScanJob::Request request, const QString& splashText, ResultHandler whenFinished,
                            const ProgressEstimate& expected)
 {
+    finished = std::move(whenFinished);
     estimate = expected;
     clock.start();
     splash = new KelmoSplash(owner, KelmoSplash::CreditCaption(), splashText, shownMode().second);
-    splash->SetCloseRequestHandler(std::move(closeRequest));
+    splash->SetCloseRequestHandler(closeRequest);
     job = std::make_unique<ScanJob>(makeScanner(), std::move(request));
     connect(job.get(), &ScanJob::Finished, this, &ScanController::OnJobFinished);
     progressTimer.start();
+    emit RunningChanged();
 }
 
 void ScanController::Stop()
 {
     progressTimer.stop();
     job.reset();
+    finished = {};
     EndSplash();
+    emit RunningChanged();
 }
 
 // The share is judged by disk usage, which the used space counts, whatever
@@ -62,7 +68,8 @@ void ScanController::OnJobFinished()
     ScanResult result = job->TakeResult();
     // The job has announced its end; it goes once this handler is done.
     job.release()->deleteLater();
-    finished(std::move(result));
+    std::exchange(finished, {})(std::move(result));
+    emit RunningChanged();
 }
 
 void ScanController::EndSplash(std::int64_t totalBytes)

@@ -1,11 +1,9 @@
 #include "TKelmoWindow.h"
 
 #include "AuxiliaryWindow.h"
-#include "BuildLegend.h"
 #include "ChartView.h"
 #include "DirectoryReport.h"
 #include "DisplayName.h"
-#include "FormatBytes.h"
 #include "KelmoSplash.h"
 #include "MessageBoxes.h"
 #include "ScanSetup.h"
@@ -19,14 +17,8 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
-#include <QFontDatabase>
-#include <QLabel>
-#include <QMenu>
 #include <QMimeData>
-#include <QPushButton>
 #include <QUrl>
-
-#include <algorithm>
 
 namespace {
 
@@ -36,11 +28,23 @@ void ShowSubDirectoryNotFound(QWidget* owner)
                    MessageIcon::Stop);
 }
 
+void ShowInformation(QWidget* owner, const QString& text)
+{
+    ShowMessageBox(owner, text, QStringLiteral("Kelmo"), MessageIcon::Information);
+}
+
 } // namespace
 
-TKelmoWindow::TKelmoWindow(Options commandLine, Drives probed, int linger, QString settingsFile)
-    : options(std::move(commandLine)), drives(std::move(probed)), lingerMs(linger), settings(std::move(settingsFile)),
-      controls(this)
+TKelmoWindow::TKelmoWindow(Options commandLine, Drives probed, int lingerMs, QString settingsFile)
+    : options(std::move(commandLine)), drives(std::move(probed)), settings(std::move(settingsFile)),
+      state(options.mode, settings.SortBySize() ? ChildOrder::LargestFirst : ChildOrder::Listing,
+            settings.SizesInUnits() ? SizeUnits::Binary : SizeUnits::Bytes),
+      scans(this, lingerMs, [this] { return std::make_pair(state.Mode(), state.Units()); }, [this] { close(); }),
+      commands(new CommandTable(this)), controls(this),
+      legend(this, state,
+             {[this] { commands->Trigger(Command::GoDown); }, [this](const QPoint& at) { OpenMenu(at); },
+              [this](int) { return DirectoryActions::PathData(directoryCommands.TargetPath()); }}),
+      loader(state, scans, options, drives, *this), directoryCommands(state, scans, *this)
 {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
                    | Qt::WindowCloseButtonHint);
@@ -52,74 +56,62 @@ TKelmoWindow::TKelmoWindow(Options commandLine, Drives probed, int linger, QStri
     PaintLightGrey(*this);
     CentreOnScreen(*this);
     settings.RestoreGeometry(*this);
-    childOrder = settings.SortBySize() ? ChildOrder::LargestFirst : ChildOrder::Listing;
-    units = settings.SizesInUnits() ? SizeUnits::Binary : SizeUnits::Bytes;
-    survey.SetSizeMode(options.mode);
-    scans = new ScanController(
-        this, lingerMs, [this] { return std::make_pair(survey.GetSizeMode(), units); },
-        [this](ScanResult result) { loader.OnScanFinished(std::move(result)); });
-    scans->SetScannerFactory([this] { return ScannerFor(options); });
-    WireControls();
+    scans.SetScannerFactory([this] { return ScannerFor(options); });
+    controls.ListDrives(drives);
+    connect(&state, &ViewState::Changed, this, &TKelmoWindow::Follow);
+    // A scan that ends without a tree leaves the drive list and the free
+    // space saying what is on display.
+    connect(&scans, &ScanController::RunningChanged, this, [this] {
+        if (!Scanning())
+            controls.ShowState(state, ViewState::FreeSpace | ViewState::Source);
+        commands->Refresh();
+    });
     AddCommands();
-    controls.Place(WindowLayout(size()));
+    AddViewSwitches();
+    ShowView(DirectoryViewRows().front());
+    // Until a tree is shown, the window shows its heading and no drive.
+    Follow(ViewState::Heading | ViewState::Source);
+    resizeEvent(nullptr);
 }
 
 TKelmoWindow::~TKelmoWindow() = default;
 
-void TKelmoWindow::WireControls()
-{
-    controls.chart->SetToolTipText([this](int slice) { return legend ? legend->ToolTip(slice) : QString(); });
-    connect(controls.chart, &ChartView::SliceClicked, this, &TKelmoWindow::SelectSlice);
-    connect(controls.chart, &ChartView::SliceDoubleClicked, this, [this](int slice) {
-        SelectSlice(slice);
-        commands->Trigger(Command::GoDown);
-    });
-    connect(controls.driveList, qOverload<int>(&QComboBox::activated), this, &TKelmoWindow::EvDriveChange);
-    connect(controls.chart, &ChartView::ContextMenuRequested, this, [this](int slice, const QPoint& at) {
-        if (legend)
-            legend->SetSelectedIndex(slice);
-        OpenMenu(at);
-    });
-}
-
-// Every command the window knows, with its keys and the rule that lets it
-// run. A scan in progress holds back everything that would start another
-// scan or look at the tree it is about to replace.
+// The window's own commands, then those that act on directories and those
+// that load trees. A scan in progress holds back everything that would start
+// another scan or look at the tree it is about to replace.
 void TKelmoWindow::AddCommands()
 {
-    commands = new CommandTable(this);
     const auto idle = [this] { return !Scanning(); };
-    const auto hasTree = [this] { return !Scanning() && survey.Root(); };
-    const auto below = [this] { return !Scanning() && survey.Cursor().HasParentDir(); };
-    commands->Add({Command::GoDown, QStringLiteral("Open"), {Qt::Key_Return, Qt::Key_Enter},
-                   [this] { return !Scanning() && legend; }, [this] { EvLegendDblClk(); }});
+    const auto hasTree = [this] { return !Scanning() && state.Root(); };
+    const auto below = [this] { return !Scanning() && state.Cursor().HasParentDir(); };
+    const auto always = [] { return true; };
+    commands->Add({Command::GoDown, QStringLiteral("Open"), {Qt::Key_Return, Qt::Key_Enter}, MenuGroup::None,
+                   [this] { return !Scanning() && state.HasEntries(); }, [this] { EvLegendDblClk(); }});
     commands->Add({Command::Back, QStringLiteral("Parent Directory"),
-                   {Qt::Key_Backspace, QKeySequence(Qt::ALT | Qt::Key_Up)}, below, [this] { CmBack(); }});
-    commands->Add({Command::Top, QStringLiteral("Root Directory"), {QKeySequence(Qt::ALT | Qt::Key_Home)}, below,
-                   [this] { CmTop(); }});
-    commands->Add({Command::Update, QStringLiteral("Update"), {Qt::Key_F5},
-                   [this] { return !Scanning() && survey.GetDrive() >= 0; }, [this] { CmUpdate(); }});
-    commands->Add({Command::About, QStringLiteral("About"), {}, idle, [this] { CmAbout(); }});
-    commands->Add({Command::Exit, QStringLiteral("Exit"), {QKeySequence(Qt::CTRL | Qt::Key_Q)}, [] { return true; },
-                   [this] { CmExit(); }});
-    commands->Add({Command::Path, QStringLiteral("Path"), {}, [this] { return !Scanning() && Path().IsCut(); },
-                   [this] { CmPath(); }});
-    commands->Add({Command::SubInfo, QStringLiteral("Sub Info"), {},
-                   [this] { return !Scanning() && legend && legend->SelectedIndex() >= 0; },
-                   [this] { CmDirInfo(Command::SubInfo); }});
-    commands->Add({Command::RootInfo, QStringLiteral("Root Info"), {}, hasTree,
-                   [this] { CmDirInfo(Command::RootInfo); }});
-    commands->Add({Command::SizeMode, QStringLiteral("Apparent Sizes"), {Qt::Key_A}, [] { return true; },
+                   {Qt::Key_Backspace, QKeySequence(Qt::ALT | Qt::Key_Up)}, MenuGroup::Go, below,
+                   [this] { CmBack(); }});
+    commands->Add({Command::Top, QStringLiteral("Root Directory"), {QKeySequence(Qt::ALT | Qt::Key_Home)},
+                   MenuGroup::Go, below, [this] { CmTop(); }});
+    commands->Add({Command::About, QStringLiteral("About"), {}, MenuGroup::None, idle, [this] { CmAbout(); }});
+    commands->Add({Command::Exit, QStringLiteral("Exit"), {QKeySequence(Qt::CTRL | Qt::Key_Q)}, MenuGroup::None,
+                   always, [this] { CmExit(); }});
+    commands->Add({Command::Path, QStringLiteral("Path"), {}, MenuGroup::None,
+                   [this] { return !Scanning() && Path().IsCut(); }, [this] { CmPath(); }});
+    commands->Add({Command::SubInfo, QStringLiteral("Sub Info"), {}, MenuGroup::Entry,
+                   [this] { return !Scanning() && state.SelectedChild(); }, [this] { CmDirInfo(Command::SubInfo); }});
+    // At the root the menu offers the root's figures; below it, the way up.
+    commands->Add({Command::RootInfo, QStringLiteral("Root Info"), {}, MenuGroup::Root, hasTree,
+                   [this] { CmDirInfo(Command::RootInfo); }, [this] { return !state.Cursor().HasParentDir(); }});
+    commands->Add({Command::SizeMode, QStringLiteral("Apparent Sizes"), {Qt::Key_A}, MenuGroup::None, always,
                    [this] { CmSizeMode(); }});
-    commands->Add({Command::SortOrder, QStringLiteral("Sort by Size"), {Qt::Key_S}, [] { return true; },
+    commands->Add({Command::SortOrder, QStringLiteral("Sort by Size"), {Qt::Key_S}, MenuGroup::None, always,
                    [this] { CmSortOrder(); }});
-    commands->Add({Command::Units, QStringLiteral("Sizes in Bytes / in Units"), {Qt::Key_U}, [] { return true; },
-                   [this] { CmUnits(); }});
-    commands->Add({Command::Compare, QStringLiteral("Compare with Saved Scan..."),
-                   {QKeySequence(Qt::CTRL | Qt::Key_D)}, hasTree, [this] { CmCompare(); }});
+    commands->Add({Command::Units, QStringLiteral("Sizes in Bytes / in Units"), {Qt::Key_U}, MenuGroup::None,
+                   always, [this] { CmUnits(); }});
     commands->Add({Command::ShowSizes, QStringLiteral("Show Sizes"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D)},
-                   [this] { return !Scanning() && compared; }, [this] { CmShowSizes(); }});
-    fileCommands.AddRows();
+                   MenuGroup::None, [this] { return !Scanning() && state.Compared(); }, [this] { CmShowSizes(); }});
+    directoryCommands.AddRows(*commands);
+    loader.AddRows(*commands);
     commands->Bind(controls.exitButton, Command::Exit);
     commands->Bind(controls.topButton, Command::Top);
     commands->Bind(controls.backButton, Command::Back);
@@ -129,177 +121,100 @@ void TKelmoWindow::AddCommands()
     commands->Refresh();
 }
 
-void TKelmoWindow::CmShowSizes()
+void TKelmoWindow::AddViewSwitches()
 {
-    compared.reset();
-    controls.keyLabel->setToolTip(QString());
-    ShowSizeMode();
-    RebuildViewKeeping(SelectedChild());
+    for (const DirectoryViewRow& row : DirectoryViewRows()) {
+        auto* action = new QAction(row.name, this);
+        action->setShortcut(row.key);
+        connect(action, &QAction::triggered, this, [this, &row] { ShowView(row); });
+        addAction(action);
+    }
 }
 
-// A failed scan leaves the tree on display, and its free space, as they were.
-void TKelmoWindow::ShowFreeSpace()
+// The picture stacks under every control near it and shows what the legend
+// lists; a click on an entry selects it there.
+void TKelmoWindow::ShowView(const DirectoryViewRow& row)
 {
-    const std::int64_t freeBytes = survey.Root() ? survey.GetFreeBytes() : -1;
-    controls.freeBytesLabel->setText(QStringLiteral("Free Space : ")
-                            + (freeBytes == -1 ? QStringLiteral("Unknown")
-                                               : QString::fromStdString(FormatSize(freeBytes, units))));
+    delete view;
+    view = row.make(this);
+    view->lower();
+    view->SetToolTipText([this](int entry) { return legend.Full() ? legend.Full()->ToolTip(entry) : QString(); });
+    connect(view, &DirectoryView::EntryClicked, &state, &ViewState::Select);
+    connect(view, &DirectoryView::EntryDoubleClicked, this, [this](int entry) {
+        state.Select(entry);
+        commands->Trigger(Command::GoDown);
+    });
+    connect(view, &DirectoryView::MenuRequested, this, [this](int entry, const QPoint& at) {
+        state.Select(entry);
+        OpenMenu(at);
+    });
+    view->Place(WindowLayout(size()).chartBounds);
+    view->ShowDirectory({state.CurrentDir(), state.Children()});
+    view->MarkEntry(state.SelectedIndex());
+    view->show();
 }
 
-void TKelmoWindow::RebuildView()
+// Every change of what is shown passes here: the picture and the labels
+// follow it (the legend follows it by itself), and the commands' rules are
+// asked again.
+void TKelmoWindow::Follow(ViewState::Changes what)
 {
-    const NavigationCursor& cursor = survey.Cursor();
-    std::unique_ptr<ChildList> list = compared ? compared->Children(cursor.GetCurrentDir(), survey.GetSizeMode())
-                                               : cursor.BuildChildList(childOrder);
-    std::vector<std::int64_t> sizes = list ? list->sizes : std::vector<std::int64_t>();
-    // The legend shows names and sizes; the window keeps the nodes behind them.
-    shownChildren = list ? std::move(list->nodes) : std::vector<DirNode>();
-    const DirectoryOnDisplay directory{cursor.HasParentDir(), DisplayedBytes(), Path().Text(), units};
-    const int count = BuildLegend(this, WindowLayout(size()).legend, legend, emptyLegend, std::move(list), directory);
-    WireLegend();
-    sizes.resize(static_cast<std::size_t>(count));
-    controls.chart->SetValues(sizes);
-    ShowPath();
+    if (what & ViewState::Entries)
+        view->ShowDirectory({state.CurrentDir(), state.Children()});
+    if (what & (ViewState::Entries | ViewState::Selection))
+        view->MarkEntry(state.SelectedIndex());
+    controls.ShowState(state, what);
     commands->Refresh();
 }
 
-// A new legend for every directory on display; the chart follows its
-// selection. Going down replaces the legend, so it must not happen inside
-// the legend's own double-click handling.
-void TKelmoWindow::WireLegend()
+ChartView* TKelmoWindow::Chart() const
 {
-    KeyBox* shown = Legend();
-    connect(shown, &KeyBox::ContextMenuRequested, this, &TKelmoWindow::OpenLegendMenu);
-    connect(shown, &KeyBox::SelectionChanged, this, [this](int index) {
-        controls.chart->SetMarkedSlice(index);
-        commands->Refresh();
-    });
-    if (!legend)
-        return;
-    connect(legend.get(), &KeyBox::EntryDoubleClicked, this, [this] { commands->Trigger(Command::GoDown); },
-            Qt::QueuedConnection);
-    legend->SetDragData([this](int) { return DirectoryActions::PathData(fileCommands.TargetPath()); });
-}
-
-// A right press on an entry selects it, as in a file manager, so that the
-// menu's commands act on it; elsewhere they act on the directory on display.
-void TKelmoWindow::OpenLegendMenu(const QPoint& globalPosition)
-{
-    if (legend) {
-        const QModelIndex entry = legend->indexAt(legend->viewport()->mapFromGlobal(globalPosition));
-        legend->SetSelectedIndex(entry.isValid() ? entry.row() : -1);
-    }
-    OpenMenu(globalPosition);
+    return qobject_cast<ChartView*>(view);
 }
 
 void TKelmoWindow::contextMenuEvent(QContextMenuEvent* event)
 {
-    if (legend)
-        legend->SetSelectedIndex(-1);
+    state.Select(-1);
     OpenMenu(event->globalPos());
 }
 
-// At the root the menu offers the root's figures and greys the way up;
-// below it, the way up.
 void TKelmoWindow::OpenMenu(const QPoint& globalPosition)
 {
-    commands->Refresh();
-    auto* menu = new QMenu(this); // deletes itself once closed
-    connect(menu, &QMenu::aboutToHide, menu, &QObject::deleteLater);
-    for (Command command : {Command::OpenInFileManager, Command::CopyPath, Command::MoveToTrash, Command::Files})
-        menu->addAction(commands->Action(command));
-    menu->addSeparator();
-    menu->addAction(commands->Action(Command::SubInfo));
-    menu->addSeparator();
-    if (!survey.Cursor().HasParentDir()) {
-        menu->addAction(commands->Action(Command::RootInfo));
-        menu->addSeparator();
-    }
-    menu->addAction(commands->Action(Command::Back));
-    menu->addAction(commands->Action(Command::Top));
-    menu->addSeparator();
-    menu->addAction(commands->Action(Command::LargestFiles));
-    menu->addAction(commands->Action(Command::SaveScan));
-    menu->addAction(commands->Action(Command::OpenSavedScan));
-    menu->popup(globalPosition);
-}
-
-void TKelmoWindow::SelectSlice(int slice)
-{
-    if (legend && legend->SelectedIndex() != slice)
-        legend->SetSelectedIndex(slice);
+    commands->PopUpMenu(globalPosition,
+                        {MenuGroup::Target, MenuGroup::Entry, MenuGroup::Root, MenuGroup::Go, MenuGroup::Scan});
 }
 
 PathText TKelmoWindow::Path() const
 {
-    return PathText(DisplayName(survey.Cursor().PathText()));
-}
-
-void TKelmoWindow::ShowPath()
-{
-    const PathText path = Path();
-    controls.pathLabel->setText(path.Shown());
-}
-
-std::int64_t TKelmoWindow::DisplayedBytes() const
-{
-    const DirNode current = survey.Cursor().GetCurrentDir();
-    return current ? current.bytes() : 0;
-}
-
-DirNode TKelmoWindow::SelectedChild() const
-{
-    const int selected = legend ? legend->SelectedIndex() : -1;
-    if (selected < 0 || selected >= static_cast<int>(shownChildren.size()))
-        return {};
-    return shownChildren[static_cast<std::size_t>(selected)];
-}
-
-int TKelmoWindow::ShownIndexOf(const DirNode& node) const
-{
-    const auto found = std::find(shownChildren.begin(), shownChildren.end(), node);
-    return found == shownChildren.end() ? -1 : static_cast<int>(found - shownChildren.begin());
-}
-
-// Sizes or order changed: the same entry stays selected, wherever it now stands.
-void TKelmoWindow::RebuildViewKeeping(const DirNode& selected)
-{
-    RebuildView();
-    if (legend && selected)
-        legend->SetSelectedIndex(ShownIndexOf(selected));
+    return PathText(DisplayName(state.PathText()));
 }
 
 void TKelmoWindow::EvLegendDblClk()
 {
-    const DirNode node = SelectedChild();
+    const DirNode node = state.SelectedChild();
     if (!node) {
         ShowSubDirectoryNotFound(this);
         return;
     }
-    if (compared && compared->IsGone(node)) {
-        ShowMessageBox(this, QStringLiteral("This directory is gone since the earlier scan"), QStringLiteral("Kelmo"),
-                       MessageIcon::Information);
+    if (state.Compared() && state.Compared()->IsGone(node)) {
+        ShowInformation(this, QStringLiteral("This directory is gone since the earlier scan"));
         return;
     }
     if (!node.firstChild()) {
-        ShowMessageBox(this, QStringLiteral("No Sub-Directories Exist For This Entry"), QStringLiteral("Kelmo"),
-                       MessageIcon::Information);
+        ShowInformation(this, QStringLiteral("No Sub-Directories Exist For This Entry"));
         return;
     }
-    survey.Cursor().SetCurrentDir(node);
-    RebuildView();
+    state.GoTo(node);
 }
 
 void TKelmoWindow::CmBack()
 {
-    survey.Cursor().GoToParentDir();
-    RebuildView();
+    state.GoUp();
 }
 
 void TKelmoWindow::CmTop()
 {
-    survey.Cursor().SetCurrentDir(DirNode());
-    RebuildView();
+    state.GoTo(DirNode());
 }
 
 void TKelmoWindow::OpenTextWindow(const QString& caption, int textWidth, const QString& text)
@@ -315,64 +230,45 @@ void TKelmoWindow::CmPath()
 
 void TKelmoWindow::CmDirInfo(Command which)
 {
-    const DirNode node = which == Command::SubInfo ? SelectedChild() : survey.Cursor().GetCurrentDir();
+    const DirNode node = which == Command::SubInfo ? state.SelectedChild() : state.CurrentDir();
     if (!node) {
         ShowSubDirectoryNotFound(this);
         return;
     }
-    const std::string report = compared ? compared->Report(node, survey.GetSizeMode()) : BuildDirReport(node, units);
+    const std::string report =
+        state.Compared() ? state.Compared()->Report(node, state.Mode()) : BuildDirReport(node, state.Units());
     OpenTextWindow(QStringLiteral("Sub-Directory Information"), 300, DisplayName(report));
 }
 
 void TKelmoWindow::CmUpdate()
 {
-    loader.SelectDrive(survey.GetDrive());
+    loader.SelectDrive(state.Scanned());
 }
 
-// Picking the drive on display again does not rescan it.
+// Picking what is on display again does not rescan it.
 void TKelmoWindow::EvDriveChange(int listIndex)
 {
-    const int drive = controls.driveList->itemData(listIndex).toInt();
-    if (Scanning() || drive == survey.GetDrive())
+    const TreeSource source = controls.SourceAt(listIndex);
+    if (Scanning() || !source || source == state.Scanned())
         return;
-    loader.SelectDrive(drive);
+    loader.SelectDrive(source);
 }
 
 void TKelmoWindow::CmSizeMode()
 {
-    const bool toApparent = survey.GetSizeMode() == SizeMode::DiskUsage;
-    survey.SetSizeMode(toApparent ? SizeMode::Apparent : SizeMode::DiskUsage);
-    ShowSizeMode();
-    if (!survey.Root() || Scanning())
-        return;
-    RebuildViewKeeping(SelectedChild());
+    state.SetMode(state.Mode() == SizeMode::DiskUsage ? SizeMode::Apparent : SizeMode::DiskUsage);
 }
 
 void TKelmoWindow::CmUnits()
 {
-    units = units == SizeUnits::Bytes ? SizeUnits::Binary : SizeUnits::Bytes;
-    settings.SetSizesInUnits(units == SizeUnits::Binary);
-    ShowFreeSpace();
-    if (survey.Root() && !Scanning())
-        RebuildViewKeeping(SelectedChild());
+    state.SetUnits(state.Units() == SizeUnits::Bytes ? SizeUnits::Binary : SizeUnits::Bytes);
+    settings.SetSizesInUnits(state.Units() == SizeUnits::Binary);
 }
 
 void TKelmoWindow::CmSortOrder()
 {
-    childOrder = childOrder == ChildOrder::Listing ? ChildOrder::LargestFirst : ChildOrder::Listing;
-    settings.SetSortBySize(childOrder == ChildOrder::LargestFirst);
-    if (survey.Root() && !Scanning())
-        RebuildViewKeeping(SelectedChild());
-}
-
-void TKelmoWindow::ShowSizeMode()
-{
-    const bool apparent = survey.GetSizeMode() == SizeMode::Apparent;
-    if (compared && survey.Root())
-        controls.keyLabel->setText(QStringLiteral("Key (growth since ") + QString::fromStdString(compared->Since())
-                                   + QStringLiteral(")"));
-    else
-        controls.keyLabel->setText(apparent ? QStringLiteral("Key (apparent sizes)") : QStringLiteral("Key"));
+    state.SetOrder(state.Order() == ChildOrder::Listing ? ChildOrder::LargestFirst : ChildOrder::Listing);
+    settings.SetSortBySize(state.Order() == ChildOrder::LargestFirst);
 }
 
 void TKelmoWindow::CmAbout()
@@ -387,11 +283,12 @@ void TKelmoWindow::CmExit()
 
 void TKelmoWindow::resizeEvent(QResizeEvent* event)
 {
-    QWidget::resizeEvent(event);
+    if (event)
+        QWidget::resizeEvent(event);
     const WindowLayout layout(size());
     controls.Place(layout);
-    if (KeyBox* shown = Legend())
-        shown->setGeometry(layout.legend);
+    view->Place(layout.chartBounds);
+    legend.Place(layout.legend);
 }
 
 // A close request may come while a scan, the splash's wait, About, a text
@@ -402,7 +299,7 @@ void TKelmoWindow::closeEvent(QCloseEvent* event)
 {
     settings.SaveGeometry(*this);
     closeRequested = true;
-    scans->Stop();
+    scans.Stop();
     CloseAuxiliaryWindows();
     event->accept();
     QCoreApplication::quit();

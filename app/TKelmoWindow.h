@@ -2,34 +2,33 @@
 
 #include "CommandTable.h"
 #include "DirectoryCommands.h"
-#include "ComparedScan.h"
+#include "DirectoryView.h"
+#include "DirectoryViewRows.h"
 #include "Drives.h"
 #include "FileInfo.h"
-#include "KeyBox.h"
+#include "LegendHolder.h"
 #include "MainWindowControls.h"
 #include "Options.h"
 #include "PathText.h"
 #include "ScanController.h"
 #include "SurveyLoader.h"
-#include "WindowLayout.h"
+#include "ViewState.h"
+#include "WindowFrame.h"
 #include "WindowSettings.h"
 
 #include <QWidget>
 
-#include <functional>
-#include <memory>
 #include <string>
 
+class ChartView;
 
-// The main window: the pie chart of the directory on display, its legend, the
-// drive list and the buttons that move through the tree. Scans run as jobs
+// The main window: a picture of the directory on display, its legend, the
+// drive list and the buttons that move through the tree. What it shows is
+// one ViewState, which every part of the window follows; scans run as jobs
 // on threads of their own while the window stays responsive behind the
 // splash; every command is a row of its command table.
-class TKelmoWindow : public QWidget {
+class TKelmoWindow : public QWidget, private WindowFrame {
 public:
-    // The drive index of a saved scan (kelmo --import FILE).
-    static constexpr int kSavedScan = -2;
-
     // options: the command line, parsed; drives: the drives to offer;
     // lingerMs: how long the scan splash stays after a scan (tests make it
     // short); settingsFile: where the window keeps its size and place (none
@@ -37,12 +36,11 @@ public:
     TKelmoWindow(Options options, Drives drives, int lingerMs, QString settingsFile = {});
     ~TKelmoWindow() override;
 
-    // Start-up: the drive argument, the first scan (which goes on after this
-    // returns) and the drive list.
+    // Start-up: the drive argument and the first scan, which goes on after
+    // this returns.
     void SetupWindow() { loader.Setup(); }
-    bool Scanning() const { return scans->Running(); }
+    bool Scanning() const { return scans.Running(); }
 
-    void RebuildView();
     void EvLegendDblClk();
     void CmBack();
     void CmTop();
@@ -52,13 +50,13 @@ public:
     void EvDriveChange(int listIndex);
     // Switches between disk usage and apparent sizes, without a rescan.
     void CmSizeMode();
-    // Switches the key and the pie between listing order and largest first.
+    // Switches the key and the picture between listing order and largest first.
     void CmSortOrder();
     // Switches sizes between exact bytes and readable units.
     void CmUnits();
     // Shows what grew since a saved scan the person picks, and back to sizes.
     void CmCompare() { loader.ChooseEarlierScan(); }
-    void CmShowSizes();
+    void CmShowSizes() { state.SetComparison(nullptr); }
     void CmAbout();
     void CmExit();
     // A folder opens on its drive with the folder on display; any other
@@ -71,15 +69,17 @@ public:
     // 1 when the window was started on a saved scan and closed without ever
     // showing a tree (the scan could not be read), as --report --import
     // would end; else 0.
-    int ExitStatus() const { return !options.importFile.empty() && !survey.Root() ? 1 : 0; }
+    int ExitStatus() const { return !options.importFile.empty() && !state.Root() ? 1 : 0; }
 
     // For tests and screenshots.
-    FileInfo& Survey() { return survey; }
-    SurveyLoader& Loader() { return loader; }
-    ScanController& Scans() { return *scans; }
+    const ViewState& State() const { return state; }
+    const FileInfo& Survey() const { return state.Survey(); }
+    ScanController& Scans() { return scans; }
     const CommandTable& Commands() const { return *commands; }
-    ChartView* Chart() const { return controls.chart; }
-    KeyBox* Legend() const { return legend ? legend.get() : emptyLegend.get(); }
+    DirectoryView* View() const { return view; }
+    // The pie, while it is the picture shown; else null.
+    ChartView* Chart() const;
+    KeyBox* Legend() const { return legend.Shown(); }
     PathText Path() const;
     QComboBox* DriveList() const { return controls.driveList; }
     QLabel* FreeBytesLabel() const { return controls.freeBytesLabel; }
@@ -98,41 +98,29 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    friend class SurveyLoader;
-    friend class DirectoryCommands;
+    QWidget* Owner() override { return this; }
+    bool Closing() const override { return closeRequested; }
+    void Present() override { showNormal(); }
 
-    void WireControls();
     void AddCommands();
-    void WireLegend();
-    void OpenLegendMenu(const QPoint& globalPosition);
+    void AddViewSwitches();
+    void ShowView(const DirectoryViewRow& row);
+    void Follow(ViewState::Changes what);
     void OpenMenu(const QPoint& globalPosition);
-    void SelectSlice(int slice);
-    void ShowFreeSpace();
-    void ShowSizeMode();
-    void RebuildViewKeeping(const DirNode& selected);
-    int ShownIndexOf(const DirNode& node) const;
-    void ShowPath();
-    DirNode SelectedChild() const;
-    std::int64_t DisplayedBytes() const;
     void OpenTextWindow(const QString& caption, int textWidth, const QString& text);
     void CloseAuxiliaryWindows();
 
     Options options;
     Drives drives;
-    FileInfo survey;
-    int lingerMs;
     WindowSettings settings;
+    ViewState state;
     bool closeRequested = false;
 
-    ScanController* scans = nullptr;
-    CommandTable* commands = nullptr;
+    ScanController scans;
+    CommandTable* commands;
     MainWindowControls controls;
-    SurveyLoader loader{*this};
-    DirectoryCommands fileCommands{*this};
-    std::unique_ptr<KeyBox> emptyLegend;
-    std::unique_ptr<KeyBox> legend;
-    ChildOrder childOrder = ChildOrder::Listing;
-    SizeUnits units = SizeUnits::Bytes;
-    std::unique_ptr<ComparedScan> compared;
-    std::vector<DirNode> shownChildren; // in the legend's order
+    DirectoryView* view = nullptr; // the window owns it, as any child
+    LegendHolder legend;
+    SurveyLoader loader;
+    DirectoryCommands directoryCommands;
 };

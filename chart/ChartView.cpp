@@ -51,7 +51,7 @@ QRect MarkerSquare(PiePoint point)
 
 } // namespace
 
-ChartView::ChartView(QWidget* parent) : QWidget(parent)
+ChartView::ChartView(QWidget* parent) : DirectoryView(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     // The right press asks for the menu itself; the window must not be asked again.
@@ -65,6 +65,16 @@ void ChartView::SetBounds(int left, int top, int right, int bottom)
     setGeometry(0, 0, square.right + kMarkerHalf + 1, square.bottom + kMarkerHalf + 1);
     picture = QPixmap();
     update();
+}
+
+void ChartView::Place(const QRect& bounds)
+{
+    SetBounds(bounds.left(), bounds.top(), bounds.left() + bounds.width(), bounds.top() + bounds.height());
+}
+
+void ChartView::ShowDirectory(const ShownDirectory& shown)
+{
+    SetValues(shown.entries ? shown.entries->sizes : std::vector<std::int64_t>());
 }
 
 void ChartView::SetValues(const std::vector<std::int64_t>& values)
@@ -153,9 +163,9 @@ void ChartView::mousePressEvent(QMouseEvent* event)
     QWidget::mousePressEvent(event);
     const int slice = SliceUnder(event->position().toPoint());
     if (event->button() == Qt::RightButton)
-        emit ContextMenuRequested(slice, event->globalPosition().toPoint());
+        emit MenuRequested(slice, event->globalPosition().toPoint());
     else if (event->button() == Qt::LeftButton && slice >= 0)
-        emit SliceClicked(slice);
+        emit EntryClicked(slice);
 }
 
 // Goes down into the slice's sub-directory, as a double-click on its legend
@@ -164,7 +174,7 @@ void ChartView::mouseDoubleClickEvent(QMouseEvent* event)
 {
     const int slice = event->button() == Qt::LeftButton ? SliceUnder(event->position().toPoint()) : -1;
     if (slice >= 0)
-        emit SliceDoubleClicked(slice);
+        emit EntryDoubleClicked(slice);
 }
 
 bool ChartView::event(QEvent* event)
@@ -173,7 +183,7 @@ bool ChartView::event(QEvent* event)
         return QWidget::event(event);
     const auto& help = static_cast<const QHelpEvent&>(*event);
     const int slice = SliceUnder(help.pos());
-    const QString text = slice >= 0 && toolTipText ? toolTipText(slice) : QString();
+    const QString text = ToolTipOf(slice);
     if (text.isEmpty())
         QToolTip::hideText();
     else

@@ -1,14 +1,13 @@
 #pragma once
 
+#include "DirectoryView.h"
 #include "DrawPie.h"
 #include "PiePoint.h"
 
 #include <QPixmap>
 #include <QRect>
-#include <QWidget>
 
 #include <cstdint>
-#include <functional>
 #include <vector>
 
 // The pie chart of the directory on display, as a widget: it draws the pie
@@ -16,14 +15,16 @@
 // markers on the rim points of the marked slice, and finds the slice under
 // the pointer for clicks and tooltips. Its coordinates are the main window's:
 // it sits at the window's top-left corner.
-class ChartView : public QWidget {
+class ChartView : public DirectoryView {
     Q_OBJECT
 
 public:
-    // What a slice's tooltip says; empty for none.
-    using ToolTipText = std::function<QString(int slice)>;
-
     explicit ChartView(QWidget* parent);
+
+    void Place(const QRect& bounds) override;
+    // One slice per entry.
+    void ShowDirectory(const ShownDirectory& shown) override;
+    void MarkEntry(int entry) override { SetMarkedSlice(entry); }
 
     // The rectangle the chart's square is fitted into; the widget grows to
     // hold the square and the markers on its rim.
@@ -31,7 +32,6 @@ public:
     // One slice per value; an empty list is the whole disc of colour 0.
     void SetValues(const std::vector<std::int64_t>& values);
     void Clear() { SetValues({}); }
-    void SetToolTipText(ToolTipText text) { toolTipText = std::move(text); }
 
     // The slice whose markers show; -1 for none.
     void SetMarkedSlice(int slice);
@@ -44,12 +44,6 @@ public:
     int DrawnSlices() const { return static_cast<int>(starts.size()); }
     // The slice under point, -1 off the chart or before the first drawing.
     int SliceUnder(const QPoint& point) const;
-
-signals:
-    void SliceClicked(int slice);
-    void SliceDoubleClicked(int slice);
-    // A right press at globalPosition asks for a menu on slice; -1 off the pie.
-    void ContextMenuRequested(int slice, const QPoint& globalPosition);
 
 protected:
     bool event(QEvent* event) override;
@@ -68,5 +62,4 @@ private:
     std::vector<PiePoint> starts;
     std::vector<PiePoint> ends;
     int markedSlice = -1;
-    ToolTipText toolTipText;
 };

@@ -15,7 +15,7 @@ void Present(KeyBox& legend)
 } // namespace
 
 int BuildLegend(QWidget* parent, const QRect& geometry, std::unique_ptr<KeyBox>& legend,
-                std::unique_ptr<KeyBox>& emptyLegend, std::unique_ptr<ChildList> children,
+                std::unique_ptr<KeyBox>& emptyLegend, std::shared_ptr<const ChildList> children,
                 const DirectoryOnDisplay& directory)
 {
     legend.reset();
@@ -30,7 +30,7 @@ int BuildLegend(QWidget* parent, const QRect& geometry, std::unique_ptr<KeyBox>&
 
     legend = std::make_unique<KeyBox>(parent, geometry, directory.hasParent);
     legend->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    legend->SetEntries(std::move(*children), directory.bytes, directory.path);
+    legend->SetEntries(std::move(children), directory.bytes, directory.path);
     legend->SetUnits(directory.units);
     Present(*legend);
     return legend->Count();

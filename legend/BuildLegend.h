@@ -27,5 +27,5 @@ struct DirectoryOnDisplay {
 // otherwise the placeholder. The new legend is shown and has the keyboard
 // focus. Returns the number of entries, 0 for the placeholder.
 int BuildLegend(QWidget* parent, const QRect& geometry, std::unique_ptr<KeyBox>& legend,
-                std::unique_ptr<KeyBox>& emptyLegend, std::unique_ptr<ChildList> children,
+                std::unique_ptr<KeyBox>& emptyLegend, std::shared_ptr<const ChildList> children,
                 const DirectoryOnDisplay& directory);

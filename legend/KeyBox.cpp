@@ -56,7 +56,8 @@ void KeyBox::startDrag(Qt::DropActions)
     drag->exec(Qt::CopyAction | Qt::LinkAction, Qt::CopyAction);
 }
 
-void KeyBox::SetEntries(ChildList children, std::int64_t directoryBytes, const QString& directoryPath)
+void KeyBox::SetEntries(std::shared_ptr<const ChildList> children, std::int64_t directoryBytes,
+                        const QString& directoryPath)
 {
     entries->SetEntries(std::move(children), directoryBytes, directoryPath);
 }

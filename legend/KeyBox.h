@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 class QMimeData;
 
@@ -28,7 +29,8 @@ public:
 
     // One entry per sub-directory of the directory on display, whose size and
     // path the tooltips measure each entry against.
-    void SetEntries(ChildList children, std::int64_t directoryBytes, const QString& directoryPath);
+    void SetEntries(std::shared_ptr<const ChildList> children, std::int64_t directoryBytes,
+                    const QString& directoryPath);
     // The one entry of a legend whose directory has no sub-directories; it
     // reports no double-clicks.
     void ShowNoSubDirectories();

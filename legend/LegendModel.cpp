@@ -29,12 +29,13 @@ QString AsPlainText(const QString& text)
 
 LegendModel::LegendModel(QObject* parent) : QAbstractListModel(parent) {}
 
-void LegendModel::SetEntries(ChildList children, std::int64_t bytes, const QString& path)
+void LegendModel::SetEntries(std::shared_ptr<const ChildList> children, std::int64_t bytes, const QString& path)
 {
     beginResetModel();
     entries = std::move(children);
-    count = static_cast<int>(std::min(entries.names.size(), entries.sizes.size()));
-    colors = SliceColorsOf({entries.sizes.begin(), entries.sizes.begin() + count});
+    count = entries ? static_cast<int>(std::min(entries->names.size(), entries->sizes.size())) : 0;
+    colors = entries ? SliceColorsOf({entries->sizes.begin(), entries->sizes.begin() + count})
+                     : std::vector<SliceColor>();
     directoryBytes = bytes;
     directoryPath = path;
     placeholder.clear();
@@ -44,7 +45,7 @@ void LegendModel::SetEntries(ChildList children, std::int64_t bytes, const QStri
 void LegendModel::SetPlaceholder(const QString& text)
 {
     beginResetModel();
-    entries = ChildList();
+    entries.reset();
     colors = SliceColorsOf({0});
     count = 1;
     placeholder = text;
@@ -78,11 +79,11 @@ QVariant LegendModel::data(const QModelIndex& index, int role) const
     }
     if (!placeholder.isEmpty())
         return role == Qt::DisplayRole ? QVariant(placeholder) : QVariant();
-    const std::string& name = entries.names[index.row()];
-    const std::int64_t size = entries.sizes[index.row()];
+    const std::string& name = entries->names[index.row()];
+    const std::int64_t size = entries->sizes[index.row()];
     // In a comparison each entry shows its change in its size's place.
-    const bool compared = !entries.sizeTexts.empty();
-    const QString sizeText = compared ? QString::fromStdString(entries.sizeTexts[index.row()])
+    const bool compared = !entries->sizeTexts.empty();
+    const QString sizeText = compared ? QString::fromStdString(entries->sizeTexts[index.row()])
                                       : QString::fromStdString(FormatSize(size, units));
     switch (role) {
     case Qt::DisplayRole:

@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 // The entries of one legend. An entry's text and tooltip are made only when
@@ -23,7 +24,8 @@ public:
 
     // One entry per sub-directory, never more than there are names or sizes.
     // The tooltips measure each entry against the directory on display.
-    void SetEntries(ChildList children, std::int64_t directoryBytes, const QString& directoryPath);
+    void SetEntries(std::shared_ptr<const ChildList> children, std::int64_t directoryBytes,
+                    const QString& directoryPath);
     // A single entry with this text and no tooltip.
     void SetPlaceholder(const QString& text);
     // Exact bytes until set otherwise.
@@ -37,7 +39,8 @@ public:
 private:
     QString ToolTip(const std::string& name, std::int64_t size) const;
 
-    ChildList entries;
+    // Shared with the window, which keeps the nodes behind the names.
+    std::shared_ptr<const ChildList> entries;
     std::vector<SliceColor> colors;
     int count = 0;
     std::int64_t directoryBytes = 0;

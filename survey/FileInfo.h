@@ -12,8 +12,8 @@
 #include <vector>
 
 // The survey of one drive as it stands on display: the tree of its last
-// scan with what that scan found, the drive it came from, the size mode the
-// tree is shown in and the directory on display.
+// scan with what that scan found, the size mode the tree is shown in and the
+// directory on display.
 class FileInfo {
 public:
     // Takes a scan's tree, problems and free space; the root of the new tree
@@ -25,8 +25,6 @@ public:
     // does and has sub-directories).
     void AdoptKeepingPlace(ScanResult result);
 
-    void SetDrive(int index) { drive = index; }
-    int GetDrive() const { return drive; }
     std::int64_t GetFreeBytes() const { return freeBytes; }
     // The free space read again after a change on the drive.
     void SetFreeBytes(std::int64_t bytes) { freeBytes = bytes; }
@@ -62,6 +60,5 @@ private:
     LargestFiles largest;
     std::string savedRoot;
     std::int64_t freeBytes = -1;
-    int drive = -1;
     SizeMode mode = SizeMode::DiskUsage;
 };

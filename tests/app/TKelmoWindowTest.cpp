@@ -120,6 +120,15 @@ protected:
         return nullptr;
     }
     QColor PixelAt(int x, int y) { return window->grab().toImage().pixelColor(x, y); }
+    // The drive list's entry of drive, and the drive its current entry names.
+    int EntryOf(int drive)
+    {
+        for (int i = 0; i < window->DriveList()->count(); ++i)
+            if (window->DriveList()->itemData(i).value<TreeSource>().DriveIndex() == drive)
+                return i;
+        return -1;
+    }
+    int CurrentDrive() { return window->DriveList()->currentData().value<TreeSource>().DriveIndex(); }
 
     std::unique_ptr<TKelmoWindow> window;
     std::vector<Box> boxes;
@@ -244,15 +253,15 @@ TEST_F(MainWindowTest, FailedDriveChangeKeepsTheViewAndTheListGoesBack)
     good.File("DATA/x", 1000);
     good.File("SRC/y", 3000);
     TKelmoWindow& w = Start({good.Root()}, {Drive(blank), Drive(good)});
-    ASSERT_EQ(w.Survey().GetDrive(), 1);
+    ASSERT_EQ(w.State().Scanned().DriveIndex(), 1);
     const QStringList before = Names();
     ASSERT_EQ(before.size(), 2);
     EXPECT_NE(w.FreeBytesLabel()->text(), "Free Space : Unknown");
-    ASSERT_EQ(w.DriveList()->currentData().toInt(), 1);
+    ASSERT_EQ(CurrentDrive(), 1);
 
     const QString freeSpace = w.FreeBytesLabel()->text();
 
-    const int blankEntry = w.DriveList()->findData(0);
+    const int blankEntry = EntryOf(0);
     w.DriveList()->setCurrentIndex(blankEntry);
     w.EvDriveChange(blankEntry);
     WaitForScan();
@@ -261,8 +270,8 @@ TEST_F(MainWindowTest, FailedDriveChangeKeepsTheViewAndTheListGoesBack)
     EXPECT_EQ(boxes[0].caption, "Kelmo");
     EXPECT_EQ(boxes[0].icon, MessageIcon::Information);
     EXPECT_EQ(Names(), before);
-    EXPECT_EQ(w.DriveList()->currentData().toInt(), 1);
-    EXPECT_EQ(w.Survey().GetDrive(), 1);
+    EXPECT_EQ(CurrentDrive(), 1);
+    EXPECT_EQ(w.State().Scanned().DriveIndex(), 1);
     EXPECT_EQ(w.FreeBytesLabel()->text(), freeSpace) << "the tree on display keeps its free space";
     EXPECT_TRUE(w.isEnabled());
 
@@ -303,7 +312,7 @@ TEST_F(MainWindowTest, DriveListIsSortedWithDriveIndexesAsData)
     for (int i = 1; i < list->count(); ++i)
         EXPECT_LT(list->itemText(i - 1), list->itemText(i));
     for (int i = 0; i < list->count(); ++i)
-        EXPECT_EQ(drives[list->itemData(i).toInt()].mountPoint, list->itemText(i).toStdString());
+        EXPECT_EQ(drives[list->itemData(i).value<TreeSource>().DriveIndex()].mountPoint, list->itemText(i).toStdString());
     EXPECT_EQ(list->currentText().toStdString(), a.Root());
 }
 
@@ -408,7 +417,7 @@ TEST_F(MainWindowTest, NoArgumentScansTheDriveOfTheCurrentDirectory)
     TempTree other, here;
     here.File("sub/f", 42);
     TKelmoWindow& w = StartFrom(here.Path("sub"), {Drive(other), Drive(here)});
-    EXPECT_EQ(w.Survey().GetDrive(), 1);
+    EXPECT_EQ(w.State().Scanned().DriveIndex(), 1);
     EXPECT_EQ(w.Survey().Root().apparentBytes(), 42 + here.Size("") + here.Size("sub"));
 }
 
@@ -808,11 +817,11 @@ TEST_F(MainWindowTest, ASavedScanIsShownLikeADriveThatCannotBeUpdated)
     EXPECT_EQ(Names(), QStringList{"sub"});
     EXPECT_EQ(w.Survey().Root().bytes(), 4096 + 4096 + 4096 + 8192);
 
-    w.EvDriveChange(w.DriveList()->findData(0)); // a real drive works as usual
+    w.EvDriveChange(EntryOf(0)); // a real drive works as usual
     WaitForScan();
     EXPECT_TRUE(w.UpdateButton()->isEnabled());
     EXPECT_EQ(Names(), QStringList{"here"});
-    w.EvDriveChange(w.DriveList()->findData(TKelmoWindow::kSavedScan));
+    w.EvDriveChange(w.DriveList()->findText("(saved)", Qt::MatchEndsWith));
     WaitForScan();
     EXPECT_FALSE(w.UpdateButton()->isEnabled());
     EXPECT_EQ(w.PathLabel()->text(), "/srv/data/");

@@ -102,8 +102,8 @@ TEST_F(ChartViewTest, PaintsTheCrossOpaquelyAroundBothPoints)
 TEST_F(ChartViewTest, ClicksAndDoubleClicksNameTheSliceUnderThePointer)
 {
     chart->grab();
-    QSignalSpy clicked(chart, &ChartView::SliceClicked);
-    QSignalSpy doubleClicked(chart, &ChartView::SliceDoubleClicked);
+    QSignalSpy clicked(chart, &ChartView::EntryClicked);
+    QSignalSpy doubleClicked(chart, &ChartView::EntryDoubleClicked);
     QTest::mouseClick(chart, Qt::LeftButton, {}, QPoint(178, 320)); // the half, at the bottom
     QTest::mouseClick(chart, Qt::LeftButton, {}, QPoint(5, 5));     // off the pie
     ASSERT_EQ(clicked.count(), 1);

@@ -1,0 +1,62 @@
+#include "LegendHolder.h"
+
+#include "BuildLegend.h"
+#include "DisplayName.h"
+
+#include <QWidget>
+
+LegendHolder::LegendHolder(QWidget* window, ViewState& state, Handlers handlers)
+    : QObject(window), window(window), state(state), handlers(std::move(handlers))
+{
+    connect(&state, &ViewState::Changed, this, &LegendHolder::Follow);
+}
+
+LegendHolder::~LegendHolder() = default;
+
+void LegendHolder::Place(const QRect& newGeometry)
+{
+    geometry = newGeometry;
+    if (KeyBox* shown = Shown())
+        shown->setGeometry(geometry);
+}
+
+void LegendHolder::Follow(ViewState::Changes what)
+{
+    if (what & ViewState::Entries)
+        Rebuild();
+    if ((what & (ViewState::Entries | ViewState::Selection)) && legend)
+        legend->SetSelectedIndex(state.SelectedIndex());
+}
+
+void LegendHolder::Rebuild()
+{
+    const DirNode current = state.CurrentDir();
+    const DirectoryOnDisplay directory{state.Cursor().HasParentDir(), current ? current.bytes() : 0,
+                                       DisplayName(state.PathText()), state.Units()};
+    BuildLegend(window, geometry, legend, emptyLegend, state.Children(), directory);
+    Wire();
+}
+
+// Going down replaces the legend, so it must not happen inside the legend's
+// own double-click handling.
+void LegendHolder::Wire()
+{
+    KeyBox* shown = Shown();
+    connect(shown, &KeyBox::ContextMenuRequested, this, &LegendHolder::OpenMenu);
+    connect(shown, &KeyBox::SelectionChanged, &state, &ViewState::Select);
+    if (!legend)
+        return;
+    connect(legend.get(), &KeyBox::EntryDoubleClicked, this, handlers.goDown, Qt::QueuedConnection);
+    legend->SetDragData(handlers.dragData);
+}
+
+// A right press on an entry selects it, as in a file manager, so that the
+// menu's commands act on it; elsewhere they act on the directory on display.
+void LegendHolder::OpenMenu(const QPoint& globalPosition)
+{
+    if (legend) {
+        const QModelIndex entry = legend->indexAt(legend->viewport()->mapFromGlobal(globalPosition));
+        legend->SetSelectedIndex(entry.isValid() ? entry.row() : -1);
+    }
+    handlers.menu(globalPosition);
+}
