@@ -4,18 +4,10 @@
 #include "FormatBytes.h"
 #include "MessageBoxes.h"
 
-#include <QClipboard>
-#include <QDBusConnection>
-#include <QDBusMessage>
-#include <QDBusPendingCall>
-#include <QDBusPendingCallWatcher>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
 #include <QMimeData>
 #include <QStandardPaths>
-#include <QUrl>
 #include <QWidget>
 
 namespace {
@@ -48,33 +40,6 @@ QMimeData* DirectoryActions::PathData(const std::string& path)
     data->setText(DisplayName(path));
     data->setData(QStringLiteral("text/uri-list"), FileUrl(path) + "\r\n");
     return data;
-}
-
-void DirectoryActions::OpenInFileManager(const std::string& path) const
-{
-    const QByteArray url = FileUrl(path);
-    QDBusMessage call = QDBusMessage::createMethodCall(
-        QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("/org/freedesktop/FileManager1"),
-        QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("ShowItems"));
-    call << QStringList{QString::fromLatin1(url)} << QString();
-    const auto openUrl = [url] { QDesktopServices::openUrl(QUrl::fromEncoded(url)); };
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected()) {
-        openUrl();
-        return;
-    }
-    // Asynchronous, so that a slow or absent file manager never holds the window.
-    auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), owner);
-    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, owner, [watcher, openUrl] {
-        if (watcher->isError())
-            openUrl();
-        watcher->deleteLater();
-    });
-}
-
-void DirectoryActions::CopyPath(const std::string& path) const
-{
-    QGuiApplication::clipboard()->setMimeData(PathData(path));
 }
 
 bool DirectoryActions::MoveToTrash(const std::string& path, Sizes sizes, bool linkedOutside) const

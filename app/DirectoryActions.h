@@ -9,9 +9,9 @@
 class QMimeData;
 class QWidget;
 
-// What the desktop can do with a directory or file that a scan found: show
-// it in the file manager, put its path on the clipboard, move it to the
-// trash. Paths are raw file-system bytes, names that are not UTF-8 included.
+// A directory or file that a scan found, as the desktop takes it: its path
+// as a URL and as data to drag or copy, and moved to the trash. Paths are
+// raw file-system bytes, names that are not UTF-8 included.
 class DirectoryActions {
 public:
     // The figures the trash's confirmation names.
@@ -27,11 +27,6 @@ public:
     // The path as text and as a text/uri-list.
     static QMimeData* PathData(const std::string& path);
 
-    // Asks the desktop's file manager to show path (the freedesktop
-    // FileManager1 interface on the session bus); opens path's URL where no
-    // file manager answers.
-    void OpenInFileManager(const std::string& path) const;
-    void CopyPath(const std::string& path) const;
     // Asks first, naming the path and both sizes (and, when linkedOutside,
     // that the figures are approximate until Update); then moves path (a
     // directory or a file) to the trash of its drive. True once moved; a refusal or failure (whose

@@ -24,7 +24,7 @@ void DirectoryCommands::AddRows(CommandTable& table)
     const auto onTarget = [this] { return Idle() && state.Target(); };
     const auto onLiveDisk = [this] { return Idle() && state.Scanned().IsLiveDisk(); };
     const auto hasTree = [this] { return Idle() && state.Root(); };
-    AddTargetRows(table, desktop,
+    AddTargetRows(table, frame.Owner(),
                   {onTarget, [this] { return TargetPath(); },
                    [this, onLiveDisk] { return onLiveDisk() && state.SelectedChild(); }, [this] { CmMoveToTrash(); }});
     table.Add({Command::Files, QStringLiteral("Files..."), {Qt::Key_F3}, MenuGroup::Target,

@@ -29,7 +29,7 @@ FileListWindow::FileListWindow(QWidget* owner, const QString& caption, const QSt
     layout->addWidget(view);
 
     const auto onRow = [this] { return CurrentRow() >= 0; };
-    AddTargetRows(*commands, desktop,
+    AddTargetRows(*commands, this,
                   {onRow, [this] { return model->At(CurrentRow()).path; },
                    [canTrash, onRow] { return canTrash && onRow(); }, [this] { MoveToTrash(); }});
     connect(view->selectionModel(), &QItemSelectionModel::currentChanged, commands, [this] { commands->Refresh(); });

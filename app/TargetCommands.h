@@ -1,10 +1,11 @@
 #pragma once
 
 #include "CommandTable.h"
-#include "DirectoryActions.h"
 
 #include <functional>
 #include <string>
+
+class QWidget;
 
 // What the commands on one directory or file act on, in a window that
 // offers them: the main window's selected directory, a file window's file.
@@ -15,8 +16,9 @@ struct CommandTarget {
     std::function<void()> moveToTrash; // asks first, and takes it off the window's list once moved
 };
 
-// Adds the rows on a directory or file that every window with such a list
+// Adds the rows on a directory or file that every window listing them
 // offers, in the Target group: open it in the file manager, copy its path,
-// move it to the trash. A new command on a directory or file is one row
-// here and one function in DirectoryActions.
-void AddTargetRows(CommandTable& table, const DirectoryActions& desktop, CommandTarget target);
+// move it to the trash. owner: the window, which keeps what a command leaves
+// running. A new command on a directory or file is its id in Command, one
+// row here and its function beside the others in TargetCommands.cpp.
+void AddTargetRows(CommandTable& table, QWidget* owner, CommandTarget target);

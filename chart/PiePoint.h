@@ -5,8 +5,8 @@ struct PiePoint {
     int x = 0;
     int y = 0;
 
-    friend bool operator==(PiePoint a, PiePoint b) { return a.x == b.x && a.y == b.y; }
-    friend bool operator!=(PiePoint a, PiePoint b) { return !(a == b); }
+    bool operator==(PiePoint other) const { return x == other.x && y == other.y; }
+    bool operator!=(PiePoint other) const { return !(*this == other); }
 };
 
 // A rectangle in client coordinates; right and bottom are exclusive edges.
@@ -16,8 +16,8 @@ struct PieRect {
     int right = 0;
     int bottom = 0;
 
-    friend bool operator==(const PieRect& a, const PieRect& b)
+    bool operator==(const PieRect& other) const
     {
-        return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+        return left == other.left && top == other.top && right == other.right && bottom == other.bottom;
     }
 };

@@ -9,9 +9,9 @@ struct SliceColor {
     unsigned char green;
     unsigned char blue;
 
-    friend bool operator==(SliceColor a, SliceColor b)
+    bool operator==(SliceColor other) const
     {
-        return a.red == b.red && a.green == b.green && a.blue == b.blue;
+        return red == other.red && green == other.green && blue == other.blue;
     }
 };
 
