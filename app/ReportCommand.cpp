@@ -13,20 +13,6 @@
 
 const char* const kNotAvailableMessage = "Selected Disk was Not\nAvailable or is Blank";
 
-namespace {
-
-std::string WithNewlines(const std::string& text)
-{
-    std::string lines;
-    lines.reserve(text.size());
-    for (char c : text)
-        if (c != '\r')
-            lines += c;
-    return lines;
-}
-
-} // namespace
-
 ScanResult ScanForReport(const Options& options, std::string& rootPath, std::ostream& err, std::uint64_t* excluded)
 {
     const ExcludingSource* excludingSource = nullptr;
@@ -134,7 +120,7 @@ void PrintLargestFiles(const FileInfo& survey, const std::string& rootPath, cons
 // line for each sub-directory.
 void PrintReport(const DirNode& root, const Options& options, std::uint64_t excluded, std::ostream& out)
 {
-    out << WithNewlines(BuildDirReport(root));
+    out << BuildDirReport(root);
     if (!options.excludes.empty())
         out << "Excluded       : " << FormatBytes(static_cast<std::int64_t>(excluded)) << '\n';
     for (DirNode child = root.firstChild(); child; child = child.nextSibling())
