@@ -2,6 +2,7 @@
 
 #include "DirectoryReport.h"
 #include "Drives.h"
+#include "EscapedName.h"
 #include "FileInfo.h"
 #include "FinishOutput.h"
 #include "FormatBytes.h"
@@ -128,27 +129,6 @@ void PrintReport(const DirNode& root, const Options& options, std::uint64_t excl
 }
 
 } // namespace
-
-// Every name gets a line of its own: control bytes are written as \xhh
-// and a backslash as \\, so that a newline or a tab in a name cannot pass
-// for the end of a line or of a field.
-std::string EscapedName(const std::string& name)
-{
-    std::string text;
-    text.reserve(name.size());
-    for (const char c : name) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte == 0x7f) {
-            const char* const digits = "0123456789abcdef";
-            text += {'\\', 'x', digits[byte >> 4], digits[byte & 0xf]};
-        } else if (c == '\\') {
-            text += "\\\\";
-        } else {
-            text += c;
-        }
-    }
-    return text;
-}
 
 void NameUnreadable(const std::string& rootPath, const std::vector<ScanProblem>& problems, std::ostream& err)
 {
