@@ -7,6 +7,7 @@
 #include "FinishOutput.h"
 #include "FormatBytes.h"
 #include "HumanSize.h"
+#include "ImportSavedScan.h"
 #include "ScanSetup.h"
 #include "Scanner.h"
 
@@ -31,7 +32,7 @@ ScanResult ScanForReport(const Options& options, std::string& rootPath, std::ost
             err << (result.error.empty() ? kNotAvailableMessage : "kelmo: " + result.error) << '\n';
         return result;
     }
-    result = scanner->ImportScan(options.importFile);
+    result = ImportSavedScan(*scanner, options.importFile);
     if (!result.Scanned()) {
         err << result.error << '\n';
         return result;
