@@ -39,15 +39,15 @@ test-sanitizers: deps
 	  ctest --output-on-failure -j$(JOBS) -E DebianPackage --repeat until-pass:2
 
 run: build
-	$(BUILD)/app/kelmo $(ARGS)
+	$(BUILD)/cli/kelmo $(ARGS)
 
 bench: build
 	@scripts/install-deps.sh bench
-	COLD=$(COLD) bench/run.sh $(BUILD)/app/kelmo
+	COLD=$(COLD) bench/run.sh $(BUILD)/cli/kelmo
 
 screenshot: build
 	@scripts/install-deps.sh screenshot
-	scripts/screenshot.sh $(BUILD)/app/kelmo
+	scripts/screenshot.sh $(BUILD)/cli/kelmo
 
 install: build
 	cmake --install $(BUILD)
