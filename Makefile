@@ -24,30 +24,32 @@ build: deps $(BUILD)/CMakeCache.txt
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS) --repeat until-pass:2
 
-# The survey's tests under ThreadSanitizer, then the whole suite under
-# AddressSanitizer and UndefinedBehaviorSanitizer (the package test builds
-# its own packages, so it is left out there). CI runs this after make test.
+# The survey's and the saved scans' tests under ThreadSanitizer, then the
+# whole suite under AddressSanitizer and UndefinedBehaviorSanitizer (the
+# package test builds its own packages, so it is left out there). CI runs
+# this after make test.
 SANITIZED := -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKELMO_BENCHMARKS=OFF
 test-sanitizers: deps
 	cmake -S . -B $(BUILD)-tsan $(SANITIZED) -DKELMO_SANITIZE=thread
-	cmake --build $(BUILD)-tsan -j$(JOBS) --target survey_tests
+	cmake --build $(BUILD)-tsan -j$(JOBS) --target survey_tests savedscan_tests
 	TSAN_OPTIONS=halt_on_error=1 $(BUILD)-tsan/tests/survey/survey_tests --gtest_brief=1 || \
 	  TSAN_OPTIONS=halt_on_error=1 $(BUILD)-tsan/tests/survey/survey_tests --gtest_brief=1
+	TSAN_OPTIONS=halt_on_error=1 $(BUILD)-tsan/tests/savedscan/savedscan_tests --gtest_brief=1
 	cmake -S . -B $(BUILD)-asan $(SANITIZED) -DKELMO_SANITIZE=address
 	cmake --build $(BUILD)-asan -j$(JOBS)
 	cd $(BUILD)-asan && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --output-on-failure -j$(JOBS) -E DebianPackage --repeat until-pass:2
 
 run: build
-	$(BUILD)/app/kelmo $(ARGS)
+	$(BUILD)/cli/kelmo $(ARGS)
 
 bench: build
 	@scripts/install-deps.sh bench
-	COLD=$(COLD) bench/run.sh $(BUILD)/app/kelmo
+	COLD=$(COLD) bench/run.sh $(BUILD)/cli/kelmo
 
 screenshot: build
 	@scripts/install-deps.sh screenshot
-	scripts/screenshot.sh $(BUILD)/app/kelmo
+	scripts/screenshot.sh $(BUILD)/cli/kelmo
 
 install: build
 	cmake --install $(BUILD)

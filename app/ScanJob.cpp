@@ -1,5 +1,7 @@
 #include "ScanJob.h"
 
+#include "ImportSavedScan.h"
+
 #include <QMetaObject>
 
 ScanJob::ScanJob(std::unique_ptr<Scanner> scanner, Request request) : scanner(std::move(scanner))
@@ -17,7 +19,7 @@ ScanJob::~ScanJob()
 // before the queue reaches it takes the announcement along.
 void ScanJob::Run(const Request& request)
 {
-    result = request.path.empty() ? scanner->ImportScan(request.file)
+    result = request.path.empty() ? ImportSavedScan(*scanner, request.file)
                                    : scanner->ScanPath(request.path, request.rootName);
     QMetaObject::invokeMethod(this, [this] { emit Finished(); }, Qt::QueuedConnection);
 }

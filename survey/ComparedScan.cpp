@@ -34,8 +34,8 @@ std::unique_ptr<ChildList> ComparedScan::Children(DirNode directory, SizeMode mo
 std::string ComparedScan::Report(DirNode node, SizeMode mode) const
 {
     const TreeComparison::Entry entry = comparison->Compare(node, mode);
-    return "Dir Name     : " + node.name() + "\r\n" + "Old Size     : " + FormatBytes(entry.oldBytes) + "\r\n"
-        + "New Size     : " + FormatBytes(entry.newBytes) + "\r\n" + "Change       : " + entry.ChangeText() + "\r\n";
+    return "Dir Name     : " + node.name() + "\n" + "Old Size     : " + FormatBytes(entry.oldBytes) + "\n"
+        + "New Size     : " + FormatBytes(entry.newBytes) + "\n" + "Change       : " + entry.ChangeText() + "\n";
 }
 
 std::string ComparedScan::MatchedText(const std::string& newRootPath, SizeMode mode) const

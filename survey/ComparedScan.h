@@ -25,7 +25,7 @@ public:
     std::unique_ptr<ChildList> Children(DirNode directory, SizeMode mode) const;
     // Whether node belongs to the earlier scan: a directory that is gone.
     bool IsGone(DirNode node) const { return node.owner() == oldTree.get(); }
-    // A directory's old size, new size and change; lines end in "\r\n".
+    // A directory's old size, new size and change.
     std::string Report(DirNode node, SizeMode mode) const;
     // When the earlier scan was made: "2026-11-08 14:02", or "an earlier scan".
     std::string Since() const { return comparison->OldScanTimeText(); }

@@ -38,17 +38,17 @@ std::string BuildDirReport(const DirNode& node, SizeUnits units)
     }
     const std::int64_t totalBytes = RootOf(node).bytes();
 
-    std::string text = "Dir Name     : " + node.name() + "\r\n";
+    std::string text = "Dir Name     : " + node.name() + "\n";
     text += "Parent Name  : ";
     if (parent)
-        text += parent.name() + "\r\n\r\n" + "% of Parent  : " + Percent(node.bytes(), parent.bytes(), "\r\n");
+        text += parent.name() + "\n\n" + "% of Parent  : " + Percent(node.bytes(), parent.bytes(), "\n");
     else
-        text += "(n/a)\r\n\r\n% of Parent  : (n/a)\r\n";
-    text += "Dir Space    : " + FormatSize(node.bytes(), units) + "\r\n";
-    text += "% of Total   : " + Percent(node.bytes(), totalBytes, "\r\n\r\n");
-    text += "Num of Sub-Dir : " + std::to_string(subDirs) + "\r\n";
-    text += "Sub-Dir Space  : " + FormatSize(subDirBytes, units) + "\r\n";
+        text += "(n/a)\n\n% of Parent  : (n/a)\n";
+    text += "Dir Space    : " + FormatSize(node.bytes(), units) + "\n";
+    text += "% of Total   : " + Percent(node.bytes(), totalBytes, "\n\n");
+    text += "Num of Sub-Dir : " + std::to_string(subDirs) + "\n";
+    text += "Sub-Dir Space  : " + FormatSize(subDirBytes, units) + "\n";
     // Saturated totals can leave the files a share below zero.
-    text += "File Space     : " + FormatSize(std::max<std::int64_t>(node.bytes() - subDirBytes, 0), units) + "\r\n";
+    text += "File Space     : " + FormatSize(std::max<std::int64_t>(node.bytes() - subDirBytes, 0), units) + "\n";
     return text;
 }

@@ -7,6 +7,5 @@
 
 // The "Sub-Directory Information" text of a directory: its size, its share
 // of its parent and of the whole tree, and how its bytes divide between its
-// sub-directories and its own files, sizes in the given units. Lines end in
-// "\r\n".
+// sub-directories and its own files, sizes in the given units.
 std::string BuildDirReport(const DirNode& node, SizeUnits units = SizeUnits::Bytes);

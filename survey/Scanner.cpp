@@ -2,7 +2,6 @@
 
 #include "ParallelWalk.h"
 #include "PosixDirectorySource.h"
-#include "SavedScanReader.h"
 #include "SequentialWalk.h"
 #include "TreeBuilder.h"
 
@@ -28,23 +27,19 @@ ScanResult Scanner::ScanPath(const std::string& path, const std::string& rootNam
     return result;
 }
 
-ScanResult Scanner::ImportScan(const std::string& file)
+ScanResult Scanner::Read(const Reading& read)
 {
     control.Reset();
     ScanResult result;
     auto imported = std::make_unique<DirTree>(std::string());
     TreeBuilder builder(*imported, largestKept);
-    SavedScanReader reader(builder, control);
-    try {
-        if (reader.Read(file, result.error) && !control.Stopped()) {
-            imported->SetRootName(reader.RootPath());
-            result.tree = std::move(imported);
-            result.problems = builder.TakeProblems();
-            result.largest = builder.TakeLargest();
-            result.savedRoot = reader.RootPath();
-        }
-    } catch (const std::exception& failure) { // out of memory, or more directories than a tree can hold
-        result.error = "Saved scan is too large to be shown: " + std::string(failure.what());
+    std::string rootPath;
+    if (read(builder, control, rootPath, result.error) && !control.Stopped()) {
+        imported->SetRootName(rootPath);
+        result.tree = std::move(imported);
+        result.problems = builder.TakeProblems();
+        result.largest = builder.TakeLargest();
+        result.savedRoot = rootPath;
     }
     Finish(result);
     return result;

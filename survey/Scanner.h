@@ -2,14 +2,17 @@
 
 #include "DirectorySource.h"
 #include "ScanControl.h"
+#include "ScanEvents.h"
 #include "ScanResult.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 
-// Turns a directory (walked on its own file system) or a saved scan into a
-// ScanResult. A scan runs on the calling thread, which may be any thread;
-// Cancel and ScannedBytes are safe from every thread meanwhile.
+// Turns a directory (walked on its own file system) or a tree read from
+// elsewhere (a saved scan) into a ScanResult. A scan runs on the calling
+// thread, which may be any thread; Cancel and ScannedBytes are safe from
+// every thread meanwhile.
 class Scanner {
 public:
     Scanner();
@@ -30,10 +33,16 @@ public:
     // Walks the directory at path; the tree's root is named rootName. No
     // tree when the directory cannot be opened or holds no entry at all.
     ScanResult ScanPath(const std::string& path, const std::string& rootName);
-    // Reads a saved scan (ncdu's JSON export, also compressed; "-" is
-    // standard input), counted as a live scan of the same tree would count
-    // it; the root is named by the saved root's path.
-    ScanResult ImportScan(const std::string& file);
+    // Hands events the tree it reads, in the order a walk meets it, counting
+    // the files' bytes in control and stopping when control is stopped;
+    // rootPath becomes the path the tree was read from. False when there is
+    // no tree, with the reason in error (empty when it was stopped).
+    using Reading = std::function<bool(ScanEvents& events, ScanControl& control, std::string& rootPath,
+                                       std::string& error)>;
+    // Builds the tree read, counted as a live scan of the same tree would
+    // count it, with the progress and Cancel of a walk; the root is named by
+    // the path it was read from, which savedRoot keeps too.
+    ScanResult Read(const Reading& read);
 
     // Asks the running scan to stop soon; it then ends cancelled.
     void Cancel() { control.Stop(); }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FileInfo.h"
+#include "ImportSavedScan.h"
 #include "Scanner.h"
 
 #include <string>
@@ -17,7 +18,7 @@ public:
     {
         return Take(scanner.ScanPath(path, rootName));
     }
-    bool ImportScan(const std::string& file) { return Take(scanner.ImportScan(file)); }
+    bool ImportScan(const std::string& file) { return Take(ImportSavedScan(scanner, file)); }
 
 private:
     bool Take(ScanResult result)

@@ -42,31 +42,31 @@ TEST_F(ReportTest, WorkedExampleForASubDirectoryAndTheRoot)
     Scan(fake);
 
     EXPECT_EQ(BuildDirReport(Child(survey.Root(), 0)),
-              "Dir Name     : WINDOWS\r\n"
-              "Parent Name  : C:\r\n"
-              "\r\n"
-              "% of Parent  : 40.00\r\n"
-              "Dir Space    : 4,000,000\r\n"
-              "% of Total   : 40.00\r\n"
-              "\r\n"
-              "Num of Sub-Dir : 2\r\n"
-              "Sub-Dir Space  : 3,000,000\r\n"
-              "File Space     : 1,000,000\r\n");
+              "Dir Name     : WINDOWS\n"
+              "Parent Name  : C:\n"
+              "\n"
+              "% of Parent  : 40.00\n"
+              "Dir Space    : 4,000,000\n"
+              "% of Total   : 40.00\n"
+              "\n"
+              "Num of Sub-Dir : 2\n"
+              "Sub-Dir Space  : 3,000,000\n"
+              "File Space     : 1,000,000\n");
     EXPECT_EQ(BuildDirReport(survey.Root()),
-              "Dir Name     : C:\r\n"
-              "Parent Name  : (n/a)\r\n"
-              "\r\n"
-              "% of Parent  : (n/a)\r\n"
-              "Dir Space    : 10,000,000\r\n"
-              "% of Total   : 100.00\r\n"
-              "\r\n"
-              "Num of Sub-Dir : 3\r\n"
-              "Sub-Dir Space  : 9,000,000\r\n"
-              "File Space     : 1,000,000\r\n");
+              "Dir Name     : C:\n"
+              "Parent Name  : (n/a)\n"
+              "\n"
+              "% of Parent  : (n/a)\n"
+              "Dir Space    : 10,000,000\n"
+              "% of Total   : 100.00\n"
+              "\n"
+              "Num of Sub-Dir : 3\n"
+              "Sub-Dir Space  : 9,000,000\n"
+              "File Space     : 1,000,000\n");
     const std::string readable = BuildDirReport(Child(survey.Root(), 0), SizeUnits::Binary);
-    EXPECT_NE(readable.find("Dir Space    : 3.9 MiB\r\n"), std::string::npos) << readable;
-    EXPECT_NE(readable.find("Sub-Dir Space  : 2.9 MiB\r\n"), std::string::npos) << readable;
-    EXPECT_NE(readable.find("File Space     : 977 KiB\r\n"), std::string::npos) << readable;
+    EXPECT_NE(readable.find("Dir Space    : 3.9 MiB\n"), std::string::npos) << readable;
+    EXPECT_NE(readable.find("Sub-Dir Space  : 2.9 MiB\n"), std::string::npos) << readable;
+    EXPECT_NE(readable.find("File Space     : 977 KiB\n"), std::string::npos) << readable;
 }
 
 TEST_F(ReportTest, ZeroDenominatorsReadZeroPointZero)
@@ -76,12 +76,12 @@ TEST_F(ReportTest, ZeroDenominatorsReadZeroPointZero)
     fake->AddFile(0, "zero", 0);
     Scan(fake);
     const std::string report = BuildDirReport(Child(Child(survey.Root(), 0), 0));
-    EXPECT_NE(report.find("% of Parent  : 0.0\r\n"), std::string::npos) << report;
-    EXPECT_NE(report.find("% of Total   : 0.0\r\n\r\n"), std::string::npos) << report;
-    EXPECT_NE(report.find("Dir Space    : 0\r\n"), std::string::npos) << report;
+    EXPECT_NE(report.find("% of Parent  : 0.0\n"), std::string::npos) << report;
+    EXPECT_NE(report.find("% of Total   : 0.0\n\n"), std::string::npos) << report;
+    EXPECT_NE(report.find("Dir Space    : 0\n"), std::string::npos) << report;
     const std::string rootReport = BuildDirReport(survey.Root());
-    EXPECT_NE(rootReport.find("% of Parent  : (n/a)\r\n"), std::string::npos);
-    EXPECT_NE(rootReport.find("% of Total   : 0.0\r\n"), std::string::npos);
+    EXPECT_NE(rootReport.find("% of Parent  : (n/a)\n"), std::string::npos);
+    EXPECT_NE(rootReport.find("% of Total   : 0.0\n"), std::string::npos);
 }
 
 TEST_F(ReportTest, SharesOfAThirdAndOfNothingAndALeaf)
@@ -92,8 +92,8 @@ TEST_F(ReportTest, SharesOfAThirdAndOfNothingAndALeaf)
     fake->AddFile(0, "b", 2);
     Scan(fake);
     const std::string third = BuildDirReport(Child(survey.Root(), 0));
-    EXPECT_NE(third.find("% of Parent  : 33.33\r\n"), std::string::npos) << third;
-    EXPECT_NE(third.find("Num of Sub-Dir : 0\r\nSub-Dir Space  : 0\r\nFile Space     : 1\r\n"), std::string::npos);
+    EXPECT_NE(third.find("% of Parent  : 33.33\n"), std::string::npos) << third;
+    EXPECT_NE(third.find("Num of Sub-Dir : 0\nSub-Dir Space  : 0\nFile Space     : 1\n"), std::string::npos);
     const std::string none = BuildDirReport(Child(survey.Root(), 1));
-    EXPECT_NE(none.find("% of Parent  : 0.00\r\n"), std::string::npos) << none;
+    EXPECT_NE(none.find("% of Parent  : 0.00\n"), std::string::npos) << none;
 }

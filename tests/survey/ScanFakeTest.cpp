@@ -137,8 +137,8 @@ TEST_P(ScanFake, SumsSaturateInsteadOfOverflowing)
     survey.SetSizeMode(SizeMode::Apparent);
     EXPECT_EQ(survey.Root().bytes(), kMax);
     const std::string report = BuildDirReport(survey.Root());
-    EXPECT_NE(report.find("Sub-Dir Space  : 9,223,372,036,854,775,807\r\n"), std::string::npos) << report;
-    EXPECT_NE(report.find("File Space     : 0\r\n"), std::string::npos) << report;
+    EXPECT_NE(report.find("Sub-Dir Space  : 9,223,372,036,854,775,807\n"), std::string::npos) << report;
+    EXPECT_NE(report.find("File Space     : 0\n"), std::string::npos) << report;
 }
 
 TEST_P(ScanFake, UnreadableDirectoriesCountWhatCouldBeReadAndAreReported)

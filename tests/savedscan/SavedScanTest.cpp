@@ -1,4 +1,5 @@
 #include "FakeDirectorySource.h"
+#include "ImportSavedScan.h"
 #include "ScannedSurvey.h"
 #include "SavedScanReader.h"
 #include "SavedScanWriter.h"
@@ -279,6 +280,19 @@ TEST(SavedScan, ReadingCountsTheBytesAndStopsWhenAsked)
             EXPECT_LT(counted, 5000 * 3);
         }
     }
+}
+
+// The window cancels an import through the scanner it runs on, which may
+// be before the reading has begun.
+TEST(SavedScan, AnImportEndsCancelledWhenItsScannerIsCancelled)
+{
+    TempTree files;
+    Scanner scanner;
+    scanner.Cancel();
+    const ScanResult result = ImportSavedScan(scanner, Write(files, "scan.json", kSample));
+    EXPECT_TRUE(result.cancelled);
+    EXPECT_FALSE(result.Scanned());
+    EXPECT_EQ(result.error, "");
 }
 
 namespace {

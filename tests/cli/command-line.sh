@@ -56,6 +56,7 @@ expect_status 1 "kelmo-gui PATH with a display that is not there"
 
 # With a display, kelmo hands the arguments as typed to kelmo-gui beside it,
 # even invalid ones: the window then shows its usage box.
+[ "$(dirname "$gui")" = "$(dirname "$kelmo")" ] || fail "kelmo-gui is not built beside kelmo, which starts it from there"
 mkdir "$work/bin"
 cp "$kelmo" "$work/bin/kelmo"
 printf '#!/bin/sh\nprintf "%%s\\n" "$@" >"%s"\n' "$work/gui-args" >"$work/bin/kelmo-gui"

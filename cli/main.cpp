@@ -1,5 +1,6 @@
 #include "CompareReport.h"
 #include "DisplayCheck.h"
+#include "EscapedName.h"
 #include "ExportCommand.h"
 #include "FinishOutput.h"
 #include "KelmoProject.h"

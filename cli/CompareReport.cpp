@@ -1,5 +1,6 @@
 #include "CompareReport.h"
 
+#include "EscapedName.h"
 #include "FileInfo.h"
 #include "FinishOutput.h"
 #include "FormatBytes.h"

@@ -2,30 +2,18 @@
 
 #include "DirectoryReport.h"
 #include "Drives.h"
+#include "EscapedName.h"
 #include "FileInfo.h"
 #include "FinishOutput.h"
 #include "FormatBytes.h"
 #include "HumanSize.h"
+#include "ImportSavedScan.h"
 #include "ScanSetup.h"
 #include "Scanner.h"
 
 #include <cstring>
 
 const char* const kNotAvailableMessage = "Selected Disk was Not\nAvailable or is Blank";
-
-namespace {
-
-std::string WithNewlines(const std::string& text)
-{
-    std::string lines;
-    lines.reserve(text.size());
-    for (char c : text)
-        if (c != '\r')
-            lines += c;
-    return lines;
-}
-
-} // namespace
 
 ScanResult ScanForReport(const Options& options, std::string& rootPath, std::ostream& err, std::uint64_t* excluded)
 {
@@ -44,7 +32,7 @@ ScanResult ScanForReport(const Options& options, std::string& rootPath, std::ost
             err << (result.error.empty() ? kNotAvailableMessage : "kelmo: " + result.error) << '\n';
         return result;
     }
-    result = scanner->ImportScan(options.importFile);
+    result = ImportSavedScan(*scanner, options.importFile);
     if (!result.Scanned()) {
         err << result.error << '\n';
         return result;
@@ -134,7 +122,7 @@ void PrintLargestFiles(const FileInfo& survey, const std::string& rootPath, cons
 // line for each sub-directory.
 void PrintReport(const DirNode& root, const Options& options, std::uint64_t excluded, std::ostream& out)
 {
-    out << WithNewlines(BuildDirReport(root));
+    out << BuildDirReport(root);
     if (!options.excludes.empty())
         out << "Excluded       : " << FormatBytes(static_cast<std::int64_t>(excluded)) << '\n';
     for (DirNode child = root.firstChild(); child; child = child.nextSibling())
@@ -142,27 +130,6 @@ void PrintReport(const DirNode& root, const Options& options, std::uint64_t excl
 }
 
 } // namespace
-
-// Every name gets a line of its own: control bytes are written as \xhh
-// and a backslash as \\, so that a newline or a tab in a name cannot pass
-// for the end of a line or of a field.
-std::string EscapedName(const std::string& name)
-{
-    std::string text;
-    text.reserve(name.size());
-    for (const char c : name) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte == 0x7f) {
-            const char* const digits = "0123456789abcdef";
-            text += {'\\', 'x', digits[byte >> 4], digits[byte & 0xf]};
-        } else if (c == '\\') {
-            text += "\\\\";
-        } else {
-            text += c;
-        }
-    }
-    return text;
-}
 
 void NameUnreadable(const std::string& rootPath, const std::vector<ScanProblem>& problems, std::ostream& err)
 {

@@ -1,7 +1,7 @@
 #include "ScanSetup.h"
 
+#include "EscapedName.h"
 #include "PosixDirectorySource.h"
-#include "ReportCommand.h"
 
 #include <dirent.h>
 #include <sys/stat.h>

@@ -37,9 +37,5 @@ int RunReport(const Options& options, std::ostream& out, std::ostream& err);
 ScanResult ScanForReport(const Options& options, std::string& rootPath, std::ostream& err,
                          std::uint64_t* excluded = nullptr);
 
-// A name as the report writes it, on one line: control bytes as \xhh (two
-// lower-case hex digits), a backslash as \\.
-std::string EscapedName(const std::string& name);
-
 // Names on err each directory below rootPath that could not be read.
 void NameUnreadable(const std::string& rootPath, const std::vector<ScanProblem>& problems, std::ostream& err);
