@@ -23,7 +23,7 @@ bool NameSurvivesText(const std::string& path)
 QString SizesText(DirectoryActions::Sizes sizes)
 {
     return QStringLiteral("Disk usage: ") + QString::fromStdString(FormatBytes(sizes.diskBytes))
-        + QStringLiteral("\rApparent size: ") + QString::fromStdString(FormatBytes(sizes.apparentBytes));
+        + QStringLiteral("\nApparent size: ") + QString::fromStdString(FormatBytes(sizes.apparentBytes));
 }
 
 } // namespace
@@ -44,10 +44,10 @@ QMimeData* DirectoryActions::PathData(const std::string& path)
 
 bool DirectoryActions::MoveToTrash(const std::string& path, Sizes sizes, bool linkedOutside) const
 {
-    QString question = QStringLiteral("Move to the trash?\r\r") + DisplayName(path)
-        + QStringLiteral("\r\r") + SizesText(sizes);
+    QString question = QStringLiteral("Move to the trash?\n\n") + DisplayName(path)
+        + QStringLiteral("\n\n") + SizesText(sizes);
     if (linkedOutside)
-        question += QStringLiteral("\r\rFiles in it also have names elsewhere, which keep their space: the sizes "
+        question += QStringLiteral("\n\nFiles in it also have names elsewhere, which keep their space: the sizes "
                                    "shown after the move are approximate until Update.");
     if (!AskQuestion(owner, question, QStringLiteral("Move to Trash")))
         return false;
@@ -61,7 +61,7 @@ bool DirectoryActions::MoveToTrash(const std::string& path, Sizes sizes, bool li
             return true;
         reason = file.errorString();
     }
-    ShowMessageBox(owner, QStringLiteral("Could not move to the trash:\r") + DisplayName(path) + QStringLiteral("\r\r")
+    ShowMessageBox(owner, QStringLiteral("Could not move to the trash:\n") + DisplayName(path) + QStringLiteral("\n\n")
                        + reason,
                    QStringLiteral("Move to Trash"), MessageIcon::Stop);
     return false;

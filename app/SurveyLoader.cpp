@@ -12,12 +12,12 @@
 
 namespace {
 
-const char* const kNotAvailable = "Selected Disk was Not\rAvailable or is Blank";
+const char* const kNotAvailable = "Selected Disk was Not\nAvailable or is Blank";
 
 void ShowUsage(QWidget* owner)
 {
     ShowMessageBox(owner,
-        QStringLiteral("Invalid command-line; Use:\r\n\r\n") + QStringLiteral("    kelmo <path>\r\n\r\n")
+        QStringLiteral("Invalid command-line; Use:\n\n") + QStringLiteral("    kelmo <path>\n\n")
             + QStringLiteral("i.e.:    kelmo /home"),
         KelmoSplash::CreditCaption(), MessageIcon::None);
 }
@@ -27,7 +27,7 @@ void ShowNotAvailable(QWidget* owner, const std::string& reason = {})
 {
     QString text = QString::fromLatin1(kNotAvailable);
     if (!reason.empty())
-        text += QStringLiteral("\r\r") + DisplayName(reason);
+        text += QStringLiteral("\n\n") + DisplayName(reason);
     ShowMessageBox(owner, text, QStringLiteral("Kelmo"), MessageIcon::Information);
 }
 

@@ -1,7 +1,6 @@
 #include "MessageBoxes.h"
 
 #include "AuxiliaryWindow.h"
-#include "LineBreaks.h"
 #include "OwnerInputBlock.h"
 
 #include <QApplication>
@@ -46,13 +45,13 @@ void RunBox(QMessageBox& box, QWidget* owner)
 
 void ShowRealMessageBox(QWidget* owner, const QString& text, const QString& caption, MessageIcon icon)
 {
-    QMessageBox box(BoxIcon(icon), caption, WithPlainLineBreaks(text), QMessageBox::Ok, owner);
+    QMessageBox box(BoxIcon(icon), caption, text, QMessageBox::Ok, owner);
     RunBox(box, owner);
 }
 
 bool AskRealQuestion(QWidget* owner, const QString& text, const QString& caption)
 {
-    QMessageBox box(QMessageBox::Question, caption, WithPlainLineBreaks(text), QMessageBox::Yes | QMessageBox::No,
+    QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No,
                     owner);
     box.setDefaultButton(QMessageBox::No);
     RunBox(box, owner);

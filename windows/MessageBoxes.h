@@ -14,7 +14,7 @@ using MessageBoxHandler =
 
 // Every message box of the program goes through here: a box owned by owner
 // with text, caption, icon and an OK button, returning once closed. The owner
-// takes no input meanwhile. A lone "\r" or "\r\n" in text breaks the line.
+// takes no input meanwhile.
 void ShowMessageBox(QWidget* owner, const QString& text, const QString& caption, MessageIcon icon);
 
 // Replaces what ShowMessageBox does (tests record the boxes instead of

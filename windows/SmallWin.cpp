@@ -1,7 +1,6 @@
 #include "SmallWin.h"
 
 #include "AuxiliaryWindow.h"
-#include "LineBreaks.h"
 #include "ProgramFonts.h"
 #include "SmallButton.h"
 
@@ -49,11 +48,10 @@ SmallWin::SmallWin(QWidget* owner, const QString& caption, int textWidth)
 
 void SmallWin::SetText(const QString& text)
 {
-    const QString shown = WithPlainLineBreaks(text);
     edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    FitToText(shown);
+    FitToText(text);
     okButton->setEnabled(true);
-    edit->setPlainText(shown);
+    edit->setPlainText(text);
     show();
     activateWindow();
 }

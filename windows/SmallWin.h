@@ -20,8 +20,7 @@ public:
 
     SmallWin(QWidget* owner, const QString& caption, int textWidth);
 
-    // Fits the window to text, shows text and shows the window. Line breaks
-    // in text are "\r\n".
+    // Fits the window to text, shows text and shows the window.
     void SetText(const QString& text);
 
     // The height of one text line in the sizing rule; the default font's

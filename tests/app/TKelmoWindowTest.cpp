@@ -266,7 +266,7 @@ TEST_F(MainWindowTest, FailedDriveChangeKeepsTheViewAndTheListGoesBack)
     w.EvDriveChange(blankEntry);
     WaitForScan();
     ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, "Selected Disk was Not\rAvailable or is Blank") << "a blank drive has no reason";
+    EXPECT_EQ(boxes[0].text, "Selected Disk was Not\nAvailable or is Blank") << "a blank drive has no reason";
     EXPECT_EQ(boxes[0].caption, "Kelmo");
     EXPECT_EQ(boxes[0].icon, MessageIcon::Information);
     EXPECT_EQ(Names(), before);
@@ -293,7 +293,7 @@ TEST_F(MainWindowTest, ADriveThatCannotBeReadSaysWhy)
         });
     });
     ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, QString::fromStdString("Selected Disk was Not\rAvailable or is Blank\r\rcannot read "
+    EXPECT_EQ(boxes[0].text, QString::fromStdString("Selected Disk was Not\nAvailable or is Blank\n\ncannot read "
                                                     "directory '" + tree.Root() + "': Permission denied"));
     EXPECT_EQ(window->FreeBytesLabel()->text(), "Free Space : Unknown");
     EXPECT_TRUE(window->UpdateButton()->isEnabled()) << "Update tries the drive again";
@@ -395,7 +395,7 @@ TEST_F(MainWindowTest, BadCommandLinesShowTheUsageBoxAndScanNothing)
         boxes.clear();
         TKelmoWindow& w = Start(args, {Drive(tree)});
         ASSERT_EQ(boxes.size(), 1u);
-        EXPECT_EQ(boxes[0].text, "Invalid command-line; Use:\r\n\r\n    kelmo <path>\r\n\r\ni.e.:    kelmo /home");
+        EXPECT_EQ(boxes[0].text, "Invalid command-line; Use:\n\n    kelmo <path>\n\ni.e.:    kelmo /home");
         EXPECT_EQ(boxes[0].caption, KelmoSplash::CreditCaption());
         EXPECT_EQ(boxes[0].icon, MessageIcon::None);
         EXPECT_FALSE(w.Survey().Root());
@@ -632,7 +632,7 @@ TEST_F(MainWindowTest, NoArgumentFromADirectoryOnNoDriveIsNotAvailable)
     drive.File("x", 1);
     TKelmoWindow& w = StartFrom(elsewhere.Root(), {Drive(drive)});
     ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, "Selected Disk was Not\rAvailable or is Blank");
+    EXPECT_EQ(boxes[0].text, "Selected Disk was Not\nAvailable or is Blank");
     EXPECT_FALSE(w.UpdateButton()->isEnabled());
 }
 

@@ -26,10 +26,10 @@ TEST(MessageBoxesTest, ReplacedHandlerReceivesEveryBoxAndHandsBackThePrevious)
 
     ShowMessageBox(&owner, "Sub-Directory Not Found", "System Error", MessageIcon::Stop);
     const MessageBoxHandler recorder = SetMessageBoxHandler(previous);
-    recorder(nullptr, "Selected Disk was Not\rAvailable or is Blank", "Kelmo", MessageIcon::Information);
+    recorder(nullptr, "Selected Disk was Not\nAvailable or is Blank", "Kelmo", MessageIcon::Information);
 
     EXPECT_EQ(shown, std::vector<std::string>({"owned 1 System Error|Sub-Directory Not Found",
-                                               "unowned 0 Kelmo|Selected Disk was Not\rAvailable or is Blank"}));
+                                               "unowned 0 Kelmo|Selected Disk was Not\nAvailable or is Blank"}));
 }
 
 TEST(MessageBoxesTest, RealBoxBreaksLinesAtCarriageReturnsAndOffersOnlyOk)
@@ -44,7 +44,7 @@ TEST(MessageBoxesTest, RealBoxBreaksLinesAtCarriageReturnsAndOffersOnlyOk)
         box->accept();
     });
 
-    ShowMessageBox(nullptr, "Invalid command-line; Use:\r\n\r\n    kelmo <path>\rend", "Kelmo", MessageIcon::Stop);
+    ShowMessageBox(nullptr, "Invalid command-line; Use:\n\n    kelmo <path>\nend", "Kelmo", MessageIcon::Stop);
 
     EXPECT_EQ(seen, QStringLiteral("Kelmo|Invalid command-line; Use:\n\n    kelmo <path>\nend"));
 }

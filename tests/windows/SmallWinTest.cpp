@@ -35,7 +35,7 @@ protected:
     {
         QString text = QStringLiteral("first");
         for (int i = 0; i < lineFeeds; ++i)
-            text += QStringLiteral("\r\nnext");
+            text += QStringLiteral("\nnext");
         auto* win = new SmallWin(&owner, QStringLiteral("Path"), textWidth);
         win->SetLineHeight(16);
         win->SetText(text);
@@ -65,7 +65,7 @@ TEST_F(SmallWinTest, SizesToItsLinesUpTo300PixelsThenScrolls)
         EXPECT_EQ(win->TextBox().geometry(), QRect(55, 10, c.textWidth, c.textHeight));
         EXPECT_EQ(win->TextBox().verticalScrollBarPolicy(), c.scrollBar);
         EXPECT_EQ(win->TextBox().horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-        EXPECT_EQ(win->TextBox().blockCount(), c.lineFeeds + 1) << "\\r\\n is one line break";
+        EXPECT_EQ(win->TextBox().blockCount(), c.lineFeeds + 1) << "one line per line feed";
         win->close();
     }
 }

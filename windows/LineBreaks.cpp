@@ -1,8 +1,0 @@
-#include "LineBreaks.h"
-
-QString WithPlainLineBreaks(QString text)
-{
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return text;
-}
