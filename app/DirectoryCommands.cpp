@@ -12,7 +12,7 @@
 
 #include <QFile>
 
-DirectoryCommands::DirectoryCommands(ViewState& state, const ScanController& scans, WindowFrame& frame)
+DirectoryCommands::DirectoryCommands(ViewState& state, const ScanController& scans, const WindowFrame& frame)
     : state(state), scans(scans), frame(frame), desktop(frame.Owner())
 {
 }

@@ -14,7 +14,7 @@
 // directory, the drive's largest files, and the scan saved.
 class DirectoryCommands {
 public:
-    DirectoryCommands(ViewState& state, const ScanController& scans, WindowFrame& frame);
+    DirectoryCommands(ViewState& state, const ScanController& scans, const WindowFrame& frame);
 
     void AddRows(CommandTable& table);
     // The path of what the commands act on: the selected entry, else the
@@ -34,6 +34,6 @@ private:
 
     ViewState& state;
     const ScanController& scans;
-    WindowFrame& frame;
+    const WindowFrame& frame;
     DirectoryActions desktop;
 };

@@ -47,7 +47,7 @@ QString ChosenFile(QWidget* owner, const QString& caption)
 } // namespace
 
 SurveyLoader::SurveyLoader(ViewState& state, ScanController& scans, const Options& options, const Drives& drives,
-                           WindowFrame& frame)
+                           const WindowFrame& frame)
     : state(state), scans(scans), options(options), drives(drives), frame(frame)
 {
 }

@@ -19,7 +19,7 @@
 class SurveyLoader {
 public:
     SurveyLoader(ViewState& state, ScanController& scans, const Options& options, const Drives& drives,
-                 WindowFrame& frame);
+                 const WindowFrame& frame);
 
     // Adds the commands that load a tree: Update, Compare, Open Saved Scan.
     void AddRows(CommandTable& table);
@@ -50,7 +50,7 @@ private:
     ScanController& scans;
     const Options& options;
     const Drives& drives;
-    WindowFrame& frame;
+    const WindowFrame& frame;
     bool standardInputRead = false;
     std::string openAt; // the folder below the drive's root to show once scanned
     bool matchToReport = false;

@@ -44,7 +44,7 @@ TKelmoWindow::TKelmoWindow(Options commandLine, Drives probed, int lingerMs, QSt
       legend(this, state,
              {[this] { commands->Trigger(Command::GoDown); }, [this](const QPoint& at) { OpenMenu(at); },
               [this](int) { return DirectoryActions::PathData(directoryCommands.TargetPath()); }}),
-      loader(state, scans, options, drives, *this), directoryCommands(state, scans, *this)
+      loader(state, scans, options, drives, frame), directoryCommands(state, scans, frame)
 {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
                    | Qt::WindowCloseButtonHint);
@@ -298,7 +298,7 @@ void TKelmoWindow::resizeEvent(QResizeEvent* event)
 void TKelmoWindow::closeEvent(QCloseEvent* event)
 {
     settings.SaveGeometry(*this);
-    closeRequested = true;
+    frame.SetClosing();
     scans.Stop();
     CloseAuxiliaryWindows();
     event->accept();

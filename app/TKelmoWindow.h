@@ -27,7 +27,7 @@ class ChartView;
 // one ViewState, which every part of the window follows; scans run as jobs
 // on threads of their own while the window stays responsive behind the
 // splash; every command is a row of its command table.
-class TKelmoWindow : public QWidget, private WindowFrame {
+class TKelmoWindow : public QWidget {
 public:
     // options: the command line, parsed; drives: the drives to offer;
     // lingerMs: how long the scan splash stays after a scan (tests make it
@@ -65,7 +65,7 @@ public:
 
     // True once the window has been asked to close; start-up then neither
     // shows it nor runs the event loop.
-    bool CloseRequested() const { return closeRequested; }
+    bool CloseRequested() const { return frame.Closing(); }
     // 1 when the window was started on a saved scan and closed without ever
     // showing a tree (the scan could not be read), as --report --import
     // would end; else 0.
@@ -98,10 +98,6 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    QWidget* Owner() override { return this; }
-    bool Closing() const override { return closeRequested; }
-    void Present() override { showNormal(); }
-
     void AddCommands();
     void AddViewSwitches();
     void ShowView(const DirectoryViewRow& row);
@@ -114,7 +110,7 @@ private:
     Drives drives;
     WindowSettings settings;
     ViewState state;
-    bool closeRequested = false;
+    WindowFrame frame{*this};
 
     ScanController scans;
     CommandTable* commands;

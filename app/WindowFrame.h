@@ -1,19 +1,23 @@
 #pragma once
 
-class QWidget;
+#include <QWidget>
 
 // What the window's controllers (the loader of trees, the commands on
 // directories) need of the main window itself, beside its state and its
-// scans.
+// scans: the owner of what they open, whether it is closing, and showing it.
 class WindowFrame {
 public:
-    // Owns the message boxes, dialogs and windows the controllers open.
-    virtual QWidget* Owner() = 0;
-    // The window has been asked to close: nothing more is shown.
-    virtual bool Closing() const = 0;
-    // Shows the main window, once a scan has ended.
-    virtual void Present() = 0;
+    explicit WindowFrame(QWidget& window) : window(window) {}
 
-protected:
-    ~WindowFrame() = default;
+    // Owns the message boxes, dialogs and windows the controllers open.
+    QWidget* Owner() const { return &window; }
+    // The window has been asked to close: nothing more is shown.
+    bool Closing() const { return closing; }
+    void SetClosing() { closing = true; }
+    // Shows the main window, once a scan has ended.
+    void Present() const { window.showNormal(); }
+
+private:
+    QWidget& window;
+    bool closing = false;
 };
