@@ -11,8 +11,9 @@ all: build
 deps:
 	@scripts/install-deps.sh build
 
+# Warnings are errors here, so make test (which CI runs) fails on any.
 $(BUILD)/CMakeCache.txt: | deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DKELMO_WERROR=ON
 
 build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j$(JOBS)
@@ -27,7 +28,7 @@ test: build
 # The survey's tests under ThreadSanitizer, then the whole suite under
 # AddressSanitizer and UndefinedBehaviorSanitizer (the package test builds
 # its own packages, so it is left out there). CI runs this after make test.
-SANITIZED := -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKELMO_BENCHMARKS=OFF
+SANITIZED := -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKELMO_BENCHMARKS=OFF -DKELMO_WERROR=ON
 test-sanitizers: deps
 	cmake -S . -B $(BUILD)-tsan $(SANITIZED) -DKELMO_SANITIZE=thread
 	cmake --build $(BUILD)-tsan -j$(JOBS) --target survey_tests
