@@ -10,7 +10,7 @@ public:
     static constexpr int kLabelLimit = 34;
 
     PathText() = default;
-    explicit PathText(QString text) : text(std::move(text)) {}
+    explicit PathText(QString fullPath) : text(std::move(fullPath)) {}
 
     bool IsEmpty() const { return text.isEmpty(); }
     const QString& Text() const { return text; }

@@ -4,7 +4,7 @@
 
 #include <QMetaObject>
 
-ScanJob::ScanJob(std::unique_ptr<Scanner> scanner, Request request) : scanner(std::move(scanner))
+ScanJob::ScanJob(std::unique_ptr<Scanner> scan, Request request) : scanner(std::move(scan))
 {
     thread = std::thread([this, request = std::move(request)] { Run(request); });
 }

@@ -26,7 +26,7 @@ public:
     };
 
     // Starts at once.
-    ScanJob(std::unique_ptr<Scanner> scanner, Request request);
+    ScanJob(std::unique_ptr<Scanner> scan, Request request);
     ~ScanJob() override;
 
     // Asks the scan to stop soon; it then ends with a cancelled result.

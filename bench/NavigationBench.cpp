@@ -54,7 +54,7 @@ public:
 // Counts the chart's paints once the main window's legend shows rows entries.
 class PaintWatch : public QObject {
 public:
-    PaintWatch(TKelmoWindow& window) : window(window) { window.Chart()->installEventFilter(this); }
+    PaintWatch(TKelmoWindow& watched) : window(watched) { window.Chart()->installEventFilter(this); }
 
     int rows = -1;
     int paints = 0;

@@ -47,7 +47,7 @@ QColor ToQColor(SliceColor color)
     return QColor(color.red, color.green, color.blue);
 }
 
-QPainterPieCanvas::QPainterPieCanvas(QPainter& painter) : painter(painter)
+QPainterPieCanvas::QPainterPieCanvas(QPainter& target) : painter(target)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);

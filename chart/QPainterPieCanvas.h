@@ -15,7 +15,7 @@ QColor ToQColor(SliceColor color);
 
 class QPainterPieCanvas : public PieCanvas {
 public:
-    explicit QPainterPieCanvas(QPainter& painter);
+    explicit QPainterPieCanvas(QPainter& target);
     ~QPainterPieCanvas() override;
     QPainterPieCanvas(const QPainterPieCanvas&) = delete;
     QPainterPieCanvas& operator=(const QPainterPieCanvas&) = delete;

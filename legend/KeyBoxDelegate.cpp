@@ -31,8 +31,8 @@ QColor TextColor(const QStyleOptionViewItem& option, bool selected)
 
 } // namespace
 
-KeyBoxDelegate::KeyBoxDelegate(int defaultEntryHeight, QObject* parent)
-    : QStyledItemDelegate(parent), defaultEntryHeight(defaultEntryHeight)
+KeyBoxDelegate::KeyBoxDelegate(int entryHeight, QObject* parent)
+    : QStyledItemDelegate(parent), defaultEntryHeight(entryHeight)
 {
 }
 

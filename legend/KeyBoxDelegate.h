@@ -9,7 +9,7 @@ class KeyBoxDelegate : public QStyledItemDelegate {
     Q_OBJECT
 
 public:
-    KeyBoxDelegate(int defaultEntryHeight, QObject* parent);
+    KeyBoxDelegate(int entryHeight, QObject* parent);
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;

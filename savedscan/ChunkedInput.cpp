@@ -209,8 +209,8 @@ ssize_t ChunkedInput::ReadRaw(unsigned char* into, std::size_t size)
             return -1;
         }
         pollfd waiting{fd, POLLIN, 0};
-        const int ready = poll(&waiting, 1, kWaitMilliseconds);
-        if (ready == 0 || (ready < 0 && errno == EINTR))
+        const int polled = poll(&waiting, 1, kWaitMilliseconds);
+        if (polled == 0 || (polled < 0 && errno == EINTR))
             continue;
         const ssize_t got = read(fd, into, size);
         if (got >= 0)

@@ -26,7 +26,7 @@
 //   made, a pipe or a device is written in place, as a redirect would.
 class OutputFile {
 public:
-    explicit OutputFile(std::string path) : path(std::move(path)) {}
+    explicit OutputFile(std::string destination) : path(std::move(destination)) {}
     // Removes what is not committed.
     ~OutputFile();
     OutputFile(const OutputFile&) = delete;

@@ -11,8 +11,8 @@ constexpr std::uint64_t kDevice = 1;
 
 class Replay {
 public:
-    Replay(const DirTree& tree, const std::vector<ScanProblem>& problems, ScanEvents& events)
-        : tree(tree), events(events)
+    Replay(const DirTree& replayed, const std::vector<ScanProblem>& problems, ScanEvents& consumer)
+        : tree(replayed), events(consumer)
     {
         for (const ScanProblem& problem : problems)
             errors.emplace(problem.path, problem.error);

@@ -151,8 +151,8 @@ class Handler {
 public:
     static constexpr unsigned kCheckEvery = 1024;
 
-    Handler(ScanEvents& events, ScanControl& control, std::string& rootPath)
-        : events(events), control(control), rootPath(rootPath)
+    Handler(ScanEvents& consumer, ScanControl& scanControl, std::string& root)
+        : events(consumer), control(scanControl), rootPath(root)
     {
     }
 

@@ -36,9 +36,9 @@ public:
     // this long are always read, and much longer ones refused early.
     static constexpr std::size_t kMaxStringBytes = 2 * 1024 * 1024;
 
-    // Counts the files' bytes in control as it reads, and stops when control
-    // is stopped.
-    SavedScanReader(ScanEvents& events, ScanControl& control) : events(events), control(control) {}
+    // Counts the files' bytes in scanControl as it reads, and stops when
+    // scanControl is stopped.
+    SavedScanReader(ScanEvents& consumer, ScanControl& scanControl) : events(consumer), control(scanControl) {}
 
     // Reads the saved scan at path ("-": standard input), gzip-compressed or
     // plain. False when it cannot be read, is damaged or is no saved scan,

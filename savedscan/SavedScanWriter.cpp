@@ -5,8 +5,9 @@
 #include <cerrno>
 #include <charconv>
 
-SavedScanWriter::SavedScanWriter(int fd, std::string_view progver, std::int64_t timestamp, ScanControl& control)
-    : fd(fd), control(control)
+SavedScanWriter::SavedScanWriter(int descriptor, std::string_view progver, std::int64_t timestamp,
+                                 ScanControl& scanControl)
+    : fd(descriptor), control(scanControl)
 {
     out.reserve(kBufferBytes + 64 * 1024);
     out += "[1,2,{\"progname\":\"kelmo\",\"progver\":\"";

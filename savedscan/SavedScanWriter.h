@@ -24,9 +24,9 @@ class SavedScanWriter : public ScanEvents {
 public:
     static constexpr std::size_t kBufferBytes = 1 << 20;
 
-    // Writes to fd, which stays the caller's. A write that fails stops the
-    // walk through control.
-    SavedScanWriter(int fd, std::string_view progver, std::int64_t timestamp, ScanControl& control);
+    // Writes to descriptor, which stays the caller's. A write that fails
+    // stops the walk through scanControl.
+    SavedScanWriter(int descriptor, std::string_view progver, std::int64_t timestamp, ScanControl& scanControl);
 
     // The file with this device and inode (the one being written, when it
     // lies in the tree) is left out.

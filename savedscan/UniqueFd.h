@@ -8,7 +8,7 @@
 class UniqueFd {
 public:
     UniqueFd() = default;
-    explicit UniqueFd(int fd) : fd(fd) {}
+    explicit UniqueFd(int descriptor) : fd(descriptor) {}
     ~UniqueFd() { Reset(); }
     UniqueFd(UniqueFd&& other) noexcept : fd(other.Release()) {}
     UniqueFd& operator=(UniqueFd&& other) noexcept

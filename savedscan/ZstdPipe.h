@@ -11,7 +11,7 @@
 // so that the writer never waits.
 class ZstdPipe {
 public:
-    explicit ZstdPipe(ScanControl& control) : control(control) {}
+    explicit ZstdPipe(ScanControl& scanControl) : control(scanControl) {}
     // Finishes what was started.
     ~ZstdPipe();
     ZstdPipe(const ZstdPipe&) = delete;

@@ -9,8 +9,9 @@ set -euo pipefail
 # rapidjson-dev, zlib1g-dev and libzstd-dev read saved scans; ncdu and gdu
 # write and read them in the tests that exchange saved scans with them, and
 # zstd compresses them there. dbus-daemon gives the window's tests a session
-# bus, where a stand-in file manager answers.
-build=(cmake make g++ qt6-base-dev libgtest-dev fonts-dejavu-core fonts-liberation fonts-noto-mono
+# bus, where a stand-in file manager answers. clang-format: make format and
+# make format-check.
+build=(cmake make g++ clang-format qt6-base-dev libgtest-dev fonts-dejavu-core fonts-liberation fonts-noto-mono
        dpkg-dev debhelper desktop-file-utils appstream lintian devscripts groff-base rapidjson-dev zlib1g-dev
        libzstd-dev zstd ncdu gdu dbus-daemon)
 bench=(ncdu gdu duc python3 time)

@@ -12,7 +12,7 @@
 class DirNode {
 public:
     DirNode() = default;
-    DirNode(const DirTree* tree, DirTree::Index index) : tree(index == DirTree::kNone ? nullptr : tree), index(index) {}
+    DirNode(const DirTree* owner, DirTree::Index at) : tree(at == DirTree::kNone ? nullptr : owner), index(at) {}
 
     explicit operator bool() const { return tree != nullptr; }
     bool operator==(const DirNode& other) const { return tree == other.tree && (!tree || index == other.index); }

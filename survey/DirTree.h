@@ -42,7 +42,7 @@ public:
     // Appends names to the tree's name store; one writer per thread.
     class NameWriter {
     public:
-        explicit NameWriter(DirTree& tree) : tree(tree) {}
+        explicit NameWriter(DirTree& owner) : tree(owner) {}
         // Names longer than a file name can be are cut.
         std::uint32_t Add(std::string_view name);
 

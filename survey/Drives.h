@@ -15,7 +15,7 @@ public:
     // The drives of the system's mount table.
     static Drives Probe();
 
-    explicit Drives(std::vector<MountEntry> entries = {}) : entries(std::move(entries)) {}
+    explicit Drives(std::vector<MountEntry> mounts = {}) : entries(std::move(mounts)) {}
 
     const std::vector<MountEntry>& List() const { return entries; }
     int Count() const { return static_cast<int>(entries.size()); }

@@ -52,7 +52,7 @@ void Describe(int dir, Batch& batch)
 // threads on other processors overlap.
 class DescribingCrew {
 public:
-    explicit DescribingCrew(int dir) : dir(dir) {}
+    explicit DescribingCrew(int directory) : dir(directory) {}
     DescribingCrew(const DescribingCrew&) = delete;
     DescribingCrew& operator=(const DescribingCrew&) = delete;
     ~DescribingCrew() { Finish(); }

@@ -34,8 +34,8 @@ void LargestFiles::Offer(const File& file)
 void LargestFiles::Keep(int list, const File& file)
 {
     std::vector<File>& heap = lists[list];
-    const auto sameFile = [&file](const File& kept) {
-        return kept.linked && kept.device == file.device && kept.inode == file.inode;
+    const auto sameFile = [&file](const File& listed) {
+        return listed.linked && listed.device == file.device && listed.inode == file.inode;
     };
     if (file.linked && std::any_of(heap.begin(), heap.end(), sameFile)) {
         aliases[list].push_back(file);

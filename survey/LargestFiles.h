@@ -33,7 +33,7 @@ public:
         static File Of(const EntryStat& stat, std::string name);
     };
 
-    explicit LargestFiles(std::size_t kept = kKept) : kept(kept) {}
+    explicit LargestFiles(std::size_t count = kKept) : kept(count) {}
 
     // Whether a file of these sizes would enter either list: cheap, for
     // every file of a walk.

@@ -14,8 +14,8 @@ enum class ChildOrder { Listing, LargestFirst };
 class NavigationCursor {
 public:
     NavigationCursor() = default;
-    // Starts at the root of tree, which must outlive the cursor's use.
-    explicit NavigationCursor(const DirTree* tree) : tree(tree), current(Root()) {}
+    // Starts at the root of the scanned tree, which must outlive the cursor's use.
+    explicit NavigationCursor(const DirTree* scanned) : tree(scanned), current(Root()) {}
 
     DirNode Root() const { return tree ? DirNode(tree, tree->Root()) : DirNode(); }
     DirNode GetCurrentDir() const { return current; }

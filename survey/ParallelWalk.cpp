@@ -18,7 +18,7 @@ namespace {
 // An open directory whose sub-directories wait to be opened through it; the
 // last of them to be opened closes it.
 struct OpenDir {
-    OpenDir(DirectorySource& source, int handle) : source(source), handle(handle) {}
+    OpenDir(DirectorySource& owner, int opened) : source(owner), handle(opened) {}
     ~OpenDir() { source.Close(handle); }
     OpenDir(const OpenDir&) = delete;
     OpenDir& operator=(const OpenDir&) = delete;
@@ -36,7 +36,7 @@ struct WorkItem {
 // before it goes wide and few directories wait open at a time.
 class WorkStack {
 public:
-    explicit WorkStack(const ScanControl& control) : control(control) {}
+    explicit WorkStack(const ScanControl& scanControl) : control(scanControl) {}
 
     void Push(std::vector<WorkItem>& items)
     {
@@ -100,10 +100,17 @@ void SumUpTheTree(DirTree& tree)
 } // namespace
 
 struct ParallelWalk::Shared {
-    Shared(DirectorySource& source, ScanControl& control, DirTree& tree, std::uint64_t rootDevice, int threads,
-           ThreadStarter& start, LargestFiles& largest, std::size_t largestKept)
-        : source(source), control(control), tree(tree), rootDevice(rootDevice), work(control),
-          threads(WalkerCount::Of(threads)), start(start), largest(largest), largestKept(largestKept)
+    Shared(DirectorySource& directories, ScanControl& scanControl, DirTree& into, std::uint64_t device, int threadCount,
+           ThreadStarter& starter, LargestFiles& merged, std::size_t keptCount)
+        : source(directories),
+          control(scanControl),
+          tree(into),
+          rootDevice(device),
+          work(scanControl),
+          threads(WalkerCount::Of(threadCount)),
+          start(starter),
+          largest(merged),
+          largestKept(keptCount)
     {
     }
 
@@ -130,7 +137,7 @@ struct ParallelWalk::Shared {
 // One walking thread, with what it keeps to itself.
 class ParallelWalk::Walker {
 public:
-    explicit Walker(Shared& shared) : shared(shared), names(shared.tree), largest(shared.largestKept) {}
+    explicit Walker(Shared& common) : shared(common), names(common.tree), largest(common.largestKept) {}
 
     void Expand(DirTree::Index dir, int handle, const Listing& entries);
     void Run();

@@ -19,9 +19,10 @@
 // that cannot be started leaves the walk to those that could.
 class ParallelWalk {
 public:
-    // threads 0 takes the default (see WalkerCount).
-    ParallelWalk(DirectorySource& source, ScanControl& control, int threads, ThreadStarter start = StartThread)
-        : source(source), control(control), threads(threads), start(std::move(start))
+    // threadCount 0 takes the default (see WalkerCount).
+    ParallelWalk(DirectorySource& directories, ScanControl& scanControl, int threadCount,
+                 ThreadStarter starter = StartThread)
+        : source(directories), control(scanControl), threads(threadCount), start(std::move(starter))
     {
     }
 

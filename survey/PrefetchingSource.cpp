@@ -12,8 +12,9 @@ PrefetchingSource::AdaptiveMutex::AdaptiveMutex()
     pthread_mutexattr_destroy(&attributes);
 }
 
-PrefetchingSource::PrefetchingSource(DirectorySource& inner, int threads, std::size_t lookahead, ThreadStarter start)
-    : inner(inner), threads(WalkerCount::Of(threads)), start(std::move(start)), lookahead(lookahead)
+PrefetchingSource::PrefetchingSource(DirectorySource& wrapped, int threadCount, std::size_t maxAhead,
+                                     ThreadStarter starter)
+    : inner(wrapped), threads(WalkerCount::Of(threadCount)), start(std::move(starter)), lookahead(maxAhead)
 {
 }
 

@@ -21,14 +21,14 @@
 // be next. So a walk that must stay on one thread, such
 // as the export's, keeps several cores busy in the kernel. The walk gets
 // the same handles, listings and errors as from the source underneath, only
-// sooner. At most `lookahead` directories wait read ahead of the walk.
+// sooner. At most `maxAhead` directories wait read ahead of the walk.
 class PrefetchingSource : public DirectorySource {
 public:
-    // threads counts the walk's own; 0 takes a parallel walk's default
+    // threadCount counts the walk's own; 0 takes a parallel walk's default
     // (see WalkerCount). Helpers that cannot be started leave the reading
     // to those that could, and to the walk.
-    PrefetchingSource(DirectorySource& inner, int threads, std::size_t lookahead = 2048,
-                      ThreadStarter start = StartThread);
+    PrefetchingSource(DirectorySource& wrapped, int threadCount, std::size_t maxAhead = 2048,
+                      ThreadStarter starter = StartThread);
     ~PrefetchingSource() override;
 
     int OpenRoot(const std::string& path, EntryStat& root, int& error) override;

@@ -11,7 +11,9 @@
 // and hands what it meets to a ScanEvents consumer as it goes.
 class SequentialWalk {
 public:
-    SequentialWalk(DirectorySource& source, ScanControl& control) : source(source), control(control) {}
+    SequentialWalk(DirectorySource& directories, ScanControl& scanControl) : source(directories), control(scanControl)
+    {
+    }
 
     // False, with no event delivered, when the root cannot be opened or
     // lists nothing at all. A stop request ends the walk early, with every

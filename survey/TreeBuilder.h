@@ -16,8 +16,8 @@
 class TreeBuilder : public ScanEvents {
 public:
     // keeps: how many of the largest files it keeps.
-    explicit TreeBuilder(DirTree& tree, std::size_t keeps = LargestFiles::kKept)
-        : tree(tree), names(tree), largest(keeps)
+    explicit TreeBuilder(DirTree& into, std::size_t keeps = LargestFiles::kKept)
+        : tree(into), names(into), largest(keeps)
     {
     }
 

@@ -31,12 +31,12 @@ QPlainTextEdit* MakeTextBox(QWidget* parent)
 
 } // namespace
 
-SmallWin::SmallWin(QWidget* owner, const QString& caption, int textWidth)
+SmallWin::SmallWin(QWidget* owner, const QString& caption, int textBoxWidth)
     : QWidget(owner, CaptionAndCloseOnly),
       ownerBlock(owner, this),
       okButton(new SmallButton(this, QStringLiteral("OK"), 5, 10, 45, 20)),
       edit(MakeTextBox(this)),
-      textWidth(textWidth),
+      textWidth(textBoxWidth),
       lineHeight(QFontMetrics(QApplication::font()).height())
 {
     setAttribute(Qt::WA_DeleteOnClose);

@@ -18,7 +18,7 @@ public:
     // Taller texts get a vertical scroll bar instead of a taller window.
     static constexpr int MaxTextHeight = 300;
 
-    SmallWin(QWidget* owner, const QString& caption, int textWidth);
+    SmallWin(QWidget* owner, const QString& caption, int textBoxWidth);
 
     // Fits the window to text, shows text and shows the window.
     void SetText(const QString& text);

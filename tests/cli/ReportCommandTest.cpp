@@ -114,7 +114,7 @@ namespace {
 // full disk or a closed pipe.
 class FailingBuffer : public std::streambuf {
 public:
-    explicit FailingBuffer(int error) : error(error) {}
+    explicit FailingBuffer(int code) : error(code) {}
 
 protected:
     int overflow(int) override

@@ -239,7 +239,10 @@ namespace {
 // Stops the reading after a number of files.
 class StoppingBuilder : public TreeBuilder {
 public:
-    StoppingBuilder(DirTree& tree, ScanControl& control, int files) : TreeBuilder(tree), control(control), left(files) {}
+    StoppingBuilder(DirTree& into, ScanControl& scanControl, int files)
+        : TreeBuilder(into), control(scanControl), left(files)
+    {
+    }
     void File(std::string_view name, const EntryStat& file) override
     {
         TreeBuilder::File(name, file);

@@ -11,7 +11,7 @@ namespace {
 
 class QtEnvironment : public ::testing::Environment {
 public:
-    QtEnvironment(int& argc, char** argv) : argc(argc), argv(argv) {}
+    QtEnvironment(int& argCount, char** args) : argc(argCount), argv(args) {}
 
     void SetUp() override
     {
