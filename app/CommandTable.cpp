@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <stdexcept>
 
-CommandTable::CommandTable(QWidget* window) : QObject(window), window(window) {}
+CommandTable::CommandTable(QWidget* owner) : QObject(owner), window(owner) {}
 
 void CommandTable::Add(Row row)
 {

@@ -20,7 +20,7 @@ public:
         std::int64_t apparentBytes;
     };
 
-    explicit DirectoryActions(QWidget* owner) : owner(owner) {}
+    explicit DirectoryActions(QWidget* window) : owner(window) {}
 
     // A file:// URL whose path is path's bytes, percent-encoded where needed.
     static QByteArray FileUrl(const std::string& path);

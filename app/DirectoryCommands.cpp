@@ -12,8 +12,8 @@
 
 #include <QFile>
 
-DirectoryCommands::DirectoryCommands(ViewState& state, const ScanController& scans, const WindowFrame& frame)
-    : state(state), scans(scans), frame(frame), desktop(frame.Owner())
+DirectoryCommands::DirectoryCommands(ViewState& shown, const ScanController& running, const WindowFrame& window)
+    : state(shown), scans(running), frame(window), desktop(window.Owner())
 {
 }
 

@@ -5,8 +5,8 @@
 
 #include <QWidget>
 
-LegendHolder::LegendHolder(QWidget* window, ViewState& state, Handlers handlers)
-    : QObject(window), window(window), state(state), handlers(std::move(handlers))
+LegendHolder::LegendHolder(QWidget* owner, ViewState& shown, Handlers onEntries)
+    : QObject(owner), window(owner), state(shown), handlers(std::move(onEntries))
 {
     connect(&state, &ViewState::Changed, this, &LegendHolder::Follow);
 }

@@ -15,10 +15,10 @@ QString FormattedBytes(std::int64_t bytes, SizeUnits units)
 
 } // namespace
 
-ScanController::ScanController(QWidget* owner, int lingerMs, ModeOfTotals shownMode,
-                               std::function<void()> closeRequest)
-    : QObject(owner), owner(owner), lingerMs(lingerMs), shownMode(std::move(shownMode)),
-      closeRequest(std::move(closeRequest)),
+ScanController::ScanController(QWidget* window, int splashLingerMs, ModeOfTotals modeOfTotals,
+                               std::function<void()> onCloseRequest)
+    : QObject(window), owner(window), lingerMs(splashLingerMs), shownMode(std::move(modeOfTotals)),
+      closeRequest(std::move(onCloseRequest)),
       makeScanner([] { return std::make_unique<Scanner>(); })
 {
     progressTimer.setInterval(kProgressIntervalMs);

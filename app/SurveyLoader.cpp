@@ -46,9 +46,9 @@ QString ChosenFile(QWidget* owner, const QString& caption)
 
 } // namespace
 
-SurveyLoader::SurveyLoader(ViewState& state, ScanController& scans, const Options& options, const Drives& drives,
-                           const WindowFrame& frame)
-    : state(state), scans(scans), options(options), drives(drives), frame(frame)
+SurveyLoader::SurveyLoader(ViewState& shown, ScanController& running, const Options& commandLine,
+                           const Drives& probed, const WindowFrame& window)
+    : state(shown), scans(running), options(commandLine), drives(probed), frame(window)
 {
 }
 

@@ -47,8 +47,8 @@ public:
 private:
     enum class Kind { None, Drive, SavedScan };
 
-    TreeSource(Kind kind, int driveIndex, std::string where)
-        : kind(kind), driveIndex(driveIndex), where(std::move(where))
+    TreeSource(Kind sourceKind, int index, std::string path)
+        : kind(sourceKind), driveIndex(index), where(std::move(path))
     {
     }
 

@@ -14,7 +14,8 @@ ViewState::Batch::~Batch()
         state.Announce();
 }
 
-ViewState::ViewState(SizeMode mode, ChildOrder order, SizeUnits units) : order(order), units(units)
+ViewState::ViewState(SizeMode mode, ChildOrder childOrder, SizeUnits sizeUnits)
+    : order(childOrder), units(sizeUnits)
 {
     survey.SetSizeMode(mode);
 }

@@ -37,7 +37,7 @@ public:
     // Changes made while a batch lives are announced once, when it goes.
     class Batch {
     public:
-        explicit Batch(ViewState& state) : state(state) { ++state.batchDepth; }
+        explicit Batch(ViewState& changed) : state(changed) { ++state.batchDepth; }
         ~Batch();
         Batch(const Batch&) = delete;
         Batch& operator=(const Batch&) = delete;

@@ -7,7 +7,7 @@
 // scans: the owner of what they open, whether it is closing, and showing it.
 class WindowFrame {
 public:
-    explicit WindowFrame(QWidget& window) : window(window) {}
+    explicit WindowFrame(QWidget& mainWindow) : window(mainWindow) {}
 
     // Owns the message boxes, dialogs and windows the controllers open.
     QWidget* Owner() const { return &window; }

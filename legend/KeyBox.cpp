@@ -13,8 +13,8 @@ const QString NoSubDirectoriesText = QStringLiteral("--No Sub-Directories--");
 
 } // namespace
 
-KeyBox::KeyBox(QWidget* parent, const QRect& geometry, bool hasParent)
-    : QListView(parent), hasParent(hasParent), entries(new LegendModel(this))
+KeyBox::KeyBox(QWidget* parent, const QRect& geometry, bool withParent)
+    : QListView(parent), hasParent(withParent), entries(new LegendModel(this))
 {
     setGeometry(geometry);
     setModel(entries);
@@ -37,9 +37,9 @@ KeyBox::KeyBox(QWidget* parent, const QRect& geometry, bool hasParent)
     });
 }
 
-void KeyBox::SetDragData(DragData data)
+void KeyBox::SetDragData(DragData makeData)
 {
-    dragData = std::move(data);
+    dragData = std::move(makeData);
     setDragEnabled(dragData != nullptr && !isEmpty);
     setDragDropMode(dragData ? QAbstractItemView::DragOnly : QAbstractItemView::NoDragDrop);
 }
