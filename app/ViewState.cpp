@@ -11,7 +11,7 @@ constexpr ViewState::Changes kNewEntries = ViewState::Tree | ViewState::Director
 ViewState::Batch::~Batch()
 {
     if (--state.batchDepth == 0)
-        state.Announce();
+        state.RebuildView();
 }
 
 ViewState::ViewState(SizeMode mode, ChildOrder childOrder, SizeUnits sizeUnits)
@@ -139,12 +139,12 @@ void ViewState::Touch(Changes what, bool keepsSelection)
     pending |= what;
     selectionDropped = selectionDropped || !keepsSelection;
     if (batchDepth == 0)
-        Announce();
+        RebuildView();
 }
 
 // The selection is kept by name: a new scan of the same drive has new nodes
 // for the same directories.
-void ViewState::Announce()
+void ViewState::RebuildView()
 {
     Changes what = std::exchange(pending, {});
     const bool dropSelection = std::exchange(selectionDropped, false);

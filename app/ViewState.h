@@ -114,7 +114,7 @@ private:
     // it then stands.
     void Touch(Changes what, bool keepsSelection);
     // Works out the entries again where needed and announces what changed.
-    void Announce();
+    void RebuildView();
     int IndexOfName(const std::string& name) const;
 
     FileInfo survey;
