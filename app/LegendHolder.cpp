@@ -20,11 +20,14 @@ void LegendHolder::Place(const QRect& newGeometry)
         shown->setGeometry(geometry);
 }
 
+// A new legend starts with nothing selected and its focus frame on the
+// first entry; clearing its selection would take the frame away.
 void LegendHolder::Follow(ViewState::Changes what)
 {
-    if (what & ViewState::Entries)
+    const bool rebuilt = what & ViewState::Entries;
+    if (rebuilt)
         Rebuild();
-    if ((what & (ViewState::Entries | ViewState::Selection)) && legend)
+    if (legend && (what & ViewState::Selection) && !(rebuilt && state.SelectedIndex() < 0))
         legend->SetSelectedIndex(state.SelectedIndex());
 }
 

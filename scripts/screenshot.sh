@@ -82,9 +82,11 @@ click 580 410                # About
 shot 1.2 about
 xdotool mousemove $(( (1024 - 320) / 2 + 257 )) $(( (768 - 240) / 2 + 195 )) click 1   # OK
 sleep 0.5
-click 380 240 3              # legend context menu
+click 380 370 3              # the legend's menu, below its entries: on the root
 sleep 0.5
-xdotool key Down Down Return # "Root Info"
+# Past "Open in File Manager", "Copy Path" and "Files..." ("Move to Trash..."
+# and "Sub Info" are greyed without a selection) to "Root Info".
+xdotool key Down Down Down Down Return
 shot 1 information
 info=$(xdotool search --onlyvisible --name "Sub-Directory Information" | head -1)
 eval "$(xdotool getwindowgeometry --shell "$info")"
