@@ -1,11 +1,10 @@
 #include "ChartView.h"
 
-#include "KelmoResources.h"
+#include "PieMarkers.h"
 #include "QPainterPieCanvas.h"
 #include "SliceHitTest.h"
 
 #include <QHelpEvent>
-#include <QImage>
 #include <QMouseEvent>
 #include <QPaintEngine>
 #include <QPainter>
@@ -13,40 +12,9 @@
 
 namespace {
 
-constexpr int kMarkerSize = 10;
-constexpr int kMarkerHalf = kMarkerSize / 2;
-
-struct MarkerRun {
-    QRect rect; // relative to the marker's top-left corner
-    QColor color;
-};
-
-// The marker bitmap as runs of equal pixels in each row. Painting these as
-// rectangles keeps the cross sharp at any screen scale, where the bitmap
-// itself would be scaled up.
-const std::vector<MarkerRun>& MarkerRuns()
+QRect MarkerSquareAt(PiePoint point)
 {
-    static const std::vector<MarkerRun> runs = [] {
-        InitKelmoResources();
-        const QImage image(QStringLiteral(":/kelmo/marker.png"));
-        std::vector<MarkerRun> found;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width();) {
-                const QColor color = image.pixelColor(x, y);
-                int end = x + 1;
-                while (end < image.width() && image.pixelColor(end, y) == color)
-                    ++end;
-                found.push_back({QRect(x, y, end - x, 1), color});
-                x = end;
-            }
-        return found;
-    }();
-    return runs;
-}
-
-QRect MarkerSquare(PiePoint point)
-{
-    return QRect(point.x - kMarkerHalf, point.y - kMarkerHalf, kMarkerSize, kMarkerSize);
+    return MarkerSquare(QPoint(point.x, point.y));
 }
 
 } // namespace
@@ -105,8 +73,8 @@ std::vector<QRect> ChartView::MarkerRects() const
 {
     if (markedSlice < 0 || markedSlice >= static_cast<int>(starts.size()))
         return {};
-    return {MarkerSquare(starts[static_cast<std::size_t>(markedSlice)]),
-            MarkerSquare(ends[static_cast<std::size_t>(markedSlice)])};
+    return {MarkerSquareAt(starts[static_cast<std::size_t>(markedSlice)]),
+            MarkerSquareAt(ends[static_cast<std::size_t>(markedSlice)])};
 }
 
 // Moving the markers repaints only the squares they leave and enter.
@@ -138,8 +106,7 @@ void ChartView::paintEvent(QPaintEvent* event)
         DrawPicture(ratio);
     painter.drawPixmap(event->rect(), picture, QRectF(event->rect().topLeft() * ratio, event->rect().size() * ratio));
     for (const QRect& square : MarkerRects())
-        for (const MarkerRun& run : MarkerRuns())
-            painter.fillRect(run.rect.translated(square.topLeft()), run.color);
+        DrawMarker(painter, square);
 }
 
 void ChartView::DrawPicture(qreal ratio)
