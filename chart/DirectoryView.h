@@ -28,6 +28,8 @@ class DirectoryView : public QWidget {
 public:
     // What an entry's tooltip says; empty for none.
     using ToolTipText = std::function<QString(int entry)>;
+    // What a tooltip says of a directory further down than the entries.
+    using DirectoryToolTipText = std::function<QString(DirNode directory)>;
 
     explicit DirectoryView(QWidget* parent) : QWidget(parent) {}
 
@@ -37,16 +39,30 @@ public:
     // The selected entry; -1 for none.
     virtual void MarkEntry(int entry) = 0;
     void SetToolTipText(ToolTipText text) { toolTipText = std::move(text); }
+    void SetDirectoryToolTipText(DirectoryToolTipText text) { directoryToolTipText = std::move(text); }
+    // How many levels below the entries the view shows, for a view that can
+    // show more or fewer (the rings); 0 for one that cannot.
+    virtual int Depth() const { return 0; }
+    virtual void SetDepth(int) {}
 
 signals:
     void EntryClicked(int entry);
     void EntryDoubleClicked(int entry);
     // A right press at globalPosition asks for a menu on entry; -1 on no entry.
     void MenuRequested(int entry, const QPoint& globalPosition);
+    // A double-click on a directory further down than the entries.
+    void DirectoryDoubleClicked(DirNode directory);
+    // The person changed the view's depth.
+    void DepthChanged(int depth);
 
 protected:
     QString ToolTipOf(int entry) const { return entry >= 0 && toolTipText ? toolTipText(entry) : QString(); }
+    QString ToolTipOf(DirNode directory) const
+    {
+        return directory && directoryToolTipText ? directoryToolTipText(directory) : QString();
+    }
 
 private:
     ToolTipText toolTipText;
+    DirectoryToolTipText directoryToolTipText;
 };
