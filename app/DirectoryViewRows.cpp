@@ -1,12 +1,15 @@
 #include "DirectoryViewRows.h"
 
 #include "ChartView.h"
+#include "RingsView.h"
 
 const std::vector<DirectoryViewRow>& DirectoryViewRows()
 {
     static const std::vector<DirectoryViewRow> rows{
         {QStringLiteral("Pie Chart"), QKeySequence(Qt::CTRL | Qt::Key_1),
          [](QWidget* window) -> DirectoryView* { return new ChartView(window); }},
+        {QStringLiteral("Rings"), QKeySequence(Qt::CTRL | Qt::Key_2),
+         [](QWidget* window) -> DirectoryView* { return new RingsView(window); }},
     };
     return rows;
 }

@@ -4,6 +4,7 @@
 #include "ChartView.h"
 #include "DirectoryReport.h"
 #include "DisplayName.h"
+#include "EntryText.h"
 #include "KelmoSplash.h"
 #include "MessageBoxes.h"
 #include "ScanSetup.h"
@@ -19,6 +20,8 @@
 #include <QFile>
 #include <QMimeData>
 #include <QUrl>
+
+#include <algorithm>
 
 namespace {
 
@@ -68,7 +71,7 @@ TKelmoWindow::TKelmoWindow(Options commandLine, Drives probed, int lingerMs, QSt
     });
     AddCommands();
     AddViewSwitches();
-    ShowView(DirectoryViewRows().front());
+    ShowView(SavedView());
     // Until a tree is shown, the window shows its heading and no drive.
     Follow(ViewState::Heading | ViewState::Source);
     resizeEvent(nullptr);
@@ -132,13 +135,38 @@ void TKelmoWindow::AddViewSwitches()
 }
 
 // The picture stacks under every control near it and shows what the legend
-// lists; a click on an entry selects it there.
+// lists, as deep as it was last shown.
 void TKelmoWindow::ShowView(const DirectoryViewRow& row)
 {
     delete view;
     view = row.make(this);
     view->lower();
+    settings.SetView(row.name);
+    if (settings.ViewDepth() > 0)
+        view->SetDepth(settings.ViewDepth());
+    WireView();
+    view->Place(WindowLayout(size()).chartBounds);
+    view->ShowDirectory({state.CurrentDir(), state.Children()});
+    view->MarkEntry(state.SelectedIndex());
+    view->show();
+}
+
+const DirectoryViewRow& TKelmoWindow::SavedView() const
+{
+    const std::vector<DirectoryViewRow>& rows = DirectoryViewRows();
+    const auto saved = std::find_if(rows.begin(), rows.end(),
+                                    [this](const DirectoryViewRow& row) { return row.name == settings.View(); });
+    return saved != rows.end() ? *saved : rows.front();
+}
+
+// A click on an entry selects it in the legend; a double-click on a
+// directory further down goes there as the legend's double-click would.
+void TKelmoWindow::WireView()
+{
     view->SetToolTipText([this](int entry) { return legend.Full() ? legend.Full()->ToolTip(entry) : QString(); });
+    view->SetDirectoryToolTipText([this](DirNode directory) { return ToolTipOf(directory); });
+    connect(view, &DirectoryView::DepthChanged, this, [this](int depth) { settings.SetViewDepth(depth); });
+    connect(view, &DirectoryView::DirectoryDoubleClicked, this, &TKelmoWindow::OpenDirectory);
     connect(view, &DirectoryView::EntryClicked, &state, &ViewState::Select);
     connect(view, &DirectoryView::EntryDoubleClicked, this, [this](int entry) {
         state.Select(entry);
@@ -148,10 +176,14 @@ void TKelmoWindow::ShowView(const DirectoryViewRow& row)
         state.Select(entry);
         OpenMenu(at);
     });
-    view->Place(WindowLayout(size()).chartBounds);
-    view->ShowDirectory({state.CurrentDir(), state.Children()});
-    view->MarkEntry(state.SelectedIndex());
-    view->show();
+}
+
+QString TKelmoWindow::ToolTipOf(DirNode directory) const
+{
+    const DirNode current = state.CurrentDir();
+    return AsPlainText(DirectoryToolTip(directory.name(), DisplayName(state.Cursor().PathOf(directory)),
+                                        directory.bytes(), current ? current.bytes() : 0,
+                                        DisplayName(state.PathText()), state.Units()));
 }
 
 // Every change of what is shown passes here: the picture and the labels
@@ -189,9 +221,8 @@ PathText TKelmoWindow::Path() const
     return PathText(DisplayName(state.PathText()));
 }
 
-void TKelmoWindow::EvLegendDblClk()
+void TKelmoWindow::OpenDirectory(DirNode node)
 {
-    const DirNode node = state.SelectedChild();
     if (!node) {
         ShowSubDirectoryNotFound(this);
         return;

@@ -41,7 +41,9 @@ public:
     void SetupWindow() { loader.Setup(); }
     bool Scanning() const { return scans.Running(); }
 
-    void EvLegendDblClk();
+    void EvLegendDblClk() { OpenDirectory(state.SelectedChild()); }
+    // Goes down to node, when there is more below it to show.
+    void OpenDirectory(DirNode node);
     void CmBack();
     void CmTop();
     void CmPath();
@@ -101,6 +103,9 @@ private:
     void AddCommands();
     void AddViewSwitches();
     void ShowView(const DirectoryViewRow& row);
+    const DirectoryViewRow& SavedView() const;
+    void WireView();
+    QString ToolTipOf(DirNode directory) const;
     void Follow(ViewState::Changes what);
     void OpenMenu(const QPoint& globalPosition);
     void OpenTextWindow(const QString& caption, int textWidth, const QString& text);

@@ -8,6 +8,8 @@ namespace {
 const QString kGeometry = QStringLiteral("window/geometry");
 const QString kSortBySize = QStringLiteral("key/sortBySize");
 const QString kSizesInUnits = QStringLiteral("key/sizesInUnits");
+const QString kView = QStringLiteral("view/picture");
+const QString kViewDepth = QStringLiteral("view/depth");
 
 } // namespace
 
@@ -40,7 +42,7 @@ bool WindowSettings::SortBySize() const
 
 void WindowSettings::SetSortBySize(bool bySize) const
 {
-    SetFlag(kSortBySize, bySize);
+    SetValue(kSortBySize, bySize);
 }
 
 bool WindowSettings::SizesInUnits() const
@@ -50,7 +52,27 @@ bool WindowSettings::SizesInUnits() const
 
 void WindowSettings::SetSizesInUnits(bool inUnits) const
 {
-    SetFlag(kSizesInUnits, inUnits);
+    SetValue(kSizesInUnits, inUnits);
+}
+
+QString WindowSettings::View() const
+{
+    return settings ? settings->value(kView).toString() : QString();
+}
+
+void WindowSettings::SetView(const QString& name) const
+{
+    SetValue(kView, name);
+}
+
+int WindowSettings::ViewDepth() const
+{
+    return settings ? settings->value(kViewDepth, 0).toInt() : 0;
+}
+
+void WindowSettings::SetViewDepth(int depth) const
+{
+    SetValue(kViewDepth, depth);
 }
 
 bool WindowSettings::Flag(const QString& key) const
@@ -59,7 +81,7 @@ bool WindowSettings::Flag(const QString& key) const
 }
 
 // Written at once, so that a program that is killed keeps the choice.
-void WindowSettings::SetFlag(const QString& key, bool value) const
+void WindowSettings::SetValue(const QString& key, const QVariant& value) const
 {
     if (!settings)
         return;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QVariant>
 
 #include <memory>
 
@@ -8,7 +9,8 @@ class QSettings;
 class QWidget;
 
 // What Kelmo remembers between runs, in one file: the main window's size
-// and place, how it orders the key and how it writes sizes. Without a file
+// and place, how it orders the key and how it writes sizes, and which
+// picture of the directory it shows. Without a file
 // nothing is kept.
 class WindowSettings {
 public:
@@ -21,10 +23,16 @@ public:
     void SetSortBySize(bool bySize) const;
     bool SizesInUnits() const;
     void SetSizesInUnits(bool inUnits) const;
+    // The picture of the directory (its row's name; empty when none was
+    // chosen) and its depth (0 for the picture's own).
+    QString View() const;
+    void SetView(const QString& name) const;
+    int ViewDepth() const;
+    void SetViewDepth(int depth) const;
 
 private:
     bool Flag(const QString& key) const;
-    void SetFlag(const QString& key, bool value) const;
+    void SetValue(const QString& key, const QVariant& value) const;
 
     std::unique_ptr<QSettings> settings; // read once; null without a file
 };

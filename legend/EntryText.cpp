@@ -2,6 +2,8 @@
 
 #include "DisplayName.h"
 
+#include <QTextDocument>
+
 namespace {
 
 constexpr int NameCharacters = 12;
@@ -20,6 +22,15 @@ QString FirstCharacters(const QString& text, int limit, int& length)
         ++length;
     }
     return text.left(units);
+}
+
+// The size and the share of the directory on display, one per line.
+QString SizeAndShare(std::int64_t size, std::int64_t directoryBytes, const QString& directoryPath, SizeUnits units)
+{
+    const double share = directoryBytes > 0 ? 100.0 * static_cast<double>(size) / directoryBytes : 0.0;
+    const QString sizeText = QString::fromStdString(FormatSize(size, units))
+                             + (units == SizeUnits::Bytes ? QStringLiteral(" bytes") : QString());
+    return sizeText + QLatin1Char('\n') + QString::number(share, 'f', 1) + QStringLiteral(" % of ") + directoryPath;
 }
 
 } // namespace
@@ -45,9 +56,17 @@ QString EntryText(const std::string& name, const QString& sizePart)
 QString EntryToolTip(const std::string& name, std::int64_t size, std::int64_t directoryBytes,
                      const QString& directoryPath, SizeUnits units)
 {
-    const double share = directoryBytes > 0 ? 100.0 * static_cast<double>(size) / directoryBytes : 0.0;
-    const QString sizeText = QString::fromStdString(FormatSize(size, units))
-                             + (units == SizeUnits::Bytes ? QStringLiteral(" bytes") : QString());
-    return ShownName(name) + QLatin1Char('\n') + sizeText + QLatin1Char('\n') + QString::number(share, 'f', 1)
-        + QStringLiteral(" % of ") + directoryPath;
+    return ShownName(name) + QLatin1Char('\n') + SizeAndShare(size, directoryBytes, directoryPath, units);
+}
+
+QString DirectoryToolTip(const std::string& name, const QString& path, std::int64_t size,
+                         std::int64_t directoryBytes, const QString& directoryPath, SizeUnits units)
+{
+    return ShownName(name) + QLatin1Char('\n') + path + QLatin1Char('\n')
+        + SizeAndShare(size, directoryBytes, directoryPath, units);
+}
+
+QString AsPlainText(const QString& text)
+{
+    return Qt::mightBeRichText(text) ? Qt::convertFromPlainText(text, Qt::WhiteSpacePre) : text;
 }

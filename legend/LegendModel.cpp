@@ -8,7 +8,6 @@
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QTextDocument>
 #include <QToolTip>
 
 #include <algorithm>
@@ -17,13 +16,6 @@ namespace {
 
 // Room for the tooltip's frame and margins beside its text.
 constexpr int ToolTipFrame = 16;
-
-// Qt shows a tooltip that looks like HTML as rich text: a folder named
-// "<b>x</b>" must show its name as it is.
-QString AsPlainText(const QString& text)
-{
-    return Qt::mightBeRichText(text) ? Qt::convertFromPlainText(text, Qt::WhiteSpacePre) : text;
-}
 
 } // namespace
 
