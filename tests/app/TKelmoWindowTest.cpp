@@ -1,6 +1,7 @@
 #include "TKelmoWindow.h"
 
 #include "ChartView.h"
+#include "RingsView.h"
 #include "ExportCommand.h"
 #include "FakeDirectorySource.h"
 #include "FormatBytes.h"
@@ -891,6 +892,40 @@ TEST_F(MainWindowTest, SortBySizeUnitsAndTheWindowsSizeAreKeptBetweenRuns)
         EXPECT_EQ(window->Chart()->Pie().Count(), 3);
         QTest::keyClick(window.get(), Qt::Key_U);
         window->resize(900, 650);
+        window->close();
+    }
+}
+
+TEST_F(MainWindowTest, CtrlTwoShowsRingsWhoseDoubleClickGoesDeepAndAreKeptBetweenRuns)
+{
+    TempTree tree, config;
+    tree.File("big/deep/inner/leaf/f", 30000);
+    tree.File("small/f", 1000);
+    const QString settings = QString::fromStdString(config.Path("kelmo/kelmo.conf"));
+    for (const bool second : {false, true}) {
+        window = std::make_unique<TKelmoWindow>(ParseOptions({tree.Root()}), Drives({Drive(tree)}), 0, settings);
+        window->SetupWindow();
+        WaitForScan();
+        auto* rings = qobject_cast<RingsView*>(window->View());
+        if (second) {
+            ASSERT_NE(rings, nullptr) << "the rings come back";
+            EXPECT_EQ(rings->Depth(), 4);
+            break;
+        }
+        EXPECT_EQ(rings, nullptr) << "the pie first";
+        QTest::keyClick(window.get(), Qt::Key_2, Qt::ControlModifier);
+        rings = qobject_cast<RingsView*>(window->View());
+        ASSERT_NE(rings, nullptr);
+        QTest::keyClick(window.get(), Qt::Key_Plus, Qt::ControlModifier);
+        ASSERT_EQ(rings->Depth(), 4);
+        const std::vector<RingSegment>& secondRing = rings->Layout().Ring(2);
+        ASSERT_EQ(secondRing.size(), 1u);
+        ASSERT_EQ(secondRing[0].node.name(), "inner");
+        const QPoint at = rings->PointAt(2, secondRing[0].start + secondRing[0].sweep / 2);
+        QTest::mouseDClick(rings, Qt::LeftButton, {}, at);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(window->Path().Text(), QString::fromStdString(tree.Root()) + "/big/deep/inner/");
+        EXPECT_TRUE(boxes.empty());
         window->close();
     }
 }
