@@ -3,9 +3,11 @@
 // double-click on its legend entry to the painted window (median and worst of
 // the rounds), the time a move of the chart's markers takes to paint, and the
 // heap the view of 100,000 sub-directories takes (in use after going in, less
-// in use before).
+// in use before), and the time the rings take to lay out and draw that
+// directory.
 #include "KeyBox.h"
 #include "ChartView.h"
+#include "RingsView.h"
 #include "TKelmoWindow.h"
 
 #include <QApplication>
@@ -142,9 +144,25 @@ int main(int argc, char** argv)
         window.CmBack();
         UntilPainted(watch, 1, clock);
     }
+    QElapsedTimer goingIn;
+    goingIn.start();
+    DoubleClickFirstEntry(*window.Legend());
+    UntilPainted(watch, kSubDirectories, goingIn);
+    std::vector<double> rings;
+    for (int round = 0; round < kRounds; ++round) {
+        RingsView view(&window);
+        QElapsedTimer clock;
+        clock.start();
+        view.Place(QRect(20, 20, 317, 433));
+        view.ShowDirectory({window.State().CurrentDir(), window.State().Children()});
+        view.grab();
+        rings.push_back(clock.nsecsElapsed() / 1e6);
+    }
     std::printf("%-30s %14s %14s %14s %13s\n", "navigation", "open median ms", "open worst ms", "marker med ms",
                 "view heap MB");
     std::printf("%-30s %14.1f %14.1f %14.2f %13.1f\n", "100,000 sub-directories", Median(navigation),
                 *std::max_element(navigation.begin(), navigation.end()), Median(marker), Median(memory));
+    std::printf("%-30s %14.1f %14.1f\n", "rings: lay out and draw ms", Median(rings),
+                *std::max_element(rings.begin(), rings.end()));
     return 0;
 }
