@@ -12,10 +12,10 @@
 struct RingSegment {
     double start = 0;
     double sweep = 0;
-    int entry = -1;     // the legend entry of its branch; -1 for the centre's smaller items
-    DirNode node;       // null for smaller items
+    int entry = -1; // the legend entry of its branch; -1 for the centre's smaller items
+    DirNode node;   // null for smaller items
     std::int64_t bytes = 0;
-    int items = 1;      // how many directories it stands for
+    int items = 1; // how many directories it stands for
     SliceColor color{};
 };
 
@@ -47,5 +47,4 @@ private:
 
     std::vector<std::vector<RingSegment>> layers{{}};
     std::vector<SliceColor> entryColors; // the pie's, one per entry
-
 };
