@@ -1,5 +1,6 @@
 #include "SavedScanReader.h"
 
+#include "BlockField.h"
 #include "ChunkedInput.h"
 #include "Saturating.h"
 
@@ -50,75 +51,6 @@ public:
     }
     static void Free(void* block) { std::free(block); }
 };
-
-// One JSON value that is not an object or an array.
-struct Scalar {
-    enum Type : std::uint8_t { Null, Boolean, Unsigned, Negative, Fraction, Text } type;
-    std::uint64_t number = 0;
-    const char* text = nullptr;
-    std::size_t length = 0;
-};
-
-enum class Field : std::uint8_t { Other, Name, Asize, Dsize, Dev, Ino, Hlnkc, Nlink, ReadError, Excluded, Notreg, Progname, Timestamp };
-
-// The metadata is read leniently: a value of another type is passed over.
-bool OfMetadata(Field field)
-{
-    return field == Field::Progname || field == Field::Timestamp;
-}
-
-struct FieldRule {
-    const char* name;
-    const char* expected;
-};
-
-const char* const kSize = "a whole number from 0 to 9223372036854775807";
-const char* const kNumber = "a whole number from 0 to 18446744073709551615";
-const char* const kFlag = "true or false";
-
-// Indexed by Field.
-const FieldRule kRules[] = {
-    {"", ""},
-    {"name", "a string"},
-    {"asize", kSize},
-    {"dsize", kSize},
-    {"dev", kNumber},
-    {"ino", kNumber},
-    {"hlnkc", kFlag},
-    {"nlink", kNumber},
-    {"read_error", kFlag},
-    {"excluded", "a string"},
-    {"notreg", kFlag},
-    {"progname", ""},
-    {"timestamp", ""},
-};
-
-Field FieldOf(const char* key, std::size_t length)
-{
-    const auto is = [&](const char* name) { return std::memcmp(key, name, length) == 0; };
-    switch (length) {
-    case 3:
-        return is("dev") ? Field::Dev : is("ino") ? Field::Ino : Field::Other;
-    case 4:
-        return is("name") ? Field::Name : Field::Other;
-    case 5:
-        return is("asize") ? Field::Asize
-             : is("dsize") ? Field::Dsize
-             : is("hlnkc") ? Field::Hlnkc
-             : is("nlink") ? Field::Nlink
-                           : Field::Other;
-    case 6:
-        return is("notreg") ? Field::Notreg : Field::Other;
-    case 8:
-        return is("excluded") ? Field::Excluded : is("progname") ? Field::Progname : Field::Other;
-    case 9:
-        return is("timestamp") ? Field::Timestamp : Field::Other;
-    case 10:
-        return is("read_error") ? Field::ReadError : Field::Other;
-    default:
-        return Field::Other;
-    }
-}
 
 // What one info block says, reused from entry to entry.
 struct Info {
@@ -308,11 +240,7 @@ private:
         }
     }
 
-    bool FieldError()
-    {
-        const FieldRule& rule = kRules[static_cast<int>(field)];
-        return Fail(std::string(rule.name) + " must be " + rule.expected);
-    }
+    bool FieldError() { return Fail(FieldMustBe(field)); }
 
     bool Nest()
     {
