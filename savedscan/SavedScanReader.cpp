@@ -2,6 +2,7 @@
 
 #include "BlockField.h"
 #include "ChunkedInput.h"
+#include "InfoBlock.h"
 #include "Saturating.h"
 
 #include <algorithm>
@@ -50,31 +51,6 @@ public:
         return grown;
     }
     static void Free(void* block) { std::free(block); }
-};
-
-// What one info block says, reused from entry to entry.
-struct Info {
-    std::string name;
-    bool named = false;
-    std::int64_t asize = 0;
-    std::int64_t dsize = 0;
-    std::uint64_t dev = 0;
-    bool hasDev = false;
-    std::uint64_t ino = 0;
-    bool hasIno = false;
-    bool hlnkc = false;
-    std::uint64_t nlink = 0;
-    bool hasNlink = false;
-    bool readError = false;
-    bool excluded = false;
-    bool notreg = false;
-
-    void Clear()
-    {
-        named = hasDev = hasIno = hlnkc = hasNlink = readError = excluded = notreg = false;
-        asize = dsize = 0;
-        dev = ino = nlink = 0;
-    }
 };
 
 // The SAX handler: follows where in the saved scan the parser is, checks
@@ -295,8 +271,6 @@ private:
         if (value.type == Scalar::Null)
             return true;
         switch (field) {
-        case Field::Other:
-            return true;
         case Field::Progname:
             gdu = value.type == Scalar::Text && value.length == 3 && std::memcmp(value.text, "gdu", 3) == 0;
             return true;
@@ -304,62 +278,9 @@ private:
             if (value.type == Scalar::Unsigned)
                 timestamp = static_cast<std::int64_t>(std::min<std::uint64_t>(value.number, std::numeric_limits<std::int64_t>::max()));
             return true;
-        case Field::Name:
-            if (value.type != Scalar::Text)
-                return FieldError();
-            info.name.assign(value.text, value.length);
-            info.named = true;
-            return true;
-        case Field::Asize:
-            return Size(value, info.asize);
-        case Field::Dsize:
-            return Size(value, info.dsize);
-        case Field::Dev:
-            return Number(value, info.dev, info.hasDev);
-        case Field::Ino:
-            return Number(value, info.ino, info.hasIno);
-        case Field::Nlink:
-            return Number(value, info.nlink, info.hasNlink);
-        case Field::Hlnkc:
-            return Flag(value, info.hlnkc);
-        case Field::ReadError:
-            return Flag(value, info.readError);
-        case Field::Notreg:
-            return Flag(value, info.notreg);
-        case Field::Excluded:
-            if (value.type == Scalar::Boolean)
-                return Flag(value, info.excluded);
-            if (value.type != Scalar::Text)
-                return FieldError();
-            info.excluded = true;
-            return true;
+        default:
+            return info.Set(field, value) || FieldError();
         }
-        return true;
-    }
-
-    bool Size(const Scalar& value, std::int64_t& size)
-    {
-        if (value.type != Scalar::Unsigned || value.number > std::uint64_t(std::numeric_limits<std::int64_t>::max()))
-            return FieldError();
-        size = static_cast<std::int64_t>(value.number);
-        return true;
-    }
-
-    bool Number(const Scalar& value, std::uint64_t& number, bool& given)
-    {
-        if (value.type != Scalar::Unsigned)
-            return FieldError();
-        number = value.number;
-        given = true;
-        return true;
-    }
-
-    bool Flag(const Scalar& value, bool& flag)
-    {
-        if (value.type != Scalar::Boolean)
-            return FieldError();
-        flag = value.number != 0;
-        return true;
     }
 
     void BeginObject(bool ofDirectory)
@@ -450,7 +371,7 @@ private:
     bool directoryInfo = false;
     bool expectInfo = false;   // a directory's array is open and its info block is next
     Field field = Field::Other;
-    Info info;
+    InfoBlock info;
     std::vector<std::uint64_t> devices; // of the directories entered and not left
     bool gdu = false;
     std::int64_t timestamp = 0; // of the metadata block; 0 when it has none
