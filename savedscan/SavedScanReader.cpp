@@ -3,17 +3,15 @@
 #include "BlockField.h"
 #include "ChunkedInput.h"
 #include "InfoBlock.h"
-#include "Saturating.h"
+#include "SavedWalk.h"
 
 #include <algorithm>
 #include <cctype>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <limits>
 #include <new>
 #include <stdexcept>
-#include <vector>
 
 namespace {
 
@@ -54,24 +52,14 @@ public:
 };
 
 // The SAX handler: follows where in the saved scan the parser is, checks
-// what it meets and turns info blocks into scan events.
+// what it meets and hands each info block to the walk it records.
 class Handler {
 public:
-    static constexpr unsigned kCheckEvery = 1024;
-
-    Handler(ScanEvents& events, ScanControl& control, std::string& rootPath)
-        : events(events), control(control), rootPath(rootPath)
-    {
-    }
+    Handler(ScanEvents& events, ScanControl& control, std::string& rootPath) : walk(events, control, rootPath) {}
 
     const std::string& Message() const { return message; }
-    bool Cancelled() const { return cancelled; }
-    void Flush()
-    {
-        if (pendingDisk != 0 || pendingApparent != 0)
-            control.Count(pendingDisk, pendingApparent);
-        pendingDisk = pendingApparent = 0;
-    }
+    bool Cancelled() const { return walk.Cancelled(); }
+    void Flush() { walk.Flush(); }
 
     bool Null() { return Value({Scalar::Null}); }
     bool Bool(bool truth) { return Value({Scalar::Boolean, truth}); }
@@ -120,7 +108,7 @@ public:
         inObject = false;
         if (place == Place::Metadata) {
             place = Place::Root;
-            events.ScanTime(timestamp);
+            walk.EndMetadata();
             return true;
         }
         return directoryInfo ? EnterDirectory() : AddFile();
@@ -270,17 +258,11 @@ private:
     {
         if (value.type == Scalar::Null)
             return true;
-        switch (field) {
-        case Field::Progname:
-            gdu = value.type == Scalar::Text && value.length == 3 && std::memcmp(value.text, "gdu", 3) == 0;
+        if (place == Place::Metadata) {
+            walk.SetMetadata(field, value);
             return true;
-        case Field::Timestamp: // a time that is no whole number of seconds stays unknown
-            if (value.type == Scalar::Unsigned)
-                timestamp = static_cast<std::int64_t>(std::min<std::uint64_t>(value.number, std::numeric_limits<std::int64_t>::max()));
-            return true;
-        default:
-            return info.Set(field, value) || FieldError();
         }
+        return info.Set(field, value) || FieldError();
     }
 
     void BeginObject(bool ofDirectory)
@@ -291,78 +273,32 @@ private:
         info.Clear();
     }
 
-    EntryStat Stat(EntryKind kind) const
-    {
-        EntryStat stat;
-        stat.kind = kind;
-        stat.diskBytes = info.dsize;
-        stat.apparentBytes = info.asize;
-        stat.device = info.hasDev || devices.empty() ? info.dev : devices.back();
-        stat.inode = info.ino;
-        const bool linked = info.hasIno && (info.hlnkc || info.nlink > 1);
-        stat.links = linked ? std::max<std::uint64_t>(info.nlink, 2) : 1;
-        return stat;
-    }
-
     bool EnterDirectory()
     {
         if (!info.named)
             return Fail("a directory without a name");
-        if (info.excluded) {
-            if (devices.empty())
-                return Fail("the root directory is excluded");
-            events.OtherFileSystem(info.name, Stat(EntryKind::Directory));
-            skipping = 1; // the rest of its array
-            return Checked();
-        }
-        const EntryStat stat = Stat(EntryKind::Directory);
-        if (devices.empty())
-            rootPath = info.name;
-        events.EnterDirectory(info.name, stat);
-        if (info.readError)
-            events.Unreadable(0);
-        devices.push_back(stat.device);
-        return Checked();
+        if (!info.excluded)
+            return walk.EnterDirectory(info);
+        if (walk.Depth() == 0)
+            return Fail("the root directory is excluded");
+        skipping = 1; // the rest of its array
+        return walk.ExcludedDirectory(info);
     }
 
     bool AddFile()
     {
         if (!info.named)
             return Fail("a file without a name");
-        const EntryStat stat = Stat(info.notreg ? EntryKind::Other : EntryKind::File);
-        if (info.excluded)
-            events.OtherFileSystem(info.name, stat);
-        else if (!(gdu && info.hlnkc && !info.hasNlink)) { // gdu's later names: see the header
-            pendingDisk = AddSaturating(pendingDisk, stat.diskBytes);
-            pendingApparent = AddSaturating(pendingApparent, stat.apparentBytes);
-            events.File(info.name, stat);
-        }
-        return Checked();
+        return walk.File(info);
     }
 
     bool LeaveDirectory()
     {
-        events.LeaveDirectory();
-        devices.pop_back();
-        if (devices.empty())
+        const bool goOn = walk.LeaveDirectory();
+        if (walk.Depth() == 0)
             place = Place::After;
-        return Checked();
+        return goOn;
     }
-
-    // Every so many entries: the running total, and whether to stop.
-    bool Checked()
-    {
-        if (++sinceCheck < kCheckEvery)
-            return true;
-        sinceCheck = 0;
-        Flush();
-        cancelled = control.Stopped();
-        return !cancelled;
-    }
-
-    ScanEvents& events;
-    ScanControl& control;
-    std::string& rootPath;
 
     Place place = Place::Start;
     std::size_t nesting = 0;
@@ -372,14 +308,7 @@ private:
     bool expectInfo = false;   // a directory's array is open and its info block is next
     Field field = Field::Other;
     InfoBlock info;
-    std::vector<std::uint64_t> devices; // of the directories entered and not left
-    bool gdu = false;
-    std::int64_t timestamp = 0; // of the metadata block; 0 when it has none
-
-    std::int64_t pendingDisk = 0;
-    std::int64_t pendingApparent = 0;
-    unsigned sinceCheck = 0;
-    bool cancelled = false;
+    SavedWalk walk;
     std::string message;
 };
 
