@@ -1,18 +1,17 @@
 #include "PosixDirectorySource.h"
 
+#include "DescribeEntry.h"
+
 #include <fcntl.h>
 #include <linux/openat2.h>
 #include <sys/resource.h>
-#include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <sys/syscall.h>
-#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstddef>
-#include <limits>
 #include <memory>
 
 namespace {
@@ -30,10 +29,6 @@ struct LinuxDirent64 {
 constexpr std::size_t kListingBufferBytes = 64 * 1024;
 constexpr int kRootFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC; // the root may be named through a link
 constexpr int kOpenFlags = kRootFlags | O_NOFOLLOW;
-constexpr unsigned kStatMask = STATX_TYPE | STATX_SIZE | STATX_BLOCKS | STATX_INO | STATX_NLINK;
-// Never wait on a network file system for fresh attributes, and never make
-// an automount point mount itself just by looking at it.
-constexpr int kStatFlags = AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT | AT_STATX_DONT_SYNC;
 constexpr unsigned kCancelCheckEntries = 256;
 // What a call that waited for a descriptor returns: start again, as what
 // was open may have been given back meanwhile.
@@ -45,46 +40,6 @@ std::atomic<bool> openat2Missing{false};
 bool IsDotOrDotDot(const char* name)
 {
     return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
-}
-
-EntryKind KindOf(unsigned mode)
-{
-    if (S_ISDIR(mode))
-        return EntryKind::Directory;
-    if (S_ISREG(mode))
-        return EntryKind::File;
-    if (S_ISLNK(mode))
-        return EntryKind::Symlink;
-    return EntryKind::Other;
-}
-
-std::int64_t Clamped(std::uint64_t value)
-{
-    constexpr auto kMax = static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max());
-    return static_cast<std::int64_t>(value > kMax ? kMax : value);
-}
-
-EntryStat FromStatx(const struct statx& st)
-{
-    EntryStat stat;
-    stat.kind = KindOf(st.stx_mode);
-    stat.mountRoot = (st.stx_attributes_mask & st.stx_attributes & STATX_ATTR_MOUNT_ROOT) != 0;
-    constexpr std::uint64_t kBlocksThatFit = std::numeric_limits<std::uint64_t>::max() / 512;
-    stat.diskBytes = Clamped(st.stx_blocks > kBlocksThatFit ? ~std::uint64_t(0) : st.stx_blocks * 512);
-    stat.apparentBytes = Clamped(st.stx_size);
-    stat.device = makedev(st.stx_dev_major, st.stx_dev_minor);
-    stat.inode = st.stx_ino;
-    stat.links = st.stx_nlink;
-    return stat;
-}
-
-bool Describe(int dir, const char* name, int flags, EntryStat& stat)
-{
-    struct statx st {};
-    if (statx(dir, name, flags, kStatMask, &st) != 0)
-        return false;
-    stat = FromStatx(st);
-    return true;
 }
 
 int OpenBeneath(int parent, const char* name)
