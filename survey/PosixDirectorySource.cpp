@@ -1,13 +1,11 @@
 #include "PosixDirectorySource.h"
 
 #include "DescribeEntry.h"
+#include "OpenDirectory.h"
 #include "ReadDirectory.h"
 
-#include <fcntl.h>
-#include <linux/openat2.h>
 #include <sys/resource.h>
 #include <sys/statvfs.h>
-#include <sys/syscall.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -15,61 +13,9 @@
 
 namespace {
 
-constexpr int kRootFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC; // the root may be named through a link
-constexpr int kOpenFlags = kRootFlags | O_NOFOLLOW;
 // What a call that waited for a descriptor returns: start again, as what
 // was open may have been given back meanwhile.
 constexpr int kTryAgain = -2;
-
-// Kernels before 5.6, and some container sandboxes, lack openat2.
-std::atomic<bool> openat2Missing{false};
-
-int OpenBeneath(int parent, const char* name)
-{
-    struct open_how how {};
-    how.flags = kOpenFlags;
-    how.resolve = RESOLVE_NO_XDEV | RESOLVE_NO_SYMLINKS | RESOLVE_NO_MAGICLINKS;
-    long fd;
-    do {
-        fd = syscall(SYS_openat2, parent, name, &how, sizeof how);
-    } while (fd < 0 && errno == EINTR);
-    return static_cast<int>(fd);
-}
-
-// Without openat2 the look and the open are two steps; a mount that appears
-// between them is caught by looking again at what was opened.
-int OpenAndCheck(int parent, const char* name, int& error)
-{
-    const int fd = openat(parent, name, kOpenFlags);
-    if (fd < 0) {
-        error = errno;
-        return -1;
-    }
-    EntryStat opened, listed;
-    if (Describe(fd, "", kStatFlags | AT_EMPTY_PATH, opened) && Describe(parent, "", kStatFlags | AT_EMPTY_PATH, listed)
-        && opened.IsDirectoryOf(listed.device))
-        return fd;
-    close(fd);
-    error = EXDEV;
-    return -1;
-}
-
-// Opens a sub-directory by name, never following a symbolic link nor
-// crossing into another mount (error is then EXDEV).
-int OpenBelow(int parent, const char* name, int& error)
-{
-    if (!openat2Missing.load(std::memory_order_relaxed)) {
-        const int fd = OpenBeneath(parent, name);
-        if (fd >= 0)
-            return fd;
-        if (errno != ENOSYS && errno != EPERM) {
-            error = errno;
-            return -1;
-        }
-        openat2Missing = true;
-    }
-    return OpenAndCheck(parent, name, error);
-}
 
 bool OutOfDescriptors(int error)
 {
@@ -103,11 +49,9 @@ PosixDirectorySource::PosixDirectorySource()
 
 int PosixDirectorySource::OpenRoot(const std::string& path, EntryStat& root, int& error)
 {
-    const int fd = open(path.c_str(), kRootFlags);
-    if (fd < 0) {
-        error = errno;
+    const int fd = OpenDirectory(path.c_str(), error);
+    if (fd < 0)
         return -1;
-    }
     if (!Describe(fd, "", kStatFlags | AT_EMPTY_PATH, root)) {
         error = errno;
         close(fd);
@@ -267,13 +211,7 @@ int PosixDirectorySource::OpenDescriptor(int at, const std::string& name, int& e
         GiveBackOldest();
     lock.unlock();
     int failure = 0;
-    int fd;
-    if (at >= 0) {
-        fd = OpenBelow(atFd, name.c_str(), failure);
-    } else {
-        fd = open(name.c_str(), kRootFlags);
-        failure = errno;
-    }
+    const int fd = at >= 0 ? OpenBelow(atFd, name.c_str(), failure) : OpenDirectory(name.c_str(), failure);
     lock.lock();
     if (at >= 0)
         Unpin(at);
