@@ -1,14 +1,13 @@
 #include "PosixDirectorySource.h"
 
 #include "DescribeEntry.h"
+#include "DescriptorBudget.h"
 #include "OpenDirectory.h"
 #include "ReadDirectory.h"
 
-#include <sys/resource.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 
 namespace {
@@ -22,30 +21,9 @@ bool OutOfDescriptors(int error)
     return error == EMFILE || error == ENFILE;
 }
 
-// How many descriptors the walk may hold, leaving some for the rest of the
-// program (the output file, the window's own).
-std::size_t BudgetFor(rlim_t limit)
-{
-    constexpr rlim_t kMostUseful = 1 << 20;
-    const rlim_t capped = limit == RLIM_INFINITY ? kMostUseful : std::min(limit, kMostUseful);
-    const rlim_t keptBack = std::min<rlim_t>(capped / 2, 64);
-    return std::max<std::size_t>(capped - keptBack, 2);
-}
-
 } // namespace
 
-PosixDirectorySource::PosixDirectorySource()
-{
-    struct rlimit limit {};
-    if (getrlimit(RLIMIT_NOFILE, &limit) != 0)
-        limit.rlim_cur = 1024;
-    else if (limit.rlim_cur < limit.rlim_max) {
-        limit.rlim_cur = limit.rlim_max;
-        if (setrlimit(RLIMIT_NOFILE, &limit) != 0)
-            getrlimit(RLIMIT_NOFILE, &limit);
-    }
-    budget = BudgetFor(limit.rlim_cur);
-}
+PosixDirectorySource::PosixDirectorySource() : budget(DescriptorBudget()) {}
 
 int PosixDirectorySource::OpenRoot(const std::string& path, EntryStat& root, int& error)
 {
