@@ -1,0 +1,10 @@
+#pragma once
+
+#include "DirectorySource.h"
+
+#include <atomic>
+
+// Lists the open directory dir with getdents64 into listing, describing each
+// entry relative to dir, and sets listing.error when it could not be read
+// whole; gives up early once stop is set.
+void ReadDirectory(int dir, Listing& listing, const std::atomic<bool>& stop);
