@@ -1,5 +1,7 @@
 #include "FileListing.h"
 
+#include "ReadDirectory.h"
+
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -25,11 +27,6 @@ constexpr std::size_t kBatchSize = 1024;
 constexpr std::size_t kHalvedSort = 8192;
 
 using Batch = std::vector<FileListing::Entry>;
-
-bool IsDotOrDotDot(const char* name)
-{
-    return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
-}
 
 // Describes a batch of names in dir; a name that is gone or turned out to
 // be a directory keeps diskBytes -1.

@@ -25,11 +25,6 @@ struct LinuxDirent64 {
 constexpr std::size_t kListingBufferBytes = 64 * 1024;
 constexpr unsigned kCancelCheckEntries = 256;
 
-bool IsDotOrDotDot(const char* name)
-{
-    return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
-}
-
 long ReadListing(int dir, char* buffer)
 {
     long got;
