@@ -102,12 +102,12 @@ void TKelmoWindow::AddCommands()
     // At the root the menu offers the root's figures; below it, the way up.
     commands->Add({Command::RootInfo, QStringLiteral("Root Info"), {}, MenuGroup::Root, hasTree,
                    [this] { CmDirInfo(Command::RootInfo); }, [this] { return !state.Cursor().HasParentDir(); }});
-    commands->Add({Command::SizeMode, QStringLiteral("Apparent Sizes"), {Qt::Key_A}, MenuGroup::None, always,
-                   [this] { CmSizeMode(); }});
-    commands->Add({Command::SortOrder, QStringLiteral("Sort by Size"), {Qt::Key_S}, MenuGroup::None, always,
-                   [this] { CmSortOrder(); }});
-    commands->Add({Command::Units, QStringLiteral("Sizes in Bytes / in Units"), {Qt::Key_U}, MenuGroup::None,
-                   always, [this] { CmUnits(); }});
+    commands->Add({Command::SizeMode, QStringLiteral("Apparent Sizes"),
+                   {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A)}, MenuGroup::None, always, [this] { CmSizeMode(); }});
+    commands->Add({Command::SortOrder, QStringLiteral("Sort by Size"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+                   MenuGroup::None, always, [this] { CmSortOrder(); }});
+    commands->Add({Command::Units, QStringLiteral("Sizes in Bytes / in Units"),
+                   {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_U)}, MenuGroup::None, always, [this] { CmUnits(); }});
     commands->Add({Command::ShowSizes, QStringLiteral("Show Sizes"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D)},
                    MenuGroup::None, [this] { return !Scanning() && state.Compared(); }, [this] { CmShowSizes(); }});
     directoryCommands.AddRows(*commands);

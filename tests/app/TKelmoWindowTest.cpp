@@ -363,7 +363,7 @@ TEST_F(MainWindowTest, UpdateKeepsTheDirectoryOnDisplayAndTheSelection)
     EXPECT_EQ(w.Path().Text(), root + "A/") << "the nearest directory that still exists";
 }
 
-TEST_F(MainWindowTest, KeyASwitchesBetweenDiskUsageAndApparentSizesWithoutARescan)
+TEST_F(MainWindowTest, CtrlShiftASwitchesBetweenDiskUsageAndApparentSizesWithoutARescan)
 {
     TempTree tree;
     tree.Sparse("sparse/image", 5'000'000'000LL);
@@ -373,16 +373,35 @@ TEST_F(MainWindowTest, KeyASwitchesBetweenDiskUsageAndApparentSizesWithoutAResca
     const std::int64_t diskBytes = w.Survey().Root().diskBytes();
     EXPECT_LT(diskBytes, 1'000'000);
     EXPECT_EQ(w.KeyLabel()->text(), "Key");
-    QTest::keyClick(&w, Qt::Key_A);
+    QTest::keyClick(&w, Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(w.KeyLabel()->text(), "Key (apparent sizes)");
     const std::int64_t directories = tree.Size("") + tree.Size("sparse") + tree.Size("small");
     EXPECT_EQ(w.Survey().Root().bytes(), 5'000'000'010LL + directories);
     EXPECT_EQ(Legend().SelectedIndex(), 1) << "the selection stays";
     const QString sparse = QString::fromStdString(FormatBytes(5'000'000'000LL + tree.Size("sparse")));
     EXPECT_TRUE(Legend().Text(Names().indexOf("sparse")).endsWith(sparse)) << sparse.toStdString();
-    QTest::keyClick(&w, Qt::Key_A);
+    QTest::keyClick(&w, Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(w.KeyLabel()->text(), "Key");
     EXPECT_EQ(w.Survey().Root().bytes(), diskBytes);
+}
+
+TEST_F(MainWindowTest, LettersTypedInTheKeySelectByNameAndNeverSwitchTheView)
+{
+    TempTree tree;
+    for (const char* name : {"Code", "Café", "srv", "usr", "Music"})
+        tree.File(std::string(name) + "/f", 10);
+    TKelmoWindow& w = StartOn(tree);
+    const int interval = QApplication::keyboardInputInterval();
+    QApplication::setKeyboardInputInterval(24 * 60 * 60 * 1000); // the letters of a test are one search
+    QTest::keyClicks(&Legend(), "caf");
+    EXPECT_EQ(Legend().Text(Legend().SelectedIndex()).section(' ', 0, 0), "Café");
+    EXPECT_EQ(w.State().Mode(), SizeMode::DiskUsage);
+    QTest::keyClick(&w, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier); // a new key, a new search
+    QTest::keyClicks(&Legend(), "usr");
+    EXPECT_EQ(Legend().Text(Legend().SelectedIndex()).section(' ', 0, 0), "usr");
+    EXPECT_EQ(w.State().Order(), ChildOrder::LargestFirst);
+    EXPECT_EQ(w.State().Units(), SizeUnits::Bytes);
+    QApplication::setKeyboardInputInterval(interval);
 }
 
 TEST_F(MainWindowTest, BadCommandLinesShowTheUsageBoxAndScanNothing)
@@ -697,7 +716,7 @@ TEST_F(MainWindowTest, KeysMoveTheSelectionGoDownBackTopAndUpdate)
     WaitForScan();
     EXPECT_EQ(Names().size(), 3);
     w.DriveList()->setFocus();
-    QTest::keyClick(w.DriveList(), Qt::Key_A);
+    QTest::keyClick(w.DriveList(), Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(w.KeyLabel()->text(), "Key (apparent sizes)") << "the window's keys work wherever its focus is";
     QTest::keyClick(&w, Qt::Key_Q, Qt::ControlModifier);
     EXPECT_FALSE(w.isVisible());
@@ -878,18 +897,18 @@ TEST_F(MainWindowTest, SortBySizeUnitsAndTheWindowsSizeAreKeptBetweenRuns)
             EXPECT_EQ(Names(), (QStringList{"large", "middle", "small"}));
             EXPECT_TRUE(Legend().Text(0).endsWith(" KiB")) << Legend().Text(0).toStdString();
             EXPECT_TRUE(window->FreeBytesLabel()->text().endsWith("B")) << "the free space in units too";
-            QTest::keyClick(window.get(), Qt::Key_S);
+            QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
             EXPECT_EQ(Names(), listing) << "and back to listing order";
             break;
         }
         EXPECT_EQ(window->size(), QSize(634, 453));
         listing = Names();
         Legend().SetSelectedIndex(Names().indexOf("middle"));
-        QTest::keyClick(window.get(), Qt::Key_S);
+        QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
         EXPECT_EQ(Names(), (QStringList{"large", "middle", "small"}));
         EXPECT_EQ(Legend().SelectedIndex(), 1) << "the selection follows its entry";
         EXPECT_EQ(window->Chart()->Pie().Count(), 3);
-        QTest::keyClick(window.get(), Qt::Key_U);
+        QTest::keyClick(window.get(), Qt::Key_U, Qt::ControlModifier | Qt::ShiftModifier);
         window->resize(900, 650);
         window->close();
     }
