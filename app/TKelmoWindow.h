@@ -103,6 +103,7 @@ private:
     void ShowView(const DirectoryViewRow& row);
     void Follow(ViewState::Changes what);
     void OpenMenu(const QPoint& globalPosition);
+    void OpenWindowMenu(const QPoint& globalPosition);
     void OpenTextWindow(const QString& caption, int textWidth, const QString& text);
     void CloseAuxiliaryWindows();
 

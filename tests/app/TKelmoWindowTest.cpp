@@ -16,11 +16,14 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QElapsedTimer>
 #include <QHelpEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 #include <QToolTip>
@@ -32,6 +35,7 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <thread>
 
@@ -134,6 +138,30 @@ protected:
     std::vector<Box> boxes;
     MessageBoxHandler previousHandler;
 };
+
+// The menu popped up, closed once its rows are read (it deletes itself).
+QMenu* PoppedMenu()
+{
+    return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+}
+
+// A menu's rows as it lists them, "-" for a separator.
+QStringList Rows(const QMenu& menu)
+{
+    QStringList rows;
+    for (const QAction* action : menu.actions())
+        rows << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    return rows;
+}
+
+void CollectActions(const QMenu& menu, std::set<QAction*>& into)
+{
+    for (QAction* action : menu.actions()) {
+        into.insert(action);
+        if (action->menu())
+            CollectActions(*action->menu(), into);
+    }
+}
 
 } // namespace
 
@@ -402,6 +430,74 @@ TEST_F(MainWindowTest, LettersTypedInTheKeySelectByNameAndNeverSwitchTheView)
     EXPECT_EQ(w.State().Order(), ChildOrder::LargestFirst);
     EXPECT_EQ(w.State().Units(), SizeUnits::Bytes);
     QApplication::setKeyboardInputInterval(interval);
+}
+
+TEST_F(MainWindowTest, TheWindowsMenuListsEveryCommandWithChecksThatFollowTheState)
+{
+    TempTree tree;
+    tree.File("A/f", 1);
+    TKelmoWindow& w = Start({"--apparent-size", tree.Root()}, {Drive(tree)});
+    const std::vector<std::function<void()>> openers{
+        [&w] { QTest::keyClick(&w, Qt::Key_F10); }, [&w] { QTest::keyClick(&w, Qt::Key_Menu); },
+        [&w] {
+            QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5), w.mapToGlobal(QPoint(5, 5)));
+            QApplication::sendEvent(&w, &click);
+        }};
+    for (const auto& open : openers) {
+        open();
+        QMenu* menu = PoppedMenu();
+        ASSERT_NE(menu, nullptr);
+        std::set<QAction*> listed;
+        CollectActions(*menu, listed);
+        for (QAction* action : w.Commands().Actions())
+            EXPECT_EQ(listed.count(action), action == w.Commands().Action(Command::Menu) ? 0u : 1u)
+                << action->text().toStdString();
+        menu->close();
+    }
+    EXPECT_TRUE(w.Commands().Action(Command::SizeMode)->isChecked()) << "apparent sizes from the command line";
+    EXPECT_FALSE(w.Commands().Action(Command::Units)->isChecked());
+    w.Commands().Trigger(Command::Units);
+    EXPECT_TRUE(w.Commands().Action(Command::Units)->isChecked());
+    EXPECT_EQ(w.State().Units(), SizeUnits::Binary);
+}
+
+TEST_F(MainWindowTest, TheMenusOfAnEntryAndOfTheKeyKeepTheirRows)
+{
+    TempTree tree;
+    tree.File("A/B/f", 1);
+    tree.File("A/C/f", 1);
+    TKelmoWindow& w = StartOn(tree);
+    DoubleClick("A");
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    QTest::mousePress(Legend().viewport(), Qt::RightButton, {}, Legend().EntryRect(0).center());
+    QMenu* menu = PoppedMenu();
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(Rows(*menu), (QStringList{"Open in File Manager", "Copy Path", "Move to Trash...", "Files...", "-",
+                                        "Sub Info", "-", "Parent Directory", "Root Directory", "-",
+                                        "Largest Files...", "Save Scan As...", "Open Saved Scan..."}));
+    EXPECT_EQ(Legend().SelectedIndex(), 0);
+    menu->close();
+}
+
+TEST_F(MainWindowTest, F1OpensTheKeysWindowListingEveryCommandWithItsKeys)
+{
+    TempTree tree;
+    tree.File("A/f", 1);
+    TKelmoWindow& w = StartOn(tree);
+    QTest::keyClick(&w, Qt::Key_F1);
+    SmallWin* keys = OpenTextWindow();
+    ASSERT_NE(keys, nullptr);
+    EXPECT_EQ(keys->windowTitle(), "Keys");
+    const QStringList lines = keys->TextBox().toPlainText().split('\n');
+    EXPECT_TRUE(lines.contains("    Apparent Sizes: Ctrl+Shift+A")) << lines.join('\n').toStdString();
+    for (QAction* action : w.Commands().Actions()) {
+        const QString keyText = action->shortcuts().isEmpty() ? QString() : ": " + action->shortcut().toString();
+        EXPECT_FALSE(lines.filter(QRegularExpression("^ *" + QRegularExpression::escape(action->text() + keyText)))
+                         .isEmpty())
+            << action->text().toStdString();
+    }
+    keys->close();
 }
 
 TEST_F(MainWindowTest, BadCommandLinesShowTheUsageBoxAndScanNothing)
