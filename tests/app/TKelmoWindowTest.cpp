@@ -207,6 +207,19 @@ TEST_F(MainWindowTest, DownIntoASubDirectoryBackAndTop)
     EXPECT_EQ(w.windowTitle(), "Kelmo");
 }
 
+TEST_F(MainWindowTest, BackSelectsTheDirectoryItCameFrom)
+{
+    TempTree tree;
+    for (const char* path : {"A/x/f", "B/x/f", "C/x/f"})
+        tree.File(path, 1);
+    TKelmoWindow& w = StartOn(tree);
+    DoubleClick("B");
+    QTest::keyClick(&w, Qt::Key_Backspace);
+    ASSERT_GE(w.State().SelectedIndex(), 0);
+    EXPECT_EQ(w.State().SelectedChild().name(), "B");
+    EXPECT_EQ(Legend().SelectedIndex(), w.State().SelectedIndex()) << "the key shows it";
+}
+
 TEST_F(MainWindowTest, NothingSelectedIsSubDirectoryNotFound)
 {
     TempTree tree;
