@@ -41,6 +41,7 @@ enum class Command {
     ShowSizes,
     Keys,
     Menu,
+    Close,
     ShowView, // one row per picture of the directory; Action and Trigger reach the first
 };
 
