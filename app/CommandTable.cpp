@@ -2,10 +2,21 @@
 
 #include <QAbstractButton>
 #include <QMenu>
+#include <QStringList>
 #include <QWidget>
 
 #include <algorithm>
 #include <stdexcept>
+
+namespace {
+
+QString KeysLine(const QAction& action)
+{
+    const QString keys = QKeySequence::listToString(action.shortcuts(), QKeySequence::NativeText);
+    return action.text() + (keys.isEmpty() ? QString() : QStringLiteral(": ") + keys);
+}
+
+} // namespace
 
 CommandTable::CommandTable(QWidget* owner) : QObject(owner), window(owner) {}
 
@@ -13,10 +24,12 @@ void CommandTable::Add(Row row)
 {
     auto* action = new QAction(row.text, this);
     action->setShortcuts(row.keys);
+    action->setCheckable(static_cast<bool>(row.checked));
     action->setShortcutContext(Qt::WindowShortcut);
     connect(action, &QAction::triggered, this, std::move(row.run));
     window->addAction(action);
-    entries.push_back({row.command, row.group, action, std::move(row.enabled), std::move(row.offered)});
+    entries.push_back({row.command, row.group, action, std::move(row.enabled), std::move(row.offered),
+                       std::move(row.checked)});
 }
 
 const CommandTable::Entry& CommandTable::At(Command command) const
@@ -33,6 +46,23 @@ QAction* CommandTable::Action(Command command) const
     return At(command).action;
 }
 
+std::vector<QAction*> CommandTable::Actions() const
+{
+    std::vector<QAction*> actions;
+    for (const Entry& entry : entries)
+        actions.push_back(entry.action);
+    return actions;
+}
+
+std::vector<const CommandTable::Entry*> CommandTable::RowsOf(MenuGroup group) const
+{
+    std::vector<const Entry*> rows;
+    for (const Entry& entry : entries)
+        if (entry.group == group)
+            rows.push_back(&entry);
+    return rows;
+}
+
 void CommandTable::Trigger(Command command) const
 {
     Refresh();
@@ -41,8 +71,11 @@ void CommandTable::Trigger(Command command) const
 
 void CommandTable::Refresh() const
 {
-    for (const Entry& entry : entries)
+    for (const Entry& entry : entries) {
         entry.action->setEnabled(entry.enabled());
+        if (entry.checked)
+            entry.action->setChecked(entry.checked());
+    }
 }
 
 void CommandTable::Bind(QAbstractButton* button, Command command) const
@@ -53,21 +86,56 @@ void CommandTable::Bind(QAbstractButton* button, Command command) const
     button->setEnabled(action->isEnabled());
 }
 
-void CommandTable::PopUpMenu(const QPoint& globalPosition, std::initializer_list<MenuGroup> groups) const
+QMenu* CommandTable::NewMenu() const
 {
     Refresh();
-    auto* menu = new QMenu(window); // deletes itself once closed
+    auto* menu = new QMenu(window); // deletes itself once closed, its submenus with it
     connect(menu, &QMenu::aboutToHide, menu, &QObject::deleteLater);
+    return menu;
+}
+
+void CommandTable::AddGroups(QMenu& menu, const std::vector<MenuGroup>& groups, bool onlyOffered) const
+{
     for (MenuGroup group : groups) {
         bool groupStarted = false;
-        for (const Entry& entry : entries) {
-            if (entry.group != group || (entry.offered && !entry.offered()))
+        for (const Entry* entry : RowsOf(group)) {
+            if (onlyOffered && entry->offered && !entry->offered())
                 continue;
-            if (!groupStarted && !menu->isEmpty())
-                menu->addSeparator();
+            if (!groupStarted && !menu.isEmpty())
+                menu.addSeparator();
             groupStarted = true;
-            menu->addAction(entry.action);
+            menu.addAction(entry->action);
         }
     }
+}
+
+void CommandTable::PopUpMenu(const QPoint& globalPosition, std::initializer_list<MenuGroup> groups) const
+{
+    QMenu* menu = NewMenu();
+    AddGroups(*menu, groups, true);
     menu->popup(globalPosition);
+}
+
+void CommandTable::PopUpMenu(const QPoint& globalPosition, const std::vector<MenuPart>& parts) const
+{
+    QMenu* menu = NewMenu();
+    for (const MenuPart& part : parts)
+        AddGroups(part.title.isEmpty() ? *menu : *menu->addMenu(part.title), part.groups, false);
+    menu->popup(globalPosition);
+}
+
+QString CommandTable::KeysText(const std::vector<MenuPart>& parts) const
+{
+    QStringList lines;
+    for (const MenuPart& part : parts) {
+        if (!part.title.isEmpty())
+            lines << part.title;
+        const QString indent = part.title.isEmpty() ? QString() : QStringLiteral("    ");
+        for (MenuGroup group : part.groups)
+            for (const Entry* entry : RowsOf(group))
+                lines << indent + KeysLine(*entry->action);
+    }
+    for (const Entry* entry : RowsOf(MenuGroup::None))
+        lines << KeysLine(*entry->action);
+    return lines.join(QLatin1Char('\n'));
 }

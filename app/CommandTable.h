@@ -12,6 +12,7 @@
 #include <vector>
 
 class QAbstractButton;
+class QMenu;
 class QPoint;
 class QWidget;
 
@@ -38,6 +39,10 @@ enum class Command {
     Units,
     Compare,
     ShowSizes,
+    Keys,
+    Menu,
+    Close,
+    ShowView, // one row per picture of the directory; Action and Trigger reach the first
 };
 
 // Where a command stands in the menus: menus are made of groups, divided by
@@ -49,6 +54,12 @@ enum class MenuGroup {
     Root,   // the figures of the root, offered at the root
     Go,
     Scan,
+    Open,   // down into the selected entry
+    Path,
+    Load,   // another scan of what is on display, or a comparison
+    View,   // how the directory on display is shown
+    Help,
+    Quit,
 };
 
 // Every command of a window as one row: its text (as menus show it), its
@@ -64,8 +75,19 @@ public:
         MenuGroup group;
         std::function<bool()> enabled;
         std::function<void()> run;
-        // Whether the menus offer the command now; always when empty.
+        // Whether a menu of groups offers the command now; always when empty.
+        // A menu of parts lists it whatever this says.
         std::function<bool()> offered{};
+        // Whether the command's check mark is on; a row without it has none.
+        std::function<bool()> checked{};
+    };
+
+    // A part of a menu of parts: the rows of its groups, divided by
+    // separators, in a submenu of this title, or in the menu itself when
+    // the title is empty.
+    struct MenuPart {
+        QString title;
+        std::vector<MenuGroup> groups;
     };
 
     // The keys of the rows work wherever the window's focus is.
@@ -73,6 +95,8 @@ public:
 
     void Add(Row row);
     QAction* Action(Command command) const;
+    // Every row's action, in the order added.
+    std::vector<QAction*> Actions() const;
     // Runs the command when its rule allows it.
     void Trigger(Command command) const;
     // Asks every rule again; call after each change of state.
@@ -82,6 +106,12 @@ public:
     // Pops up a menu at globalPosition of the rows of groups, in that order,
     // each group's rows in the order they were added.
     void PopUpMenu(const QPoint& globalPosition, std::initializer_list<MenuGroup> groups) const;
+    // Pops up a menu of parts at globalPosition, listing every row of their
+    // groups, so that no command is missing from it.
+    void PopUpMenu(const QPoint& globalPosition, const std::vector<MenuPart>& parts) const;
+    // The rows of parts with their keys, a line each, under their part's
+    // title, then the rows of no group.
+    QString KeysText(const std::vector<MenuPart>& parts) const;
 
 private:
     struct Entry {
@@ -90,9 +120,13 @@ private:
         QAction* action;
         std::function<bool()> enabled;
         std::function<bool()> offered;
+        std::function<bool()> checked;
     };
 
     const Entry& At(Command command) const;
+    std::vector<const Entry*> RowsOf(MenuGroup group) const;
+    void AddGroups(QMenu& menu, const std::vector<MenuGroup>& groups, bool onlyOffered) const;
+    QMenu* NewMenu() const;
 
     QWidget* window;
     std::vector<Entry> entries; // in the order added

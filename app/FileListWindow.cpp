@@ -32,6 +32,8 @@ FileListWindow::FileListWindow(QWidget* owner, const QString& caption, const QSt
     AddTargetRows(*commands, this,
                   {onRow, [this] { return model->At(CurrentRow()).path; },
                    [canTrash, onRow] { return canTrash && onRow(); }, [this] { MoveToTrash(); }});
+    commands->Add({Command::Close, QStringLiteral("Close"), {Qt::Key_Escape, QKeySequence(Qt::CTRL | Qt::Key_W)},
+                   MenuGroup::None, [] { return true; }, [this] { close(); }});
     connect(view->selectionModel(), &QItemSelectionModel::currentChanged, commands, [this] { commands->Refresh(); });
     connect(view, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         commands->PopUpMenu(view->viewport()->mapToGlobal(at), {MenuGroup::Target});

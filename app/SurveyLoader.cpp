@@ -54,11 +54,11 @@ SurveyLoader::SurveyLoader(ViewState& shown, ScanController& running, const Opti
 
 void SurveyLoader::AddRows(CommandTable& table)
 {
-    table.Add({Command::Update, QStringLiteral("Update"), {Qt::Key_F5}, MenuGroup::None,
+    table.Add({Command::Update, QStringLiteral("Update"), {Qt::Key_F5}, MenuGroup::Load,
                [this] { return !scans.Running() && state.Scanned().CanScanAgain(); },
                [this] { SelectDrive(state.Scanned()); }});
     table.Add({Command::Compare, QStringLiteral("Compare with Saved Scan..."), {QKeySequence(Qt::CTRL | Qt::Key_D)},
-               MenuGroup::None, [this] { return !scans.Running() && state.Root(); },
+               MenuGroup::Load, [this] { return !scans.Running() && state.Root(); },
                [this] { ChooseEarlierScan(); }});
     table.Add({Command::OpenSavedScan, QStringLiteral("Open Saved Scan..."), {QKeySequence::Open}, MenuGroup::Scan,
                [this] { return !scans.Running(); }, [this] {

@@ -10,6 +10,7 @@
 #include "ScanSetup.h"
 #include "SmallButton.h"
 #include "SmallWin.h"
+#include "WindowMenuParts.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -88,33 +89,40 @@ void TKelmoWindow::AddCommands()
     const auto hasTree = [this] { return !Scanning() && state.Root(); };
     const auto below = [this] { return !Scanning() && state.Cursor().HasParentDir(); };
     const auto always = [] { return true; };
-    commands->Add({Command::GoDown, QStringLiteral("Open"), {Qt::Key_Return, Qt::Key_Enter}, MenuGroup::None,
+    commands->Add({Command::GoDown, QStringLiteral("Open"), {Qt::Key_Return, Qt::Key_Enter}, MenuGroup::Open,
                    [this] { return !Scanning() && state.HasEntries(); }, [this] { EvLegendDblClk(); }});
     commands->Add({Command::Back, QStringLiteral("Parent Directory"),
                    {Qt::Key_Backspace, QKeySequence(Qt::ALT | Qt::Key_Up)}, MenuGroup::Go, below,
                    [this] { CmBack(); }});
     commands->Add({Command::Top, QStringLiteral("Root Directory"), {QKeySequence(Qt::ALT | Qt::Key_Home)},
                    MenuGroup::Go, below, [this] { CmTop(); }});
-    commands->Add({Command::About, QStringLiteral("About"), {}, MenuGroup::None, idle, [this] { CmAbout(); }});
-    commands->Add({Command::Exit, QStringLiteral("Exit"), {QKeySequence(Qt::CTRL | Qt::Key_Q)}, MenuGroup::None,
+    commands->Add({Command::Keys, QStringLiteral("Keys..."), {Qt::Key_F1}, MenuGroup::Help, always,
+                   [this] { OpenTextWindow(QStringLiteral("Keys"), 300, commands->KeysText(WindowMenuParts())); }});
+    commands->Add({Command::About, QStringLiteral("About"), {}, MenuGroup::Help, idle, [this] { CmAbout(); }});
+    commands->Add({Command::Exit, QStringLiteral("Exit"), {QKeySequence(Qt::CTRL | Qt::Key_Q)}, MenuGroup::Quit,
                    always, [this] { CmExit(); }});
-    commands->Add({Command::Path, QStringLiteral("Path"), {}, MenuGroup::None,
+    commands->Add({Command::Menu, QStringLiteral("Menu"), {Qt::Key_F10, Qt::Key_Menu}, MenuGroup::None, always,
+                   [this] { OpenWindowMenu(mapToGlobal(QPoint())); }});
+    commands->Add({Command::Path, QStringLiteral("Path"), {}, MenuGroup::Path,
                    [this] { return !Scanning() && Path().IsCut(); }, [this] { CmPath(); }});
     commands->Add({Command::SubInfo, QStringLiteral("Sub Info"), {}, MenuGroup::Entry,
                    [this] { return !Scanning() && state.SelectedChild(); }, [this] { CmDirInfo(Command::SubInfo); }});
     // At the root the menu offers the root's figures; below it, the way up.
     commands->Add({Command::RootInfo, QStringLiteral("Root Info"), {}, MenuGroup::Root, hasTree,
                    [this] { CmDirInfo(Command::RootInfo); }, [this] { return !state.Cursor().HasParentDir(); }});
-    commands->Add({Command::SizeMode, QStringLiteral("Apparent Sizes"), {Qt::Key_A}, MenuGroup::None, always,
-                   [this] { CmSizeMode(); }});
-    commands->Add({Command::SortOrder, QStringLiteral("Sort by Size"), {Qt::Key_S}, MenuGroup::None, always,
-                   [this] { CmSortOrder(); }});
-    commands->Add({Command::Units, QStringLiteral("Sizes in Bytes / in Units"), {Qt::Key_U}, MenuGroup::None,
-                   always, [this] { CmUnits(); }});
-    commands->Add({Command::ShowSizes, QStringLiteral("Show Sizes"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D)},
-                   MenuGroup::None, [this] { return !Scanning() && state.Compared(); }, [this] { CmShowSizes(); }});
+    commands->Add({Command::SizeMode, QStringLiteral("Apparent Sizes"),
+                   {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A)}, MenuGroup::View, always, [this] { CmSizeMode(); },
+                   {}, [this] { return state.Mode() == SizeMode::Apparent; }});
+    commands->Add({Command::SortOrder, QStringLiteral("Sort by Size"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+                   MenuGroup::View, always, [this] { CmSortOrder(); }, {},
+                   [this] { return state.Order() == ChildOrder::LargestFirst; }});
+    commands->Add({Command::Units, QStringLiteral("Sizes in Units"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_U)},
+                   MenuGroup::View, always, [this] { CmUnits(); }, {},
+                   [this] { return state.Units() == SizeUnits::Binary; }});
     directoryCommands.AddRows(*commands);
     loader.AddRows(*commands);
+    commands->Add({Command::ShowSizes, QStringLiteral("Show Sizes"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D)},
+                   MenuGroup::Load, [this] { return !Scanning() && state.Compared(); }, [this] { CmShowSizes(); }});
     commands->Bind(controls.exitButton, Command::Exit);
     commands->Bind(controls.topButton, Command::Top);
     commands->Bind(controls.backButton, Command::Back);
@@ -126,12 +134,9 @@ void TKelmoWindow::AddCommands()
 
 void TKelmoWindow::AddViewSwitches()
 {
-    for (const DirectoryViewRow& row : DirectoryViewRows()) {
-        auto* action = new QAction(row.name, this);
-        action->setShortcut(row.key);
-        connect(action, &QAction::triggered, this, [this, &row] { ShowView(row); });
-        addAction(action);
-    }
+    for (const DirectoryViewRow& row : DirectoryViewRows())
+        commands->Add({Command::ShowView, row.name, {row.key}, MenuGroup::View, [] { return true; },
+                       [this, &row] { ShowView(row); }});
 }
 
 // The picture stacks under every control near it and shows what the legend
@@ -204,10 +209,17 @@ ChartView* TKelmoWindow::Chart() const
     return qobject_cast<ChartView*>(view);
 }
 
+// A click beside every entry leaves none selected, so that the menu's
+// commands act on the directory on display.
 void TKelmoWindow::contextMenuEvent(QContextMenuEvent* event)
 {
     state.Select(-1);
-    OpenMenu(event->globalPos());
+    OpenWindowMenu(event->globalPos());
+}
+
+void TKelmoWindow::OpenWindowMenu(const QPoint& globalPosition)
+{
+    commands->PopUpMenu(globalPosition, WindowMenuParts());
 }
 
 void TKelmoWindow::OpenMenu(const QPoint& globalPosition)

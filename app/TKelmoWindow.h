@@ -108,6 +108,7 @@ private:
     QString ToolTipOf(DirNode directory) const;
     void Follow(ViewState::Changes what);
     void OpenMenu(const QPoint& globalPosition);
+    void OpenWindowMenu(const QPoint& globalPosition);
     void OpenTextWindow(const QString& caption, int textWidth, const QString& text);
     void CloseAuxiliaryWindows();
 

@@ -58,6 +58,15 @@ void ViewState::GoTo(DirNode directory)
     Touch(Directory, false);
 }
 
+// Back lands where the person was, so that looking down and back again
+// leaves them at the same entry.
+void ViewState::GoUp()
+{
+    const DirNode from = CurrentDir();
+    GoTo(from.parent());
+    Select(IndexOfName(from.name()));
+}
+
 void ViewState::GoToPath(const std::string& below)
 {
     survey.Cursor().GoToPath(below);

@@ -84,7 +84,8 @@ public:
     void Adopt(ScanResult result, const TreeSource& source, bool keepPlace);
     // Moves the directory on display; nothing stays selected.
     void GoTo(DirNode directory);
-    void GoUp() { GoTo(CurrentDir().parent()); }
+    // Moves up one level, with the directory it came from selected.
+    void GoUp();
     // Goes down by a path below the root, as far as the tree has it.
     void GoToPath(const std::string& below);
     void Select(int index);

@@ -61,6 +61,13 @@ Qt::ItemFlags LegendModel::flags(const QModelIndex& index) const
     return QAbstractListModel::flags(index) | (index.isValid() ? Qt::ItemIsDragEnabled : Qt::NoItemFlags);
 }
 
+QModelIndexList LegendModel::match(const QModelIndex& start, int role, const QVariant& value, int hits,
+                                   Qt::MatchFlags flags) const
+{
+    const int searched = role == Qt::DisplayRole ? NameRole : role;
+    return QAbstractListModel::match(start, searched, value, hits, flags);
+}
+
 QVariant LegendModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= count)

@@ -35,6 +35,10 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
     // Entries may be dragged out (the legend decides whether a drag starts).
     Qt::ItemFlags flags(const QModelIndex& index) const override;
+    // A search of the entries' text (the legend's keyboard search) looks at
+    // the whole name as shown, never at its size or where the text cuts it.
+    QModelIndexList match(const QModelIndex& start, int role, const QVariant& value, int hits,
+                          Qt::MatchFlags flags) const override;
 
 private:
     QString ToolTip(const std::string& name, std::int64_t size) const;

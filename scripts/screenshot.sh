@@ -69,7 +69,7 @@ origin_y=$(( (768 - 453) / 2 ))
 window_shot() { shot "$1" "$2"; convert "$out/$2.png" -crop "634x453+$origin_x+$origin_y" +repage "$out/$2.png"; }
 click() { xdotool mousemove $((origin_x + $1)) $((origin_y + $2)) click "${3:-1}"; }
 # The legend has the keyboard focus: typing the start of a name selects its
-# entry (a start without the window's one-letter keys: A, S, U).
+# entry.
 select_entry() { xdotool type --delay 40 "$1"; sleep 0.5; }
 
 "$kelmo" "$drive" &

@@ -14,7 +14,9 @@
 #include <QDBusConnection>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QPointer>
 #include <QTableView>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -200,6 +202,23 @@ TEST_F(DirectoryCommandsTest, FilesListsLargestFirstAndTrashesAFile)
     EXPECT_FALSE(std::filesystem::exists(tree.Path("d/big")));
     EXPECT_EQ(model.rowCount(), 2);
     EXPECT_EQ(DumpWithSizes(window->Survey().Root()), FreshScan());
+}
+
+TEST_F(DirectoryCommandsTest, EscapeAndCtrlWCloseTheFilesWindow)
+{
+    tree.File("d/f", 10);
+    Start({});
+    Select("d");
+    for (const QKeySequence& key : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+        Run(Command::Files);
+        QPointer<FileListWindow> files = window->findChild<FileListWindow*>();
+        ASSERT_NE(files, nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(files));
+        QTest::keySequence(files->View(), key);
+        EXPECT_FALSE(files->isVisible()) << key.toString().toStdString();
+        RunDeferredDeletes();
+        EXPECT_TRUE(files.isNull());
+    }
 }
 
 // Opened on a folder three levels down, the window scans the drive and

@@ -17,11 +17,14 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QElapsedTimer>
 #include <QHelpEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 #include <QToolTip>
@@ -33,6 +36,7 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <thread>
 
@@ -136,6 +140,30 @@ protected:
     MessageBoxHandler previousHandler;
 };
 
+// The menu popped up, closed once its rows are read (it deletes itself).
+QMenu* PoppedMenu()
+{
+    return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+}
+
+// A menu's rows as it lists them, "-" for a separator.
+QStringList Rows(const QMenu& menu)
+{
+    QStringList rows;
+    for (const QAction* action : menu.actions())
+        rows << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    return rows;
+}
+
+void CollectActions(const QMenu& menu, std::set<QAction*>& into)
+{
+    for (QAction* action : menu.actions()) {
+        into.insert(action);
+        if (action->menu())
+            CollectActions(*action->menu(), into);
+    }
+}
+
 } // namespace
 
 TEST_F(MainWindowTest, DownIntoASubDirectoryBackAndTop)
@@ -178,6 +206,19 @@ TEST_F(MainWindowTest, DownIntoASubDirectoryBackAndTop)
     EXPECT_FALSE(w.BackButton()->isEnabled());
     EXPECT_FALSE(w.TopButton()->isEnabled());
     EXPECT_EQ(w.windowTitle(), "Kelmo");
+}
+
+TEST_F(MainWindowTest, BackSelectsTheDirectoryItCameFrom)
+{
+    TempTree tree;
+    for (const char* path : {"A/x/f", "B/x/f", "C/x/f"})
+        tree.File(path, 1);
+    TKelmoWindow& w = StartOn(tree);
+    DoubleClick("B");
+    QTest::keyClick(&w, Qt::Key_Backspace);
+    ASSERT_GE(w.State().SelectedIndex(), 0);
+    EXPECT_EQ(w.State().SelectedChild().name(), "B");
+    EXPECT_EQ(Legend().SelectedIndex(), w.State().SelectedIndex()) << "the key shows it";
 }
 
 TEST_F(MainWindowTest, NothingSelectedIsSubDirectoryNotFound)
@@ -364,7 +405,7 @@ TEST_F(MainWindowTest, UpdateKeepsTheDirectoryOnDisplayAndTheSelection)
     EXPECT_EQ(w.Path().Text(), root + "A/") << "the nearest directory that still exists";
 }
 
-TEST_F(MainWindowTest, KeyASwitchesBetweenDiskUsageAndApparentSizesWithoutARescan)
+TEST_F(MainWindowTest, CtrlShiftASwitchesBetweenDiskUsageAndApparentSizesWithoutARescan)
 {
     TempTree tree;
     tree.Sparse("sparse/image", 5'000'000'000LL);
@@ -374,16 +415,103 @@ TEST_F(MainWindowTest, KeyASwitchesBetweenDiskUsageAndApparentSizesWithoutAResca
     const std::int64_t diskBytes = w.Survey().Root().diskBytes();
     EXPECT_LT(diskBytes, 1'000'000);
     EXPECT_EQ(w.KeyLabel()->text(), "Key");
-    QTest::keyClick(&w, Qt::Key_A);
+    QTest::keyClick(&w, Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(w.KeyLabel()->text(), "Key (apparent sizes)");
     const std::int64_t directories = tree.Size("") + tree.Size("sparse") + tree.Size("small");
     EXPECT_EQ(w.Survey().Root().bytes(), 5'000'000'010LL + directories);
     EXPECT_EQ(Legend().SelectedIndex(), 1) << "the selection stays";
     const QString sparse = QString::fromStdString(FormatBytes(5'000'000'000LL + tree.Size("sparse")));
     EXPECT_TRUE(Legend().Text(Names().indexOf("sparse")).endsWith(sparse)) << sparse.toStdString();
-    QTest::keyClick(&w, Qt::Key_A);
+    QTest::keyClick(&w, Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(w.KeyLabel()->text(), "Key");
     EXPECT_EQ(w.Survey().Root().bytes(), diskBytes);
+}
+
+TEST_F(MainWindowTest, LettersTypedInTheKeySelectByNameAndNeverSwitchTheView)
+{
+    TempTree tree;
+    for (const char* name : {"Code", "Café", "srv", "usr", "Music"})
+        tree.File(std::string(name) + "/f", 10);
+    TKelmoWindow& w = StartOn(tree);
+    const int interval = QApplication::keyboardInputInterval();
+    QApplication::setKeyboardInputInterval(24 * 60 * 60 * 1000); // the letters of a test are one search
+    QTest::keyClicks(&Legend(), "caf");
+    EXPECT_EQ(Legend().Text(Legend().SelectedIndex()).section(' ', 0, 0), "Café");
+    EXPECT_EQ(w.State().Mode(), SizeMode::DiskUsage);
+    QTest::keyClick(&w, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier); // a new key, a new search
+    QTest::keyClicks(&Legend(), "usr");
+    EXPECT_EQ(Legend().Text(Legend().SelectedIndex()).section(' ', 0, 0), "usr");
+    EXPECT_EQ(w.State().Order(), ChildOrder::LargestFirst);
+    EXPECT_EQ(w.State().Units(), SizeUnits::Bytes);
+    QApplication::setKeyboardInputInterval(interval);
+}
+
+TEST_F(MainWindowTest, TheWindowsMenuListsEveryCommandWithChecksThatFollowTheState)
+{
+    TempTree tree;
+    tree.File("A/f", 1);
+    TKelmoWindow& w = Start({"--apparent-size", tree.Root()}, {Drive(tree)});
+    const std::vector<std::function<void()>> openers{
+        [&w] { QTest::keyClick(&w, Qt::Key_F10); }, [&w] { QTest::keyClick(&w, Qt::Key_Menu); },
+        [&w] {
+            QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5), w.mapToGlobal(QPoint(5, 5)));
+            QApplication::sendEvent(&w, &click);
+        }};
+    for (const auto& open : openers) {
+        open();
+        QMenu* menu = PoppedMenu();
+        ASSERT_NE(menu, nullptr);
+        std::set<QAction*> listed;
+        CollectActions(*menu, listed);
+        for (QAction* action : w.Commands().Actions())
+            EXPECT_EQ(listed.count(action), action == w.Commands().Action(Command::Menu) ? 0u : 1u)
+                << action->text().toStdString();
+        menu->close();
+    }
+    EXPECT_TRUE(w.Commands().Action(Command::SizeMode)->isChecked()) << "apparent sizes from the command line";
+    EXPECT_FALSE(w.Commands().Action(Command::Units)->isChecked());
+    w.Commands().Trigger(Command::Units);
+    EXPECT_TRUE(w.Commands().Action(Command::Units)->isChecked());
+    EXPECT_EQ(w.State().Units(), SizeUnits::Binary);
+}
+
+TEST_F(MainWindowTest, TheMenusOfAnEntryAndOfTheKeyKeepTheirRows)
+{
+    TempTree tree;
+    tree.File("A/B/f", 1);
+    tree.File("A/C/f", 1);
+    TKelmoWindow& w = StartOn(tree);
+    DoubleClick("A");
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    QTest::mousePress(Legend().viewport(), Qt::RightButton, {}, Legend().EntryRect(0).center());
+    QMenu* menu = PoppedMenu();
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(Rows(*menu), (QStringList{"Open in File Manager", "Copy Path", "Move to Trash...", "Files...", "-",
+                                        "Sub Info", "-", "Parent Directory", "Root Directory", "-",
+                                        "Largest Files...", "Save Scan As...", "Open Saved Scan..."}));
+    EXPECT_EQ(Legend().SelectedIndex(), 0);
+    menu->close();
+}
+
+TEST_F(MainWindowTest, F1OpensTheKeysWindowListingEveryCommandWithItsKeys)
+{
+    TempTree tree;
+    tree.File("A/f", 1);
+    TKelmoWindow& w = StartOn(tree);
+    QTest::keyClick(&w, Qt::Key_F1);
+    SmallWin* keys = OpenTextWindow();
+    ASSERT_NE(keys, nullptr);
+    EXPECT_EQ(keys->windowTitle(), "Keys");
+    const QStringList lines = keys->TextBox().toPlainText().split('\n');
+    EXPECT_TRUE(lines.contains("    Apparent Sizes: Ctrl+Shift+A")) << lines.join('\n').toStdString();
+    for (QAction* action : w.Commands().Actions()) {
+        const QString keyText = action->shortcuts().isEmpty() ? QString() : ": " + action->shortcut().toString();
+        EXPECT_FALSE(lines.filter(QRegularExpression("^ *" + QRegularExpression::escape(action->text() + keyText)))
+                         .isEmpty())
+            << action->text().toStdString();
+    }
+    keys->close();
 }
 
 TEST_F(MainWindowTest, BadCommandLinesShowTheUsageBoxAndScanNothing)
@@ -698,7 +826,7 @@ TEST_F(MainWindowTest, KeysMoveTheSelectionGoDownBackTopAndUpdate)
     WaitForScan();
     EXPECT_EQ(Names().size(), 3);
     w.DriveList()->setFocus();
-    QTest::keyClick(w.DriveList(), Qt::Key_A);
+    QTest::keyClick(w.DriveList(), Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(w.KeyLabel()->text(), "Key (apparent sizes)") << "the window's keys work wherever its focus is";
     QTest::keyClick(&w, Qt::Key_Q, Qt::ControlModifier);
     EXPECT_FALSE(w.isVisible());
@@ -879,18 +1007,18 @@ TEST_F(MainWindowTest, SortBySizeUnitsAndTheWindowsSizeAreKeptBetweenRuns)
             EXPECT_EQ(Names(), (QStringList{"large", "middle", "small"}));
             EXPECT_TRUE(Legend().Text(0).endsWith(" KiB")) << Legend().Text(0).toStdString();
             EXPECT_TRUE(window->FreeBytesLabel()->text().endsWith("B")) << "the free space in units too";
-            QTest::keyClick(window.get(), Qt::Key_S);
+            QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
             EXPECT_EQ(Names(), listing) << "and back to listing order";
             break;
         }
         EXPECT_EQ(window->size(), QSize(634, 453));
         listing = Names();
         Legend().SetSelectedIndex(Names().indexOf("middle"));
-        QTest::keyClick(window.get(), Qt::Key_S);
+        QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
         EXPECT_EQ(Names(), (QStringList{"large", "middle", "small"}));
         EXPECT_EQ(Legend().SelectedIndex(), 1) << "the selection follows its entry";
         EXPECT_EQ(window->Chart()->Pie().Count(), 3);
-        QTest::keyClick(window.get(), Qt::Key_U);
+        QTest::keyClick(window.get(), Qt::Key_U, Qt::ControlModifier | Qt::ShiftModifier);
         window->resize(900, 650);
         window->close();
     }

@@ -202,6 +202,20 @@ TEST_F(KeyBoxTest, ToolTipsWrapAtTheScreensWidthShowNewlinesAndTakeTheUnits)
     EXPECT_TRUE(legend->Text(0).endsWith(" 1.2 GiB"));
 }
 
+TEST_F(KeyBoxTest, TypingSearchesTheWholeNameNotTheTwelveCharactersOfTheText)
+{
+    auto legend = std::make_unique<KeyBox>(&parent, QRect(370, 130, 250, 250), true);
+    ChildList children;
+    children.names = {"Photographs 2020", "Photographs 2021"};
+    children.sizes = {1, 2};
+    legend->SetEntries(std::make_shared<ChildList>(children), 3, "/");
+    const int interval = QApplication::keyboardInputInterval();
+    QApplication::setKeyboardInputInterval(24 * 60 * 60 * 1000); // the letters typed are one search
+    QTest::keyClicks(legend.get(), "photographs 2021");
+    EXPECT_EQ(legend->SelectedIndex(), 1);
+    QApplication::setKeyboardInputInterval(interval);
+}
+
 TEST_F(KeyBoxTest, RightPressAsksForTheMenuWithoutSelecting)
 {
     auto legend = MakeLegend(3);

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "CommandTable.h"
+
+#include <vector>
+
+// The main window's menu (a right click on its empty space, F10, the Menu
+// key) and its Keys window: every command, in a submenu by what it is about.
+const std::vector<CommandTable::MenuPart>& WindowMenuParts();
