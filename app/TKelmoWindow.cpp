@@ -4,7 +4,6 @@
 #include "ChartView.h"
 #include "DirectoryReport.h"
 #include "DisplayName.h"
-#include "EntryText.h"
 #include "KelmoSplash.h"
 #include "MessageBoxes.h"
 #include "ScanSetup.h"
@@ -22,7 +21,6 @@
 #include <QMimeData>
 #include <QUrl>
 
-#include <algorithm>
 
 namespace {
 
@@ -48,6 +46,10 @@ TKelmoWindow::TKelmoWindow(Options commandLine, Drives probed, int lingerMs, QSt
       legend(this, state,
              {[this] { commands->Trigger(Command::GoDown); }, [this](const QPoint& at) { OpenMenu(at); },
               [this](int) { return DirectoryActions::PathData(directoryCommands.TargetPath()); }}),
+      picture(this, state, settings,
+              {[this] { commands->Trigger(Command::GoDown); }, [this](DirNode node) { OpenDirectory(node); },
+               [this](const QPoint& at) { OpenMenu(at); },
+               [this](int entry) { return legend.Full() ? legend.Full()->ToolTip(entry) : QString(); }}),
       loader(state, scans, options, drives, frame), directoryCommands(state, scans, frame)
 {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
@@ -72,10 +74,10 @@ TKelmoWindow::TKelmoWindow(Options commandLine, Drives probed, int lingerMs, QSt
     });
     AddCommands();
     AddViewSwitches();
-    ShowView(SavedView());
+    resizeEvent(nullptr);
+    picture.ShowChosen();
     // Until a tree is shown, the window shows its heading and no drive.
     Follow(ViewState::Heading | ViewState::Source);
-    resizeEvent(nullptr);
 }
 
 TKelmoWindow::~TKelmoWindow() = default;
@@ -136,77 +138,21 @@ void TKelmoWindow::AddViewSwitches()
 {
     for (const DirectoryViewRow& row : DirectoryViewRows())
         commands->Add({Command::ShowView, row.name, {row.key}, MenuGroup::View, [] { return true; },
-                       [this, &row] { ShowView(row); }});
+                       [this, &row] { picture.Show(row); }});
 }
 
-// The picture stacks under every control near it and shows what the legend
-// lists, as deep as it was last shown.
-void TKelmoWindow::ShowView(const DirectoryViewRow& row)
-{
-    delete view;
-    view = row.make(this);
-    view->lower();
-    settings.SetView(row.name);
-    if (settings.ViewDepth() > 0)
-        view->SetDepth(settings.ViewDepth());
-    WireView();
-    view->Place(WindowLayout(size()).chartBounds);
-    view->ShowDirectory({state.CurrentDir(), state.Children()});
-    view->MarkEntry(state.SelectedIndex());
-    view->show();
-}
-
-const DirectoryViewRow& TKelmoWindow::SavedView() const
-{
-    const std::vector<DirectoryViewRow>& rows = DirectoryViewRows();
-    const auto saved = std::find_if(rows.begin(), rows.end(),
-                                    [this](const DirectoryViewRow& row) { return row.name == settings.View(); });
-    return saved != rows.end() ? *saved : rows.front();
-}
-
-// A click on an entry selects it in the legend; a double-click on a
-// directory further down goes there as the legend's double-click would.
-void TKelmoWindow::WireView()
-{
-    view->SetToolTipText([this](int entry) { return legend.Full() ? legend.Full()->ToolTip(entry) : QString(); });
-    view->SetDirectoryToolTipText([this](DirNode directory) { return ToolTipOf(directory); });
-    connect(view, &DirectoryView::DepthChanged, this, [this](int depth) { settings.SetViewDepth(depth); });
-    connect(view, &DirectoryView::DirectoryDoubleClicked, this, &TKelmoWindow::OpenDirectory);
-    connect(view, &DirectoryView::EntryClicked, &state, &ViewState::Select);
-    connect(view, &DirectoryView::EntryDoubleClicked, this, [this](int entry) {
-        state.Select(entry);
-        commands->Trigger(Command::GoDown);
-    });
-    connect(view, &DirectoryView::MenuRequested, this, [this](int entry, const QPoint& at) {
-        state.Select(entry);
-        OpenMenu(at);
-    });
-}
-
-QString TKelmoWindow::ToolTipOf(DirNode directory) const
-{
-    const DirNode current = state.CurrentDir();
-    return AsPlainText(DirectoryToolTip(directory.name(), DisplayName(state.Cursor().PathOf(directory)),
-                                        directory.bytes(), current ? current.bytes() : 0,
-                                        DisplayName(state.PathText()), state.Units()));
-}
-
-// Every change of what is shown passes here: the picture and the labels
-// follow it (the legend follows it by itself), and the commands' rules are
-// asked again.
+// Every change of what is shown passes here: the labels follow it (the
+// picture and the legend follow it by themselves), and the commands' rules
+// are asked again.
 void TKelmoWindow::Follow(ViewState::Changes what)
 {
-    if (what & ViewState::Entries)
-        view->ShowDirectory({state.CurrentDir(), state.Children()});
-    if (what & (ViewState::Entries | ViewState::Selection))
-        view->MarkEntry(state.SelectedIndex());
     controls.ShowState(state, what);
     commands->Refresh();
 }
 
 ChartView* TKelmoWindow::Chart() const
 {
-    return qobject_cast<ChartView*>(view);
+    return qobject_cast<ChartView*>(picture.Shown());
 }
 
 // A click beside every entry leaves none selected, so that the menu's
@@ -330,7 +276,7 @@ void TKelmoWindow::resizeEvent(QResizeEvent* event)
         QWidget::resizeEvent(event);
     const WindowLayout layout(size());
     controls.Place(layout);
-    view->Place(layout.chartBounds);
+    picture.Place(layout.chartBounds);
     legend.Place(layout.legend);
 }
 

@@ -10,6 +10,7 @@
 #include "MainWindowControls.h"
 #include "Options.h"
 #include "PathText.h"
+#include "PictureHolder.h"
 #include "ScanController.h"
 #include "SurveyLoader.h"
 #include "ViewState.h"
@@ -78,7 +79,7 @@ public:
     const FileInfo& Survey() const { return state.Survey(); }
     ScanController& Scans() { return scans; }
     const CommandTable& Commands() const { return *commands; }
-    DirectoryView* View() const { return view; }
+    DirectoryView* View() const { return picture.Shown(); }
     // The pie, while it is the picture shown; else null.
     ChartView* Chart() const;
     KeyBox* Legend() const { return legend.Shown(); }
@@ -102,10 +103,6 @@ protected:
 private:
     void AddCommands();
     void AddViewSwitches();
-    void ShowView(const DirectoryViewRow& row);
-    const DirectoryViewRow& SavedView() const;
-    void WireView();
-    QString ToolTipOf(DirNode directory) const;
     void Follow(ViewState::Changes what);
     void OpenMenu(const QPoint& globalPosition);
     void OpenWindowMenu(const QPoint& globalPosition);
@@ -121,8 +118,8 @@ private:
     ScanController scans;
     CommandTable* commands;
     MainWindowControls controls;
-    DirectoryView* view = nullptr; // the window owns it, as any child
     LegendHolder legend;
+    PictureHolder picture;
     SurveyLoader loader;
     DirectoryCommands directoryCommands;
 };
