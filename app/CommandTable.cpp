@@ -28,8 +28,8 @@ void CommandTable::Add(Row row)
     action->setShortcutContext(Qt::WindowShortcut);
     connect(action, &QAction::triggered, this, std::move(row.run));
     window->addAction(action);
-    entries.push_back({row.command, row.group, action, std::move(row.enabled), std::move(row.offered),
-                       std::move(row.checked)});
+    entries.push_back(
+        {row.command, row.group, action, std::move(row.enabled), std::move(row.offered), std::move(row.checked)});
 }
 
 const CommandTable::Entry& CommandTable::At(Command command) const

@@ -54,10 +54,10 @@ enum class MenuGroup {
     Root,   // the figures of the root, offered at the root
     Go,
     Scan,
-    Open,   // down into the selected entry
+    Open, // down into the selected entry
     Path,
-    Load,   // another scan of what is on display, or a comparison
-    View,   // how the directory on display is shown
+    Load, // another scan of what is on display, or a comparison
+    View, // how the directory on display is shown
     Help,
     Quit,
 };

@@ -44,11 +44,12 @@ QMimeData* DirectoryActions::PathData(const std::string& path)
 
 bool DirectoryActions::MoveToTrash(const std::string& path, Sizes sizes, bool linkedOutside) const
 {
-    QString question = QStringLiteral("Move to the trash?\n\n") + DisplayName(path)
-        + QStringLiteral("\n\n") + SizesText(sizes);
+    QString question = QStringLiteral("Move to the trash?\n\n") + DisplayName(path) + QStringLiteral("\n\n")
+        + SizesText(sizes);
     if (linkedOutside)
-        question += QStringLiteral("\n\nFiles in it also have names elsewhere, which keep their space: the sizes "
-                                   "shown after the move are approximate until Update.");
+        question += QStringLiteral(
+            "\n\nFiles in it also have names elsewhere, which keep their space: the sizes "
+            "shown after the move are approximate until Update.");
     if (!AskQuestion(owner, question, QStringLiteral("Move to Trash")))
         return false;
     QString reason = QStringLiteral("Its name is not valid UTF-8.");
@@ -61,8 +62,8 @@ bool DirectoryActions::MoveToTrash(const std::string& path, Sizes sizes, bool li
             return true;
         reason = file.errorString();
     }
-    ShowMessageBox(owner, QStringLiteral("Could not move to the trash:\n") + DisplayName(path) + QStringLiteral("\n\n")
-                       + reason,
-                   QStringLiteral("Move to Trash"), MessageIcon::Stop);
+    ShowMessageBox(
+        owner, QStringLiteral("Could not move to the trash:\n") + DisplayName(path) + QStringLiteral("\n\n") + reason,
+        QStringLiteral("Move to Trash"), MessageIcon::Stop);
     return false;
 }

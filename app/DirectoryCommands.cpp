@@ -27,12 +27,22 @@ void DirectoryCommands::AddRows(CommandTable& table)
     AddTargetRows(table, frame.Owner(),
                   {onTarget, [this] { return TargetPath(); },
                    [this, onLiveDisk] { return onLiveDisk() && state.SelectedChild(); }, [this] { CmMoveToTrash(); }});
-    table.Add({Command::Files, QStringLiteral("Files..."), {Qt::Key_F3}, MenuGroup::Target,
-               [onTarget, onLiveDisk] { return onTarget() && onLiveDisk(); }, [this] { CmFiles(); }});
-    table.Add({Command::LargestFiles, QStringLiteral("Largest Files..."), {QKeySequence(Qt::CTRL | Qt::Key_L)},
-               MenuGroup::Scan, hasTree, [this] { CmLargestFiles(); }});
-    table.Add({Command::SaveScan, QStringLiteral("Save Scan As..."), {QKeySequence::Save}, MenuGroup::Scan, hasTree,
-               [this] { CmSaveScan(); }});
+    table.Add({Command::Files,
+               QStringLiteral("Files..."),
+               {Qt::Key_F3},
+               MenuGroup::Target,
+               [onTarget, onLiveDisk] { return onTarget() && onLiveDisk(); },
+               [this] { CmFiles(); }});
+    table.Add({Command::LargestFiles,
+               QStringLiteral("Largest Files..."),
+               {QKeySequence(Qt::CTRL | Qt::Key_L)},
+               MenuGroup::Scan,
+               hasTree,
+               [this] { CmLargestFiles(); }});
+    table.Add(
+        {Command::SaveScan, QStringLiteral("Save Scan As..."), {QKeySequence::Save}, MenuGroup::Scan, hasTree, [this] {
+             CmSaveScan();
+         }});
 }
 
 std::string DirectoryCommands::TargetPath() const
@@ -97,12 +107,11 @@ void DirectoryCommands::CmFiles()
 void DirectoryCommands::CmLargestFiles()
 {
     const bool live = state.Scanned().IsLiveDisk();
-    const QString mode =
-        state.Mode() == SizeMode::Apparent ? QStringLiteral("apparent sizes") : QStringLiteral("disk usage");
-    OpenFileList(QStringLiteral("Largest Files (") + mode + QStringLiteral(")"), QStringLiteral("Path"),
-                 FileListModel::RowsOf(state.Survey().GetLargestFiles().Sorted(state.Mode()), state.Root().name(),
-                                       live),
-                 live);
+    const QString mode = state.Mode() == SizeMode::Apparent ? QStringLiteral("apparent sizes")
+                                                            : QStringLiteral("disk usage");
+    OpenFileList(
+        QStringLiteral("Largest Files (") + mode + QStringLiteral(")"), QStringLiteral("Path"),
+        FileListModel::RowsOf(state.Survey().GetLargestFiles().Sorted(state.Mode()), state.Root().name(), live), live);
 }
 
 // A file moved to the trash leaves the sizes of its directory and those

@@ -31,8 +31,8 @@ std::vector<FileListModel::Row> FileListModel::RowsOf(const FileListing& listing
     std::vector<Row> rows;
     rows.reserve(listing.Entries().size());
     for (const FileListing::Entry& file : listing.Entries())
-        rows.push_back({prefix + file.name, file.name, file.diskBytes, file.apparentBytes, file.modified,
-                        file.linkedElsewhere});
+        rows.push_back(
+            {prefix + file.name, file.name, file.diskBytes, file.apparentBytes, file.modified, file.linkedElsewhere});
     return rows;
 }
 

@@ -8,8 +8,11 @@
 
 FileListWindow::FileListWindow(QWidget* owner, const QString& caption, const QString& firstColumn,
                                std::vector<FileListModel::Row> rows, bool canTrash, Trashed onTrashed)
-    : QWidget(owner, Qt::Window), model(new FileListModel(this, firstColumn, std::move(rows))),
-      view(new QTableView(this)), commands(new CommandTable(this)), trashed(std::move(onTrashed))
+    : QWidget(owner, Qt::Window),
+      model(new FileListModel(this, firstColumn, std::move(rows))),
+      view(new QTableView(this)),
+      commands(new CommandTable(this)),
+      trashed(std::move(onTrashed))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(caption);
@@ -32,12 +35,15 @@ FileListWindow::FileListWindow(QWidget* owner, const QString& caption, const QSt
     AddTargetRows(*commands, this,
                   {onRow, [this] { return model->At(CurrentRow()).path; },
                    [canTrash, onRow] { return canTrash && onRow(); }, [this] { MoveToTrash(); }});
-    commands->Add({Command::Close, QStringLiteral("Close"), {Qt::Key_Escape, QKeySequence(Qt::CTRL | Qt::Key_W)},
-                   MenuGroup::None, [] { return true; }, [this] { close(); }});
+    commands->Add({Command::Close,
+                   QStringLiteral("Close"),
+                   {Qt::Key_Escape, QKeySequence(Qt::CTRL | Qt::Key_W)},
+                   MenuGroup::None,
+                   [] { return true; },
+                   [this] { close(); }});
     connect(view->selectionModel(), &QItemSelectionModel::currentChanged, commands, [this] { commands->Refresh(); });
-    connect(view, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-        commands->PopUpMenu(view->viewport()->mapToGlobal(at), {MenuGroup::Target});
-    });
+    connect(view, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { commands->PopUpMenu(view->viewport()->mapToGlobal(at), {MenuGroup::Target}); });
     if (model->rowCount() > 0)
         view->setCurrentIndex(model->index(0, 0));
     commands->Refresh();

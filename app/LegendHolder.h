@@ -18,7 +18,7 @@ class QWidget;
 class LegendHolder : public QObject {
 public:
     struct Handlers {
-        std::function<void()> goDown;                       // an entry was double-clicked
+        std::function<void()> goDown;                           // an entry was double-clicked
         std::function<void(const QPoint& globalPosition)> menu; // after a right press chose the target
         KeyBox::DragData dragData;
     };

@@ -92,9 +92,9 @@ void MainWindowControls::ShowState(const ViewState& state, ViewState::Changes wh
 void MainWindowControls::ShowFreeSpace(const ViewState& state)
 {
     const std::int64_t freeBytes = state.Root() ? state.Survey().GetFreeBytes() : -1;
-    freeBytesLabel->setText(QStringLiteral("Free Space : ")
-                            + (freeBytes == -1 ? QStringLiteral("Unknown")
-                                               : QString::fromStdString(FormatSize(freeBytes, state.Units()))));
+    freeBytesLabel->setText(
+        QStringLiteral("Free Space : ")
+        + (freeBytes == -1 ? QStringLiteral("Unknown") : QString::fromStdString(FormatSize(freeBytes, state.Units()))));
 }
 
 // The heading's tooltip says how much of the earlier scan the tree matched.

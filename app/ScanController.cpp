@@ -17,7 +17,10 @@ QString FormattedBytes(std::int64_t bytes, SizeUnits units)
 
 ScanController::ScanController(QWidget* window, int splashLingerMs, ModeOfTotals modeOfTotals,
                                std::function<void()> onCloseRequest)
-    : QObject(window), owner(window), lingerMs(splashLingerMs), shownMode(std::move(modeOfTotals)),
+    : QObject(window),
+      owner(window),
+      lingerMs(splashLingerMs),
+      shownMode(std::move(modeOfTotals)),
       closeRequest(std::move(onCloseRequest)),
       makeScanner([] { return std::make_unique<Scanner>(); })
 {
@@ -58,8 +61,8 @@ void ScanController::RelayProgress()
         return;
     const std::string share = estimate.Text(job->ScannedBytes(SizeMode::DiskUsage), clock.elapsed() / 1000.0);
     const auto [mode, units] = shownMode();
-    QCoreApplication::postEvent(splash, new ScanProgressEvent(FormattedBytes(job->ScannedBytes(mode), units),
-                                                              QString::fromStdString(share)));
+    QCoreApplication::postEvent(
+        splash, new ScanProgressEvent(FormattedBytes(job->ScannedBytes(mode), units), QString::fromStdString(share)));
 }
 
 void ScanController::OnJobFinished()

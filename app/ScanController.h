@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ProgressEstimate.h"
 #include "FormatBytes.h"
+#include "ProgressEstimate.h"
 #include "ScanJob.h"
 
 #include <QElapsedTimer>

@@ -20,6 +20,7 @@ ScanJob::~ScanJob()
 void ScanJob::Run(const Request& request)
 {
     result = request.path.empty() ? ImportSavedScan(*scanner, request.file)
-                                   : scanner->ScanPath(request.path, request.rootName);
-    QMetaObject::invokeMethod(this, [this] { emit Finished(); }, Qt::QueuedConnection);
+                                  : scanner->ScanPath(request.path, request.rootName);
+    QMetaObject::invokeMethod(
+        this, [this] { emit Finished(); }, Qt::QueuedConnection);
 }

@@ -17,9 +17,9 @@ const char* const kNotAvailable = "Selected Disk was Not\nAvailable or is Blank"
 void ShowUsage(QWidget* owner)
 {
     ShowMessageBox(owner,
-        QStringLiteral("Invalid command-line; Use:\n\n") + QStringLiteral("    kelmo <path>\n\n")
-            + QStringLiteral("i.e.:    kelmo /home"),
-        KelmoSplash::CreditCaption(), MessageIcon::None);
+                   QStringLiteral("Invalid command-line; Use:\n\n") + QStringLiteral("    kelmo <path>\n\n")
+                       + QStringLiteral("i.e.:    kelmo /home"),
+                   KelmoSplash::CreditCaption(), MessageIcon::None);
 }
 
 // The not-available box, with the reason under its text when there is one.
@@ -46,22 +46,32 @@ QString ChosenFile(QWidget* owner, const QString& caption)
 
 } // namespace
 
-SurveyLoader::SurveyLoader(ViewState& shown, ScanController& running, const Options& commandLine,
-                           const Drives& probed, const WindowFrame& window)
+SurveyLoader::SurveyLoader(ViewState& shown, ScanController& running, const Options& commandLine, const Drives& probed,
+                           const WindowFrame& window)
     : state(shown), scans(running), options(commandLine), drives(probed), frame(window)
 {
 }
 
 void SurveyLoader::AddRows(CommandTable& table)
 {
-    table.Add({Command::Update, QStringLiteral("Update"), {Qt::Key_F5}, MenuGroup::Load,
+    table.Add({Command::Update,
+               QStringLiteral("Update"),
+               {Qt::Key_F5},
+               MenuGroup::Load,
                [this] { return !scans.Running() && state.Scanned().CanScanAgain(); },
                [this] { SelectDrive(state.Scanned()); }});
-    table.Add({Command::Compare, QStringLiteral("Compare with Saved Scan..."), {QKeySequence(Qt::CTRL | Qt::Key_D)},
-               MenuGroup::Load, [this] { return !scans.Running() && state.Root(); },
+    table.Add({Command::Compare,
+               QStringLiteral("Compare with Saved Scan..."),
+               {QKeySequence(Qt::CTRL | Qt::Key_D)},
+               MenuGroup::Load,
+               [this] { return !scans.Running() && state.Root(); },
                [this] { ChooseEarlierScan(); }});
-    table.Add({Command::OpenSavedScan, QStringLiteral("Open Saved Scan..."), {QKeySequence::Open}, MenuGroup::Scan,
-               [this] { return !scans.Running(); }, [this] {
+    table.Add({Command::OpenSavedScan,
+               QStringLiteral("Open Saved Scan..."),
+               {QKeySequence::Open},
+               MenuGroup::Scan,
+               [this] { return !scans.Running(); },
+               [this] {
                    const QString file = ChosenFile(frame.Owner(), QStringLiteral("Open Saved Scan"));
                    if (!file.isEmpty())
                        OpenPath(QFile::encodeName(file).toStdString());

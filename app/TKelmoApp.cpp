@@ -42,8 +42,7 @@ void TKelmoApp::InitMainWindow()
 {
     EnableProgramLook(*this);
     InitKelmoResources();
-    mainWindow =
-        std::make_unique<TKelmoWindow>(options, Drives::Probe(), KelmoSplash::ProgramLinger, SettingsFile());
+    mainWindow = std::make_unique<TKelmoWindow>(options, Drives::Probe(), KelmoSplash::ProgramLinger, SettingsFile());
 }
 
 // The window shows itself when its first scan is over; without one it

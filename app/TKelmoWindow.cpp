@@ -21,13 +21,11 @@
 #include <QMimeData>
 #include <QUrl>
 
-
 namespace {
 
 void ShowSubDirectoryNotFound(QWidget* owner)
 {
-    ShowMessageBox(owner, QStringLiteral("Sub-Directory Not Found"), QStringLiteral("System Error"),
-                   MessageIcon::Stop);
+    ShowMessageBox(owner, QStringLiteral("Sub-Directory Not Found"), QStringLiteral("System Error"), MessageIcon::Stop);
 }
 
 void ShowInformation(QWidget* owner, const QString& text)
@@ -38,11 +36,15 @@ void ShowInformation(QWidget* owner, const QString& text)
 } // namespace
 
 TKelmoWindow::TKelmoWindow(Options commandLine, Drives probed, int lingerMs, QString settingsFile)
-    : options(std::move(commandLine)), drives(std::move(probed)), settings(std::move(settingsFile)),
+    : options(std::move(commandLine)),
+      drives(std::move(probed)),
+      settings(std::move(settingsFile)),
       state(options.mode, settings.SortBySize() ? ChildOrder::LargestFirst : ChildOrder::Listing,
             settings.SizesInUnits() ? SizeUnits::Binary : SizeUnits::Bytes),
-      scans(this, lingerMs, [this] { return std::make_pair(state.Mode(), state.Units()); }, [this] { close(); }),
-      commands(new CommandTable(this)), controls(this),
+      scans(
+          this, lingerMs, [this] { return std::make_pair(state.Mode(), state.Units()); }, [this] { close(); }),
+      commands(new CommandTable(this)),
+      controls(this),
       legend(this, state,
              {[this] { commands->Trigger(Command::GoDown); }, [this](const QPoint& at) { OpenMenu(at); },
               [this](int) { return DirectoryActions::PathData(directoryCommands.TargetPath()); }}),
@@ -50,7 +52,8 @@ TKelmoWindow::TKelmoWindow(Options commandLine, Drives probed, int lingerMs, QSt
               {[this] { commands->Trigger(Command::GoDown); }, [this](DirNode node) { OpenDirectory(node); },
                [this](const QPoint& at) { OpenMenu(at); },
                [this](int entry) { return legend.Full() ? legend.Full()->ToolTip(entry) : QString(); }}),
-      loader(state, scans, options, drives, frame), directoryCommands(state, scans, frame)
+      loader(state, scans, options, drives, frame),
+      directoryCommands(state, scans, frame)
 {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
                    | Qt::WindowCloseButtonHint);
@@ -91,40 +94,87 @@ void TKelmoWindow::AddCommands()
     const auto hasTree = [this] { return !Scanning() && state.Root(); };
     const auto below = [this] { return !Scanning() && state.Cursor().HasParentDir(); };
     const auto always = [] { return true; };
-    commands->Add({Command::GoDown, QStringLiteral("Open"), {Qt::Key_Return, Qt::Key_Enter}, MenuGroup::Open,
-                   [this] { return !Scanning() && state.HasEntries(); }, [this] { EvLegendDblClk(); }});
-    commands->Add({Command::Back, QStringLiteral("Parent Directory"),
-                   {Qt::Key_Backspace, QKeySequence(Qt::ALT | Qt::Key_Up)}, MenuGroup::Go, below,
+    commands->Add({Command::GoDown,
+                   QStringLiteral("Open"),
+                   {Qt::Key_Return, Qt::Key_Enter},
+                   MenuGroup::Open,
+                   [this] { return !Scanning() && state.HasEntries(); },
+                   [this] { EvLegendDblClk(); }});
+    commands->Add({Command::Back,
+                   QStringLiteral("Parent Directory"),
+                   {Qt::Key_Backspace, QKeySequence(Qt::ALT | Qt::Key_Up)},
+                   MenuGroup::Go,
+                   below,
                    [this] { CmBack(); }});
-    commands->Add({Command::Top, QStringLiteral("Root Directory"), {QKeySequence(Qt::ALT | Qt::Key_Home)},
-                   MenuGroup::Go, below, [this] { CmTop(); }});
-    commands->Add({Command::Keys, QStringLiteral("Keys..."), {Qt::Key_F1}, MenuGroup::Help, always,
-                   [this] { OpenTextWindow(QStringLiteral("Keys"), 300, commands->KeysText(WindowMenuParts())); }});
+    commands->Add({Command::Top,
+                   QStringLiteral("Root Directory"),
+                   {QKeySequence(Qt::ALT | Qt::Key_Home)},
+                   MenuGroup::Go,
+                   below,
+                   [this] { CmTop(); }});
+    commands->Add({Command::Keys, QStringLiteral("Keys..."), {Qt::Key_F1}, MenuGroup::Help, always, [this] {
+                       OpenTextWindow(QStringLiteral("Keys"), 300, commands->KeysText(WindowMenuParts()));
+                   }});
     commands->Add({Command::About, QStringLiteral("About"), {}, MenuGroup::Help, idle, [this] { CmAbout(); }});
-    commands->Add({Command::Exit, QStringLiteral("Exit"), {QKeySequence(Qt::CTRL | Qt::Key_Q)}, MenuGroup::Quit,
-                   always, [this] { CmExit(); }});
-    commands->Add({Command::Menu, QStringLiteral("Menu"), {Qt::Key_F10, Qt::Key_Menu}, MenuGroup::None, always,
-                   [this] { OpenWindowMenu(mapToGlobal(QPoint())); }});
-    commands->Add({Command::Path, QStringLiteral("Path"), {}, MenuGroup::Path,
-                   [this] { return !Scanning() && Path().IsCut(); }, [this] { CmPath(); }});
-    commands->Add({Command::SubInfo, QStringLiteral("Sub Info"), {}, MenuGroup::Entry,
-                   [this] { return !Scanning() && state.SelectedChild(); }, [this] { CmDirInfo(Command::SubInfo); }});
+    commands->Add(
+        {Command::Exit, QStringLiteral("Exit"), {QKeySequence(Qt::CTRL | Qt::Key_Q)}, MenuGroup::Quit, always, [this] {
+             CmExit();
+         }});
+    commands->Add({Command::Menu, QStringLiteral("Menu"), {Qt::Key_F10, Qt::Key_Menu}, MenuGroup::None, always, [this] {
+                       OpenWindowMenu(mapToGlobal(QPoint()));
+                   }});
+    commands->Add({Command::Path,
+                   QStringLiteral("Path"),
+                   {},
+                   MenuGroup::Path,
+                   [this] { return !Scanning() && Path().IsCut(); },
+                   [this] { CmPath(); }});
+    commands->Add({Command::SubInfo,
+                   QStringLiteral("Sub Info"),
+                   {},
+                   MenuGroup::Entry,
+                   [this] { return !Scanning() && state.SelectedChild(); },
+                   [this] { CmDirInfo(Command::SubInfo); }});
     // At the root the menu offers the root's figures; below it, the way up.
-    commands->Add({Command::RootInfo, QStringLiteral("Root Info"), {}, MenuGroup::Root, hasTree,
-                   [this] { CmDirInfo(Command::RootInfo); }, [this] { return !state.Cursor().HasParentDir(); }});
-    commands->Add({Command::SizeMode, QStringLiteral("Apparent Sizes"),
-                   {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A)}, MenuGroup::View, always, [this] { CmSizeMode(); },
-                   {}, [this] { return state.Mode() == SizeMode::Apparent; }});
-    commands->Add({Command::SortOrder, QStringLiteral("Sort by Size"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
-                   MenuGroup::View, always, [this] { CmSortOrder(); }, {},
+    commands->Add({Command::RootInfo,
+                   QStringLiteral("Root Info"),
+                   {},
+                   MenuGroup::Root,
+                   hasTree,
+                   [this] { CmDirInfo(Command::RootInfo); },
+                   [this] { return !state.Cursor().HasParentDir(); }});
+    commands->Add({Command::SizeMode,
+                   QStringLiteral("Apparent Sizes"),
+                   {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A)},
+                   MenuGroup::View,
+                   always,
+                   [this] { CmSizeMode(); },
+                   {},
+                   [this] { return state.Mode() == SizeMode::Apparent; }});
+    commands->Add({Command::SortOrder,
+                   QStringLiteral("Sort by Size"),
+                   {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+                   MenuGroup::View,
+                   always,
+                   [this] { CmSortOrder(); },
+                   {},
                    [this] { return state.Order() == ChildOrder::LargestFirst; }});
-    commands->Add({Command::Units, QStringLiteral("Sizes in Units"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_U)},
-                   MenuGroup::View, always, [this] { CmUnits(); }, {},
+    commands->Add({Command::Units,
+                   QStringLiteral("Sizes in Units"),
+                   {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_U)},
+                   MenuGroup::View,
+                   always,
+                   [this] { CmUnits(); },
+                   {},
                    [this] { return state.Units() == SizeUnits::Binary; }});
     directoryCommands.AddRows(*commands);
     loader.AddRows(*commands);
-    commands->Add({Command::ShowSizes, QStringLiteral("Show Sizes"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D)},
-                   MenuGroup::Load, [this] { return !Scanning() && state.Compared(); }, [this] { CmShowSizes(); }});
+    commands->Add({Command::ShowSizes,
+                   QStringLiteral("Show Sizes"),
+                   {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D)},
+                   MenuGroup::Load,
+                   [this] { return !Scanning() && state.Compared(); },
+                   [this] { CmShowSizes(); }});
     commands->Bind(controls.exitButton, Command::Exit);
     commands->Bind(controls.topButton, Command::Top);
     commands->Bind(controls.backButton, Command::Back);
@@ -137,7 +187,11 @@ void TKelmoWindow::AddCommands()
 void TKelmoWindow::AddViewSwitches()
 {
     for (const DirectoryViewRow& row : DirectoryViewRows())
-        commands->Add({Command::ShowView, row.name, {row.key}, MenuGroup::View, [] { return true; },
+        commands->Add({Command::ShowView,
+                       row.name,
+                       {row.key},
+                       MenuGroup::View,
+                       [] { return true; },
                        [this, &row] { picture.Show(row); }});
 }
 
@@ -224,8 +278,8 @@ void TKelmoWindow::CmDirInfo(Command which)
         ShowSubDirectoryNotFound(this);
         return;
     }
-    const std::string report =
-        state.Compared() ? state.Compared()->Report(node, state.Mode()) : BuildDirReport(node, state.Units());
+    const std::string report = state.Compared() ? state.Compared()->Report(node, state.Mode())
+                                                : BuildDirReport(node, state.Units());
     OpenTextWindow(QStringLiteral("Sub-Directory Information"), 300, DisplayName(report));
 }
 
@@ -310,7 +364,8 @@ void TKelmoWindow::dropEvent(QDropEvent* event)
     const QByteArray path = QFile::encodeName(urls.front().toLocalFile());
     // Not inside the drop: the scan's splash and boxes must not run in the
     // drag's own event handling.
-    QMetaObject::invokeMethod(this, [this, path] { loader.OpenPath(path.toStdString()); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, path] { loader.OpenPath(path.toStdString()); }, Qt::QueuedConnection);
 }
 
 void TKelmoWindow::CloseAuxiliaryWindows()

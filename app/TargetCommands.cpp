@@ -49,11 +49,22 @@ void CopyPath(const std::string& path)
 void AddTargetRows(CommandTable& table, QWidget* owner, CommandTarget target)
 {
     const auto path = target.path;
-    table.Add({Command::OpenInFileManager, QStringLiteral("Open in File Manager"),
-               {QKeySequence(Qt::CTRL | Qt::Key_E)}, MenuGroup::Target, target.exists,
+    table.Add({Command::OpenInFileManager,
+               QStringLiteral("Open in File Manager"),
+               {QKeySequence(Qt::CTRL | Qt::Key_E)},
+               MenuGroup::Target,
+               target.exists,
                [owner, path] { OpenInFileManager(owner, path()); }});
-    table.Add({Command::CopyPath, QStringLiteral("Copy Path"), {QKeySequence::Copy}, MenuGroup::Target,
-               target.exists, [path] { CopyPath(path()); }});
-    table.Add({Command::MoveToTrash, QStringLiteral("Move to Trash..."), {QKeySequence::Delete}, MenuGroup::Target,
-               std::move(target.canTrash), std::move(target.moveToTrash)});
+    table.Add({Command::CopyPath,
+               QStringLiteral("Copy Path"),
+               {QKeySequence::Copy},
+               MenuGroup::Target,
+               target.exists,
+               [path] { CopyPath(path()); }});
+    table.Add({Command::MoveToTrash,
+               QStringLiteral("Move to Trash..."),
+               {QKeySequence::Delete},
+               MenuGroup::Target,
+               std::move(target.canTrash),
+               std::move(target.moveToTrash)});
 }

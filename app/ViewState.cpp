@@ -14,8 +14,7 @@ ViewState::Batch::~Batch()
         state.RebuildView();
 }
 
-ViewState::ViewState(SizeMode mode, ChildOrder childOrder, SizeUnits sizeUnits)
-    : order(childOrder), units(sizeUnits)
+ViewState::ViewState(SizeMode mode, ChildOrder childOrder, SizeUnits sizeUnits) : order(childOrder), units(sizeUnits)
 {
     survey.SetSizeMode(mode);
 }

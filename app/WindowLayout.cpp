@@ -16,7 +16,7 @@ WindowLayout::WindowLayout(QSize client)
     topButton = QRect(18, 5, 45, 20);
     backButton = QRect(73, 5, 45, 20);
 
-    const int columnLeft = half + 53;        // 370 at the first size
+    const int columnLeft = half + 53;            // 370 at the first size
     const int columnWidth = w - 14 - columnLeft; // 250 at the first size
     drivesHeading = QRect(columnLeft, 20, columnWidth, 25);
     driveList = QRect(columnLeft, 50, columnWidth, 0);

@@ -155,15 +155,16 @@ void Row(const std::string& label, const Built& oldSide, const Built& newSide)
     }
 
     std::printf("%-34s %10.0f %9.0f %7.0f %8.1f %8.1f %8.1f %8d\n", label.c_str(), Median(times),
-                *std::max_element(times.begin(), times.end()), Median(processor), peakMegabytes, keptMegabytes, newSide.megabytes, percent);
+                *std::max_element(times.begin(), times.end()), Median(processor), peakMegabytes, keptMegabytes,
+                newSide.megabytes, percent);
 }
 
 } // namespace
 
 int main()
 {
-    std::printf("%-34s %10s %9s %7s %8s %8s %8s %8s\n", "compare two scans", "median ms", "worst ms", "cpu ms", "peak MB",
-                "kept MB", "tree MB", "match %");
+    std::printf("%-34s %10s %9s %7s %8s %8s %8s %8s\n", "compare two scans", "median ms", "worst ms", "cpu ms",
+                "peak MB", "kept MB", "tree MB", "match %");
     {
         const Built old = MakeTree({});
         const std::string size = std::to_string(old.tree->Size()) + " dirs, ";

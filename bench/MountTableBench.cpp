@@ -18,11 +18,21 @@ std::string GeneratedTable(int lines)
     table << "/dev/sda1 / ext4 rw 0 0\n";
     for (int i = 1; i < lines; ++i) {
         switch (i % 5) {
-        case 0: table << "/dev/loop" << i << " /snap/app" << i << "/1 squashfs ro 0 0\n"; break;
-        case 1: table << "overlay /var/lib/docker/overlay2/" << i << "/merged overlay rw 0 0\n"; break;
-        case 2: table << "tmpfs /run/user/" << i << " tmpfs rw 0 0\n"; break;
-        case 3: table << "/dev/sdb1 /srv/bind/" << (i % 10 == 3 ? i - 10 : i) << " ext4 rw 0 0\n"; break;
-        default: table << "nsfs /run/netns/" << i << " nsfs rw 0 0\n"; break;
+        case 0:
+            table << "/dev/loop" << i << " /snap/app" << i << "/1 squashfs ro 0 0\n";
+            break;
+        case 1:
+            table << "overlay /var/lib/docker/overlay2/" << i << "/merged overlay rw 0 0\n";
+            break;
+        case 2:
+            table << "tmpfs /run/user/" << i << " tmpfs rw 0 0\n";
+            break;
+        case 3:
+            table << "/dev/sdb1 /srv/bind/" << (i % 10 == 3 ? i - 10 : i) << " ext4 rw 0 0\n";
+            break;
+        default:
+            table << "nsfs /run/netns/" << i << " nsfs rw 0 0\n";
+            break;
         }
     }
     return table.str();

@@ -5,8 +5,8 @@
 // heap the view of 100,000 sub-directories takes (in use after going in, less
 // in use before), and the time the rings take to lay out and draw that
 // directory.
-#include "KeyBox.h"
 #include "ChartView.h"
+#include "KeyBox.h"
 #include "RingsView.h"
 #include "TKelmoWindow.h"
 

@@ -15,8 +15,7 @@ constexpr int SixteenthsPerDegree = 16;
 // less in each direction puts the outline on the last pixels inside.
 QRectF OutlineRect(const PieRect& square)
 {
-    return QRectF(square.left, square.top, square.right - square.left - 1,
-                  square.bottom - square.top - 1);
+    return QRectF(square.left, square.top, square.right - square.left - 1, square.bottom - square.top - 1);
 }
 
 // Direction of the ray from the square's centre through point, in degrees

@@ -9,10 +9,7 @@ struct SliceColor {
     unsigned char green;
     unsigned char blue;
 
-    bool operator==(SliceColor other) const
-    {
-        return red == other.red && green == other.green && blue == other.blue;
-    }
+    bool operator==(SliceColor other) const { return red == other.red && green == other.green && blue == other.blue; }
 };
 
 // The colour table: slice i of the chart and entry i of the legend take

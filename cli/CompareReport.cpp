@@ -103,7 +103,7 @@ int RunCompareReport(const Options& options, std::ostream& out, std::ostream& er
         return status;
     NameUnreadable(old.rootPath, old.survey.GetScanProblems(), err);
     NameUnreadable(fresh.rootPath, fresh.survey.GetScanProblems(), err);
-    const bool liveProblems = (old.live && !old.survey.GetScanProblems().empty()) ||
-                              (fresh.live && !fresh.survey.GetScanProblems().empty());
+    const bool liveProblems = (old.live && !old.survey.GetScanProblems().empty())
+        || (fresh.live && !fresh.survey.GetScanProblems().empty());
     return liveProblems ? 1 : 0;
 }

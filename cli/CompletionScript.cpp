@@ -91,8 +91,8 @@ std::string ZshArgument(const OptionRow& row)
     std::string text = Repeatable(row) ? "'*'" : "";
     if (row.shortName) {
         const std::string letter = std::string("-") + row.shortName;
-        text += (Repeatable(row) ? "" : "'(" + letter + " " + name + ")'") + "{" + letter + (row.argument ? "+" : "") + ","
-            + longForm + "}";
+        text += (Repeatable(row) ? "" : "'(" + letter + " " + name + ")'") + "{" + letter + (row.argument ? "+" : "")
+            + "," + longForm + "}";
     } else {
         text += "'" + longForm + "'";
     }
@@ -104,9 +104,10 @@ std::string ZshArgument(const OptionRow& row)
 
 std::string Zsh()
 {
-    std::string text = "#compdef kelmo\n"
-                       "# zsh completion for kelmo, made from its table of options\n"
-                       "_arguments -s -S \\\n";
+    std::string text =
+        "#compdef kelmo\n"
+        "# zsh completion for kelmo, made from its table of options\n"
+        "_arguments -s -S \\\n";
     for (const OptionRow& row : OptionTable())
         text += "  " + ZshArgument(row) + " \\\n";
     return text + "  '1:directory:_directories'\n";
@@ -119,8 +120,9 @@ std::string FishEscape(char c)
 
 std::string Fish()
 {
-    std::string text = "# fish completion for kelmo, made from its table of options\n"
-                        "complete -c kelmo -f -a '(__fish_complete_directories)'\n";
+    std::string text =
+        "# fish completion for kelmo, made from its table of options\n"
+        "complete -c kelmo -f -a '(__fish_complete_directories)'\n";
     for (const OptionRow& row : OptionTable()) {
         text += "complete -c kelmo";
         if (row.shortName)

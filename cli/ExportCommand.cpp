@@ -1,13 +1,13 @@
 #include "ExportCommand.h"
 
 #include "Drives.h"
-#include "Scanner.h"
 #include "FinishOutput.h"
-#include "SavedScanFile.h"
 #include "PrefetchingSource.h"
 #include "ReportCommand.h"
-#include "ScanSetup.h"
+#include "SavedScanFile.h"
 #include "SavedScanWriter.h"
+#include "ScanSetup.h"
+#include "Scanner.h"
 #include "SequentialWalk.h"
 
 #include <cerrno>

@@ -131,8 +131,7 @@ private:
     Options options;
 };
 
-Parser::Parser(const std::vector<std::string>& args)
-    : words(args)
+Parser::Parser(const std::vector<std::string>& args) : words(args)
 {
     words.insert(words.begin(), "kelmo");
     for (std::string& word : words)
@@ -159,7 +158,8 @@ void Parser::Parse()
     optind = 0; // starts getopt afresh, also after an earlier parse
     opterr = 0; // the problems are said here, once
     const int argc = static_cast<int>(words.size());
-    for (int result; (result = getopt_long(argc, argv.data(), shortOptions.c_str(), longOptions.data(), nullptr)) != -1;) {
+    for (int result;
+         (result = getopt_long(argc, argv.data(), shortOptions.c_str(), longOptions.data(), nullptr)) != -1;) {
         const OptionRow* row = RowOf(result);
         const std::string problem = row ? Apply(*row, optarg ? optarg : "") : ProblemOf(result);
         if (!problem.empty()) {
@@ -342,6 +342,7 @@ std::string HelpText()
 
 std::string VersionText()
 {
-    return "Kelmo " KELMO_VERSION "\n"
+    return "Kelmo " KELMO_VERSION
+           "\n"
            "Copyright 2026 The Kelmo developers. MIT licence.\n";
 }

@@ -15,18 +15,18 @@ enum class HumanSizes { No, Binary, Decimal };
 // A command line, parsed.
 struct Options {
     Action action = Action::Window;
-    std::string path;                  // the PATH operand; empty when none was given
-    std::string importFile;            // --import FILE ("-" = standard input); empty when not given
-    std::string exportFile;            // --export FILE ("-" = standard output)
-    std::string compareFile;           // --compare OLD: a saved scan or a directory; empty when not given
-    int threads = 0;                   // 0 = the walk's default
+    std::string path;        // the PATH operand; empty when none was given
+    std::string importFile;  // --import FILE ("-" = standard input); empty when not given
+    std::string exportFile;  // --export FILE ("-" = standard output)
+    std::string compareFile; // --compare OLD: a saved scan or a directory; empty when not given
+    int threads = 0;         // 0 = the walk's default
     SizeMode mode = SizeMode::DiskUsage;
     std::vector<std::string> excludes; // --exclude and --exclude-from patterns
     int depth = -1;                    // --depth N: the report's du-like lines; -1 when not given
     int largest = 0;                   // --largest N: the report lists the N largest files; 0 when not given
     HumanSizes human = HumanSizes::No;
-    char lineEnd = '\n';               // -0: '\0'
-    std::string error;                 // why the command line is invalid; empty when valid
+    char lineEnd = '\n'; // -0: '\0'
+    std::string error;   // why the command line is invalid; empty when valid
 };
 
 // One row of the table of options, which the parser, the help and the shell

@@ -53,13 +53,15 @@ unsigned HumanBase(HumanSizes human)
 // or du --si would.
 std::string ReportSize(std::int64_t bytes, HumanSizes human)
 {
-    return human == HumanSizes::No ? FormatBytes(bytes) : HumanSize(static_cast<std::uint64_t>(bytes), HumanBase(human));
+    return human == HumanSizes::No ? FormatBytes(bytes)
+                                   : HumanSize(static_cast<std::uint64_t>(bytes), HumanBase(human));
 }
 
 // A size on du's lines: the bytes, or as du -h or du --si would write them.
 std::string DuSize(std::int64_t bytes, HumanSizes human)
 {
-    return human == HumanSizes::No ? std::to_string(bytes) : HumanSize(static_cast<std::uint64_t>(bytes), HumanBase(human));
+    return human == HumanSizes::No ? std::to_string(bytes)
+                                   : HumanSize(static_cast<std::uint64_t>(bytes), HumanBase(human));
 }
 
 // path + "/" + name, without doubling a '/' that ends path, as du joins them.
@@ -159,8 +161,8 @@ int RunReport(const Options& options, std::ostream& out, std::ostream& err)
     if (options.largest > 0)
         PrintLargestFiles(survey, rootPath, options, out);
     else if (options.depth >= 0)
-        PrintDepthLines(survey.Root(), options.importFile.empty() ? DuRootPath(PathToScan(options)) : rootPath,
-                        options, out);
+        PrintDepthLines(survey.Root(), options.importFile.empty() ? DuRootPath(PathToScan(options)) : rootPath, options,
+                        out);
     else
         PrintReport(survey.Root(), options, excluded, out);
     const int status = FinishOutput(out, err, 0);

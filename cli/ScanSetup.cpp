@@ -21,8 +21,8 @@ std::string RootProblem(const std::string& path)
         return "cannot access '" + EscapedName(path) + "': " + std::strerror(errno);
     DIR* dir = S_ISDIR(status.st_mode) ? opendir(path.c_str()) : nullptr;
     if (!dir)
-        return "cannot read directory '" + EscapedName(path) + "': "
-            + std::strerror(S_ISDIR(status.st_mode) ? errno : ENOTDIR);
+        return "cannot read directory '" + EscapedName(path)
+            + "': " + std::strerror(S_ISDIR(status.st_mode) ? errno : ENOTDIR);
     closedir(dir);
     return {};
 }

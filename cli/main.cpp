@@ -79,7 +79,8 @@ int main(int argc, char** argv)
     if (!options.path.empty() && !RootScannable(options.path, std::cerr))
         return 1;
     if (!options.importFile.empty() && options.importFile != "-" && access(options.importFile.c_str(), R_OK) != 0) {
-        std::cerr << "kelmo: cannot access '" << EscapedName(options.importFile) << "': " << std::strerror(errno) << '\n';
+        std::cerr << "kelmo: cannot access '" << EscapedName(options.importFile) << "': " << std::strerror(errno)
+                  << '\n';
         return 1;
     }
     if (!DisplayReachable()) {

@@ -17,7 +17,7 @@ QString FirstCharacters(const QString& text, int limit, int& length)
     length = 0;
     while (units < text.size() && length < limit) {
         const bool pair = text.at(units).isHighSurrogate() && units + 1 < text.size()
-                          && text.at(units + 1).isLowSurrogate();
+            && text.at(units + 1).isLowSurrogate();
         units += pair ? 2 : 1;
         ++length;
     }
@@ -29,7 +29,7 @@ QString SizeAndShare(std::int64_t size, std::int64_t directoryBytes, const QStri
 {
     const double share = directoryBytes > 0 ? 100.0 * static_cast<double>(size) / directoryBytes : 0.0;
     const QString sizeText = QString::fromStdString(FormatSize(size, units))
-                             + (units == SizeUnits::Bytes ? QStringLiteral(" bytes") : QString());
+        + (units == SizeUnits::Bytes ? QStringLiteral(" bytes") : QString());
     return sizeText + QLatin1Char('\n') + QString::number(share, 'f', 1) + QStringLiteral(" % of ") + directoryPath;
 }
 
@@ -59,8 +59,8 @@ QString EntryToolTip(const std::string& name, std::int64_t size, std::int64_t di
     return ShownName(name) + QLatin1Char('\n') + SizeAndShare(size, directoryBytes, directoryPath, units);
 }
 
-QString DirectoryToolTip(const std::string& name, const QString& path, std::int64_t size,
-                         std::int64_t directoryBytes, const QString& directoryPath, SizeUnits units)
+QString DirectoryToolTip(const std::string& name, const QString& path, std::int64_t size, std::int64_t directoryBytes,
+                         const QString& directoryPath, SizeUnits units)
 {
     return ShownName(name) + QLatin1Char('\n') + path + QLatin1Char('\n')
         + SizeAndShare(size, directoryBytes, directoryPath, units);

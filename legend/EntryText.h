@@ -27,8 +27,8 @@ QString EntryText(const std::string& name, const QString& sizePart);
 QString EntryToolTip(const std::string& name, std::int64_t size, std::int64_t directoryBytes,
                      const QString& directoryPath, SizeUnits units = SizeUnits::Bytes);
 // The same for a directory further down, with its path below its name.
-QString DirectoryToolTip(const std::string& name, const QString& path, std::int64_t size,
-                         std::int64_t directoryBytes, const QString& directoryPath, SizeUnits units);
+QString DirectoryToolTip(const std::string& name, const QString& path, std::int64_t size, std::int64_t directoryBytes,
+                         const QString& directoryPath, SizeUnits units);
 // Qt shows a tooltip that looks like HTML as rich text: a folder named
 // "<b>x</b>" must show its name as it is.
 QString AsPlainText(const QString& text);

@@ -13,19 +13,9 @@ const char* const kFlag = "true or false";
 
 // Indexed by Field.
 const FieldRule kRules[] = {
-    {"", ""},
-    {"name", "a string"},
-    {"asize", kSize},
-    {"dsize", kSize},
-    {"dev", kNumber},
-    {"ino", kNumber},
-    {"hlnkc", kFlag},
-    {"nlink", kNumber},
-    {"read_error", kFlag},
-    {"excluded", "a string"},
-    {"notreg", kFlag},
-    {"progname", ""},
-    {"timestamp", ""},
+    {"", ""},          {"name", "a string"}, {"asize", kSize},   {"dsize", kSize},      {"dev", kNumber},
+    {"ino", kNumber},  {"hlnkc", kFlag},     {"nlink", kNumber}, {"read_error", kFlag}, {"excluded", "a string"},
+    {"notreg", kFlag}, {"progname", ""},     {"timestamp", ""},
 };
 
 } // namespace

@@ -14,7 +14,21 @@ struct Scalar {
 };
 
 // The keys of an info block or of the metadata block that the reader uses.
-enum class Field : std::uint8_t { Other, Name, Asize, Dsize, Dev, Ino, Hlnkc, Nlink, ReadError, Excluded, Notreg, Progname, Timestamp };
+enum class Field : std::uint8_t {
+    Other,
+    Name,
+    Asize,
+    Dsize,
+    Dev,
+    Ino,
+    Hlnkc,
+    Nlink,
+    ReadError,
+    Excluded,
+    Notreg,
+    Progname,
+    Timestamp
+};
 
 // The metadata is read leniently: a value of another type is passed over.
 inline bool OfMetadata(Field field)
@@ -32,9 +46,9 @@ inline Field FieldOf(const char* key, std::size_t length)
         return is("name") ? Field::Name : Field::Other;
     case 5:
         return is("asize") ? Field::Asize
-             : is("dsize") ? Field::Dsize
-             : is("hlnkc") ? Field::Hlnkc
-             : is("nlink") ? Field::Nlink
+            : is("dsize")  ? Field::Dsize
+            : is("hlnkc")  ? Field::Hlnkc
+            : is("nlink")  ? Field::Nlink
                            : Field::Other;
     case 6:
         return is("notreg") ? Field::Notreg : Field::Other;

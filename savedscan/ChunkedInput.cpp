@@ -234,7 +234,8 @@ void ChunkedInput::Decode()
                 return;
         }
         char* const into = chunks[out].get();
-        const std::size_t size = format == Format::Gzip ? Inflate(into, kChunkBytes) : DecompressZstd(into, kChunkBytes);
+        const std::size_t size = format == Format::Gzip ? Inflate(into, kChunkBytes)
+                                                        : DecompressZstd(into, kChunkBytes);
         std::unique_lock<std::mutex> hold(lock);
         changed.wait(hold, [&] { return stopping || ready < 0; });
         if (stopping)
@@ -282,7 +283,8 @@ std::size_t ChunkedInput::Inflate(char* into, std::size_t size)
             decodedAll = !(MoreRaw() && StartsWith(raw.get() + rawAt, rawEnd - rawAt, kGzipMagic));
             inflateReset(&stream);
         } else if (result != Z_OK && result != Z_BUF_ERROR) {
-            Corrupt(std::string("the compressed data is damaged (") + (stream.msg ? stream.msg : "unknown error") + ")");
+            Corrupt(std::string("the compressed data is damaged (") + (stream.msg ? stream.msg : "unknown error")
+                    + ")");
         } else if (!more && stream.avail_out == roomBefore) {
             EndedEarly();
         }

@@ -94,9 +94,9 @@ private:
     const std::atomic<bool>* stop = nullptr;
     Format format = Format::Plain;
     std::unique_ptr<unsigned char[]> raw; // the file's bytes as they are
-    std::size_t rawAt = 0;  // the first byte not yet used
+    std::size_t rawAt = 0;                // the first byte not yet used
     std::size_t rawEnd = 0;
-    bool rawEnded = false;  // end of file, or a read failed or was stopped
+    bool rawEnded = false;             // end of file, or a read failed or was stopped
     std::unique_ptr<char[]> chunks[2]; // plain bytes: the reader's, and the next one decoded
 
     // The decoder's own while it runs, the reader's once it has ended.

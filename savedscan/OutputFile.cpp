@@ -194,7 +194,8 @@ bool OutputFile::KeepAttributes()
         return Fail(errno);
     const bool sameOwner = made.st_uid == replacedStat.st_uid && made.st_gid == replacedStat.st_gid;
     if (!sameOwner && fchown(fd, replacedStat.st_uid, replacedStat.st_gid) != 0)
-        return Fail(std::string("cannot give the new file the owner and group of the old one: ") + std::strerror(errno));
+        return Fail(std::string("cannot give the new file the owner and group of the old one: ")
+                    + std::strerror(errno));
     CopyExtendedAttributes(replaced.Get(), fd);
     if (fchmod(fd, replacedStat.st_mode & 07777) != 0)
         return Fail(std::string("cannot give the new file the mode of the old one: ") + std::strerror(errno));
@@ -226,9 +227,9 @@ bool OutputFile::CommitUnnamed()
     bool placed = false;
     if (!replaced.Valid()) {
         placed = LinkDescriptor(made, dir, name.c_str()) == 0;
-    } else if (TemporaryName::Create(dir, name, temporary, [made](int in, const char* file) {
-                   return LinkDescriptor(made, in, file);
-               }) == 0) {
+    } else if (TemporaryName::Create(dir, name, temporary,
+                                     [made](int in, const char* file) { return LinkDescriptor(made, in, file); })
+               == 0) {
         placed = renameat(dir, temporary.c_str(), dir, name.c_str()) == 0;
         const int error = errno;
         placed ? TemporaryName::Forget() : TemporaryName::Remove();

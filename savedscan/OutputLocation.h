@@ -14,10 +14,10 @@
 // follow it: in a sticky directory that anyone may write to, only a link
 // the caller or the directory's owner made.
 struct OutputLocation {
-    UniqueFd directory;      // opened with O_PATH; holds the entry
+    UniqueFd directory; // opened with O_PATH; holds the entry
     struct stat directoryStat {};
-    std::string name;        // of the entry in directory
-    UniqueFd entry;          // opened with O_PATH | O_NOFOLLOW; not valid when there is no entry yet
+    std::string name; // of the entry in directory
+    UniqueFd entry;   // opened with O_PATH | O_NOFOLLOW; not valid when there is no entry yet
     struct stat entryStat {};
 
     // False, with the reason in problem, when path leads nowhere that can be

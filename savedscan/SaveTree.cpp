@@ -1,7 +1,7 @@
 #include "SaveTree.h"
 
-#include "SavedScanFile.h"
 #include "ReplayTree.h"
+#include "SavedScanFile.h"
 #include "SavedScanWriter.h"
 #include "ScanControl.h"
 

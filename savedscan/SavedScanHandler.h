@@ -16,7 +16,9 @@
 // what it meets and hands each info block to the walk it records.
 class SavedScanHandler {
 public:
-    SavedScanHandler(ScanEvents& events, ScanControl& control, std::string& rootPath) : walk(events, control, rootPath) {}
+    SavedScanHandler(ScanEvents& events, ScanControl& control, std::string& rootPath) : walk(events, control, rootPath)
+    {
+    }
 
     const std::string& Message() const { return message; }
     bool Cancelled() const { return walk.Cancelled(); }
@@ -240,9 +242,9 @@ private:
     Place place = Place::Start;
     std::size_t nesting = 0;
     std::size_t skipping = 0; // levels of a value being skipped
-    bool inObject = false;     // an info block or the metadata block is open
+    bool inObject = false;    // an info block or the metadata block is open
     bool directoryInfo = false;
-    bool expectInfo = false;   // a directory's array is open and its info block is next
+    bool expectInfo = false; // a directory's array is open and its info block is next
     Field field = Field::Other;
     InfoBlock info;
     SavedWalk walk;

@@ -27,7 +27,8 @@ public:
     void* Realloc(void* block, std::size_t, std::size_t size)
     {
         if (size > 2 * SavedScanReader::kMaxStringBytes)
-            throw ParseStopped("a string longer than " + std::to_string(SavedScanReader::kMaxStringBytes >> 20) + " MiB");
+            throw ParseStopped("a string longer than " + std::to_string(SavedScanReader::kMaxStringBytes >> 20)
+                               + " MiB");
         void* grown = std::realloc(block, std::max<std::size_t>(size, 1));
         if (!grown)
             throw std::bad_alloc();
@@ -88,7 +89,8 @@ bool SavedScanReader::Read(const std::string& path, std::string& error)
     if (result.Code() == rapidjson::kParseErrorTermination)
         error = Damaged(result.Offset(), handler.Message());
     else if (input.AtEnd() && result.Offset() >= input.Tell())
-        error = Damaged(result.Offset(), input.Tell() == 0 ? "the file is empty" : "the file ends before the saved scan does");
+        error = Damaged(result.Offset(),
+                        input.Tell() == 0 ? "the file is empty" : "the file ends before the saved scan does");
     else
         error = Damaged(result.Offset(), ParserWords(result.Code()));
     return false;

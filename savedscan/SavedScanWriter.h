@@ -62,7 +62,7 @@ private:
     const int fd;
     ScanControl& control;
     std::string out;
-    bool infoOpen = false; // a directory's info block waits for read_error
+    bool infoOpen = false;              // a directory's info block waits for read_error
     std::vector<std::uint64_t> devices; // of the directories entered and not left
     std::string path;                   // of the directory entered last, below the root
     std::vector<std::size_t> pathLengths;

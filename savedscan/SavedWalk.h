@@ -37,7 +37,8 @@ public:
             return;
         case Field::Timestamp: // a time that is no whole number of seconds stays unknown
             if (value.type == Scalar::Unsigned)
-                timestamp = static_cast<std::int64_t>(std::min<std::uint64_t>(value.number, std::numeric_limits<std::int64_t>::max()));
+                timestamp = static_cast<std::int64_t>(
+                    std::min<std::uint64_t>(value.number, std::numeric_limits<std::int64_t>::max()));
             return;
         default:
             return;

@@ -14,7 +14,7 @@ namespace {
 
 // The signals whose default action ends the process and that a user, a
 // terminal or a limit sends; SIGABRT too, for a failure nothing catches.
-constexpr int kFatalSignals[] = {SIGHUP, SIGINT, SIGQUIT, SIGTERM, SIGPIPE, SIGALRM, SIGUSR1,
+constexpr int kFatalSignals[] = {SIGHUP,  SIGINT,  SIGQUIT, SIGTERM,   SIGPIPE, SIGALRM, SIGUSR1,
                                  SIGUSR2, SIGXCPU, SIGXFSZ, SIGVTALRM, SIGPROF, SIGABRT};
 
 // What the handler reads, on whichever thread takes the signal.

@@ -11,8 +11,8 @@ enum class EntryKind : std::uint8_t { Directory, File, Symlink, Other };
 // What the scan needs to know of one entry, as lstat-like facts.
 struct EntryStat {
     EntryKind kind = EntryKind::File;
-    bool mountRoot = false;        // a mount of its own, maybe of the same device
-    std::int64_t diskBytes = 0;    // blocks the entry occupies, in bytes
+    bool mountRoot = false;     // a mount of its own, maybe of the same device
+    std::int64_t diskBytes = 0; // blocks the entry occupies, in bytes
     std::int64_t apparentBytes = 0;
     std::uint64_t device = 0;
     std::uint64_t inode = 0;

@@ -147,8 +147,9 @@ FileListing::FileListing(const std::string& path)
             std::move(described.begin(), described.end(), std::back_inserter(entries));
     }
     closedir(dir);
-    entries.erase(std::remove_if(entries.begin(), entries.end(), [](const Entry& entry) { return entry.diskBytes < 0; }),
-                  entries.end());
+    entries.erase(
+        std::remove_if(entries.begin(), entries.end(), [](const Entry& entry) { return entry.diskBytes < 0; }),
+        entries.end());
 }
 
 void FileListing::Sort(SizeMode mode)

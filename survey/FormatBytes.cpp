@@ -46,6 +46,7 @@ std::string FormatSize(std::int64_t value, SizeUnits units)
     if (units == SizeUnits::Bytes)
         return FormatBytes(value);
     // The magnitude of the smallest count does not fit a signed count.
-    const std::uint64_t magnitude = value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+    const std::uint64_t magnitude = value < 0 ? 0 - static_cast<std::uint64_t>(value)
+                                              : static_cast<std::uint64_t>(value);
     return (value < 0 ? "-" : "") + FormatBinary(magnitude);
 }

@@ -26,8 +26,8 @@ public:
         DirTree::Index dir = DirTree::kNone;
         std::uint32_t position = 0;
         std::uint32_t directoriesBefore = 0; // sub-directories its listing names before it
-        std::string name; // the file's name, then its path below the root ("usr/lib/x.so")
-        std::vector<std::uint32_t> order; // compared, orders files as a depth-first walk meets them
+        std::string name;                    // the file's name, then its path below the root ("usr/lib/x.so")
+        std::vector<std::uint32_t> order;    // compared, orders files as a depth-first walk meets them
 
         // A file as a listing describes it, named name.
         static File Of(const EntryStat& stat, std::string name);
@@ -60,7 +60,7 @@ private:
     void Keep(int list, const File& file);
 
     std::size_t kept;
-    std::array<std::vector<File>, 2> lists;       // heaps, the smallest on top
+    std::array<std::vector<File>, 2> lists; // heaps, the smallest on top
     // Other names of files kept, met after them (by this thread): which name
     // a walk meets first is known only once the walk is done.
     std::array<std::vector<File>, 2> aliases;

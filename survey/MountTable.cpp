@@ -17,8 +17,7 @@ std::string Unescape(const std::string& field)
     text.reserve(field.size());
     for (std::size_t i = 0; i < field.size(); ++i) {
         const bool octal = field[i] == '\\' && i + 4 <= field.size()
-            && std::all_of(field.begin() + i + 1, field.begin() + i + 4,
-                           [](char c) { return c >= '0' && c <= '7'; });
+            && std::all_of(field.begin() + i + 1, field.begin() + i + 4, [](char c) { return c >= '0' && c <= '7'; });
         if (octal) {
             text += static_cast<char>((field[i + 1] - '0') * 64 + (field[i + 2] - '0') * 8 + (field[i + 3] - '0'));
             i += 3;
@@ -40,9 +39,9 @@ bool Contains(std::string_view mountPoint, std::string_view path)
 }
 
 constexpr std::array<const char*, 30> kDiskTypes{
-    "ext2", "ext3", "ext4", "xfs", "btrfs", "f2fs", "vfat", "msdos", "exfat", "ntfs", "ntfs3",
-    "fuseblk", "zfs", "jfs", "reiserfs", "hfs", "hfsplus", "nilfs2", "bcachefs", "overlay",
-    "nfs", "nfs4", "cifs", "smb3", "smbfs", "fuse.sshfs", "virtiofs", "iso9660", "udf", "rootfs"};
+    "ext2",  "ext3",    "ext4", "xfs",  "btrfs",    "f2fs",       "vfat",     "msdos",   "exfat",    "ntfs",
+    "ntfs3", "fuseblk", "zfs",  "jfs",  "reiserfs", "hfs",        "hfsplus",  "nilfs2",  "bcachefs", "overlay",
+    "nfs",   "nfs4",    "cifs", "smb3", "smbfs",    "fuse.sshfs", "virtiofs", "iso9660", "udf",      "rootfs"};
 constexpr std::array<const char*, 2> kRamDiskTypes{"tmpfs", "ramfs"};
 constexpr std::array<const char*, 4> kSystemFolders{"/run", "/dev", "/sys", "/proc"};
 
@@ -86,8 +85,7 @@ bool MountTable::HoldsUserData(const MountEntry& entry)
                         [&](const char* folder) { return IsUnder(entry.mountPoint, folder); });
 }
 
-std::vector<MountEntry> MountTable::Drives(const std::vector<MountEntry>& entries,
-                                           const IsDirectory& isDirectory)
+std::vector<MountEntry> MountTable::Drives(const std::vector<MountEntry>& entries, const IsDirectory& isDirectory)
 {
     // One pass finds the last mount on each mount point, so that a table of
     // many thousand container mounts is read in linear time.

@@ -27,8 +27,7 @@ public:
     // The drives of a table, in table order. A later mount on the same mount
     // point hides the earlier one; "/" is always offered, since a container's
     // table may lack it.
-    static std::vector<MountEntry> Drives(const std::vector<MountEntry>& entries,
-                                          const IsDirectory& isDirectory);
+    static std::vector<MountEntry> Drives(const std::vector<MountEntry>& entries, const IsDirectory& isDirectory);
 
     // Index of the drive whose mount point is the longest that contains the
     // canonical path; -1 when none does.

@@ -252,8 +252,8 @@ void ParallelWalk::Walker::Expand(DirTree::Index dir, int handle, const Listing&
         if (!entry.stat.IsDirectoryOf(shared.rootDevice))
             continue;
         DirTree::Node& placed = shared.tree.At(child);
-        placed = DirTree::Node{entry.stat.diskBytes, entry.stat.apparentBytes, dir, DirTree::kNone, 0,
-                               names.Add(entries.NameView(entry))};
+        placed = DirTree::Node{
+            entry.stat.diskBytes, entry.stat.apparentBytes, dir, DirTree::kNone, 0, names.Add(entries.NameView(entry))};
         found.push_back({child++, open});
     }
     shared.work.Push(found);

@@ -35,12 +35,12 @@ public:
 private:
     using Lock = std::unique_lock<std::mutex>;
     struct Dir {
-        int fd = -1;         // -1 while given back
-        int parent = -1;     // -1 for the root, whose name is its path
+        int fd = -1;     // -1 while given back
+        int parent = -1; // -1 for the root, whose name is its path
         std::string name;
-        unsigned users = 0;  // the caller's handle and the children not closed
-        unsigned pinned = 0; // calls using fd now
-        bool held = false;   // the caller has not closed its handle
+        unsigned users = 0;     // the caller's handle and the children not closed
+        unsigned pinned = 0;    // calls using fd now
+        bool held = false;      // the caller has not closed its handle
         bool closeOwed = false; // closed while pinned: the last unpin closes it
         std::uint64_t lastUse = 0;
     };
@@ -62,8 +62,8 @@ private:
     std::deque<Dir> dirs; // places stay put while others are added
     std::vector<int> freeIds;
     std::size_t descriptors = 0; // held for handles
-    std::size_t budget;     // how many may be held before one is given back
-    unsigned calls = 0;     // calls in progress
-    unsigned waiting = 0;   // of those, the ones waiting for a descriptor
+    std::size_t budget;          // how many may be held before one is given back
+    unsigned calls = 0;          // calls in progress
+    unsigned waiting = 0;        // of those, the ones waiting for a descriptor
     std::uint64_t clock = 0;
 };

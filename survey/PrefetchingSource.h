@@ -92,8 +92,8 @@ private:
     AdaptiveMutex mutex;
     std::condition_variable_any workToDo; // for the helpers
     std::condition_variable_any loaded;   // for the walk, waiting for a directory
-    int awaited = -1;                 // the directory the walk waits for
-    std::unordered_map<int, Dir> dirs; // references stay valid while others come and go
+    int awaited = -1;                     // the directory the walk waits for
+    std::unordered_map<int, Dir> dirs;    // references stay valid while others come and go
     int nextId = 0;
     struct Waiting {
         std::vector<std::uint32_t> order;
@@ -101,7 +101,7 @@ private:
         bool operator<(const Waiting& other) const { return order > other.order; } // the first on top
     };
     std::priority_queue<Waiting> toRead;
-    std::size_t ahead = 0;   // directories helpers read or hold for the walk
+    std::size_t ahead = 0; // directories helpers read or hold for the walk
     const std::atomic<bool>* stop = nullptr;
     bool ending = false;
     std::vector<std::thread> helpers;

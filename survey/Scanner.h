@@ -37,8 +37,8 @@ public:
     // the files' bytes in control and stopping when control is stopped;
     // rootPath becomes the path the tree was read from. False when there is
     // no tree, with the reason in error (empty when it was stopped).
-    using Reading = std::function<bool(ScanEvents& events, ScanControl& control, std::string& rootPath,
-                                       std::string& error)>;
+    using Reading =
+        std::function<bool(ScanEvents& events, ScanControl& control, std::string& rootPath, std::string& error)>;
     // Builds the tree read, counted as a live scan of the same tree would
     // count it, with the progress and Cancel of a walk; the root is named by
     // the path it was read from, which savedRoot keeps too.

@@ -30,8 +30,8 @@ void TreeBuilder::File(std::string_view name, const EntryStat& file)
 void TreeBuilder::OfferLargest(std::string_view name, const EntryStat& file)
 {
     const std::string below = PathOfOpenDirectory();
-    LargestFiles::File offered
-        = LargestFiles::File::Of(file, below.empty() ? std::string(name) : below + '/' + std::string(name));
+    LargestFiles::File offered = LargestFiles::File::Of(
+        file, below.empty() ? std::string(name) : below + '/' + std::string(name));
     offered.order = {filesMet};
     largest.Offer(offered);
 }

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "DirTree.h"
-#include "LargestFiles.h"
 #include "InodeSet.h"
+#include "LargestFiles.h"
 #include "ScanEvents.h"
 #include "ScanProblem.h"
 

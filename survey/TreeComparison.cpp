@@ -52,10 +52,10 @@ std::int64_t BytesOf(const DirNode& node, SizeMode mode)
 } // namespace
 
 struct TreeComparison::Work {
-    std::vector<DirTree::Index> olds;  // the children of the old directory being matched
-    std::vector<DirTree::Index> news;  // and of its new counterpart
-    std::vector<std::uint64_t> oldKeys; // the old children by the hashes of their names
-    std::vector<std::uint64_t> newKeys; // the new ones
+    std::vector<DirTree::Index> olds;                               // the children of the old directory being matched
+    std::vector<DirTree::Index> news;                               // and of its new counterpart
+    std::vector<std::uint64_t> oldKeys;                             // the old children by the hashes of their names
+    std::vector<std::uint64_t> newKeys;                             // the new ones
     std::vector<std::pair<DirTree::Index, DirTree::Index>> pending; // matched, their children not yet
 };
 
@@ -204,8 +204,7 @@ int TreeComparison::MatchedPercent(SizeMode mode) const
     return std::min(static_cast<int>(share), 99);
 }
 
-std::string TreeComparison::MatchedText(std::string_view oldRootPath, std::string_view newRootPath,
-                                        SizeMode mode) const
+std::string TreeComparison::MatchedText(std::string_view oldRootPath, std::string_view newRootPath, SizeMode mode) const
 {
     std::string text = "old scan of ";
     text += oldRootPath;
@@ -219,7 +218,8 @@ std::string TreeComparison::OldScanTimeText() const
     const std::time_t seconds = static_cast<std::time_t>(OldScanTime());
     std::tm local{};
     char text[64];
-    if (seconds <= 0 || !localtime_r(&seconds, &local) || std::strftime(text, sizeof text, "%Y-%m-%d %H:%M", &local) == 0)
+    if (seconds <= 0 || !localtime_r(&seconds, &local)
+        || std::strftime(text, sizeof text, "%Y-%m-%d %H:%M", &local) == 0)
         return "an earlier scan";
     return text;
 }

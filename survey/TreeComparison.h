@@ -75,6 +75,6 @@ private:
     DirNode newRoot;
     std::vector<DirTree::Index> oldOfNew; // kNone: new
     std::vector<bool> oldMatched;
-    std::int64_t goneDisk = 0;            // of the gone directories whose parents matched
+    std::int64_t goneDisk = 0; // of the gone directories whose parents matched
     std::int64_t goneApparent = 0;
 };

@@ -61,8 +61,7 @@ KelmoSplash::KelmoSplash(QWidget* owner, const QString& caption, const QString& 
     SetupWindow();
 }
 
-KelmoSplash::KelmoSplash(QWidget* owner, const QString& caption)
-    : KelmoSplash(owner, caption, TitleAndClose)
+KelmoSplash::KelmoSplash(QWidget* owner, const QString& caption) : KelmoSplash(owner, caption, TitleAndClose)
 {
     BuildAboutFace();
     SetupWindow();

@@ -27,8 +27,7 @@ public:
 
     // The progress face: caption is the credit caption, driveText the drive
     // being scanned, units those of the totals it will be sent. Shows at once.
-    KelmoSplash(QWidget* owner, const QString& caption, const QString& driveText,
-                SizeUnits units = SizeUnits::Bytes);
+    KelmoSplash(QWidget* owner, const QString& caption, const QString& driveText, SizeUnits units = SizeUnits::Bytes);
     // The About face. Shows at once.
     KelmoSplash(QWidget* owner, const QString& caption);
 

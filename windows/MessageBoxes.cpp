@@ -51,8 +51,7 @@ void ShowRealMessageBox(QWidget* owner, const QString& text, const QString& capt
 
 bool AskRealQuestion(QWidget* owner, const QString& text, const QString& caption)
 {
-    QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No,
-                    owner);
+    QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No, owner);
     box.setDefaultButton(QMessageBox::No);
     RunBox(box, owner);
     return box.clickedButton() == box.button(QMessageBox::Yes);

@@ -13,9 +13,8 @@
 namespace {
 
 // A dialog: X11 window managers learn the owner of dialogs only.
-constexpr Qt::WindowFlags CaptionAndCloseOnly = Qt::Dialog | Qt::CustomizeWindowHint |
-                                                Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                                                Qt::WindowCloseButtonHint;
+constexpr Qt::WindowFlags CaptionAndCloseOnly = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
 
 QPlainTextEdit* MakeTextBox(QWidget* parent)
 {

@@ -25,7 +25,6 @@
 
 namespace {
 
-
 std::string ReadFile(const std::string& path)
 {
     std::ifstream in(path);
@@ -46,9 +45,8 @@ protected:
         previousData = qgetenv("XDG_DATA_HOME");
         qputenv("HOME", QByteArray::fromStdString(home.Root()));
         qputenv("XDG_DATA_HOME", QByteArray::fromStdString(home.Path("data")));
-        previousBoxes = SetMessageBoxHandler([this](QWidget*, const QString& text, const QString&, MessageIcon) {
-            boxes << text;
-        });
+        previousBoxes = SetMessageBoxHandler(
+            [this](QWidget*, const QString& text, const QString&, MessageIcon) { boxes << text; });
         previousQuestions = SetQuestionBoxHandler([this](QWidget*, const QString& text, const QString&) {
             questions << text;
             return answer;
@@ -317,8 +315,8 @@ TEST_F(DirectoryCommandsTest, OpenInFileManagerAsksTheFileManagerOnTheBus)
     if (!bus.isConnected())
         GTEST_SKIP() << "no D-Bus session bus (run under dbus-run-session)";
     StandInFileManager manager;
-    ASSERT_TRUE(bus.registerObject(QStringLiteral("/org/freedesktop/FileManager1"), &manager,
-                                   QDBusConnection::ExportAllSlots));
+    ASSERT_TRUE(
+        bus.registerObject(QStringLiteral("/org/freedesktop/FileManager1"), &manager, QDBusConnection::ExportAllSlots));
     ASSERT_TRUE(bus.registerService(QStringLiteral("org.freedesktop.FileManager1")));
     tree.File("caf\xe9/f", 10);
     Start();

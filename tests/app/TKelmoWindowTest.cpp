@@ -1,18 +1,18 @@
 #include "TKelmoWindow.h"
 
 #include "ChartView.h"
-#include "RingsView.h"
 #include "ExportCommand.h"
 #include "FakeDirectorySource.h"
 #include "FormatBytes.h"
 #include "KelmoSplash.h"
 #include "MessageBoxes.h"
-#include "ScanProgressEvent.h"
-#include "SmallButton.h"
-#include "SliceColors.h"
-#include "SmallWin.h"
 #include "QtTestSupport.h"
+#include "RingsView.h"
+#include "ScanProgressEvent.h"
 #include "Scanner.h"
+#include "SliceColors.h"
+#include "SmallButton.h"
+#include "SmallWin.h"
 #include "TempTree.h"
 
 #include <QApplication>
@@ -335,8 +335,10 @@ TEST_F(MainWindowTest, ADriveThatCannotBeReadSaysWhy)
         });
     });
     ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, QString::fromStdString("Selected Disk was Not\nAvailable or is Blank\n\ncannot read "
-                                                    "directory '" + tree.Root() + "': Permission denied"));
+    EXPECT_EQ(boxes[0].text,
+              QString::fromStdString("Selected Disk was Not\nAvailable or is Blank\n\ncannot read "
+                                     "directory '"
+                                     + tree.Root() + "': Permission denied"));
     EXPECT_EQ(window->FreeBytesLabel()->text(), "Free Space : Unknown");
     EXPECT_TRUE(window->UpdateButton()->isEnabled()) << "Update tries the drive again";
 }
@@ -354,7 +356,8 @@ TEST_F(MainWindowTest, DriveListIsSortedWithDriveIndexesAsData)
     for (int i = 1; i < list->count(); ++i)
         EXPECT_LT(list->itemText(i - 1), list->itemText(i));
     for (int i = 0; i < list->count(); ++i)
-        EXPECT_EQ(drives[list->itemData(i).value<TreeSource>().DriveIndex()].mountPoint, list->itemText(i).toStdString());
+        EXPECT_EQ(drives[list->itemData(i).value<TreeSource>().DriveIndex()].mountPoint,
+                  list->itemText(i).toStdString());
     EXPECT_EQ(list->currentText().toStdString(), a.Root());
 }
 
@@ -487,9 +490,10 @@ TEST_F(MainWindowTest, TheMenusOfAnEntryAndOfTheKeyKeepTheirRows)
     QTest::mousePress(Legend().viewport(), Qt::RightButton, {}, Legend().EntryRect(0).center());
     QMenu* menu = PoppedMenu();
     ASSERT_NE(menu, nullptr);
-    EXPECT_EQ(Rows(*menu), (QStringList{"Open in File Manager", "Copy Path", "Move to Trash...", "Files...", "-",
-                                        "Sub Info", "-", "Parent Directory", "Root Directory", "-",
-                                        "Largest Files...", "Save Scan As...", "Open Saved Scan..."}));
+    EXPECT_EQ(Rows(*menu),
+              (QStringList{"Open in File Manager", "Copy Path", "Move to Trash...", "Files...", "-", "Sub Info", "-",
+                           "Parent Directory", "Root Directory", "-", "Largest Files...", "Save Scan As...",
+                           "Open Saved Scan..."}));
     EXPECT_EQ(Legend().SelectedIndex(), 0);
     menu->close();
 }
@@ -507,8 +511,8 @@ TEST_F(MainWindowTest, F1OpensTheKeysWindowListingEveryCommandWithItsKeys)
     EXPECT_TRUE(lines.contains("    Apparent Sizes: Ctrl+Shift+A")) << lines.join('\n').toStdString();
     for (QAction* action : w.Commands().Actions()) {
         const QString keyText = action->shortcuts().isEmpty() ? QString() : ": " + action->shortcut().toString();
-        EXPECT_FALSE(lines.filter(QRegularExpression("^ *" + QRegularExpression::escape(action->text() + keyText)))
-                         .isEmpty())
+        EXPECT_FALSE(
+            lines.filter(QRegularExpression("^ *" + QRegularExpression::escape(action->text() + keyText))).isEmpty())
             << action->text().toStdString();
     }
     keys->close();
@@ -795,8 +799,8 @@ TEST_F(MainWindowTest, KeysMoveTheSelectionGoDownBackTopAndUpdate)
     TKelmoWindow& w = StartOn(tree);
     const QString root = QString::fromStdString(tree.Root()) + "/";
     KeyBox* legend = w.Legend();
-    for (const auto& [key, modifiers] : {std::pair{Qt::Key_Backspace, Qt::NoModifier}, {Qt::Key_Up, Qt::AltModifier},
-                                         {Qt::Key_Home, Qt::AltModifier}})
+    for (const auto& [key, modifiers] :
+         {std::pair{Qt::Key_Backspace, Qt::NoModifier}, {Qt::Key_Up, Qt::AltModifier}, {Qt::Key_Home, Qt::AltModifier}})
         QTest::keyClick(legend, key, modifiers);
     EXPECT_EQ(w.Path().Text(), root) << "Back and Top are disabled at the root";
     EXPECT_EQ(Legend().SelectedIndex(), -1);
@@ -901,7 +905,8 @@ bool HasDetailFinerThanTwoPixels(const QImage& image, const QRect& area)
     for (int y = area.top(); y < area.bottom(); y += 2)
         for (int x = area.left(); x < area.right(); x += 2) {
             const QRgb corner = image.pixel(x, y);
-            if (image.pixel(x + 1, y) != corner || image.pixel(x, y + 1) != corner || image.pixel(x + 1, y + 1) != corner)
+            if (image.pixel(x + 1, y) != corner || image.pixel(x, y + 1) != corner
+                || image.pixel(x + 1, y + 1) != corner)
                 return true;
         }
     return false;
@@ -1089,7 +1094,8 @@ TEST_F(MainWindowTest, CompareShowsWhatGrewSinceASavedScanAndGoesBackToSizes)
     Run(Command::SubInfo);
     SmallWin* info = OpenTextWindow();
     ASSERT_NE(info, nullptr);
-    EXPECT_TRUE(info->TextBox().toPlainText().contains("Old Size     : ")) << info->TextBox().toPlainText().toStdString();
+    EXPECT_TRUE(info->TextBox().toPlainText().contains("Old Size     : "))
+        << info->TextBox().toPlainText().toStdString();
     info->close();
     Legend().SetSelectedIndex(3);
     window->EvLegendDblClk();

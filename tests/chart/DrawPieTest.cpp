@@ -70,10 +70,12 @@ TEST(DrawPieTest, SetBoundsMakesTheLargestSquareAtTheTopLeft)
 
 TEST(DrawPieTest, AnglesFollowTheValuesOrSplitEvenlyInWholeDegrees)
 {
-    const std::vector<std::pair<Values, std::vector<float>>> cases{
-        {{1, 1}, {180, 180}},           {{Largest, Largest}, {180, 180}},
-        {{0, 0, 0}, {120, 120, 120}},   {{5, -5, 0}, {120, 120, 120}},
-        {Values(7, 0), std::vector<float>(7, 51)}, {Values(361, 0), std::vector<float>(361, 0)}};
+    const std::vector<std::pair<Values, std::vector<float>>> cases{{{1, 1}, {180, 180}},
+                                                                   {{Largest, Largest}, {180, 180}},
+                                                                   {{0, 0, 0}, {120, 120, 120}},
+                                                                   {{5, -5, 0}, {120, 120, 120}},
+                                                                   {Values(7, 0), std::vector<float>(7, 51)},
+                                                                   {Values(361, 0), std::vector<float>(361, 0)}};
     for (const auto& [values, angles] : cases)
         EXPECT_EQ(SplashPie(values).Angles(), angles) << values.size() << " values";
 }
@@ -95,16 +97,16 @@ TEST(DrawPieTest, EdgePointsMoveToWholeDegreesTowardsTheQuarterMiddle)
 {
     const DrawPie splash = SplashPie({});
     const std::vector<std::pair<float, PiePoint>> onSplash{
-        {0, {214, 34}},   {10.7f, {222, 28}}, {45, {250, 20}},   {75, {274, 26}},   {90, {286, 34}},
-        {100, {291, 41}}, {135, {300, 70}},   {180, {285, 106}}, {200, {271, 116}}, {225, {250, 120}},
-        {270, {214, 105}}, {300, {201, 82}},  {315, {200, 70}},  {360, {214, 34}}};
+        {0, {214, 34}},    {10.7f, {222, 28}}, {45, {250, 20}},   {75, {274, 26}},   {90, {286, 34}},
+        {100, {291, 41}},  {135, {300, 70}},   {180, {285, 106}}, {200, {271, 116}}, {225, {250, 120}},
+        {270, {214, 105}}, {300, {201, 82}},   {315, {200, 70}},  {360, {214, 34}}};
     for (const auto& [angle, point] : onSplash)
         EXPECT_EQ(splash.EdgePoint(angle), point) << "angle " << angle;
 
     DrawPie window;
     window.SetBounds(20, 20, 337, 337);
-    const std::vector<std::pair<float, PiePoint>> onWindow{
-        {0, {66, 66}}, {13, {94, 43}}, {45, {178, 20}}, {135, {337, 178}}, {225, {178, 337}}, {315, {20, 178}}};
+    const std::vector<std::pair<float, PiePoint>> onWindow{{0, {66, 66}},     {13, {94, 43}},    {45, {178, 20}},
+                                                           {135, {337, 178}}, {225, {178, 337}}, {315, {20, 178}}};
     for (const auto& [angle, point] : onWindow)
         EXPECT_EQ(window.EdgePoint(angle), point) << "angle " << angle;
 }
@@ -112,15 +114,15 @@ TEST(DrawPieTest, EdgePointsMoveToWholeDegreesTowardsTheQuarterMiddle)
 TEST(DrawPieTest, TheLastSliceIsTheBaseDiscAndEmptySlicesDrawNothing)
 {
     const Drawing halves = DrawSplash({10, 10});
-    EXPECT_EQ(halves.calls, (std::vector<PieCall>{{Cyan, Splash, {200, 20}, {200, 20}},
-                                                  {Blue, Splash, HalfWay, Start}}));
+    EXPECT_EQ(halves.calls,
+              (std::vector<PieCall>{{Cyan, Splash, {200, 20}, {200, 20}}, {Blue, Splash, HalfWay, Start}}));
     EXPECT_EQ(halves.coords.count, 2);
     EXPECT_EQ(halves.coords.starts, (Points{Start, HalfWay}));
     EXPECT_EQ(halves.coords.ends, (Points{HalfWay, Start}));
 
     const Drawing withEmpty = DrawSplash({5, 0, 5});
-    EXPECT_EQ(withEmpty.calls, (std::vector<PieCall>{{Green, Splash, {200, 20}, {200, 20}},
-                                                     {Blue, Splash, HalfWay, Start}}));
+    EXPECT_EQ(withEmpty.calls,
+              (std::vector<PieCall>{{Green, Splash, {200, 20}, {200, 20}}, {Blue, Splash, HalfWay, Start}}));
     EXPECT_EQ(withEmpty.coords.starts, (Points{Start, HalfWay, HalfWay}));
     EXPECT_EQ(withEmpty.coords.ends, (Points{HalfWay, HalfWay, Start}));
 
@@ -137,8 +139,8 @@ TEST(DrawPieTest, AllZeroValuesLeaveTheGapInTheLastSlicesColour)
     ASSERT_EQ(drawing.calls.size(), 7u);
     EXPECT_EQ(drawing.calls[0].color, Black);
     for (int i = 0; i < 6; ++i)
-        EXPECT_EQ(drawing.calls[i + 1], (PieCall{SliceColors[i], Splash, drawing.coords.ends[i],
-                                                 drawing.coords.starts[i]}));
+        EXPECT_EQ(drawing.calls[i + 1],
+                  (PieCall{SliceColors[i], Splash, drawing.coords.ends[i], drawing.coords.starts[i]}));
     EXPECT_EQ(drawing.coords.ends[6], pie.EdgePoint(357));
 
     const Drawing tooMany = DrawSplash(Values(400, 0));
@@ -163,9 +165,9 @@ TEST(DrawPieTest, TheLastSliceNeverTakesTheFirstSlicesColour)
     EXPECT_EQ(DrawSplash(Values(9, 1)).calls[0].color, Cyan) << "nine slices: the ninth is not blue";
     EXPECT_EQ(DrawSplash({0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0}).calls[0].color, Green)
         << "the first and last non-empty slices count: cyan, between blue and cyan, turns green";
-    EXPECT_EQ(SliceColorsOf({1, 1, 0, 0, 0, 0, 0, 0, 1}), (std::vector<SliceColor>{Blue, Cyan, Green, SliceColors[3],
-                                                           SliceColors[4], SliceColors[5], Black,
-                                                           SliceColors[7], Green}))
+    EXPECT_EQ(SliceColorsOf({1, 1, 0, 0, 0, 0, 0, 0, 1}),
+              (std::vector<SliceColor>{Blue, Cyan, Green, SliceColors[3], SliceColors[4], SliceColors[5], Black,
+                                       SliceColors[7], Green}))
         << "the ninth slice's neighbours are blue and cyan";
 }
 

@@ -63,8 +63,15 @@ void ExpectColours(const std::vector<std::int64_t>& values, const std::vector<Ex
 
 TEST(QPainterPieCanvasTest, SlicesRunClockwiseFromTheUpperLeftDiagonal)
 {
-    ExpectColours({10, 10}, {{-30, Colour(0)}, {0, Colour(0)}, {90, Colour(0)}, {120, Colour(0)},
-                             {150, Colour(1)}, {180, Colour(1)}, {270, Colour(1)}, {300, Colour(1)}});
+    ExpectColours({10, 10},
+                  {{-30, Colour(0)},
+                   {0, Colour(0)},
+                   {90, Colour(0)},
+                   {120, Colour(0)},
+                   {150, Colour(1)},
+                   {180, Colour(1)},
+                   {270, Colour(1)},
+                   {300, Colour(1)}});
     ExpectColours({1, 1, 1, 1}, {{0, Colour(0)}, {90, Colour(1)}, {180, Colour(2)}, {270, Colour(3)}});
     ExpectColours({1, 3}, {{-30, Colour(0)}, {30, Colour(0)}, {60, Colour(1)}, {300, Colour(1)}});
 }

@@ -39,7 +39,6 @@ inline void PrintTo(PiePoint point, std::ostream* out)
 
 inline void PrintTo(const PieCall& call, std::ostream* out)
 {
-    *out << "rgb(" << int(call.color.red) << ", " << int(call.color.green) << ", " << int(call.color.blue)
-         << ") from (" << call.first.x << ", " << call.first.y << ") to (" << call.second.x << ", "
-         << call.second.y << ")";
+    *out << "rgb(" << int(call.color.red) << ", " << int(call.color.green) << ", " << int(call.color.blue) << ") from ("
+         << call.first.x << ", " << call.first.y << ") to (" << call.second.x << ", " << call.second.y << ")";
 }

@@ -43,9 +43,11 @@ protected:
 
 TEST_F(SliceHitTest, QuadrantOffsetsAreMeasuredClockwiseFromEachAxis)
 {
-    const std::vector<std::pair<PiePoint, std::pair<int, int>>> cases{
-        {{170, 160}, {18, 8}}, {{190, 160}, {12, 18}}, {{170, 190}, {8, 12}}, {{190, 190}, {12, 12}},
-        {{178, 178}, {0, 0}}};
+    const std::vector<std::pair<PiePoint, std::pair<int, int>>> cases{{{170, 160}, {18, 8}},
+                                                                      {{190, 160}, {12, 18}},
+                                                                      {{170, 190}, {8, 12}},
+                                                                      {{190, 190}, {12, 12}},
+                                                                      {{178, 178}, {0, 0}}};
     for (const auto& [point, offsets] : cases) {
         const DrawPie::Offsets actual = chart.QuadrantOffsets(point);
         EXPECT_EQ(actual.first, offsets.first) << point.x << "," << point.y;

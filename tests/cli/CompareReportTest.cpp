@@ -121,7 +121,8 @@ TEST_F(CompareReportTest, EveryFigureIsWhatDuCountsAtEachMoment)
     EXPECT_EQ(lines[1], "New total : " + FormatBytes(after.at("")) + " (" + root + ")");
     EXPECT_EQ(lines[2], "Change    : " + ChangeOf(before, after, ""));
     const std::int64_t kept = before.at("") - before.at("gone") - before.at("ren");
-    EXPECT_EQ(lines[3], "old scan of " + root + ": " + std::to_string(kept * 100 / before.at("")) + " % of it matched " + root);
+    EXPECT_EQ(lines[3],
+              "old scan of " + root + ": " + std::to_string(kept * 100 / before.at("")) + " % of it matched " + root);
 
     std::set<std::string> expected;
     for (const Figures* moment : {&before, &after})

@@ -9,8 +9,10 @@
 TEST(Options, FollowGnuConventions)
 {
     for (const std::vector<std::string>& args :
-         std::vector<std::vector<std::string>>{{"--threads=4", "--report", "dir"}, {"--threads", "4", "dir", "--rep"},
-                                               {"-t4", "--report", "dir"}, {"dir", "-t", "4", "--report"}}) {
+         std::vector<std::vector<std::string>>{{"--threads=4", "--report", "dir"},
+                                               {"--threads", "4", "dir", "--rep"},
+                                               {"-t4", "--report", "dir"},
+                                               {"dir", "-t", "4", "--report"}}) {
         const Options options = ParseOptions(args);
         EXPECT_EQ(options.error, "") << ::testing::PrintToString(args);
         EXPECT_EQ(options.action, Action::Report);

@@ -64,7 +64,8 @@ TEST(ReportCommand, UnreadableDirectoriesAreNamedOnStandardErrorAndTheExitIsOne)
                 _exit(99);
             std::ostringstream out;
             const int status = RunReport(ParseOptions({"--report", "-a", "-t1", tree.Root()}), out, std::cerr);
-            const bool listed = out.str().find(openLine) != std::string::npos && out.str().find(lockedLine) != std::string::npos;
+            const bool listed = out.str().find(openLine) != std::string::npos
+                && out.str().find(lockedLine) != std::string::npos;
             _exit(listed ? status : 98);
         },
         ::testing::ExitedWithCode(1), "kelmo: cannot read directory '.*/locked': Permission denied\n");
@@ -185,7 +186,8 @@ TEST(ReportCommand, DepthLinesAndExclusionsAreDus)
     tree.File("top", 5);
     const std::string root = tree.Root() + "//"; // du names the root "ROOT/"
     using Patterns = std::vector<std::string>;
-    for (const Patterns& patterns : {Patterns{}, Patterns{"*.o"}, Patterns{"n a1", "tmp/cache"}, Patterns{"d1/tmp", "s?"}})
+    for (const Patterns& patterns :
+         {Patterns{}, Patterns{"*.o"}, Patterns{"n a1", "tmp/cache"}, Patterns{"d1/tmp", "s?"}})
         for (const std::string depth : {"0", "1", "3"})
             for (const std::string threads : {"-t1", "-t4"}) {
                 std::vector<std::string> args{"-d", depth, threads, root};

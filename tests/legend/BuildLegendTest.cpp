@@ -13,7 +13,8 @@ class BuildLegendTest : public ::testing::Test {
 protected:
     int Build(std::unique_ptr<ChildList> children)
     {
-        return BuildLegend(&window, QRect(370, 130, 250, 250), legend, emptyLegend, std::move(children), {true, 0, "/"});
+        return BuildLegend(&window, QRect(370, 130, 250, 250), legend, emptyLegend, std::move(children),
+                           {true, 0, "/"});
     }
     static QStringList Texts(const KeyBox& box)
     {
@@ -30,15 +31,14 @@ protected:
 
 TEST_F(BuildLegendTest, FullLegendHasOneEntryPerNameAndSize)
 {
-    EXPECT_EQ(Build(std::make_unique<ChildList>(ChildList{
-                  {"a,b", "\xFF\xFE", std::string(5000, 'x'), "after", "no size"}, {1, 2, 3, 4}})),
+    EXPECT_EQ(Build(std::make_unique<ChildList>(
+                  ChildList{{"a,b", "\xFF\xFE", std::string(5000, 'x'), "after", "no size"}, {1, 2, 3, 4}})),
               4);
     ASSERT_TRUE(legend);
     EXPECT_FALSE(emptyLegend);
-    EXPECT_EQ(Texts(*legend), QStringList({"a,b" + QString(22, ' ') + "1",
-                                           QString(2, QChar(0xFFFD)) + QString(23, ' ') + "2",
-                                           QString(12, 'x') + QString(13, ' ') + "3",
-                                           "after" + QString(20, ' ') + "4"}));
+    EXPECT_EQ(Texts(*legend),
+              QStringList({"a,b" + QString(22, ' ') + "1", QString(2, QChar(0xFFFD)) + QString(23, ' ') + "2",
+                           QString(12, 'x') + QString(13, ' ') + "3", "after" + QString(20, ' ') + "4"}));
     EXPECT_FALSE(legend->IsPlaceholder());
     EXPECT_EQ(legend->geometry(), QRect(370, 130, 250, 250));
     EXPECT_EQ(legend->font(), QFontDatabase::systemFont(QFontDatabase::FixedFont));

@@ -24,7 +24,7 @@ TEST(EntryLayout, NamesLoseTheirMiddleToTheirRoomWhichAWiderLegendWidens)
         const EntryLayout layout = LayOutEntry(name, "1.2 GiB", metrics, width);
         EXPECT_TRUE(extraColumns == 13 ? layout.name == name
                                        : layout.name.startsWith("node_mo") && layout.name.contains("...")
-                                             && layout.name.endsWith("project"))
+                            && layout.name.endsWith("project"))
             << layout.name.toStdString();
         EXPECT_GT(layout.name.size(), previous.size()) << extraColumns;
         previous = layout.name;

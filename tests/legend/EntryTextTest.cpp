@@ -20,12 +20,20 @@ TEST(EntryText, SizeEndsInColumn26UnlessBothPartsFillIt)
 TEST(EntryText, CutsAndCountsCharactersNotBytes)
 {
     // "Überweisungen": 13 characters in 14 bytes.
-    EXPECT_EQ(EntryText("\xC3\x9C" "berweisungen", 5), QString::fromUtf8("\xC3\x9C" "berweisunge") + Spaces(13) + "5");
+    EXPECT_EQ(EntryText("\xC3\x9C"
+                        "berweisungen",
+                        5),
+              QString::fromUtf8("\xC3\x9C"
+                                "berweisunge")
+                  + Spaces(13) + "5");
     // The 12th character lies outside the BMP: two UTF-16 units, kept together.
     const std::string emoji = "\xF0\x9F\x98\x80";
     EXPECT_EQ(EntryText(std::string(11, 'a') + emoji + "b", 7),
               QString(11, QLatin1Char('a')) + QString::fromUtf8(emoji.c_str()) + Spaces(13) + "7");
-    EXPECT_EQ(EntryText("\xFF\xFE" "ab", 42), QString(2, QChar(0xFFFD)) + "ab" + Spaces(20) + "42");
+    EXPECT_EQ(EntryText("\xFF\xFE"
+                        "ab",
+                        42),
+              QString(2, QChar(0xFFFD)) + "ab" + Spaces(20) + "42");
 }
 
 TEST(EntryText, ToolTipGivesTheWholeNameGroupedSizeAndShare)

@@ -6,14 +6,14 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QGuiApplication>
-#include <QScreen>
-#include <QToolTip>
 #include <QListView>
 #include <QMenu>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolTip>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -73,7 +73,9 @@ TEST_F(KeyBoxTest, DrawsSwatchesBesideTheTextBand)
 TEST_F(KeyBoxTest, TheLastSwatchFollowsItsSliceAwayFromTheFirstSlicesColour)
 {
     auto legend = std::make_unique<KeyBox>(&parent, QRect(370, 130, 250, 250), true);
-    legend->SetEntries(std::make_shared<ChildList>(ChildList{std::vector<std::string>(9, "d"), std::vector<std::int64_t>(9, 1)}), 9, "/");
+    legend->SetEntries(
+        std::make_shared<ChildList>(ChildList{std::vector<std::string>(9, "d"), std::vector<std::int64_t>(9, 1)}), 9,
+        "/");
     ShowParent();
     const QImage image = legend->viewport()->grab().toImage();
     const SliceColor cyan = SliceColors[1];
@@ -153,9 +155,11 @@ TEST_F(KeyBoxTest, SizesAlignWhateverTheNamesHold)
     const QFontMetrics metrics(legend->font());
     if (metrics.horizontalAdvance("iiii") == metrics.horizontalAdvance("WWWW"))
         GTEST_SKIP() << "the default font is of fixed pitch here";
-    legend->SetEntries(std::make_shared<ChildList>(ChildList{{"iiii", "WWWW", "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E", "\xF0\x9F\x98\x80 x",
-                                  "\xFF\xFE" "ab"},
-                                 {1234, 1234, 1234, 1234, 1234}}),
+    legend->SetEntries(std::make_shared<ChildList>(
+                           ChildList{{"iiii", "WWWW", "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E", "\xF0\x9F\x98\x80 x",
+                                      "\xFF\xFE"
+                                      "ab"},
+                                     {1234, 1234, 1234, 1234, 1234}}),
                        6170, "/");
     ShowParent();
     legend->clearFocus();
@@ -185,7 +189,8 @@ TEST_F(KeyBoxTest, ToolTipsWrapAtTheScreensWidthShowNewlinesAndTakeTheUnits)
 {
     const std::string longName(255, 'W');
     auto legend = std::make_unique<KeyBox>(&parent, QRect(370, 130, 250, 250), true);
-    legend->SetEntries(std::make_shared<ChildList>(ChildList{{longName, "two\nlines", "<b>x</b>"}, {1288490188, 1, 0}}), 1288490189, "/");
+    legend->SetEntries(std::make_shared<ChildList>(ChildList{{longName, "two\nlines", "<b>x</b>"}, {1288490188, 1, 0}}),
+                       1288490189, "/");
 
     const QStringList lines = legend->ToolTip(0).split('\n');
     const int screenWidth = QGuiApplication::primaryScreen()->geometry().width();

@@ -7,8 +7,8 @@
 
 #include <dirent.h>
 #include <fcntl.h>
-#include <signal.h>
 #include <grp.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <sys/xattr.h>
@@ -46,7 +46,8 @@ void Write(const std::string& path, const std::string& text, mode_t mode = 0644)
 
 bool IsScan(const std::string& text)
 {
-    return text.rfind("[1,2,{\"progname\":\"kelmo\"", 0) == 0 && text.size() > 2 && text.substr(text.size() - 2) == "]\n";
+    return text.rfind("[1,2,{\"progname\":\"kelmo\"", 0) == 0 && text.size() > 2
+        && text.substr(text.size() - 2) == "]\n";
 }
 
 int Export(const std::string& file, const std::string& path, std::string* message = nullptr)
@@ -121,7 +122,8 @@ TEST(OutputFile, RefusesWhatAnotherUserPlantedInASharedDirectory)
     ASSERT_EQ(lchown(planted.c_str(), kNobody, kNogroup), 0);
     std::string message;
     EXPECT_EQ(Export(planted, place.scanned, &message), 1);
-    EXPECT_EQ(message, "kelmo: cannot write '" + planted
+    EXPECT_EQ(message,
+              "kelmo: cannot write '" + planted
                   + "': not following a symbolic link that another user owns in a shared directory\n");
     // Through a link in a folder on the way, too.
     const std::string plantedFolder = place.shared + "/folder";
@@ -192,12 +194,12 @@ TEST(OutputFile, AReplacedFileKeepsItsOwnerModeAndAttributes)
     Write(scan, "old", 0640);
     ASSERT_EQ(chown(scan.c_str(), kNobody, kNogroup), 0);
     // An ACL that lets user 1 read: owner rw, user 1 r, group r, mask r, others none.
-    const unsigned char acl[] = {2, 0, 0, 0,                                  // version
-                                 1, 0, 6, 0, 0xff, 0xff, 0xff, 0xff,          // owner
-                                 2, 0, 4, 0, 1, 0, 0, 0,                      // user 1
-                                 4, 0, 4, 0, 0xff, 0xff, 0xff, 0xff,          // group
-                                 0x10, 0, 4, 0, 0xff, 0xff, 0xff, 0xff,       // mask
-                                 0x20, 0, 0, 0, 0xff, 0xff, 0xff, 0xff};      // others
+    const unsigned char acl[] = {2,    0, 0, 0,                          // version
+                                 1,    0, 6, 0, 0xff, 0xff, 0xff, 0xff,  // owner
+                                 2,    0, 4, 0, 1,    0,    0,    0,     // user 1
+                                 4,    0, 4, 0, 0xff, 0xff, 0xff, 0xff,  // group
+                                 0x10, 0, 4, 0, 0xff, 0xff, 0xff, 0xff,  // mask
+                                 0x20, 0, 0, 0, 0xff, 0xff, 0xff, 0xff}; // others
     const bool hasAcl = setxattr(scan.c_str(), "system.posix_acl_access", acl, sizeof acl, 0) == 0;
     const bool hasUser = setxattr(scan.c_str(), "user.origin", "kept", 4, 0) == 0;
     struct stat before {};
@@ -213,7 +215,8 @@ TEST(OutputFile, AReplacedFileKeepsItsOwnerModeAndAttributes)
     EXPECT_EQ(after.st_mode & 07777, before.st_mode & 07777);
     char value[64] = {};
     if (hasAcl) {
-        EXPECT_EQ(getxattr(scan.c_str(), "system.posix_acl_access", value, sizeof value), static_cast<ssize_t>(sizeof acl));
+        EXPECT_EQ(getxattr(scan.c_str(), "system.posix_acl_access", value, sizeof value),
+                  static_cast<ssize_t>(sizeof acl));
     }
     if (hasUser) {
         EXPECT_EQ(getxattr(scan.c_str(), "user.origin", value, sizeof value), 4);
@@ -336,7 +339,8 @@ TEST(OutputFile, AsAUserAWritableFileInAReadOnlyDirectoryIsWrittenInPlace)
     EXPECT_EQ(AsNobody([&] {
                   std::string message;
                   return Export(theirs, tree.Path("scanned"), &message) == 1
-                          && message.find("cannot give the new file the owner and group of the old one") != std::string::npos
+                          && message.find("cannot give the new file the owner and group of the old one")
+                              != std::string::npos
                       ? 0
                       : 1;
               }),

@@ -1,8 +1,8 @@
 #include "CompareReport.h"
-#include "ExportCommand.h"
 #include "Drives.h"
-#include "ScannedSurvey.h"
+#include "ExportCommand.h"
 #include "ReportCommand.h"
+#include "ScannedSurvey.h"
 #include "ShellCommand.h"
 #include "TempTree.h"
 
@@ -114,7 +114,8 @@ const Route kRoutes[] = {
      false},
     {"kelmo --export, ncdu -f -o", "ncdu",
      [](const std::string& tree, const std::string& scan) {
-         return KelmoExport(tree, scan + ".kelmo") && Run("ncdu --ignore-config -f " + Quoted(scan + ".kelmo") + " -o " + Quoted(scan));
+         return KelmoExport(tree, scan + ".kelmo")
+             && Run("ncdu --ignore-config -f " + Quoted(scan + ".kelmo") + " -o " + Quoted(scan));
      },
      false},
     {"gdu -o", "gdu",
@@ -227,7 +228,9 @@ TEST(SavedScanInterop, EveryWritersScanComparesUnchangedWithItsTree)
         ASSERT_EQ(RunCompareReport(options, out, err), 0) << route.name << ": " << err.str();
         const std::string report = out.str();
         EXPECT_NE(report.find("\nChange    : 0\nold scan of " + root + ": 100 % of it matched " + root + "\n"),
-                  std::string::npos) << route.name << ":\n" << report;
+                  std::string::npos)
+            << route.name << ":\n"
+            << report;
         EXPECT_EQ(report.find("an earlier scan"), std::string::npos) << route.name;
         std::istringstream lines(report);
         int directories = 0;

@@ -1,8 +1,8 @@
 #include "FakeDirectorySource.h"
 #include "ImportSavedScan.h"
-#include "ScannedSurvey.h"
 #include "SavedScanReader.h"
 #include "SavedScanWriter.h"
+#include "ScannedSurvey.h"
 #include "SequentialWalk.h"
 #include "TempTree.h"
 #include "TreeBuilder.h"
@@ -90,17 +90,20 @@ const std::string kSample = R"([1,0,{"progname":"ncdu","progver":"1.9","timestam
 {"name":"build.o","asize":7,"excluded":"pattern"},
 {"name":"fl","asize":7,"excluded":"frmlnk"},
 {"name":"q\"b\\s\n\u00e9"},
-[{"name":"raw)" "\xff\xfe" R"("},{"name":"f","asize":1}]
+[{"name":"raw)"
+                            "\xff\xfe"
+                            R"("},{"name":"f","asize":1}]
 ],
 [9,{"after":"the root"}],"more"]
 )";
 
 // Directories count their own asize, 4096 each here.
-const std::string kSampleTree = "/srv/data 23040 18498\n"
-                                " docs 5120 5096\n"
-                                " usb 5120 5096\n"
-                                " locked 4608 4106\n"
-                                " raw\xff\xfe 0 1\n";
+const std::string kSampleTree =
+    "/srv/data 23040 18498\n"
+    " docs 5120 5096\n"
+    " usb 5120 5096\n"
+    " locked 4608 4106\n"
+    " raw\xff\xfe 0 1\n";
 
 } // namespace
 
@@ -390,7 +393,8 @@ TEST(SavedScan, CompressedInputInMembersOrCutShort)
     const std::string first = WriteGzip(files, "a.gz", scan.substr(0, 20));
     const std::string second = WriteGzip(files, "b.gz", scan.substr(20));
     std::ifstream a(first, std::ios::binary), b(second, std::ios::binary);
-    const std::string both = std::string(std::istreambuf_iterator<char>(a), {}) + std::string(std::istreambuf_iterator<char>(b), {});
+    const std::string both = std::string(std::istreambuf_iterator<char>(a), {})
+        + std::string(std::istreambuf_iterator<char>(b), {});
     std::string cut = both;
     cut.resize(both.size() - 12);
     std::string flipped = both;

@@ -19,15 +19,18 @@ public:
     // Directory 0 is the root. Entries are listed in the order added.
     int AddDir(int parent, const std::string& name, std::uint64_t device = kDevice);
     // diskBytes -1 means as many as the apparent size.
-    void AddFile(int dir, const std::string& name, std::int64_t size, std::uint64_t inode = 0,
-                 std::uint64_t links = 1, std::int64_t diskBytes = -1);
+    void AddFile(int dir, const std::string& name, std::int64_t size, std::uint64_t inode = 0, std::uint64_t links = 1,
+                 std::int64_t diskBytes = -1);
     // The directory lists no entry at all.
     void MakeSilent(int dir) { dirs[dir].silent = true; }
     // Opening the directory fails with error (EACCES, ENOENT for one moved
     // away, EXDEV for one that became a mount point).
     void MakeUnopenable(int dir, int error = EACCES) { dirs[dir].openError = error; }
     // Its listing stops with error after the entries added so far.
-    void BreakListing(int dir, int error) { dirs[dir].readError = error, dirs[dir].readable = dirs[dir].entries.size(); }
+    void BreakListing(int dir, int error)
+    {
+        dirs[dir].readError = error, dirs[dir].readable = dirs[dir].entries.size();
+    }
     void MakeMountRoot(int dir) { dirs[dir].mountRoot = true; }
     // Runs action whenever the directory is read; it may wait for the stop
     // request of the scan, as a slow network share would.

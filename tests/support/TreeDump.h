@@ -8,8 +8,8 @@
 // line: what tests compare two trees by.
 inline std::string DumpWithSizes(const DirNode& node)
 {
-    std::string text = node.name() + " " + std::to_string(node.diskBytes()) + " "
-        + std::to_string(node.apparentBytes()) + "\n";
+    std::string text = node.name() + " " + std::to_string(node.diskBytes()) + " " + std::to_string(node.apparentBytes())
+        + "\n";
     for (DirNode child = node.firstChild(); child; child = child.nextSibling())
         text += DumpWithSizes(child);
     return text;

@@ -40,8 +40,9 @@ std::vector<MountEntry> Parse(const std::string& table)
 TEST(MountTable, DesktopDrivesAreTheUserDataFileSystems)
 {
     const auto drives = MountTable::Drives(Parse(kDesktop), [](const std::string&) { return true; });
-    EXPECT_EQ(MountPoints(drives), (std::vector<std::string>{"/", "/boot/efi", "/home", "/media/alice/USB STICK",
-                                                             "/tmp", "/mnt/nfs", "/run/media/alice/DISK"}));
+    EXPECT_EQ(MountPoints(drives),
+              (std::vector<std::string>{"/", "/boot/efi", "/home", "/media/alice/USB STICK", "/tmp", "/mnt/nfs",
+                                        "/run/media/alice/DISK"}));
     EXPECT_EQ(drives[3].device, "/dev/sdb1");
     EXPECT_EQ(drives[3].fsType, "vfat");
 }

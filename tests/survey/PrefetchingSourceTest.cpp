@@ -20,7 +20,10 @@ public:
     {
         text += "file " + std::string(name) + " " + std::to_string(file.apparentBytes) + "\n";
     }
-    void OtherFileSystem(std::string_view name, const EntryStat&) override { text += "other " + std::string(name) + "\n"; }
+    void OtherFileSystem(std::string_view name, const EntryStat&) override
+    {
+        text += "other " + std::string(name) + "\n";
+    }
     void Unreadable(int error) override { text += "unreadable " + std::to_string(error) + "\n"; }
     void LeaveDirectory() override { text += "leave\n"; }
 

@@ -9,7 +9,6 @@
 
 namespace {
 
-
 void MakeTree(TempTree& tree)
 {
     tree.File("top", 1000);

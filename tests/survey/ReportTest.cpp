@@ -1,5 +1,5 @@
-#include "FakeDirectorySource.h"
 #include "DirectoryReport.h"
+#include "FakeDirectorySource.h"
 #include "ScannedSurvey.h"
 
 #include <gtest/gtest.h>

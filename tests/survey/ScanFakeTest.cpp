@@ -1,9 +1,9 @@
-#include "FakeDirectorySource.h"
 #include "DirectoryReport.h"
+#include "FakeDirectorySource.h"
 #include "FileInfo.h"
-#include "Scanner.h"
 #include "LimitedThreads.h"
 #include "ParallelWalk.h"
+#include "Scanner.h"
 #include "SequentialWalk.h"
 #include "TreeBuilder.h"
 

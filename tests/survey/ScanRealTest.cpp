@@ -1,12 +1,12 @@
-#include "ScannedSurvey.h"
 #include "PosixDirectorySource.h"
 #include "PrefetchingSource.h"
+#include "ScannedSurvey.h"
 #include "SequentialWalk.h"
 #include "TempTree.h"
 #include "TreeBuilder.h"
 
-#include <gtest/gtest.h>
 #include <dirent.h>
+#include <gtest/gtest.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -48,7 +48,8 @@ std::map<std::string, std::int64_t> DiskUsageByPath(const DirNode& node, const s
 
 std::string Dump(const DirNode& node)
 {
-    std::string text = node.name() + " " + std::to_string(node.diskBytes()) + " " + std::to_string(node.apparentBytes()) + "\n";
+    std::string text = node.name() + " " + std::to_string(node.diskBytes()) + " " + std::to_string(node.apparentBytes())
+        + "\n";
     for (DirNode child = node.firstChild(); child; child = child.nextSibling())
         text += Dump(child);
     return text;
@@ -90,7 +91,10 @@ void BuildHostileTree(TempTree& tree)
     tree.Sparse("sparse.img", 10LL << 30);
     tree.File("with,comma/f", 11);
     tree.File("new\nline/f", 13);
-    tree.File("\xff\xfe" "bad/f", 17);
+    tree.File(
+        "\xff\xfe"
+        "bad/f",
+        17);
     tree.Symlink("link-to-dir", "a");
     for (int i = 0; i < 200; ++i)
         tree.Dir("wide/" + std::to_string(i));
@@ -118,7 +122,7 @@ TEST(ScanRealTree, ApparentSizesCountEveryFileOnceWithoutFollowingLinks)
     const DirNode root = survey.Root();
     EXPECT_EQ(root.name(), "ROOT");
     const std::int64_t directories = tree.Size("") + tree.Size(".git") + tree.Size(".git/objects") + tree.Size("empty")
-                                     + tree.Size("sub");
+        + tree.Size("sub");
     EXPECT_EQ(root.bytes(), 100 + 7 + 1000 + 300 + 1 + 6 + 50 + (10LL << 30) + directories)
         << "directories count their own size, as du --apparent-size counts them";
     EXPECT_EQ(CountChildren(root), 3);
@@ -233,7 +237,9 @@ std::string NameListedBeforeAnotherSibling()
 // 0 when every result is expected and complete.
 [[noreturn]] void ScanUnderDescriptorLimit(const TempTree& tree, rlim_t limit, const std::string& expected)
 {
-    const struct rlimit low {limit, limit};
+    const struct rlimit low {
+        limit, limit
+    };
     if (setrlimit(RLIMIT_NOFILE, &low) != 0)
         _exit(2);
     bool same = true;

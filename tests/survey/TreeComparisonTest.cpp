@@ -95,7 +95,8 @@ TEST_F(TreeComparisonTest, MatchesByExactNameAndListsGoneDirectoriesUnderTheirPa
     EXPECT_EQ(comparison.OldOf(top[0].node).diskBytes(), 5000);
 
     // Gone: 3,500 of 18,500 disk bytes, 350 of 11,450 apparent ones.
-    EXPECT_EQ(comparison.MatchedText("/srv", "/home", SizeMode::DiskUsage), "old scan of /srv: 81 % of it matched /home");
+    EXPECT_EQ(comparison.MatchedText("/srv", "/home", SizeMode::DiskUsage),
+              "old scan of /srv: 81 % of it matched /home");
     EXPECT_EQ(comparison.MatchedPercent(SizeMode::Apparent), 96);
     EXPECT_EQ(TreeComparison(oldSurvey.Root(), oldSurvey.Root()).MatchedPercent(SizeMode::DiskUsage), 100);
 }

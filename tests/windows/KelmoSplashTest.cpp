@@ -26,8 +26,13 @@ std::vector<std::string> Labels(const KelmoSplash& splash)
     std::vector<std::string> labels;
     for (const QLabel* label : splash.findChildren<QLabel*>()) {
         const QRect r = label->geometry();
-        labels.push_back(
-            QStringLiteral("%1,%2 %3x%4 %5").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()).arg(label->text()).toStdString());
+        labels.push_back(QStringLiteral("%1,%2 %3x%4 %5")
+                             .arg(r.x())
+                             .arg(r.y())
+                             .arg(r.width())
+                             .arg(r.height())
+                             .arg(label->text())
+                             .toStdString());
     }
     return labels;
 }
@@ -71,14 +76,14 @@ TEST_F(KelmoSplashTest, FramesSwingFromOneToTwelveAndBackStartingWithABlueDisc)
 TEST_F(KelmoSplashTest, ProgressFaceNamesTheDriveAndShowsThePostedCount)
 {
     QPointer<KelmoSplash> splash = OpenProgress();
-    QCoreApplication::postEvent(splash, new ScanProgressEvent(QStringLiteral("1,234,567"),
-                                                              QStringLiteral("37 %, about 12 s left")));
+    QCoreApplication::postEvent(
+        splash, new ScanProgressEvent(QStringLiteral("1,234,567"), QStringLiteral("37 %, about 12 s left")));
     QCoreApplication::sendPostedEvents(splash, ScanProgressEvent::EventType);
 
-    EXPECT_EQ(Labels(*splash), std::vector<std::string>({"20,20 150x25 Interrogating Drive ...", "20,50 150x25 /home",
-                                                         "20,150 250x25 Disk Space Used (in bytes)",
-                                                         "50,180 250x25 1,234,567",
-                                                         "50,205 250x25 37 %, about 12 s left"}));
+    EXPECT_EQ(Labels(*splash),
+              std::vector<std::string>({"20,20 150x25 Interrogating Drive ...", "20,50 150x25 /home",
+                                        "20,150 250x25 Disk Space Used (in bytes)", "50,180 250x25 1,234,567",
+                                        "50,205 250x25 37 %, about 12 s left"}));
     EXPECT_EQ(splash->windowTitle(), QStringLiteral("Copyright 2026 The Kelmo developers"));
     EXPECT_FALSE(splash->windowFlags().testFlag(Qt::WindowCloseButtonHint));
     ExpectLightGrey320By240Centred(*splash);
@@ -125,12 +130,12 @@ TEST_F(KelmoSplashTest, AboutFaceShowsTitleRevisionAndCredits)
 {
     QPointer<KelmoSplash> splash = OpenAbout();
 
-    EXPECT_EQ(Labels(*splash), std::vector<std::string>({"10,10 150x50 Kelmo", "10,65 150x25 Disk usage at a glance",
-                                                         sizeof(void*) == 8 ? "20,110 150x16 Revision 2.0 - 64 bit"
-                                                                             : "20,110 150x16 Revision 2.0 - 32 bit",
-                                                         "20,125 150x25 Kelmo Software",
-                                                         "20,150 150x25 Copyright (c) 1996",
-                                                         "20,175 150x25 All rights reserved"}));
+    EXPECT_EQ(
+        Labels(*splash),
+        std::vector<std::string>(
+            {"10,10 150x50 Kelmo", "10,65 150x25 Disk usage at a glance",
+             sizeof(void*) == 8 ? "20,110 150x16 Revision 2.0 - 64 bit" : "20,110 150x16 Revision 2.0 - 32 bit",
+             "20,125 150x25 Kelmo Software", "20,150 150x25 Copyright (c) 1996", "20,175 150x25 All rights reserved"}));
     const QFont title = splash->findChildren<QLabel*>().first()->font();
     EXPECT_TRUE(title.bold());
     EXPECT_GE(QFontMetrics(title).height(), 50);

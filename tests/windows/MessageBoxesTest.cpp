@@ -18,18 +18,19 @@ TEST(MessageBoxesTest, ReplacedHandlerReceivesEveryBoxAndHandsBackThePrevious)
 {
     QWidget owner;
     std::vector<std::string> shown;
-    const MessageBoxHandler previous =
-        SetMessageBoxHandler([&](QWidget* o, const QString& text, const QString& caption, MessageIcon icon) {
-            shown.push_back((o == &owner ? "owned " : "unowned ") + std::to_string(static_cast<int>(icon)) + " " +
-                            (caption + "|" + text).toStdString());
+    const MessageBoxHandler previous = SetMessageBoxHandler(
+        [&](QWidget* o, const QString& text, const QString& caption, MessageIcon icon) {
+            shown.push_back((o == &owner ? "owned " : "unowned ") + std::to_string(static_cast<int>(icon)) + " "
+                            + (caption + "|" + text).toStdString());
         });
 
     ShowMessageBox(&owner, "Sub-Directory Not Found", "System Error", MessageIcon::Stop);
     const MessageBoxHandler recorder = SetMessageBoxHandler(previous);
     recorder(nullptr, "Selected Disk was Not\nAvailable or is Blank", "Kelmo", MessageIcon::Information);
 
-    EXPECT_EQ(shown, std::vector<std::string>({"owned 1 System Error|Sub-Directory Not Found",
-                                               "unowned 0 Kelmo|Selected Disk was Not\nAvailable or is Blank"}));
+    EXPECT_EQ(shown,
+              std::vector<std::string>({"owned 1 System Error|Sub-Directory Not Found",
+                                        "unowned 0 Kelmo|Selected Disk was Not\nAvailable or is Blank"}));
 }
 
 TEST(MessageBoxesTest, RealBoxBreaksLinesAtCarriageReturnsAndOffersOnlyOk)

@@ -26,7 +26,8 @@ TEST(OwnerInputBlockTest, EveryAuxiliaryWindowIsTransientForItsOwnerShownOrNot)
     ASSERT_NE(hidden.windowHandle(), nullptr);
     // Only for dialogs does the window manager learn the owner (WM_TRANSIENT_FOR).
     for (const QWidget* window : std::vector<QWidget*>{text, splash, about}) {
-        EXPECT_EQ(window->windowHandle()->transientParent(), hidden.windowHandle()) << window->windowTitle().toStdString();
+        EXPECT_EQ(window->windowHandle()->transientParent(), hidden.windowHandle())
+            << window->windowTitle().toStdString();
         EXPECT_EQ(window->windowHandle()->type(), Qt::Dialog) << window->windowTitle().toStdString();
     }
 
@@ -37,7 +38,8 @@ TEST(OwnerInputBlockTest, EveryAuxiliaryWindowIsTransientForItsOwnerShownOrNot)
         boxParent = box->windowHandle()->transientParent();
         box->accept();
     });
-    ShowMessageBox(&hidden, QStringLiteral("Sub-Directory Not Found"), QStringLiteral("System Error"), MessageIcon::Stop);
+    ShowMessageBox(&hidden, QStringLiteral("Sub-Directory Not Found"), QStringLiteral("System Error"),
+                   MessageIcon::Stop);
     EXPECT_EQ(boxParent, hidden.windowHandle());
 
     text->close();

@@ -60,8 +60,9 @@ TEST_F(SmallWinTest, SizesToItsLinesUpTo300PixelsThenScrolls)
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
 
         EXPECT_EQ(win->size(), size) << c.lineFeeds;
-        EXPECT_EQ(win->pos(), screen.topLeft() + QPoint((screen.width() - size.width()) / 2,
-                                                        (screen.height() - size.height()) / 2));
+        EXPECT_EQ(win->pos(),
+                  screen.topLeft()
+                      + QPoint((screen.width() - size.width()) / 2, (screen.height() - size.height()) / 2));
         EXPECT_EQ(win->TextBox().geometry(), QRect(55, 10, c.textWidth, c.textHeight));
         EXPECT_EQ(win->TextBox().verticalScrollBarPolicy(), c.scrollBar);
         EXPECT_EQ(win->TextBox().horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
