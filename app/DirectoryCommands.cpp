@@ -72,13 +72,17 @@ void DirectoryCommands::ReadFreeSpace()
         state.SetFreeBytes(disk->FreeBytes(state.Scanned().Where()));
 }
 
-// Their rows and sizes belong to the tree on display: a new tree closes them.
+// Their rows and sizes belong to the tree on display: a new tree closes
+// them. They write sizes as the window does.
 void DirectoryCommands::OpenFileList(const QString& caption, const QString& firstColumn,
                                      std::vector<FileListModel::Row> rows, bool canTrash)
 {
     auto* list = new FileListWindow(frame.Owner(), caption, firstColumn, std::move(rows), canTrash,
                                     [this](const FileListModel::Row& file) { FileTrashed(file); });
-    QObject::connect(&state, &ViewState::Changed, list, [list](ViewState::Changes what) {
+    list->SetUnits(state.Units());
+    QObject::connect(&state, &ViewState::Changed, list, [this, list](ViewState::Changes what) {
+        if (what & ViewState::SizeText)
+            list->SetUnits(state.Units());
         if (what & ViewState::Tree)
             list->close();
     });

@@ -61,6 +61,13 @@ void FileListModel::Remove(int row)
     endRemoveRows();
 }
 
+void FileListModel::SetUnits(SizeUnits sizeUnits)
+{
+    units = sizeUnits;
+    if (!rows.empty())
+        emit dataChanged(index(0, kDisk), index(rowCount() - 1, kApparent));
+}
+
 int FileListModel::rowCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : static_cast<int>(rows.size());
@@ -83,9 +90,9 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const
     case kShown:
         return DisplayName(row.shown);
     case kDisk:
-        return QString::fromStdString(FormatBytes(row.diskBytes));
+        return QString::fromStdString(FormatSize(row.diskBytes, units));
     case kApparent:
-        return QString::fromStdString(FormatBytes(row.apparentBytes));
+        return QString::fromStdString(FormatSize(row.apparentBytes, units));
     case kModified:
         return ModifiedText(row.modified);
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FileListing.h"
+#include "FormatBytes.h"
 #include "LargestFiles.h"
 
 #include <QAbstractTableModel>
@@ -33,6 +34,8 @@ public:
 
     const Row& At(int row) const { return rows.at(static_cast<std::size_t>(row)); }
     void Remove(int row);
+    // Sizes in exact bytes (until set otherwise) or binary units.
+    void SetUnits(SizeUnits sizeUnits);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -42,4 +45,5 @@ public:
 private:
     QString firstColumn;
     std::vector<Row> rows;
+    SizeUnits units = SizeUnits::Bytes;
 };

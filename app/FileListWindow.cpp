@@ -23,6 +23,8 @@ FileListWindow::FileListWindow(QWidget* owner, const QString& caption, const QSt
     view->verticalHeader()->hide();
     // One line per file: the date column is as wide as a date, not wrapped.
     view->setWordWrap(false);
+    // A long path keeps its file's name in sight.
+    view->setTextElideMode(Qt::ElideMiddle);
     view->setColumnWidth(model->columnCount() - 1,
                          view->fontMetrics().horizontalAdvance(QStringLiteral("0000-00-00 00:00")) + 16);
     view->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);

@@ -24,6 +24,7 @@ public:
                    std::vector<FileListModel::Row> rows, bool canTrash, Trashed trashed);
 
     QTableView* View() const { return view; }
+    void SetUnits(SizeUnits units) { model->SetUnits(units); }
     const FileListModel& Model() const { return *model; }
     const CommandTable& Commands() const { return *commands; }
 

@@ -97,7 +97,7 @@ void ViewState::SetOrder(ChildOrder newOrder)
 void ViewState::SetUnits(SizeUnits newUnits)
 {
     units = newUnits;
-    Touch(Entries | FreeSpace, true);
+    Touch(Entries | FreeSpace | SizeText, true);
 }
 
 void ViewState::SetScanned(const TreeSource& source)

@@ -29,8 +29,9 @@ public:
         Entries = 1 << 2,   // its entries: which, their order, sizes or texts
         Selection = 1 << 3,
         FreeSpace = 1 << 4,
-        Heading = 1 << 5, // the size mode or the comparison the key is headed by
-        Source = 1 << 6,  // what the tree was read from
+        Heading = 1 << 5,  // the size mode or the comparison the key is headed by
+        Source = 1 << 6,   // what the tree was read from
+        SizeText = 1 << 7, // how sizes are written
     };
     Q_DECLARE_FLAGS(Changes, Change)
 

@@ -285,6 +285,11 @@ TEST_F(DirectoryCommandsTest, LargestFilesListsTheDrivesLargestAndTrashesOne)
     EXPECT_EQ(model.At(1).path, tree.Path("d/large"));
     EXPECT_EQ(model.At(3).apparentBytes, 10);
 
+    EXPECT_EQ(model.index(0, 2).data().toString(), "70,000");
+    window->CmUnits();
+    EXPECT_EQ(model.index(0, 2).data().toString(), "69 KiB") << "the list follows the window's units";
+    EXPECT_EQ(largest->View()->textElideMode(), Qt::ElideMiddle) << "a long path keeps its file's name";
+
     largest->View()->setCurrentIndex(model.index(0, 0));
     largest->Commands().Trigger(Command::MoveToTrash);
     EXPECT_FALSE(std::filesystem::exists(tree.Path("a/b/c/huge")));
