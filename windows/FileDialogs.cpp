@@ -8,10 +8,10 @@ namespace {
 
 QString AskRealDialog(QWidget* owner, FileDialogKind kind, const QString& caption)
 {
-    const QString filter = QStringLiteral("Saved scans (*.json *.json.gz *.gz);;All files (*)");
-    if (kind == FileDialogKind::Save)
-        return QFileDialog::getSaveFileName(owner, caption, {}, filter);
-    return QFileDialog::getOpenFileName(owner, caption, {}, filter);
+    const std::unique_ptr<QFileDialog> dialog = SavedScanDialog(owner, kind, caption);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
+        return {};
+    return dialog->selectedFiles().front();
 }
 
 FileDialogHandler& CurrentHandler()
@@ -21,6 +21,20 @@ FileDialogHandler& CurrentHandler()
 }
 
 } // namespace
+
+std::unique_ptr<QFileDialog> SavedScanDialog(QWidget* owner, FileDialogKind kind, const QString& caption)
+{
+    auto dialog = std::make_unique<QFileDialog>(owner, caption);
+    dialog->setNameFilters(
+        {QStringLiteral("Saved scans (*.json *.json.zst *.zst *.json.gz *.gz)"), QStringLiteral("All files (*)")});
+    if (kind == FileDialogKind::Save) {
+        dialog->setAcceptMode(QFileDialog::AcceptSave);
+        dialog->setDefaultSuffix(QStringLiteral("json"));
+    } else {
+        dialog->setFileMode(QFileDialog::ExistingFile);
+    }
+    return dialog;
+}
 
 QString AskForFile(QWidget* owner, FileDialogKind kind, const QString& caption)
 {

@@ -3,7 +3,9 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 
+class QFileDialog;
 class QWidget;
 
 enum class FileDialogKind { Open, Save };
@@ -14,6 +16,10 @@ using FileDialogHandler = std::function<QString(QWidget* owner, FileDialogKind k
 // save as; the file's path, or empty when the person cancels. A save dialog
 // asks before an existing file is replaced.
 QString AskForFile(QWidget* owner, FileDialogKind kind, const QString& caption);
+
+// The dialog AskForFile shows: saved scans, plain or compressed, first; a
+// name saved without an extension gets ".json".
+std::unique_ptr<QFileDialog> SavedScanDialog(QWidget* owner, FileDialogKind kind, const QString& caption);
 
 // Replaces what AskForFile does (tests answer without a dialog); an empty
 // handler brings back the real dialog. Returns the handler that was in place.
