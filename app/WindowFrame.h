@@ -14,8 +14,13 @@ public:
     // The window has been asked to close: nothing more is shown.
     bool Closing() const { return closing; }
     void SetClosing() { closing = true; }
-    // Shows the main window, once a scan has ended.
-    void Present() const { window.showNormal(); }
+    // Shows the main window once a scan has ended: out of the task bar when
+    // it was minimised meanwhile, and as large as it was last time.
+    void Present() const
+    {
+        window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+        window.show();
+    }
 
 private:
     QWidget& window;

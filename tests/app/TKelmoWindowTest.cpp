@@ -995,6 +995,24 @@ TEST_F(MainWindowTest, ALargerWindowGrowsThePieAndTheKeyAndKeepsTheEdges)
         << "the larger pie is drawn";
 }
 
+TEST_F(MainWindowTest, AWindowClosedMaximisedOpensMaximised)
+{
+    TempTree tree, config;
+    tree.File("a/f", 1);
+    const QString settings = QString::fromStdString(config.Path("kelmo/kelmo.conf"));
+    for (const bool second : {false, true}) {
+        window = std::make_unique<TKelmoWindow>(ParseOptions({tree.Root()}), Drives({Drive(tree)}), 0, settings);
+        window->SetupWindow();
+        WaitForScan();
+        if (second) {
+            EXPECT_TRUE(window->isMaximized());
+            break;
+        }
+        window->showMaximized();
+        window->close();
+    }
+}
+
 TEST_F(MainWindowTest, SortBySizeUnitsAndTheWindowsSizeAreKeptBetweenRuns)
 {
     TempTree tree, config;
