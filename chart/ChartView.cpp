@@ -4,11 +4,8 @@
 #include "QPainterPieCanvas.h"
 #include "SliceHitTest.h"
 
-#include <QHelpEvent>
 #include <QMouseEvent>
-#include <QPaintEngine>
 #include <QPainter>
-#include <QToolTip>
 
 namespace {
 
@@ -31,7 +28,7 @@ void ChartView::SetBounds(int left, int top, int right, int bottom)
     pie.SetBounds(left, top, right, bottom);
     const PieRect square = pie.Bounds();
     setGeometry(0, 0, square.right + kMarkerHalf + 1, square.bottom + kMarkerHalf + 1);
-    picture = QPixmap();
+    ForgetPicture();
     update();
 }
 
@@ -55,7 +52,7 @@ void ChartView::SetValues(const std::vector<std::int64_t>& values)
     starts.clear();
     ends.clear();
     markedSlice = -1;
-    picture = QPixmap();
+    ForgetPicture();
     update();
 }
 
@@ -92,30 +89,9 @@ int ChartView::SliceUnder(const QPoint& point) const
     return SliceAt(pie, at, starts, ends);
 }
 
-// Working out a hundred thousand slices takes longer than a frame, so the
-// chart is drawn once per set of values (and whenever the device's
-// resolution changes); every later paint, a marker move included, copies
-// only the part of the picture it needs.
-void ChartView::paintEvent(QPaintEvent* event)
-{
-    QPainter painter(this);
-    // The engine's device is the one painted on, also when the paint is
-    // redirected (a grab, a render into a picture).
-    const qreal ratio = painter.paintEngine()->paintDevice()->devicePixelRatioF();
-    if (picture.isNull() || picture.devicePixelRatio() != ratio)
-        DrawPicture(ratio);
-    painter.drawPixmap(event->rect(), picture, QRectF(event->rect().topLeft() * ratio, event->rect().size() * ratio));
-    for (const QRect& square : MarkerRects())
-        DrawMarker(painter, square);
-}
-
-void ChartView::DrawPicture(qreal ratio)
+void ChartView::DrawPicture(QPainter& painter)
 {
     const bool hadPoints = !starts.empty();
-    picture = QPixmap(size() * ratio);
-    picture.setDevicePixelRatio(ratio);
-    picture.fill(palette().color(QPalette::Window));
-    QPainter painter(&picture);
     QPainterPieCanvas canvas(painter);
     const RtnCoords coords = pie.Draw(canvas);
     starts = coords.starts;
@@ -125,14 +101,10 @@ void ChartView::DrawPicture(qreal ratio)
         RepaintSquares(MarkerRects());
 }
 
-void ChartView::mousePressEvent(QMouseEvent* event)
+void ChartView::DrawOverPicture(QPainter& painter)
 {
-    QWidget::mousePressEvent(event);
-    const int slice = SliceUnder(event->position().toPoint());
-    if (event->button() == Qt::RightButton)
-        emit MenuRequested(slice, event->globalPosition().toPoint());
-    else if (event->button() == Qt::LeftButton && slice >= 0)
-        emit EntryClicked(slice);
+    for (const QRect& square : MarkerRects())
+        DrawMarker(painter, square);
 }
 
 // Goes down into the slice's sub-directory, as a double-click on its legend
@@ -142,18 +114,4 @@ void ChartView::mouseDoubleClickEvent(QMouseEvent* event)
     const int slice = event->button() == Qt::LeftButton ? SliceUnder(event->position().toPoint()) : -1;
     if (slice >= 0)
         emit EntryDoubleClicked(slice);
-}
-
-bool ChartView::event(QEvent* event)
-{
-    if (event->type() != QEvent::ToolTip)
-        return QWidget::event(event);
-    const auto& help = static_cast<const QHelpEvent&>(*event);
-    const int slice = SliceUnder(help.pos());
-    const QString text = ToolTipOf(slice);
-    if (text.isEmpty())
-        QToolTip::hideText();
-    else
-        QToolTip::showText(help.globalPos(), text, this);
-    return true;
 }

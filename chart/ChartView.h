@@ -4,7 +4,6 @@
 #include "DrawPie.h"
 #include "PiePoint.h"
 
-#include <QPixmap>
 #include <QRect>
 
 #include <cstdint>
@@ -46,19 +45,16 @@ public:
     int SliceUnder(const QPoint& point) const;
 
 protected:
-    bool event(QEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
+    void DrawPicture(QPainter& painter) override;
+    void DrawOverPicture(QPainter& painter) override;
+    int EntryAt(const QPoint& point) const override { return SliceUnder(point); }
+    QString ToolTipAt(const QPoint& point) const override { return ToolTipOf(SliceUnder(point)); }
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    void DrawPicture(qreal ratio);
     void RepaintSquares(const std::vector<QRect>& squares);
 
     DrawPie pie;
-    // The chart as last drawn; null when the values or the bounds have
-    // changed since.
-    QPixmap picture;
     std::vector<PiePoint> starts;
     std::vector<PiePoint> ends;
     int markedSlice = -1;

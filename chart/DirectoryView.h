@@ -3,6 +3,7 @@
 #include "ChildList.h"
 #include "DirNode.h"
 
+#include <QPixmap>
 #include <QRect>
 #include <QString>
 #include <QWidget>
@@ -56,6 +57,22 @@ signals:
     void DepthChanged(int depth);
 
 protected:
+    // The picture, drawn once for what is shown and kept (working out a
+    // hundred thousand entries takes longer than a frame), and drawn again
+    // when the device's resolution changes.
+    virtual void DrawPicture(QPainter& painter) = 0;
+    // What is drawn over the kept picture at every paint: the selection.
+    virtual void DrawOverPicture(QPainter& painter) = 0;
+    // The entry under point; -1 for none.
+    virtual int EntryAt(const QPoint& point) const = 0;
+    virtual QString ToolTipAt(const QPoint& point) const = 0;
+    // What is shown or where it stands changed: the picture is drawn anew.
+    void ForgetPicture() { picture = QPixmap(); }
+
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
     QString ToolTipOf(int entry) const { return entry >= 0 && toolTipText ? toolTipText(entry) : QString(); }
     QString ToolTipOf(DirNode directory) const
     {
@@ -63,6 +80,7 @@ protected:
     }
 
 private:
+    QPixmap picture;
     ToolTipText toolTipText;
     DirectoryToolTipText directoryToolTipText;
 };

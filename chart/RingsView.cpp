@@ -4,12 +4,9 @@
 #include "QPainterPieCanvas.h"
 
 #include <QAction>
-#include <QHelpEvent>
 #include <QMouseEvent>
-#include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
-#include <QToolTip>
 
 #include <algorithm>
 #include <cmath>
@@ -79,7 +76,7 @@ void RingsView::Place(const QRect& bounds)
     centre = QPointF(bounds.left() + radius, bounds.top() + radius);
     outerRadius = std::max(radius - 1, 0);
     setGeometry(0, 0, bounds.left() + 2 * radius + kMarkerHalf + 1, bounds.top() + 2 * radius + kMarkerHalf + 1);
-    picture = QPixmap();
+    ForgetPicture();
     update();
 }
 
@@ -93,7 +90,7 @@ void RingsView::ShowDirectory(const ShownDirectory& shown)
 void RingsView::Relayout()
 {
     layout.Lay(entries.get(), rings);
-    picture = QPixmap();
+    ForgetPicture();
     update();
 }
 
@@ -154,26 +151,9 @@ const RingSegment* RingsView::SegmentUnder(const QPoint& point) const
 }
 
 // The layout never holds more segments than the angle allows, so drawing
-// them all stays within a frame's time for any directory; still, the picture
-// is kept and only copied for every later paint, a marker move included.
-void RingsView::paintEvent(QPaintEvent* event)
+// them all stays within a frame's time for any directory.
+void RingsView::DrawPicture(QPainter& painter)
 {
-    QPainter painter(this);
-    const qreal ratio = painter.paintEngine()->paintDevice()->devicePixelRatioF();
-    if (picture.isNull() || picture.devicePixelRatio() != ratio)
-        DrawPicture(ratio);
-    painter.drawPixmap(event->rect(), picture, QRectF(event->rect().topLeft() * ratio, event->rect().size() * ratio));
-    OutlineMarkedBranch(painter);
-    for (const QRect& square : MarkerRects())
-        DrawMarker(painter, square);
-}
-
-void RingsView::DrawPicture(qreal ratio)
-{
-    picture = QPixmap(size() * ratio);
-    picture.setDevicePixelRatio(ratio);
-    picture.fill(palette().color(QPalette::Window));
-    QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(QPen(Qt::black, 1, Qt::SolidLine));
     // Without entries the centre is the pie's whole disc.
@@ -182,6 +162,13 @@ void RingsView::DrawPicture(qreal ratio)
     for (int ring = 0; ring <= layout.Rings(); ++ring)
         for (const RingSegment& segment : layout.Ring(ring))
             DrawSegment(painter, ring, segment);
+}
+
+void RingsView::DrawOverPicture(QPainter& painter)
+{
+    OutlineMarkedBranch(painter);
+    for (const QRect& square : MarkerRects())
+        DrawMarker(painter, square);
 }
 
 void RingsView::DrawSegment(QPainter& painter, int ring, const RingSegment& segment) const
@@ -242,15 +229,10 @@ std::vector<QRect> RingsView::MarkerRects() const
             MarkerSquare(PointAtRadius(outerRadius, marked->start + marked->sweep).toPoint())};
 }
 
-void RingsView::mousePressEvent(QMouseEvent* event)
+int RingsView::EntryAt(const QPoint& point) const
 {
-    QWidget::mousePressEvent(event);
-    const RingSegment* segment = SegmentUnder(event->position().toPoint());
-    const int entry = segment ? segment->entry : -1;
-    if (event->button() == Qt::RightButton)
-        emit MenuRequested(entry, event->globalPosition().toPoint());
-    else if (event->button() == Qt::LeftButton && entry >= 0)
-        emit EntryClicked(entry);
+    const RingSegment* segment = SegmentUnder(point);
+    return segment ? segment->entry : -1;
 }
 
 // The centre goes down into an entry as the pie does; a ring goes straight
@@ -277,17 +259,4 @@ QString RingsView::ToolTipAt(const QPoint& point) const
     if (!segment->node && segment->items > 1)
         return QStringLiteral("%1 smaller directories").arg(segment->items);
     return RingUnder(point) == 0 ? ToolTipOf(segment->entry) : ToolTipOf(segment->node);
-}
-
-bool RingsView::event(QEvent* event)
-{
-    if (event->type() != QEvent::ToolTip)
-        return QWidget::event(event);
-    const auto& help = static_cast<const QHelpEvent&>(*event);
-    const QString text = ToolTipAt(help.pos());
-    if (text.isEmpty())
-        QToolTip::hideText();
-    else
-        QToolTip::showText(help.globalPos(), text, this);
-    return true;
 }

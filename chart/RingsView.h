@@ -3,7 +3,6 @@
 #include "DirectoryView.h"
 #include "RingLayout.h"
 
-#include <QPixmap>
 #include <QPointF>
 #include <QRect>
 
@@ -44,16 +43,16 @@ public:
     std::vector<QRect> MarkerRects() const;
 
 protected:
-    bool event(QEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
+    void DrawPicture(QPainter& painter) override;
+    void DrawOverPicture(QPainter& painter) override;
+    int EntryAt(const QPoint& point) const override;
+    QString ToolTipAt(const QPoint& point) const override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     void AddDepthKeys();
     void ChangeDepth(int depth);
     void Relayout();
-    void DrawPicture(qreal ratio);
     void DrawSegment(QPainter& painter, int ring, const RingSegment& segment) const;
     void OutlineMarkedBranch(QPainter& painter) const;
     const RingSegment* MarkedSegment() const;
@@ -61,7 +60,6 @@ private:
     double OuterRadius(int ring) const;
     QRectF Circle(double radius) const;
     QPointF PointAtRadius(double radius, double angle) const;
-    QString ToolTipAt(const QPoint& point) const;
 
     RingLayout layout;
     // The entries the layout's nodes come from; the tree outlives them.
@@ -70,7 +68,4 @@ private:
     double outerRadius = 0;
     int rings = kDefaultRings;
     int markedEntry = -1;
-    // The rings as last drawn; null when the directory, the depth or the
-    // bounds have changed since.
-    QPixmap picture;
 };
