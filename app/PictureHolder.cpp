@@ -17,10 +17,15 @@ PictureHolder::PictureHolder(QWidget* owner, ViewState& shown, const WindowSetti
 // lists, as deep as it was last shown.
 void PictureHolder::Show(const DirectoryViewRow& row)
 {
+    Make(row);
+    settings.SetView(row.name);
+}
+
+void PictureHolder::Make(const DirectoryViewRow& row)
+{
     delete view;
     view = row.make(window);
     view->lower();
-    settings.SetView(row.name);
     if (settings.ViewDepth() > 0)
         view->SetDepth(settings.ViewDepth());
     Wire();
@@ -35,7 +40,7 @@ void PictureHolder::ShowChosen()
     const std::vector<DirectoryViewRow>& rows = DirectoryViewRows();
     const auto chosen = std::find_if(rows.begin(), rows.end(),
                                      [this](const DirectoryViewRow& row) { return row.name == settings.View(); });
-    Show(chosen != rows.end() ? *chosen : rows.front());
+    Make(chosen != rows.end() ? *chosen : rows.front());
 }
 
 void PictureHolder::Place(const QRect& newBounds)

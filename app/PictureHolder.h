@@ -36,6 +36,8 @@ public:
     void Place(const QRect& bounds);
 
 private:
+    // Nothing is written at start-up: only a person's choice is remembered.
+    void Make(const DirectoryViewRow& row);
     void Follow(ViewState::Changes what);
     void Wire();
     QString ToolTipOf(DirNode directory) const;

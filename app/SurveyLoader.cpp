@@ -188,7 +188,8 @@ void SurveyLoader::ChooseEarlierScan()
 
 void SurveyLoader::ReadEarlierScan(const std::string& file)
 {
-    scans.Start(TreeSource::SavedScan(file).Request(), SplashText(TreeSource::SavedScan(file)),
+    const TreeSource earlier = TreeSource::SavedScan(file);
+    scans.Start(earlier.Request(), SplashText(earlier),
                 [this](ScanResult result) { OnEarlierScanRead(std::move(result)); });
 }
 
