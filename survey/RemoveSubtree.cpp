@@ -2,12 +2,17 @@
 
 #include <stdexcept>
 
-void RemoveFileSizes(DirTree& tree, DirTree::Index index, std::int64_t diskBytes, std::int64_t apparentBytes)
+void AddSizes(DirTree& tree, DirTree::Index index, std::int64_t diskBytes, std::int64_t apparentBytes)
 {
     for (DirTree::Index at = index; at != DirTree::kNone; at = tree.At(at).parent) {
-        tree.At(at).diskBytes -= diskBytes;
-        tree.At(at).apparentBytes -= apparentBytes;
+        tree.At(at).diskBytes += diskBytes;
+        tree.At(at).apparentBytes += apparentBytes;
     }
+}
+
+void RemoveFileSizes(DirTree& tree, DirTree::Index index, std::int64_t diskBytes, std::int64_t apparentBytes)
+{
+    AddSizes(tree, index, -diskBytes, -apparentBytes);
 }
 
 void RemoveSubtree(DirTree& tree, DirTree::Index index)

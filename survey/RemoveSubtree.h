@@ -10,6 +10,10 @@
 // modes. The root cannot be removed.
 void RemoveSubtree(DirTree& tree, DirTree::Index index);
 
+// Adds sizes (negative ones take away) to the directory at index and each
+// of its ancestors.
+void AddSizes(DirTree& tree, DirTree::Index index, std::int64_t diskBytes, std::int64_t apparentBytes);
+
 // Takes a file that has gone from the directory at index out of the sizes of
 // that directory and each of its ancestors.
 void RemoveFileSizes(DirTree& tree, DirTree::Index index, std::int64_t diskBytes, std::int64_t apparentBytes);
