@@ -158,6 +158,11 @@ std::string TrashCan::ReadOnlyProblem()
     return "The drive is read-only: nothing was moved";
 }
 
+void TrashCan::Watch(int fd, const std::string& directory)
+{
+    ::Watch(watched, fd, directory, false);
+}
+
 bool TrashCan::IsDriveTrash(const std::string& below)
 {
     const std::string first = below.substr(0, below.find('/'));
@@ -225,7 +230,7 @@ bool TrashCan::OpenParts(UniqueFd trash, uid_t uid, bool make, std::string& why)
 {
     if (!trash.Valid())
         return true; // would be made, with its parts
-    Watch(watched, trash.Get(), path, false);
+    Watch(trash.Get(), path);
     for (auto [name, part] : {std::make_pair("files", &files), std::make_pair("info", &info)}) {
         *part = OpenOwn(trash.Get(), path, name, uid, false, make, watched, why);
         if (!why.empty()) {
@@ -233,7 +238,7 @@ bool TrashCan::OpenParts(UniqueFd trash, uid_t uid, bool make, std::string& why)
             return false;
         }
         if (part->Valid())
-            Watch(watched, part->Get(), Join(path, name), false);
+            Watch(part->Get(), Join(path, name));
     }
     return true;
 }

@@ -47,6 +47,8 @@ public:
     // The trash's directories, and the one a made trash went into, with
     // their sizes before anything was put there.
     std::vector<WatchedDirectory>& Watched() { return watched; }
+    // Watches one more directory, open as fd, from its size now.
+    void Watch(int fd, const std::string& directory);
 
     // What is said when the drive cannot be written.
     static std::string ReadOnlyProblem();

@@ -97,7 +97,7 @@ std::string TrashMove::Move()
     Identity now;
     std::string why = OpenEntry(topFd, parent, now);
     if (why.empty() && !(now == seen))
-        why = "It is no longer the directory that was scanned" + kNothingMoved;
+        why = "It changed since it was looked at" + kNothingMoved;
     if (why.empty())
         why = MountInside();
     if (!why.empty())
@@ -106,18 +106,7 @@ std::string TrashMove::Move()
     why = Refusal(trash);
     if (why.empty()) {
         const std::string parentPath = path.substr(0, path.size() - name.size() - 1);
-        bool watched = false;
-        for (const WatchedDirectory& known : trash.Watched())
-            watched = watched || known.path == (parentPath.empty() ? "/" : parentPath);
-        if (!watched) {
-            WatchedDirectory old{parentPath.empty() ? "/" : parentPath,
-                                 UniqueFd(fcntl(parent.Get(), F_DUPFD_CLOEXEC, 0))};
-            struct stat st {};
-            fstat(parent.Get(), &st);
-            old.diskBytes = static_cast<std::int64_t>(st.st_blocks) * 512;
-            old.apparentBytes = st.st_size;
-            trash.Watched().push_back(std::move(old));
-        }
+        trash.Watch(parent.Get(), parentPath.empty() ? "/" : parentPath);
         why = Rename(parent.Get(), trash);
     }
     return why;
