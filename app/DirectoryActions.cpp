@@ -76,6 +76,15 @@ QMimeData* DirectoryActions::PathData(const std::string& path)
     return data;
 }
 
+bool DirectoryActions::IsInTrash(const std::string& top, const std::string& below)
+{
+    const std::string path = (top == "/" ? "/" : top + "/") + below;
+    const std::string home = HomeTrash();
+    return TrashCan::IsDriveTrash(below)
+        || (!home.empty() && path.compare(0, home.size(), home) == 0
+            && (path.size() == home.size() || path[home.size()] == '/'));
+}
+
 DirectoryActions::TrashMover DirectoryActions::SetTrashMover(TrashMover mover)
 {
     return std::exchange(Mover(), std::move(mover));
@@ -84,7 +93,7 @@ DirectoryActions::TrashMover DirectoryActions::SetTrashMover(TrashMover mover)
 std::unique_ptr<TrashMove> DirectoryActions::MoveToTrash(const std::string& top, const std::string& below, Sizes sizes,
                                                          bool linkedOutside) const
 {
-    const std::string path = top == "/" ? "/" + below : top + "/" + below;
+    const std::string path = (top == "/" ? "/" : top + "/") + below;
     auto move = std::make_unique<TrashMove>(top, below, TrashCan::Places{geteuid(), HomeTrash()},
                                             TrashMove::SystemMounts());
     std::string why = [&move] {

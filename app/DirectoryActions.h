@@ -43,6 +43,9 @@ public:
     // everything as it was.
     std::unique_ptr<TrashMove> MoveToTrash(const std::string& top, const std::string& below, Sizes sizes,
                                            bool linkedOutside) const;
+    // Whether the entry at below, a path under top, is a trash directory
+    // (the drive's, or the home trash) or lies in one: never offered.
+    static bool IsInTrash(const std::string& top, const std::string& below);
     // Replaces what carries out the moves (tests hold one back); an empty
     // mover brings back the real one. Returns the mover that was in place.
     static TrashMover SetTrashMover(TrashMover mover);

@@ -29,7 +29,7 @@ void DirectoryCommands::AddRows(CommandTable& table)
                   {onTarget, [this] { return TargetPath(); },
                    [this, onLiveDisk] {
                        return onLiveDisk() && state.SelectedChild()
-                           && !TrashCan::IsDriveTrash(BelowRoot(TargetPath()).value_or(std::string()));
+                           && !DirectoryActions::IsInTrash(state.Root().name(), *BelowRoot(TargetPath()));
                    },
                    [this] { CmMoveToTrash(); }});
     table.Add({Command::Files,
