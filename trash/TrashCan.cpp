@@ -145,11 +145,12 @@ TrashCan TrashCan::Open(int top, const std::string& topPath, const Places& place
         return can;
     }
     can = TrashCan();
-    std::string homeWhy = "there is no home trash";
+    std::string homeWhy;
     if (fstat(top, &topStat) == 0 && can.OpenAtHome(topStat.st_dev, places.homeTrash, places.uid, make, homeWhy))
         return can;
     can = TrashCan();
-    can.problem = onDriveWhy + ", and " + homeWhy + ": nothing was moved";
+    can.problem = onDriveWhy + ", and " + (homeWhy.empty() ? "there is no home trash" : homeWhy)
+        + ": nothing was moved";
     return can;
 }
 

@@ -153,6 +153,25 @@ TEST_F(DirectoryCommandsTest, MoveToTrashChangesTheTreeAsANewScanWouldSeeIt)
     EXPECT_FALSE(Enabled(Command::MoveToTrash));
 }
 
+// Where the drive's own trash is not safe, the home trash takes the
+// directory when it lies on the same drive; lying in the scanned tree, it
+// is counted there as a new scan counts it.
+TEST_F(DirectoryCommandsTest, AHomeTrashInTheTreeTakesTheDirectoryWithItsSizes)
+{
+    tree.File("gone/x", 9000);
+    tree.Dir("me/data");
+    tree.Dir(".Trash-" + std::to_string(geteuid()));
+    std::filesystem::permissions(Trash(""), std::filesystem::perms::all);
+    qputenv("XDG_DATA_HOME", QByteArray::fromStdString(tree.Path("me/data")));
+    Start();
+    Select("gone");
+    Run(Command::MoveToTrash);
+    EXPECT_TRUE(boxes.isEmpty()) << boxes.join('\n').toStdString();
+    EXPECT_TRUE(std::filesystem::exists(tree.Path("me/data/Trash/files/gone/x")));
+    EXPECT_TRUE(std::filesystem::is_empty(Trash("")));
+    EXPECT_EQ(Shown(), FreshScan());
+}
+
 // The move runs off the window's thread, with the busy cursor, while the
 // window goes on handling its events.
 TEST_F(DirectoryCommandsTest, TheWindowGoesOnWhileAMoveRuns)
