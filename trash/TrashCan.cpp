@@ -101,6 +101,7 @@ void Watch(std::vector<WatchedDirectory>& watched, int fd, const std::string& pa
 UniqueFd OpenOwn(int parent, const std::string& parentPath, const std::string& name, uid_t uid, bool closed, bool make,
                  std::vector<WatchedDirectory>& watched, std::string& why)
 {
+    why.clear();
     int error = 0;
     UniqueFd fd(OpenBelow(parent, name.c_str(), error));
     if (!fd.Valid() && error == ENOENT) {
