@@ -42,7 +42,8 @@ enum class Command {
     Keys,
     Menu,
     Close,
-    ShowView, // one row per picture of the directory; Action and Trigger reach the first
+    ShowPie,
+    ShowRings,
 };
 
 // Where a command stands in the menus: menus are made of groups, divided by

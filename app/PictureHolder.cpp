@@ -25,6 +25,7 @@ void PictureHolder::Make(const DirectoryViewRow& row)
 {
     delete view;
     view = row.make(window);
+    shownRow = &row;
     view->lower();
     if (settings.ViewDepth() > 0)
         view->SetDepth(settings.ViewDepth());

@@ -187,12 +187,17 @@ void TKelmoWindow::AddCommands()
 void TKelmoWindow::AddViewSwitches()
 {
     for (const DirectoryViewRow& row : DirectoryViewRows())
-        commands->Add({Command::ShowView,
+        commands->Add({row.command,
                        row.name,
                        {row.key},
                        MenuGroup::View,
                        [] { return true; },
-                       [this, &row] { picture.Show(row); }});
+                       [this, &row] {
+                           picture.Show(row);
+                           commands->Refresh();
+                       },
+                       {},
+                       [this, &row] { return picture.Showing(row); }});
 }
 
 // Every change of what is shown passes here: the labels follow it (the

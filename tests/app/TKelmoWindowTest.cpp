@@ -1081,6 +1081,30 @@ TEST_F(MainWindowTest, CtrlTwoShowsRingsWhoseDoubleClickGoesDeepAndAreKeptBetwee
     }
 }
 
+// Each picture has a command of its own, and the menus check the one shown.
+TEST_F(MainWindowTest, EachViewHasItsOwnCommandCheckedWhileItShows)
+{
+    TempTree tree;
+    tree.File("A/f", 1);
+    TKelmoWindow& w = StartOn(tree);
+    QAction* pie = w.Commands().Action(Command::ShowPie);
+    QAction* rings = w.Commands().Action(Command::ShowRings);
+    EXPECT_EQ(pie->text(), "Pie Chart");
+    EXPECT_EQ(rings->text(), "Rings");
+    EXPECT_TRUE(pie->isChecked());
+    EXPECT_FALSE(rings->isChecked());
+    QTest::keyClick(&w, Qt::Key_2, Qt::ControlModifier);
+    EXPECT_NE(qobject_cast<RingsView*>(w.View()), nullptr);
+    EXPECT_FALSE(pie->isChecked());
+    EXPECT_TRUE(rings->isChecked());
+    Run(Command::ShowRings);
+    EXPECT_TRUE(rings->isChecked()) << "choosing the view shown keeps it";
+    Run(Command::ShowPie);
+    EXPECT_NE(w.Chart(), nullptr);
+    EXPECT_TRUE(pie->isChecked());
+    EXPECT_FALSE(rings->isChecked());
+}
+
 TEST_F(MainWindowTest, CompareShowsWhatGrewSinceASavedScanAndGoesBackToSizes)
 {
     // The earlier scan is of a folder below the drive's root: the window
