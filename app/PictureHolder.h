@@ -41,6 +41,7 @@ private:
     void Make(const DirectoryViewRow& row);
     void Follow(ViewState::Changes what);
     void Wire();
+    ShownDirectory OnDisplay() const;
     QString ToolTipOf(DirNode directory) const;
 
     QWidget* window;

@@ -5,19 +5,8 @@
 #include "TextFitting.h"
 
 #include <QColor>
-#include <QFontMetricsF>
-#include <QGuiApplication>
-#include <QScreen>
-#include <QToolTip>
 
 #include <algorithm>
-
-namespace {
-
-// Room for the tooltip's frame and margins beside its text.
-constexpr int ToolTipFrame = 16;
-
-} // namespace
 
 LegendModel::LegendModel(QObject* parent) : QAbstractListModel(parent) {}
 
@@ -26,7 +15,7 @@ void LegendModel::SetEntries(std::shared_ptr<const ChildList> children, std::int
     beginResetModel();
     entries = std::move(children);
     count = entries ? static_cast<int>(std::min(entries->names.size(), entries->sizes.size())) : 0;
-    colors = entries ? SliceColorsOf({entries->sizes.begin(), entries->sizes.begin() + count})
+    colors = entries ? SliceColorsOf({entries->sizes.begin(), entries->sizes.begin() + count}, entries->places)
                      : std::vector<SliceColor>();
     directoryBytes = bytes;
     directoryPath = path;
@@ -101,9 +90,5 @@ QVariant LegendModel::data(const QModelIndex& index, int role) const
 // A long name wraps at the screen's width rather than running off it.
 QString LegendModel::ToolTip(const std::string& name, std::int64_t size) const
 {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QString text = EntryToolTip(name, size, directoryBytes, directoryPath, units);
-    if (!screen)
-        return text;
-    return WrappedToWidth(text, QFontMetricsF(QToolTip::font()), screen->geometry().width() - ToolTipFrame);
+    return WrappedToScreen(EntryToolTip(name, size, directoryBytes, directoryPath, units));
 }
