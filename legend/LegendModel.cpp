@@ -7,6 +7,7 @@
 #include <QColor>
 
 #include <algorithm>
+#include <numeric>
 
 LegendModel::LegendModel(QObject* parent) : QAbstractListModel(parent) {}
 
@@ -20,7 +21,22 @@ void LegendModel::SetEntries(std::shared_ptr<const ChildList> children, std::int
     directoryBytes = bytes;
     directoryPath = path;
     placeholder.clear();
+    MeasureShares();
     endResetModel();
+}
+
+// A comparison's sizes are growths, which make no part of the directory's
+// bytes: its shares are of the growth the pie shows.
+void LegendModel::MeasureShares()
+{
+    shareOf = directoryBytes;
+    widestShare.clear();
+    if (count == 0)
+        return;
+    const auto sizes = entries->sizes.begin();
+    if (!entries->sizeTexts.empty())
+        shareOf = std::accumulate(sizes, sizes + count, std::int64_t{0});
+    widestShare = ShareText(*std::max_element(sizes, sizes + count), shareOf);
 }
 
 void LegendModel::SetPlaceholder(const QString& text)
@@ -82,6 +98,10 @@ QVariant LegendModel::data(const QModelIndex& index, int role) const
         return ShownName(name);
     case SizeRole:
         return sizeText;
+    case ShareRole:
+        return ShareText(size, shareOf);
+    case WidestShareRole:
+        return widestShare;
     default:
         return QVariant();
     }
