@@ -42,6 +42,7 @@ enum class Command {
     Keys,
     Menu,
     Close,
+    History,
     ShowView, // one row per picture of the directory; Action and Trigger reach the first
 };
 

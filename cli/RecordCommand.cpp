@@ -52,6 +52,8 @@ int RunRecord(const Options& options, const MountEntry& drive, std::int64_t now,
         err << (scan.error.empty() ? kNotAvailableMessage : "kelmo: " + scan.error) << '\n';
         return 1;
     }
+    // The recording's own time, which its name gives too, is the one its comparisons name.
+    scan.tree->SetScanTime(now);
     const Recording recording{now, RecordingName::For(now), scan.tree->At(scan.tree->Root()).diskBytes};
     if (!SaveTree(*scan.tree, scan.problems, folder.Path() + "/" + recording.fileName, problem))
         return Fail(problem, err);
