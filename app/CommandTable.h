@@ -44,6 +44,7 @@ enum class Command {
     Close,
     ShowPie,
     ShowRings,
+    History,
 };
 
 // Where a command stands in the menus: menus are made of groups, divided by

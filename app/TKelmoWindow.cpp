@@ -53,7 +53,8 @@ TKelmoWindow::TKelmoWindow(Options commandLine, Drives probed, int lingerMs, QSt
                [this](const QPoint& at) { OpenMenu(at); },
                [this](int entry) { return legend.Full() ? legend.Full()->ToolTip(entry) : QString(); }}),
       loader(state, scans, options, drives, frame),
-      directoryCommands(state, scans, frame)
+      directoryCommands(state, scans, frame),
+      historyCommands(state, drives, frame)
 {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
                    | Qt::WindowCloseButtonHint);
@@ -169,6 +170,7 @@ void TKelmoWindow::AddCommands()
                    [this] { return state.Units() == SizeUnits::Binary; }});
     directoryCommands.AddRows(*commands);
     loader.AddRows(*commands);
+    historyCommands.AddRows(*commands);
     commands->Add({Command::ShowSizes,
                    QStringLiteral("Show Sizes"),
                    {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D)},

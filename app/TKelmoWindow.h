@@ -6,6 +6,7 @@
 #include "DirectoryViewRows.h"
 #include "Drives.h"
 #include "FileInfo.h"
+#include "HistoryCommands.h"
 #include "LegendHolder.h"
 #include "MainWindowControls.h"
 #include "Options.h"
@@ -122,4 +123,5 @@ private:
     PictureHolder picture;
     SurveyLoader loader;
     DirectoryCommands directoryCommands;
+    HistoryCommands historyCommands;
 };

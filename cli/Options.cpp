@@ -1,5 +1,6 @@
 #include "Options.h"
 
+#include "KeepPolicy.h"
 #include "ThreadCount.h"
 
 #include <getopt.h>
@@ -30,8 +31,19 @@ const std::vector<OptionRow> kTable{
      "--report"},
     {"compare", 0, "OLD",
      "show what grew since OLD, a saved scan (with --report\n"
-     "also a directory); the newer side is PATH (in the\n"
-     "window by default the drive OLD was made of)"},
+     "also a directory) or a recording of PATH's drive\n"
+     "(@latest, @yesterday, @7d, @2026-12-01); the newer\n"
+     "side is PATH (in the window by default the drive\n"
+     "OLD was made of)"},
+    {"record", 0, nullptr,
+     "scan the drive that holds PATH (default: /) and keep\n"
+     "the scan in the drive's history"},
+    {"keep", 0, "RULES",
+     "with --record: the recordings kept as they age\n"
+     "(default: all:2d,daily:30d,weekly:1y,monthly:forever)"},
+    {"history", 0, nullptr,
+     "list the recordings of the drive that holds PATH\n"
+     "(default: /): UTC time, used bytes, change"},
     {"apparent-size", 'a', nullptr,
      "count apparent sizes (the lengths of the files)\n"
      "instead of disk usage; in the window, key A switches"},
@@ -79,6 +91,10 @@ const char* ActionOption(Action action)
         return "--report";
     case Action::Export:
         return "--export";
+    case Action::Record:
+        return "--record";
+    case Action::History:
+        return "--history";
     case Action::Help:
         return "--help";
     case Action::Version:
@@ -210,6 +226,10 @@ std::string Parser::Apply(const OptionRow& row, const std::string& argument)
         options.exportFile = argument;
         return SetAction(Action::Export);
     }
+    if (name == "record")
+        return SetAction(Action::Record);
+    if (name == "history")
+        return SetAction(Action::History);
     if (name == "help")
         return SetAction(Action::Help);
     if (name == "version")
@@ -218,7 +238,13 @@ std::string Parser::Apply(const OptionRow& row, const std::string& argument)
         options.importFile = argument;
     else if (name == "compare")
         options.compareFile = argument;
-    else if (name == "apparent-size")
+    else if (name == "keep") {
+        KeepPolicy unused;
+        std::string problem;
+        options.keep = argument;
+        if (!KeepPolicy::Parse(argument, unused, problem))
+            return problem;
+    } else if (name == "apparent-size")
         options.mode = SizeMode::Apparent;
     else if (name == "human-readable")
         options.human = HumanSizes::Binary;
@@ -243,20 +269,25 @@ std::string Parser::Apply(const OptionRow& row, const std::string& argument)
 std::string Parser::Check() const
 {
     const Action action = options.action;
-    const bool scans = action == Action::Window || action == Action::Report || action == Action::Export;
+    const bool scans = action == Action::Window || action == Action::Report || action == Action::Export
+        || action == Action::Record || action == Action::History;
     const std::size_t paths = scans && options.importFile.empty() ? 1 : 0;
     if (operands.size() > paths)
         return "extra operand '" + operands[paths] + "'";
-    if (!options.importFile.empty() && action == Action::Export)
-        return "--import and --export exclude each other";
+    if (!options.importFile.empty() && action != Action::Report && action != Action::Window)
+        return std::string("--import and ") + ActionOption(action) + " exclude each other";
+    if (!options.keep.empty() && action != Action::Record)
+        return "--keep goes with --record";
     if (!options.compareFile.empty() && action != Action::Report && action != Action::Window)
         return "--compare goes with --report or the window";
     if (!options.compareFile.empty() && !options.importFile.empty())
         return "--compare takes the newer side as PATH, not --import";
     if (!options.importFile.empty() && !options.excludes.empty())
         return "--exclude applies to a scan, not to a saved scan";
-    if (action != Action::Report && (options.depth >= 0 || options.human != HumanSizes::No))
-        return options.depth >= 0 ? "--depth goes with --report" : "-h and --si go with --report";
+    if (action != Action::Report && options.depth >= 0)
+        return "--depth goes with --report";
+    if (action != Action::Report && action != Action::History && options.human != HumanSizes::No)
+        return "-h and --si go with --report or --history";
     if (options.largest > 0 && (action != Action::Report || !options.compareFile.empty()))
         return "--largest goes with --report, without --compare";
     if (options.depth < 0 && options.lineEnd == '\0')
@@ -307,6 +338,10 @@ const char* const kNotes =
     "A saved scan is the JSON export of ncdu (ncdu -o FILE), which gdu -o writes\n"
     "too; kelmo --export writes it, ncdu -f and gdu -f read what it writes.\n"
     "\n"
+    "The recordings of --record are kept in $XDG_STATE_HOME/kelmo/history (for\n"
+    "root /var/lib/kelmo/history; $KELMO_HISTORY_DIR when set), a folder a drive;\n"
+    "their days and times are UTC's.\n"
+    "\n"
     "Exit status: 0 when all went well; 1 when PATH cannot be read or is empty,\n"
     "a directory below it could not be read, a saved scan cannot be read or is\n"
     "damaged, a write fails, or the window cannot be opened; 2 for an invalid\n"
@@ -331,6 +366,8 @@ std::string UsageText()
            "  or:  kelmo [OPTION]... --report --import FILE\n"
            "  or:  kelmo [OPTION]... --report --compare OLD [PATH]\n"
            "  or:  kelmo [OPTION]... --export FILE [PATH]\n"
+           "  or:  kelmo [OPTION]... --record [PATH]\n"
+           "  or:  kelmo [OPTION]... --history [PATH]\n"
            "  or:  kelmo [OPTION]... --import FILE\n"
            "  or:  kelmo [OPTION]... --compare OLD [PATH]\n";
 }

@@ -3,8 +3,11 @@
 #include "EscapedName.h"
 #include "ExportCommand.h"
 #include "FinishOutput.h"
+#include "HistoryCommand.h"
 #include "KelmoProject.h"
+#include "MomentName.h"
 #include "Options.h"
+#include "RecordCommand.h"
 #include "ReportCommand.h"
 #include "ScanSetup.h"
 
@@ -13,6 +16,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstring>
+#include <ctime>
 
 #include <iostream>
 #include <string>
@@ -46,6 +50,31 @@ int StartWindow(char** argv)
     return 127;
 }
 
+// The drive whose history --record and --history keep: the one holding PATH, / by default.
+bool HistoryDrive(const Options& options, MountEntry& drive)
+{
+    const std::string path = options.path.empty() ? "/" : options.path;
+    return RootScannable(path, std::cerr) && DriveHolding(path, drive, std::cerr);
+}
+
+// The report's comparison with a moment of the history ("@7d") compares with
+// the recording it names, of the drive that holds PATH.
+int RunComparison(Options options)
+{
+    MountEntry drive;
+    if (MomentName::IsMoment(options.compareFile)) {
+        std::string problem;
+        if (!DriveHolding(PathToScan(options), drive, std::cerr))
+            return 1;
+        options.compareFile = SavedScanNamed(options.compareFile, drive, std::time(nullptr), problem);
+        if (options.compareFile.empty()) {
+            std::cerr << "kelmo: " << problem << '\n';
+            return 1;
+        }
+    }
+    return RunCompareReport(options, std::cout, std::cerr);
+}
+
 int Print(const std::string& text)
 {
     std::cout << text;
@@ -69,10 +98,17 @@ int main(int argc, char** argv)
     case Action::Version:
         return Print(VersionText());
     case Action::Report:
-        return options.compareFile.empty() ? RunReport(options, std::cout, std::cerr)
-                                           : RunCompareReport(options, std::cout, std::cerr);
+        return options.compareFile.empty() ? RunReport(options, std::cout, std::cerr) : RunComparison(options);
     case Action::Export:
         return RunExport(options, std::cerr);
+    case Action::Record: {
+        MountEntry drive;
+        return HistoryDrive(options, drive) ? RunRecord(options, drive, std::time(nullptr), std::cerr) : 1;
+    }
+    case Action::History: {
+        MountEntry drive;
+        return HistoryDrive(options, drive) ? RunHistory(options, drive, std::cout, std::cerr) : 1;
+    }
     case Action::Window:
         break;
     }

@@ -1,12 +1,16 @@
 #include "TKelmoWindow.h"
 
 #include "ChartView.h"
+#include "ChoiceMenu.h"
 #include "ExportCommand.h"
 #include "FakeDirectorySource.h"
 #include "FormatBytes.h"
+#include "HistoryChart.h"
+#include "HistoryWindow.h"
 #include "KelmoSplash.h"
 #include "MessageBoxes.h"
 #include "QtTestSupport.h"
+#include "RecordCommand.h"
 #include "RingsView.h"
 #include "ScanProgressEvent.h"
 #include "Scanner.h"
@@ -28,6 +32,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolTip>
+#include <QTreeWidget>
 #include <QWindow>
 #include <gtest/gtest.h>
 
@@ -1147,4 +1152,51 @@ TEST_F(MainWindowTest, CompareShowsWhatGrewSinceASavedScanAndGoesBackToSizes)
     Run(Command::ShowSizes);
     EXPECT_EQ(w.KeyLabel()->text(), "Key");
     EXPECT_EQ(Names().size(), 3);
+}
+
+// Two recordings of a drive, on 1 and 2 December: the window compares with
+// either, named as a moment or chosen from "Compare with...", and the
+// History window lists where the drive grew between them.
+TEST_F(MainWindowTest, TheDrivesRecordingsAreComparedWithAndItsHistoryShowsTheGrowth)
+{
+    TempTree drive, history;
+    setenv("KELMO_HISTORY_DIR", history.Root().c_str(), 1);
+    drive.File("tree/grew/f", 1000);
+    drive.File("other/f", 1000);
+    std::ostringstream err;
+    const std::int64_t firstDecemberNoon = 1796126400; // 2026-12-01 12:00 UTC
+    ASSERT_EQ(RunRecord(ParseOptions({"--record"}), Drive(drive), firstDecemberNoon, err), 0) << err.str();
+    drive.File("tree/grew/g", 500000);
+    ASSERT_EQ(RunRecord(ParseOptions({"--record"}), Drive(drive), firstDecemberNoon + 86400, err), 0) << err.str();
+
+    TKelmoWindow& w = Start({"--compare", "@2026-12-01", drive.Root()}, {Drive(drive)});
+    EXPECT_EQ(w.KeyLabel()->text(), "Key (growth since 1 Dec 2026)");
+    EXPECT_EQ(Names().front(), "tree");
+
+    QStringList offered;
+    const ChoiceHandler previous = SetChoiceHandler([&](QWidget*, const QStringList& choices) {
+        offered = choices;
+        return 0; // the newest
+    });
+    Run(Command::Compare);
+    WaitForScan();
+    SetChoiceHandler(previous);
+    ASSERT_EQ(offered.size(), 4) << offered.join('|').toStdString();
+    EXPECT_TRUE(offered[0].startsWith("2 Dec 2026 12:00 UTC: ")) << offered[0].toStdString();
+    EXPECT_EQ(offered[3], "Other Saved Scan...");
+    EXPECT_EQ(w.KeyLabel()->text(), "Key (growth since 2 Dec 2026)");
+
+    Run(Command::History);
+    HistoryWindow* shown = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* found = dynamic_cast<HistoryWindow*>(widget); found && found->isVisible())
+            shown = found;
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(shown->Chart()->From(), 0);
+    EXPECT_EQ(shown->Chart()->To(), 1);
+    ASSERT_GE(shown->Growers()->topLevelItemCount(), 1);
+    EXPECT_EQ(shown->Growers()->topLevelItem(0)->text(1), QString::fromStdString(drive.Path("tree/grew")));
+    EXPECT_TRUE(shown->Growers()->topLevelItem(0)->text(0).startsWith("+"));
+    shown->close();
+    unsetenv("KELMO_HISTORY_DIR");
 }

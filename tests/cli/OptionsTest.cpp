@@ -64,7 +64,7 @@ TEST(Options, InvalidCommandLinesSayWhy)
         {{"-t", "4x"}, "invalid number of threads '4x' (from 1 to 256)"},
         {{"--report", "-d", "-1"}, "invalid depth '-1'"},
         {{"-d", "1"}, "--depth goes with --report"},
-        {{"-h"}, "-h and --si go with --report"},
+        {{"-h"}, "-h and --si go with --report or --history"},
         {{"--report", "-0"}, "-0 goes with --depth"},
         {{"--report", "--largest", "0"}, "invalid number of files '0'"},
         {{"--largest", "3"}, "--largest goes with --report, without --compare"},
