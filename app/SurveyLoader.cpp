@@ -131,6 +131,14 @@ void SurveyLoader::SelectDrive(const TreeSource& source)
         [this, source](ScanResult result) { OnDriveScanned(source, std::move(result)); }, expected);
 }
 
+// Nothing on display changes before a scan's result arrives, so there is
+// nothing to put back but the folder a cancelled scan was to open.
+void SurveyLoader::CancelScan()
+{
+    openAt.clear();
+    scans.Stop();
+}
+
 // A new scan of the drive on display (Update) keeps the directory on display
 // and the selected entry where they still exist; another drive starts at its
 // root.

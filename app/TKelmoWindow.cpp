@@ -42,7 +42,8 @@ TKelmoWindow::TKelmoWindow(Options commandLine, Drives probed, int lingerMs, QSt
       state(options.mode, settings.SortBySize() ? ChildOrder::LargestFirst : ChildOrder::Listing,
             settings.SizesInUnits() ? SizeUnits::Binary : SizeUnits::Bytes),
       scans(
-          this, lingerMs, [this] { return std::make_pair(state.Mode(), state.Units()); }, [this] { close(); }),
+          this, lingerMs, [this] { return std::make_pair(state.Mode(), state.Units()); },
+          [this] { SplashCloseRequested(); }),
       commands(new CommandTable(this)),
       controls(this),
       legend(this, state,
@@ -322,6 +323,17 @@ void TKelmoWindow::CmAbout()
 void TKelmoWindow::CmExit()
 {
     close();
+}
+
+// During the first scan the splash is the only window on screen, and
+// closing it ends the program; later, the window shows a tree (or the drive
+// list) that closing the splash must not take away: it cancels the scan.
+void TKelmoWindow::SplashCloseRequested()
+{
+    if (isVisible())
+        loader.CancelScan();
+    else
+        close();
 }
 
 void TKelmoWindow::resizeEvent(QResizeEvent* event)

@@ -108,6 +108,7 @@ private:
     void OpenWindowMenu(const QPoint& globalPosition);
     void OpenTextWindow(const QString& caption, int textWidth, const QString& text);
     void CloseAuxiliaryWindows();
+    void SplashCloseRequested();
 
     Options options;
     Drives drives;
