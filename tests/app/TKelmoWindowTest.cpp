@@ -524,8 +524,7 @@ TEST_F(MainWindowTest, BadCommandLinesShowTheUsageBoxAndScanNothing)
 {
     TempTree tree;
     tree.File("x", 1);
-    const std::vector<std::vector<std::string>> badLines{
-        {tree.Root(), tree.Root()}, {"--frobnicate"}, {tree.Path("does-not-exist")}};
+    const std::vector<std::vector<std::string>> badLines{{tree.Root(), tree.Root()}, {"--frobnicate"}};
     for (const auto& args : badLines) {
         boxes.clear();
         TKelmoWindow& w = Start(args, {Drive(tree)});
@@ -543,6 +542,31 @@ TEST_F(MainWindowTest, BadCommandLinesShowTheUsageBoxAndScanNothing)
         w.EvDriveChange(0); // picking a drive makes Kelmo usable
         WaitForScan();
         EXPECT_TRUE(w.UpdateButton()->isEnabled());
+        EXPECT_TRUE(w.Survey().Root());
+    }
+}
+
+// Started from a menu there is no terminal: the window says why, names the
+// folder as it was given, and offers its drives.
+TEST_F(MainWindowTest, AFolderAtStartUpThatCannotBeReadIsNamedThenTheDrivesAreOffered)
+{
+    TempTree tree;
+    tree.File("x", 1);
+    const std::vector<std::pair<std::string, QString>> folders{
+        {tree.Path("does-not-exist"), "Cannot access '%1': No such file or directory"},
+        {tree.Path("x"), "Cannot read directory '%1': Not a directory"}};
+    for (const auto& [folder, why] : folders) {
+        boxes.clear();
+        TKelmoWindow& w = Start({folder}, {Drive(tree)});
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(boxes[0].text, why.arg(QString::fromStdString(folder)) + "\n\nPick a drive from the list.");
+        EXPECT_EQ(boxes[0].icon, MessageIcon::Stop);
+        EXPECT_FALSE(w.CloseRequested());
+        EXPECT_FALSE(w.Survey().Root());
+        EXPECT_EQ(w.DriveList()->count(), 1);
+
+        w.EvDriveChange(0);
+        WaitForScan();
         EXPECT_TRUE(w.Survey().Root());
     }
 }
