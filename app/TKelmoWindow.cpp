@@ -69,6 +69,7 @@ TKelmoWindow::TKelmoWindow(Options commandLine, Drives probed, int lingerMs, QSt
     scans.SetScannerFactory([this] { return ScannerFor(options); });
     controls.ListDrives(drives);
     connect(&state, &ViewState::Changed, this, &TKelmoWindow::Follow);
+    connect(controls.driveList, qOverload<int>(&QComboBox::activated), this, &TKelmoWindow::EvDriveChange);
     // A scan that ends without a tree leaves the drive list and the free
     // space saying what is on display.
     connect(&scans, &ScanController::RunningChanged, this, [this] {
@@ -85,6 +86,15 @@ TKelmoWindow::TKelmoWindow(Options commandLine, Drives probed, int lingerMs, QSt
 }
 
 TKelmoWindow::~TKelmoWindow() = default;
+
+// With nothing to scan (a folder that cannot be read, a bad command line),
+// the drives are what a person picks from next: the arrow keys open them.
+void TKelmoWindow::SetupWindow()
+{
+    loader.Setup();
+    if (!Scanning() && !state.Root())
+        controls.driveList->setFocus();
+}
 
 // The window's own commands, then those that act on directories and those
 // that load trees. A scan in progress holds back everything that would start

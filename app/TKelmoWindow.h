@@ -39,7 +39,7 @@ public:
 
     // Start-up: the drive argument and the first scan, which goes on after
     // this returns.
-    void SetupWindow() { loader.Setup(); }
+    void SetupWindow();
     bool Scanning() const { return scans.Running(); }
 
     void EvLegendDblClk() { OpenDirectory(state.SelectedChild()); }

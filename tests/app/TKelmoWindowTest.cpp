@@ -135,6 +135,12 @@ protected:
                 return i;
         return -1;
     }
+    // As a click on an entry of the open list picks it.
+    void PickDrive(int listIndex)
+    {
+        window->DriveList()->setCurrentIndex(listIndex);
+        emit window->DriveList()->activated(listIndex);
+    }
     int CurrentDrive() { return window->DriveList()->currentData().value<TreeSource>().DriveIndex(); }
 
     std::unique_ptr<TKelmoWindow> window;
@@ -564,8 +570,9 @@ TEST_F(MainWindowTest, AFolderAtStartUpThatCannotBeReadIsNamedThenTheDrivesAreOf
         EXPECT_FALSE(w.CloseRequested());
         EXPECT_FALSE(w.Survey().Root());
         EXPECT_EQ(w.DriveList()->count(), 1);
+        EXPECT_EQ(w.focusWidget(), w.DriveList());
 
-        w.EvDriveChange(0);
+        PickDrive(0);
         WaitForScan();
         EXPECT_TRUE(w.Survey().Root());
     }
@@ -755,10 +762,7 @@ TEST_F(MainWindowTest, ClosingTheSplashOfALaterScanCancelsItAndKeepsTheTree)
     std::atomic<bool> reading{false};
     w.Scans().SetScannerFactory(BlockedScans(reading));
     const std::vector<std::function<void()>> laterScans{[&w] { w.Commands().Trigger(Command::Update); },
-                                                        [this, &w] {
-                                                            w.DriveList()->setCurrentIndex(EntryOf(1));
-                                                            w.EvDriveChange(EntryOf(1));
-                                                        }};
+                                                        [this] { PickDrive(EntryOf(1)); }};
     for (const auto& startScan : laterScans) {
         reading = false;
         startScan();
