@@ -9,6 +9,7 @@
 #include "KelmoSplash.h"
 #include "MessageBoxes.h"
 #include "MomentName.h"
+#include "ScanSetup.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -38,6 +39,16 @@ void ShowNotAvailable(QWidget* owner, const std::string& reason = {})
     if (!reason.empty())
         text += QStringLiteral("\n\n") + DisplayName(reason);
     ShowMessageBox(owner, text, QStringLiteral("Kelmo"), MessageIcon::Information);
+}
+
+// The folder given at start-up, as it was typed, and why it cannot be
+// shown; the window then offers its drive list.
+void ShowUnreadablePath(QWidget* owner, const std::string& problem)
+{
+    QString text = DisplayName(problem);
+    text[0] = text[0].toUpper();
+    ShowMessageBox(owner, text + QStringLiteral("\n\nPick a drive from the list."), QStringLiteral("Kelmo"),
+                   MessageIcon::Stop);
 }
 
 // How the splash names what it reads.
@@ -124,9 +135,11 @@ TreeSource SurveyLoader::ParseDriveArgument()
     }
     if (!options.importFile.empty())
         return TreeSource::SavedScan(options.importFile);
-    if (!options.path.empty() && Drives::CanonicalPath(options.path).empty()) {
-        ShowUsage(frame.Owner());
-        return {};
+    if (!options.path.empty()) {
+        if (const std::string problem = RootProblem(options.path); !problem.empty()) {
+            ShowUnreadablePath(frame.Owner(), problem);
+            return {};
+        }
     }
     // Started from a directory on no drive (/dev/shm, a FUSE mount), Kelmo
     // says so just as for such a path argument.
@@ -151,6 +164,14 @@ void SurveyLoader::SelectDrive(const TreeSource& source)
     scans.Start(
         std::move(request), SplashText(source),
         [this, source](ScanResult result) { OnDriveScanned(source, std::move(result)); }, expected);
+}
+
+// Nothing on display changes before a scan's result arrives, so there is
+// nothing to put back but the folder a cancelled scan was to open.
+void SurveyLoader::CancelScan()
+{
+    openAt.clear();
+    scans.Stop();
 }
 
 // A new scan of the drive on display (Update) keeps the directory on display

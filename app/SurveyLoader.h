@@ -30,6 +30,9 @@ public:
     void SelectDrive(const TreeSource& source);
     // The drive at index of the drive list.
     TreeSource DriveSource(int drive) const { return TreeSource::Drive(drive, drives.MountPoint(drive)); }
+    // Stops the running scan (or the splash's wait after one); what is on
+    // display stays as it was.
+    void CancelScan();
     // Asks for a recording of the drive on display, or another saved scan,
     // to compare the tree on display with, and reads it.
     void ChooseEarlierScan();

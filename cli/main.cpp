@@ -112,12 +112,14 @@ int main(int argc, char** argv)
     case Action::Window:
         break;
     }
+    // A path that cannot be read is said here and, where a window can be
+    // opened, in the window too: started from a menu, nobody reads this.
     if (!options.path.empty() && !RootScannable(options.path, std::cerr))
-        return 1;
+        return DisplayReachable() ? StartWindow(argv) : 1;
     if (!options.importFile.empty() && options.importFile != "-" && access(options.importFile.c_str(), R_OK) != 0) {
         std::cerr << "kelmo: cannot access '" << EscapedName(options.importFile) << "': " << std::strerror(errno)
                   << '\n';
-        return 1;
+        return DisplayReachable() ? StartWindow(argv) : 1;
     }
     if (!DisplayReachable()) {
         std::cerr << kNoDisplayMessage << '\n';

@@ -11,6 +11,7 @@
 #include "QtTestSupport.h"
 #include "RingsView.h"
 #include "ScannedSurvey.h"
+#include "TargetCommands.h"
 #include "TempTree.h"
 #include "TreeDump.h"
 
@@ -21,6 +22,7 @@
 #include <QPointer>
 #include <QTableView>
 #include <QTest>
+#include <QUrl>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -385,6 +387,34 @@ TEST_F(DirectoryCommandsTest, OpenInFileManagerAsksTheFileManagerOnTheBus)
     EXPECT_EQ(manager.shown, QStringList{QString::fromLatin1(DirectoryActions::FileUrl(tree.Path("caf\xe9")))});
     bus.unregisterService(QStringLiteral("org.freedesktop.FileManager1"));
     bus.unregisterObject(QStringLiteral("/org/freedesktop/FileManager1"));
+}
+
+// Neither a file manager on the bus (the one there fails) nor a launcher:
+// a box says so instead of nothing at all.
+TEST_F(DirectoryCommandsTest, OpenInFileManagerWithNoFileManagerSaysSo)
+{
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    const QString service = QStringLiteral("org.freedesktop.FileManager1");
+    if (bus.isConnected()) {
+        ASSERT_TRUE(bus.registerService(service)) << "owned by this test, which shows nothing";
+    }
+    QList<QUrl> launched;
+    const UrlLauncher previous = SetUrlLauncher([&launched](const QUrl& url) {
+        launched << url;
+        return false;
+    });
+    tree.File("a/f", 10);
+    Start();
+    Select("a");
+    Run(Command::OpenInFileManager);
+    EXPECT_TRUE(WaitFor([this] { return !boxes.isEmpty(); }));
+    SetUrlLauncher(previous);
+    bus.unregisterService(service);
+    EXPECT_EQ(launched, QList<QUrl>{QUrl::fromEncoded(DirectoryActions::FileUrl(tree.Path("a")))});
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_TRUE(
+        boxes[0].startsWith("No file manager could be started to show\n" + QString::fromStdString(tree.Path("a"))))
+        << boxes[0].toStdString();
 }
 
 #include "DirectoryCommandsTest.moc"

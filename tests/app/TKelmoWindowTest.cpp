@@ -18,6 +18,7 @@
 #include "SmallButton.h"
 #include "SmallWin.h"
 #include "TempTree.h"
+#include "TreeDump.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -38,6 +39,7 @@
 
 #include <unistd.h>
 
+#include <atomic>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -137,6 +139,12 @@ protected:
             if (window->DriveList()->itemData(i).value<TreeSource>().DriveIndex() == drive)
                 return i;
         return -1;
+    }
+    // As a click on an entry of the open list picks it.
+    void PickDrive(int listIndex)
+    {
+        window->DriveList()->setCurrentIndex(listIndex);
+        emit window->DriveList()->activated(listIndex);
     }
     int CurrentDrive() { return window->DriveList()->currentData().value<TreeSource>().DriveIndex(); }
 
@@ -527,8 +535,7 @@ TEST_F(MainWindowTest, BadCommandLinesShowTheUsageBoxAndScanNothing)
 {
     TempTree tree;
     tree.File("x", 1);
-    const std::vector<std::vector<std::string>> badLines{
-        {tree.Root(), tree.Root()}, {"--frobnicate"}, {tree.Path("does-not-exist")}};
+    const std::vector<std::vector<std::string>> badLines{{tree.Root(), tree.Root()}, {"--frobnicate"}};
     for (const auto& args : badLines) {
         boxes.clear();
         TKelmoWindow& w = Start(args, {Drive(tree)});
@@ -546,6 +553,32 @@ TEST_F(MainWindowTest, BadCommandLinesShowTheUsageBoxAndScanNothing)
         w.EvDriveChange(0); // picking a drive makes Kelmo usable
         WaitForScan();
         EXPECT_TRUE(w.UpdateButton()->isEnabled());
+        EXPECT_TRUE(w.Survey().Root());
+    }
+}
+
+// Started from a menu there is no terminal: the window says why, names the
+// folder as it was given, and offers its drives.
+TEST_F(MainWindowTest, AFolderAtStartUpThatCannotBeReadIsNamedThenTheDrivesAreOffered)
+{
+    TempTree tree;
+    tree.File("x", 1);
+    const std::vector<std::pair<std::string, QString>> folders{
+        {tree.Path("does-not-exist"), "Cannot access '%1': No such file or directory"},
+        {tree.Path("x"), "Cannot read directory '%1': Not a directory"}};
+    for (const auto& [folder, why] : folders) {
+        boxes.clear();
+        TKelmoWindow& w = Start({folder}, {Drive(tree)});
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(boxes[0].text, why.arg(QString::fromStdString(folder)) + "\n\nPick a drive from the list.");
+        EXPECT_EQ(boxes[0].icon, MessageIcon::Stop);
+        EXPECT_FALSE(w.CloseRequested());
+        EXPECT_FALSE(w.Survey().Root());
+        EXPECT_EQ(w.DriveList()->count(), 1);
+        EXPECT_EQ(w.focusWidget(), w.DriveList());
+
+        PickDrive(0);
+        WaitForScan();
         EXPECT_TRUE(w.Survey().Root());
     }
 }
@@ -641,6 +674,31 @@ void CloseByWindowManager(QWidget& window)
     window.windowHandle()->close();
 }
 
+KelmoSplash* ShownSplash()
+{
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* splash = dynamic_cast<KelmoSplash*>(widget); splash && splash->isVisible())
+            return splash;
+    return nullptr;
+}
+
+// Scans that never end by themselves: each meets a share that answers only
+// when the walk is told to stop, and sets reading once it waits there.
+ScanController::ScannerFactory BlockedScans(std::atomic<bool>& reading)
+{
+    return [&reading] {
+        auto fake = std::make_unique<FakeDirectorySource>();
+        fake->OnRead(fake->AddDir(0, "slow-share"), [&reading](const std::atomic<bool>& stop) {
+            reading = true;
+            while (!stop)
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        });
+        auto scanner = std::make_unique<Scanner>();
+        scanner->SetSource(std::move(fake));
+        return scanner;
+    };
+}
+
 } // namespace
 
 TEST_F(MainWindowTest, CloseDuringTheWaitAfterADriveSwitchEndsEverythingAtOnce)
@@ -678,32 +736,57 @@ TEST_F(MainWindowTest, CloseDuringAScanStopsTheWalk)
     TempTree tree;
     window = std::make_unique<TKelmoWindow>(ParseOptions({tree.Root()}), Drives({Drive(tree)}), 0);
     std::atomic<bool> reading{false};
-    window->Scans().SetScannerFactory([&reading] {
-        auto fake = std::make_unique<FakeDirectorySource>();
-        // A share that answers only when the walk is told to stop.
-        fake->OnRead(fake->AddDir(0, "slow-share"), [&reading](const std::atomic<bool>& stop) {
-            reading = true;
-            while (!stop)
-                std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        });
-        auto scanner = std::make_unique<Scanner>();
-        scanner->SetSource(std::move(fake));
-        return scanner;
-    });
+    window->Scans().SetScannerFactory(BlockedScans(reading));
     window->SetupWindow();
     ASSERT_TRUE(WaitFor([&reading] { return reading.load(); }));
     for (const Command command : {Command::Update, Command::About, Command::RootInfo})
         EXPECT_FALSE(window->Commands().Action(command)->isEnabled()) << "nothing starts while the scan runs";
-    QList<QWidget*> splashes;
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (dynamic_cast<KelmoSplash*>(widget) && widget->isVisible())
-            splashes << widget;
-    ASSERT_EQ(splashes.size(), 1);
-    CloseByWindowManager(*splashes.front()); // the only window during the first scan
+    ASSERT_NE(ShownSplash(), nullptr);
+    CloseByWindowManager(*ShownSplash()); // the only window during the first scan
     EXPECT_TRUE(window->CloseRequested());
     EXPECT_FALSE(window->Scanning()) << "the walk has stopped";
     EXPECT_FALSE(window->Survey().Root());
     EXPECT_FALSE(AnyWindowVisible());
+}
+
+// Update and a drive switch alike: the scan stops, and the window goes on
+// showing the tree it showed, where it showed it.
+TEST_F(MainWindowTest, ClosingTheSplashOfALaterScanCancelsItAndKeepsTheTree)
+{
+    TempTree tree, other;
+    tree.File("A/B/x", 1000);
+    tree.File("A/C/y", 2000);
+    tree.File("D/z", 3000);
+    TKelmoWindow& w = Start({tree.Root()}, {Drive(tree), Drive(other)});
+    DoubleClick("A");
+    Legend().SetSelectedIndex(1);
+    const std::string shown = DumpWithSizes(w.Survey().Root());
+    const QStringList names = Names();
+    const QString path = w.PathLabel()->text();
+    const QString freeSpace = w.FreeBytesLabel()->text();
+    std::atomic<bool> reading{false};
+    w.Scans().SetScannerFactory(BlockedScans(reading));
+    const std::vector<std::function<void()>> laterScans{[&w] { w.Commands().Trigger(Command::Update); },
+                                                        [this] { PickDrive(EntryOf(1)); }};
+    for (const auto& startScan : laterScans) {
+        reading = false;
+        startScan();
+        ASSERT_TRUE(WaitFor([&reading] { return reading.load(); }));
+        ASSERT_NE(ShownSplash(), nullptr);
+        CloseByWindowManager(*ShownSplash());
+        EXPECT_FALSE(w.Scanning()) << "the walk has stopped";
+        EXPECT_FALSE(w.CloseRequested());
+        EXPECT_TRUE(w.isVisible());
+        EXPECT_EQ(ShownSplash(), nullptr);
+        EXPECT_EQ(DumpWithSizes(w.Survey().Root()), shown);
+        EXPECT_EQ(Names(), names);
+        EXPECT_EQ(Legend().SelectedIndex(), 1);
+        EXPECT_EQ(w.PathLabel()->text(), path);
+        EXPECT_EQ(w.FreeBytesLabel()->text(), freeSpace);
+        EXPECT_EQ(CurrentDrive(), 0) << "the list names the drive on display";
+        EXPECT_TRUE(boxes.empty());
+        EXPECT_TRUE(w.Commands().Action(Command::Update)->isEnabled());
+    }
 }
 
 TEST_F(MainWindowTest, CloseWhileAboutOrATextWindowIsOpenClosesThemToo)
