@@ -42,8 +42,9 @@ int StartWindow(char** argv)
     char* gui = beside.empty() ? const_cast<char*>(KelmoProject::kInstalledGui) : beside.data();
     argv[0] = gui;
     execv(gui, argv);
-    std::cerr << "kelmo: cannot start " << gui << ": " << std::strerror(errno) << '\n';
-    return 127;
+    std::cerr << "kelmo: cannot open the window: " << gui << ": " << std::strerror(errno)
+              << " (install the package kelmo, or use --report)\n";
+    return 1;
 }
 
 int Print(const std::string& text)
@@ -58,10 +59,10 @@ int main(int argc, char** argv)
 {
     const Options options = ParseOptions(std::vector<std::string>(argv + (argc > 0), argv + argc));
     if (!options.error.empty()) {
+        // Never the window: a script must not wait on a usage box. (The
+        // desktop starts kelmo-gui itself, which shows one.)
         std::cerr << "kelmo: " << options.error << '\n' << UsageText() << "Try 'kelmo --help' for more information.\n";
-        // Started from a desktop there is no terminal to read this: where a
-        // window can be opened, it shows the usage too.
-        return options.action == Action::Window && DisplayReachable() ? StartWindow(argv) : 2;
+        return 2;
     }
     switch (options.action) {
     case Action::Help:
