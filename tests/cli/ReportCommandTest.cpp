@@ -206,3 +206,20 @@ TEST(ReportCommand, DepthLinesAndExclusionsAreDus)
         << "every file but the ten .c ones";
     EXPECT_EQ(DepthReport({"-d0", "-0", "-h", tree.Root()}), Output("du -x -h -s -0 '" + tree.Root() + "'"));
 }
+
+TEST(ReportCommand, ADirectoryWhoseEntriesAreAllExcludedIsReportedAsDuReportsIt)
+{
+    if (Output("command -v du").empty())
+        GTEST_SKIP() << "du is not installed";
+    TempTree tree;
+    tree.File("a.o", 5000);
+    tree.File("b.o", 70000);
+    for (const std::string threads : {"-t1", "-t4"}) {
+        EXPECT_EQ(DepthReport({"-s", "--exclude=*.o", threads, tree.Root()}),
+                  Output("du -x -s --block-size=1 --exclude='*.o' '" + tree.Root() + "'"))
+            << threads;
+        std::ostringstream out, err;
+        EXPECT_EQ(RunReport(ParseOptions({"--report", "--exclude=*.o", threads, tree.Root()}), out, err), 0);
+        EXPECT_NE(out.str().find("\nExcluded       : 2\n"), std::string::npos) << out.str() << err.str();
+    }
+}
