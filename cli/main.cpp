@@ -79,6 +79,7 @@ int main(int argc, char** argv)
     }
     if (!options.path.empty() && !RootScannable(options.path, std::cerr))
         return 1;
+    SayLinkFollowed(options.path, std::cerr);
     if (!options.importFile.empty() && options.importFile != "-" && access(options.importFile.c_str(), R_OK) != 0) {
         std::cerr << "kelmo: cannot access '" << EscapedName(options.importFile) << "': " << std::strerror(errno)
                   << '\n';

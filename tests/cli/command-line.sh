@@ -81,6 +81,20 @@ run DISPLAY=:0 -- "$work/bin/kelmo" --threads 4 --threads=5 -- "$work/tree"
 --
 $work/tree" ] || fail "kelmo-gui was not given the repeated options as typed"
 
+# A symbolic link given as PATH: the export counts the link, as du does; the
+# window shows the directory it names, and says so.
+ln -s tree "$work/slink"
+run -- sh -c '"$1" --export - "$2" | "$1" --report -sb --import -' sh "$kelmo" "$work/slink"
+[ "$(cat "$work/out")" = "$(stat -c %s "$work/slink")	$(realpath "$work")/slink" ] ||
+  fail "the export of a link: $(cat "$work/out" "$work/err")"
+run DISPLAY=:0 -- "$work/bin/kelmo" "$work/slink"
+[ "$(cat "$work/err")" = "kelmo: '$work/slink' is a symbolic link: showing the directory it names, '$(realpath "$work/tree")'" ] ||
+  fail "kelmo LINK said: $(cat "$work/err")"
+
+# --largest names files below PATH as typed, with sizes as -h or --si write them.
+run -- sh -c 'cd "$2" && "$1" --report --largest 1 -a --si tree' sh "$kelmo" "$work"
+[ "$(cat "$work/out")" = "1.0k	tree/sub/file" ] || fail "--largest -a --si: $(cat "$work/out" "$work/err")"
+
 run -- sh -c '"$1" --report "$2" >/dev/full' sh "$kelmo" "$work/tree"
 expect_status 1 "kelmo --report to a full disk"
 [ "$(cat "$work/err")" = "kelmo: write error: No space left on device" ] || fail "full disk: $(cat "$work/err")"
@@ -124,7 +138,7 @@ if command -v zstd >/dev/null; then
 fi
 run -- sh -c 'printf "[2,0" | "$1" --report --import -' sh "$kelmo"
 expect_status 1 "kelmo --report --import of a damaged scan"
-[ "$(cat "$work/err")" = "Saved scan is damaged at byte 1: major version 2 is not supported, only 1" ] ||
+[ "$(cat "$work/err")" = "kelmo: Saved scan is damaged at byte 1: major version 2 is not supported, only 1" ] ||
   fail "damaged scan said: $(cat "$work/err")"
 
 # Comparing: --compare OLD goes with --report NEW, --depth N with --compare;
@@ -141,7 +155,7 @@ expect_status 0 "kelmo --report --compare OLD NEW --depth 1"
   fail "comparing a saved scan with its tree: $(head -c 300 "$work/out")"
 run -- sh -c 'printf "[2,0" | "$1" --report --compare - "$2"' sh "$kelmo" "$work/tree"
 expect_status 1 "kelmo --report --compare of a damaged scan"
-[ "$(cat "$work/err")" = "Saved scan is damaged at byte 1: major version 2 is not supported, only 1" ] ||
+[ "$(cat "$work/err")" = "kelmo: Saved scan is damaged at byte 1: major version 2 is not supported, only 1" ] ||
   fail "damaged scan to compare said: $(cat "$work/err")"
 
 # A failed write leaves no half-written file, nor spoils the one there.
