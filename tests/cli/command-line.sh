@@ -101,7 +101,7 @@ expect_status 1 "kelmo --report to a full disk"
 
 # A reader that stops early ends the report quietly, also where SIGPIPE is
 # ignored and the write fails with EPIPE instead.
-for i in $(seq 3000); do mkdir "$work/tree/a-rather-long-directory-name-$i"; done
+mkdir "$work/tree/a-rather-long-directory-name-"{1..3000}
 run -- sh -c 'trap "" PIPE; "$1" --report "$2" | head -1 >/dev/null' sh "$kelmo" "$work/tree"
 [ ! -s "$work/err" ] || fail "closed pipe said: $(cat "$work/err")"
 
