@@ -47,9 +47,12 @@ const std::vector<OptionRow> kTable{
     {"apparent-size", 'a', nullptr,
      "count apparent sizes (the lengths of the files)\n"
      "instead of disk usage; in the window, key A switches"},
+    {"bytes", 'b', nullptr, "apparent sizes in bytes, as du -b counts them"},
     {"depth", 'd', "N",
      "with --report: print the size of every directory N\n"
      "or fewer levels below PATH, deepest first, as du does"},
+    {"max-depth", 0, "N", "like --depth, as du names it"},
+    {"summarize", 's', nullptr, "with --report: --depth=0, the size of PATH alone"},
     {"largest", 0, "N",
      "with --report: print the N largest files of the scan,\n"
      "largest first, as lines of size, tab, path"},
@@ -61,6 +64,7 @@ const std::vector<OptionRow> kTable{
      "matches the shell pattern PATTERN, as du does"},
     {"exclude-from", 'X', "FILE", "skip what matches any pattern in FILE (one a line)"},
     {"threads", 't', "N", "walk with N threads (default: 16)"},
+    {"one-file-system", 'x', nullptr, "accepted as du's: a scan never leaves PATH's drive"},
     {"help", 0, nullptr, "show this help and exit"},
     {"version", 0, nullptr, "show the version and exit"},
 };
@@ -138,6 +142,7 @@ private:
     void Parse();
     std::string Apply(const OptionRow& row, const std::string& argument);
     std::string SetAction(Action action);
+    int SetDepth(const OptionRow& row, int depth);
     std::string ProblemOf(int result) const;
     std::string Check() const;
 
@@ -145,6 +150,7 @@ private:
     std::vector<char*> argv;
     std::vector<std::string> operands;
     Options options;
+    const OptionRow* depthRow = nullptr; // the option that set the depth, as the problems name it
 };
 
 Parser::Parser(const std::vector<std::string>& args) : words(args)
@@ -190,14 +196,19 @@ void Parser::Parse()
         options.path = operands.front();
 }
 
-// Why getopt_long refused the argument it returned result for.
+// Why getopt_long refused the argument it returned result for. An unknown
+// letter is named alone: within a cluster ("-sh") getopt_long leaves optind
+// on the cluster until its last letter, so the word before it says nothing.
+// An unknown long option leaves optopt 0; any other refusal is of a known
+// option, after which optind has passed the word that names it.
 std::string Parser::ProblemOf(int result) const
 {
+    const std::string letter(1, static_cast<char>(optopt));
+    if (optopt != 0 && !RowOf(optopt))
+        return "invalid option -- '" + letter + "'";
     const std::string word = words[static_cast<std::size_t>(optind - 1)];
-    if (word.compare(0, 2, "--") != 0) {
-        const std::string letter(1, static_cast<char>(optopt));
-        return result == ':' ? "option requires an argument -- '" + letter + "'" : "invalid option -- '" + letter + "'";
-    }
+    if (word.compare(0, 2, "--") != 0)
+        return "option requires an argument -- '" + letter + "'";
     const std::string given = word.substr(0, word.find('='));
     if (result == ':')
         return "option '" + given + "' requires an argument";
@@ -215,6 +226,12 @@ std::string Parser::SetAction(Action action)
         return std::string(ActionOption(options.action)) + " and " + ActionOption(action) + " exclude each other";
     options.action = action;
     return {};
+}
+
+int Parser::SetDepth(const OptionRow& row, int depth)
+{
+    depthRow = &row;
+    return options.depth = depth;
 }
 
 std::string Parser::Apply(const OptionRow& row, const std::string& argument)
@@ -246,7 +263,10 @@ std::string Parser::Apply(const OptionRow& row, const std::string& argument)
             return problem;
     } else if (name == "apparent-size")
         options.mode = SizeMode::Apparent;
-    else if (name == "human-readable")
+    else if (name == "bytes") {
+        options.mode = SizeMode::Apparent;
+        options.human = HumanSizes::No;
+    } else if (name == "human-readable")
         options.human = HumanSizes::Binary;
     else if (name == "si")
         options.human = HumanSizes::Decimal;
@@ -258,7 +278,9 @@ std::string Parser::Apply(const OptionRow& row, const std::string& argument)
         return "cannot read '" + argument + "': " + std::strerror(errno);
     else if (name == "threads" && (options.threads = ThreadCountOf(argument)) < 0)
         return "invalid number of threads '" + argument + "' (from 1 to 256)";
-    else if (name == "depth" && (options.depth = DepthOf(argument)) < 0)
+    else if (name == "summarize")
+        SetDepth(row, 0);
+    else if ((name == "depth" || name == "max-depth") && SetDepth(row, DepthOf(argument)) < 0)
         return "invalid depth '" + argument + "'";
     else if (name == "largest" && (options.largest = DepthOf(argument)) <= 0)
         return "invalid number of files '" + argument + "'";
@@ -282,10 +304,12 @@ std::string Parser::Check() const
         return "--compare goes with --report or the window";
     if (!options.compareFile.empty() && !options.importFile.empty())
         return "--compare takes the newer side as PATH, not --import";
+    if (action == Action::Report && options.compareFile == "-" && paths == 1 && operands.front() == "-")
+        return "standard input cannot be read twice (--compare - and -)";
     if (!options.importFile.empty() && !options.excludes.empty())
         return "--exclude applies to a scan, not to a saved scan";
     if (action != Action::Report && options.depth >= 0)
-        return "--depth goes with --report";
+        return DashedName(*depthRow) + " goes with --report";
     if (action != Action::Report && action != Action::History && options.human != HumanSizes::No)
         return "-h and --si go with --report or --history";
     if (options.largest > 0 && (action != Action::Report || !options.compareFile.empty()))
@@ -328,6 +352,8 @@ const char* const kAbout =
     "\n";
 
 const char* const kNotes =
+    "\n"
+    "Unlike du: -a is --apparent-size, not --all; -t is --threads, not --threshold.\n"
     "\n"
     "In the report, a control byte of a name (below 0x20, and 0x7f) is written\n"
     "as \\xhh with two lower-case hex digits, and a backslash as \\\\.\n"

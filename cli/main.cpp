@@ -46,8 +46,9 @@ int StartWindow(char** argv)
     char* gui = beside.empty() ? const_cast<char*>(KelmoProject::kInstalledGui) : beside.data();
     argv[0] = gui;
     execv(gui, argv);
-    std::cerr << "kelmo: cannot start " << gui << ": " << std::strerror(errno) << '\n';
-    return 127;
+    std::cerr << "kelmo: cannot open the window: " << gui << ": " << std::strerror(errno)
+              << " (install the package kelmo, or use --report)\n";
+    return 1;
 }
 
 // The drive whose history --record and --history keep: the one holding PATH, / by default.
@@ -87,10 +88,10 @@ int main(int argc, char** argv)
 {
     const Options options = ParseOptions(std::vector<std::string>(argv + (argc > 0), argv + argc));
     if (!options.error.empty()) {
+        // Never the window: a script must not wait on a usage box. (The
+        // desktop starts kelmo-gui itself, which shows one.)
         std::cerr << "kelmo: " << options.error << '\n' << UsageText() << "Try 'kelmo --help' for more information.\n";
-        // Started from a desktop there is no terminal to read this: where a
-        // window can be opened, it shows the usage too.
-        return options.action == Action::Window && DisplayReachable() ? StartWindow(argv) : 2;
+        return 2;
     }
     switch (options.action) {
     case Action::Help:
@@ -116,6 +117,7 @@ int main(int argc, char** argv)
     // opened, in the window too: started from a menu, nobody reads this.
     if (!options.path.empty() && !RootScannable(options.path, std::cerr))
         return DisplayReachable() ? StartWindow(argv) : 1;
+    SayLinkFollowed(options.path, std::cerr);
     if (!options.importFile.empty() && options.importFile != "-" && access(options.importFile.c_str(), R_OK) != 0) {
         std::cerr << "kelmo: cannot access '" << EscapedName(options.importFile) << "': " << std::strerror(errno)
                   << '\n';
