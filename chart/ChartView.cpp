@@ -39,16 +39,19 @@ void ChartView::Place(const QRect& bounds)
 
 void ChartView::ShowDirectory(const ShownDirectory& shown)
 {
-    SetValues(shown.entries ? shown.entries->sizes : std::vector<std::int64_t>());
+    if (shown.entries)
+        SetValues(shown.entries->sizes, shown.entries->places);
+    else
+        Clear();
 }
 
-void ChartView::SetValues(const std::vector<std::int64_t>& values)
+void ChartView::SetValues(const std::vector<std::int64_t>& values, const std::vector<int>& places)
 {
     const std::vector<QRect> oldMarkers = MarkerRects();
     if (values.empty())
         pie.Clear();
     else
-        pie.SetValues(values);
+        pie.SetValues(values, places);
     starts.clear();
     ends.clear();
     markedSlice = -1;

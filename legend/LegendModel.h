@@ -17,13 +17,16 @@
 class LegendModel : public QAbstractListModel {
 public:
     // What the entry's drawing needs beside its text: the name as shown, the
-    // size in the legend's units, the slice's colour.
-    enum Role { NameRole = Qt::UserRole, SizeRole, ColorRole };
+    // size in the legend's units, the slice's colour, the entry's share
+    // ("43.6 %") and the widest share of the legend.
+    enum Role { NameRole = Qt::UserRole, SizeRole, ColorRole, ShareRole, WidestShareRole };
 
     explicit LegendModel(QObject* parent);
 
     // One entry per sub-directory, never more than there are names or sizes.
-    // The tooltips measure each entry against the directory on display.
+    // The tooltips measure each entry against the directory on display, and
+    // so do the shares, except in a comparison, where they measure it against
+    // the growth shown.
     void SetEntries(std::shared_ptr<const ChildList> children, std::int64_t directoryBytes,
                     const QString& directoryPath);
     // A single entry with this text and no tooltip.
@@ -42,12 +45,15 @@ public:
 
 private:
     QString ToolTip(const std::string& name, std::int64_t size) const;
+    void MeasureShares();
 
     // Shared with the window, which keeps the nodes behind the names.
     std::shared_ptr<const ChildList> entries;
     std::vector<SliceColor> colors;
     int count = 0;
     std::int64_t directoryBytes = 0;
+    std::int64_t shareOf = 0; // what the shares are of
+    QString widestShare;
     QString directoryPath;
     QString placeholder;
     SizeUnits units = SizeUnits::Bytes;
