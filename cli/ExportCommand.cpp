@@ -1,6 +1,7 @@
 #include "ExportCommand.h"
 
 #include "Drives.h"
+#include "EscapedName.h"
 #include "FinishOutput.h"
 #include "PrefetchingSource.h"
 #include "ReportCommand.h"
@@ -37,7 +38,11 @@ int RunExport(const Options& options, std::ostream& err)
     // walks, in the order the file is written, and the others read ahead.
     SequentialWalk walk(source, control);
     if (!walk.Run(root, writer)) {
-        err << kNotAvailableMessage << '\n';
+        if (walk.RootError() != 0)
+            err << "kelmo: cannot read directory '" << EscapedName(root) << "': " << std::strerror(walk.RootError())
+                << '\n';
+        else
+            err << kNotAvailableMessage << '\n';
         return 1;
     }
     if (!writer.Finish())
