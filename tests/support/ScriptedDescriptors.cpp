@@ -5,16 +5,9 @@
 template <typename Opener>
 int ScriptedDescriptors::Counted(int& error, Opener opener)
 {
-    const std::size_t number = ++opens;
-    if (number > maxOpens) {
+    if (++opens > maxOpens) {
         error = ECANCELED;
         return -1;
-    }
-    if (beforeOpen) {
-        if (const int injected = beforeOpen(number)) {
-            error = injected;
-            return -1;
-        }
     }
     // Taken before the open, as the kernel takes the lowest free number.
     if (++open > limit) {

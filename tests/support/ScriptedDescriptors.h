@@ -4,27 +4,20 @@
 
 #include <atomic>
 #include <cstddef>
-#include <functional>
 
 // The system's descriptor calls with a process limit of its own: an open
 // that would hold more than `limit` descriptors at once fails with EMFILE,
 // whatever else the test process has open, and so at exactly the same call
-// in every run. A hook runs before each open, on the calling thread, with
-// the open's number (from 1): a test fails it there, or holds the call back
-// until another thread has got somewhere. A walk that goes round in circles
-// instead of finishing is stopped after `maxOpens` opens: every open after
-// that fails with ECANCELED, which the walk then reports.
+// in every run. A walk that goes round in circles instead of finishing is
+// stopped after `maxOpens` opens: every open after that fails with
+// ECANCELED, which the walk then reports.
 class ScriptedDescriptors : public DescriptorCalls {
 public:
-    // An error for the open to fail with, or 0 to let it go on.
-    using BeforeOpen = std::function<int(std::size_t open)>;
-
     ScriptedDescriptors(std::size_t processLimit, std::size_t walkBudget, std::size_t openCap = 20000)
         : limit(processLimit), budget(walkBudget), maxOpens(openCap)
     {
     }
 
-    void SetBeforeOpen(BeforeOpen hook) { beforeOpen = std::move(hook); }
     std::size_t Opens() const { return opens; }
     // Descriptors open now.
     std::size_t Held() const { return open; }
@@ -41,7 +34,6 @@ private:
     const std::size_t limit;
     const std::size_t budget;
     const std::size_t maxOpens;
-    BeforeOpen beforeOpen;
     std::atomic<std::size_t> opens{0};
     std::atomic<std::size_t> open{0};
 };
