@@ -9,12 +9,16 @@ int ScriptedDescriptors::Counted(int& error, Opener opener)
         error = ECANCELED;
         return -1;
     }
-    // Taken before the open, as the kernel takes the lowest free number.
-    if (++open > limit) {
-        --open;
-        error = EMFILE;
-        return -1;
-    }
+    // Taken before the open, as the kernel takes its number; an open
+    // refused never holds one, even for a moment, as none does in the
+    // kernel: otherwise two refused opens would make a third fail.
+    std::size_t held = open.load();
+    do {
+        if (held >= limit) {
+            error = EMFILE;
+            return -1;
+        }
+    } while (!open.compare_exchange_weak(held, held + 1));
     const int fd = opener();
     if (fd < 0)
         --open;
