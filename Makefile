@@ -4,7 +4,7 @@ BUILD := build
 JOBS := $(shell nproc)
 ARGS ?=
 
-.PHONY: all deps build test package-test test-sanitizers format format-check run bench screenshot install package icons clean
+.PHONY: all deps build test package-test test-sanitizers stress format format-check run bench screenshot install package icons clean
 
 all: build
 
@@ -30,8 +30,9 @@ package-test: build
 
 # The survey's and the saved scans' tests under ThreadSanitizer, then the
 # whole suite under AddressSanitizer and UndefinedBehaviorSanitizer (the
-# package test builds its own packages, so it is left out there). CI runs
-# this after make test.
+# package test builds its own packages, so it is left out there), with leak
+# detection on: tests/support/lsan.supp holds what libraries may keep until
+# exit. CI runs this after make test.
 SANITIZED := -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKELMO_BENCHMARKS=OFF -DKELMO_WERROR=ON
 test-sanitizers: deps
 	cmake -S . -B $(BUILD)-tsan $(SANITIZED) -DKELMO_SANITIZE=thread
@@ -40,8 +41,15 @@ test-sanitizers: deps
 	TSAN_OPTIONS=halt_on_error=1 $(BUILD)-tsan/tests/savedscan/savedscan_tests --gtest_brief=1
 	cmake -S . -B $(BUILD)-asan $(SANITIZED) -DKELMO_SANITIZE=address
 	cmake --build $(BUILD)-asan -j$(JOBS)
-	cd $(BUILD)-asan && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
+	cd $(BUILD)-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/support/lsan.supp \
 	  ctest --output-on-failure -j$(JOBS) -LE package
+
+# The walk's concurrency and descriptor tests 200 times, beside a busy loop
+# on every processor; a single failure fails it. Not in CI: it takes the
+# better part of an hour (RUNS=20 for a shorter one).
+stress: build
+	scripts/stress.sh $(BUILD)/tests/survey/survey_tests
 
 # The C++ sources kept in the style of .clang-format; a folder not there
 # (yet) is skipped. format rewrites them; format-check changes nothing and

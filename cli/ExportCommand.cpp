@@ -1,6 +1,7 @@
 #include "ExportCommand.h"
 
 #include "Drives.h"
+#include "EscapedName.h"
 #include "FinishOutput.h"
 #include "PrefetchingSource.h"
 #include "ReportCommand.h"
@@ -59,7 +60,11 @@ int RunExport(const Options& options, std::ostream& err)
         writer.EnterDirectory(root, link);
         writer.LeaveDirectory();
     } else if (!walk.Run(root, writer)) {
-        err << kNotAvailableMessage << '\n';
+        if (walk.RootError() != 0)
+            err << "kelmo: cannot read directory '" << EscapedName(root) << "': " << std::strerror(walk.RootError())
+                << '\n';
+        else
+            err << kNotAvailableMessage << '\n';
         return 1;
     }
     if (!writer.Finish())

@@ -1,12 +1,9 @@
 #include "PosixDirectorySource.h"
 
 #include "DescribeEntry.h"
-#include "DescriptorBudget.h"
-#include "OpenDirectory.h"
 #include "ReadDirectory.h"
 
 #include <sys/statvfs.h>
-#include <unistd.h>
 
 #include <cerrno>
 
@@ -21,18 +18,29 @@ bool OutOfDescriptors(int error)
     return error == EMFILE || error == ENFILE;
 }
 
+DescriptorCalls& SystemCalls()
+{
+    static DescriptorCalls calls;
+    return calls;
+}
+
 } // namespace
 
-PosixDirectorySource::PosixDirectorySource() : budget(DescriptorBudget()) {}
+PosixDirectorySource::PosixDirectorySource() : PosixDirectorySource(SystemCalls()) {}
+
+PosixDirectorySource::PosixDirectorySource(DescriptorCalls& systemCalls)
+    : system(systemCalls), budget(systemCalls.Budget())
+{
+}
 
 int PosixDirectorySource::OpenRoot(const std::string& path, EntryStat& root, int& error)
 {
-    const int fd = OpenDirectory(path.c_str(), error);
+    const int fd = system.OpenPath(path.c_str(), error);
     if (fd < 0)
         return -1;
     if (!Describe(fd, "", kStatFlags | AT_EMPTY_PATH, root)) {
         error = errno;
-        close(fd);
+        system.Close(fd);
         return -1;
     }
     const std::lock_guard<std::mutex> lock(mutex);
@@ -44,18 +52,19 @@ int PosixDirectorySource::OpenChild(int parent, const char* name, int& error)
 {
     Lock lock(mutex);
     ++calls;
+    Call call;
     int id = -1;
     for (;;) {
-        if (!EnsureOpen(parent, error, lock))
+        if (!EnsureOpen(parent, error, lock, call))
             break;
-        const int fd = OpenDescriptor(parent, name, error, lock);
+        const int fd = OpenDescriptor(parent, name, error, lock, call);
         if (fd == kTryAgain)
             continue;
         if (fd >= 0)
             id = Add(fd, parent, name);
         break;
     }
-    EndCall();
+    EndCall(call);
     return id;
 }
 
@@ -72,14 +81,21 @@ void PosixDirectorySource::Close(int id)
     }
     CloseDescriptor(dir);
     Drop(id);
-    if (waiting > 0)
-        released.notify_all();
+    Wake();
 }
 
-void PosixDirectorySource::EndCall()
+void PosixDirectorySource::EndCall(Call& call)
 {
     --calls;
-    if (waiting > 0)
+    if (call.opener)
+        call.opener = openerBusy = false;
+    Wake();
+}
+
+// Wakes the calls waiting for a descriptor, or for the opener to finish.
+void PosixDirectorySource::Wake()
+{
+    if (waiting > 0 || openerBusy)
         released.notify_all();
 }
 
@@ -121,16 +137,16 @@ void PosixDirectorySource::CloseDescriptor(Dir& dir)
 {
     if (dir.fd < 0)
         return;
-    close(dir.fd);
+    system.Close(dir.fd);
     dir.fd = -1;
     --descriptors;
 }
 
 // The descriptor of a directory, opened again if it was given back; no
 // other call gives it back until it is unpinned.
-int PosixDirectorySource::Pin(int id, int& error, Lock& lock)
+int PosixDirectorySource::Pin(int id, int& error, Lock& lock, Call& call)
 {
-    if (!EnsureOpen(id, error, lock))
+    if (!EnsureOpen(id, error, lock, call))
         return -1;
     Dir& dir = dirs[id];
     ++dir.pinned;
@@ -148,14 +164,14 @@ void PosixDirectorySource::Unpin(int id)
         CloseDescriptor(dir);
         Drop(id);
     }
-    if (waiting > 0)
-        released.notify_all(); // its descriptor may be given back now
+    Wake(); // its descriptor may be given back now
 }
 
 // Opens a given-back directory again from its nearest ancestor still open,
 // or from the root's path, one level at a time; returns with its descriptor
-// open, or false with error.
-bool PosixDirectorySource::EnsureOpen(int id, int& error, Lock& lock)
+// open, or false with error. Each level stays pinned until the next is
+// open, so that a deep chain reopened with few descriptors always advances.
+bool PosixDirectorySource::EnsureOpen(int id, int& error, Lock& lock, Call& call)
 {
     while (dirs[id].fd < 0) {
         int below = id;
@@ -163,7 +179,7 @@ bool PosixDirectorySource::EnsureOpen(int id, int& error, Lock& lock)
         for (; at >= 0 && dirs[at].fd < 0; at = dirs[at].parent)
             below = at;
         const std::string name = dirs[below].name; // the root's name is its path
-        const int fd = OpenDescriptor(at, name, error, lock);
+        const int fd = OpenDescriptor(at, name, error, lock, call);
         if (fd == kTryAgain)
             continue; // what was open may have been given back meanwhile
         if (fd < 0)
@@ -175,10 +191,19 @@ bool PosixDirectorySource::EnsureOpen(int id, int& error, Lock& lock)
 
 // Opens name in the open directory at, or the path name when at is -1,
 // first giving back a descriptor when the budget is spent. Returns the
-// descriptor, -1 with error, or kTryAgain once a descriptor may be had
-// after the process ran out of them.
-int PosixDirectorySource::OpenDescriptor(int at, const std::string& name, int& error, Lock& lock)
+// descriptor, -1 with error, or kTryAgain after waiting for the opener.
+//
+// When the process is out of descriptors, calls that each gave back what
+// another had just opened could go round for ever; so the first call to
+// find none becomes the opener, the only one that opens anything until it
+// returns: it keeps at pinned and makes room with the others' descriptors,
+// while the others wait holding none.
+int PosixDirectorySource::OpenDescriptor(int at, const std::string& name, int& error, Lock& lock, Call& call)
 {
+    if (openerBusy && !call.opener) {
+        WaitForOpener(lock);
+        return kTryAgain;
+    }
     int atFd = -1;
     if (at >= 0) {
         ++dirs[at].pinned;
@@ -187,20 +212,33 @@ int PosixDirectorySource::OpenDescriptor(int at, const std::string& name, int& e
     }
     if (descriptors >= budget)
         GiveBackOldest();
-    lock.unlock();
-    int failure = 0;
-    const int fd = at >= 0 ? OpenBelow(atFd, name.c_str(), failure) : OpenDirectory(name.c_str(), failure);
-    lock.lock();
+    int fd = -1;
+    for (;;) {
+        lock.unlock();
+        int failure = 0;
+        fd = at >= 0 ? system.OpenChild(atFd, name.c_str(), failure) : system.OpenPath(name.c_str(), failure);
+        lock.lock();
+        if (fd >= 0 || !OutOfDescriptors(failure)) {
+            error = failure;
+            break;
+        }
+        if (openerBusy && !call.opener) {
+            if (at >= 0)
+                Unpin(at);
+            WaitForOpener(lock);
+            return kTryAgain;
+        }
+        call.opener = openerBusy = true;
+        if (!MakeRoom(lock)) {
+            error = failure;
+            break;
+        }
+    }
     if (at >= 0)
         Unpin(at);
-    if (fd >= 0) {
+    if (fd >= 0)
         ++descriptors;
-        return fd;
-    }
-    if (OutOfDescriptors(failure) && WaitForRoom(lock))
-        return kTryAgain;
-    error = failure;
-    return -1;
+    return fd;
 }
 
 // Gives a reopened directory its descriptor, unless another call opened it
@@ -212,7 +250,7 @@ void PosixDirectorySource::Settle(Dir& dir, int fd)
         dir.fd = fd;
         return;
     }
-    close(fd);
+    system.Close(fd);
     --descriptors;
 }
 
@@ -230,20 +268,26 @@ bool PosixDirectorySource::GiveBackOldest()
     return true;
 }
 
-// The process is out of descriptors: gives one back, or waits for a call in
-// progress to let go of one. A waiting call holds none pinned, so the calls
-// that run always finish. False when no other call runs: the descriptors are
-// held elsewhere in the program, and none will come back.
-bool PosixDirectorySource::WaitForRoom(Lock& lock)
+// The opener, out of descriptors, gives one back, or waits for a call in
+// progress to let go of one. False when no other call runs: the
+// descriptors are held elsewhere in the program, and none will come back.
+bool PosixDirectorySource::MakeRoom(Lock& lock)
 {
     if (GiveBackOldest())
         return true;
     if (calls - waiting <= 1)
         return false;
-    ++waiting;
     released.wait(lock);
-    --waiting;
     return true;
+}
+
+// Waits, holding no descriptor, until the opener is done.
+void PosixDirectorySource::WaitForOpener(Lock& lock)
+{
+    ++waiting;
+    released.notify_all(); // the opener may be the only call left running
+    released.wait(lock, [this] { return !openerBusy; });
+    --waiting;
 }
 
 void PosixDirectorySource::Read(int id, Listing& listing, const std::atomic<bool>& stop)
@@ -251,8 +295,9 @@ void PosixDirectorySource::Read(int id, Listing& listing, const std::atomic<bool
     listing.Clear();
     Lock lock(mutex);
     ++calls;
+    Call call;
     int error = 0; // a retry that went well may leave one behind
-    const int fd = Pin(id, error, lock);
+    const int fd = Pin(id, error, lock, call);
     lock.unlock();
     if (fd >= 0)
         ReadDirectory(fd, listing, stop);
@@ -261,7 +306,7 @@ void PosixDirectorySource::Read(int id, Listing& listing, const std::atomic<bool
     lock.lock();
     if (fd >= 0)
         Unpin(id);
-    EndCall();
+    EndCall(call);
 }
 
 std::int64_t PosixDirectorySource::FreeBytes(const std::string& path)

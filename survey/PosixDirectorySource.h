@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DescriptorCalls.h"
 #include "DirectorySource.h"
 
 #include <condition_variable>
@@ -18,13 +19,16 @@
 // hold more directories open than the process may have descriptors. When
 // descriptors run short, the one used longest ago by no call in progress is
 // given back, and its directory is opened again by name from the nearest
-// ancestor still open (never through "..") once it is needed; a call that
-// finds none to give back waits for one, holding none while it waits, so
-// that the calls in progress always have what they need to finish.
+// ancestor still open (never through "..") once it is needed. When the
+// process has no descriptor left, the calls open one at a time, so that
+// two descriptors are enough for any depth and any number of threads; with
+// fewer, a call fails with EMFILE rather than wait for what cannot come.
 class PosixDirectorySource : public DirectorySource {
 public:
     // The soft limit on descriptors (often 1,024) is raised to the hard one.
     PosixDirectorySource();
+    // Opens and closes through systemCalls, which must outlive the source.
+    explicit PosixDirectorySource(DescriptorCalls& systemCalls);
 
     int OpenRoot(const std::string& path, EntryStat& root, int& error) override;
     int OpenChild(int parent, const char* name, int& error) override;
@@ -34,6 +38,10 @@ public:
 
 private:
     using Lock = std::unique_lock<std::mutex>;
+    // What one call to the source is doing.
+    struct Call {
+        bool opener = false; // the only call opening descriptors now
+    };
     struct Dir {
         int fd = -1;     // -1 while given back
         int parent = -1; // -1 for the root, whose name is its path
@@ -45,18 +53,21 @@ private:
         std::uint64_t lastUse = 0;
     };
 
-    int Pin(int id, int& error, Lock& lock);
+    int Pin(int id, int& error, Lock& lock, Call& call);
     void Unpin(int id);
-    void EndCall();
-    bool EnsureOpen(int id, int& error, Lock& lock);
-    int OpenDescriptor(int at, const std::string& name, int& error, Lock& lock);
+    void EndCall(Call& call);
+    void Wake();
+    bool EnsureOpen(int id, int& error, Lock& lock, Call& call);
+    int OpenDescriptor(int at, const std::string& name, int& error, Lock& lock, Call& call);
     bool GiveBackOldest();
-    bool WaitForRoom(Lock& lock);
+    bool MakeRoom(Lock& lock);
+    void WaitForOpener(Lock& lock);
     int Add(int fd, int parent, std::string name);
     void Drop(int id);
     void CloseDescriptor(Dir& dir);
     void Settle(Dir& dir, int fd);
 
+    DescriptorCalls& system;
     std::mutex mutex;
     std::condition_variable released;
     std::deque<Dir> dirs; // places stay put while others are added
@@ -64,6 +75,7 @@ private:
     std::size_t descriptors = 0; // held for handles
     std::size_t budget;          // how many may be held before one is given back
     unsigned calls = 0;          // calls in progress
-    unsigned waiting = 0;        // of those, the ones waiting for a descriptor
+    unsigned waiting = 0;        // of those, the ones waiting for the opener
+    bool openerBusy = false;     // a call is the opener
     std::uint64_t clock = 0;
 };

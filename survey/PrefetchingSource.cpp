@@ -14,7 +14,11 @@ PrefetchingSource::AdaptiveMutex::AdaptiveMutex()
 
 PrefetchingSource::PrefetchingSource(DirectorySource& wrapped, int threadCount, std::size_t maxAhead,
                                      ThreadStarter starter)
-    : inner(wrapped), threads(WalkerCount::Of(threadCount)), start(std::move(starter)), lookahead(maxAhead)
+    : inner(wrapped),
+      threads(WalkerCount::Of(threadCount)),
+      processors(WalkerCount::Processors()),
+      start(std::move(starter)),
+      lookahead(maxAhead)
 {
 }
 
@@ -87,7 +91,7 @@ int PrefetchingSource::TakeChild(Dir& parent, const char* name, int& error, Lock
     // are too few to keep the processors busy; otherwise it would wait on
     // the disk for a directory it does not need yet.
     while (dir.state != State::Ready) {
-        if (static_cast<int>(helpers.size()) < WalkerCount::Processors() && ReadNextAhead(lock))
+        if (static_cast<int>(helpers.size()) < processors && ReadNextAhead(lock))
             continue;
         awaited = id;
         loaded.wait(lock);

@@ -87,6 +87,9 @@ private:
 
     DirectorySource& inner;
     int threads; // the walk's own and the helpers
+    // Counted once: the count is read from a file, and a descriptor taken
+    // at every directory fails the walk's own opens when few are left.
+    const int processors;
     ThreadStarter start;
     const std::size_t lookahead;
     AdaptiveMutex mutex;

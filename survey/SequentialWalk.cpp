@@ -9,10 +9,13 @@ bool SequentialWalk::Run(const std::string& path, ScanEvents& events)
     EntryStat rootStat;
     int error = 0;
     Level root{source.OpenRoot(path, rootStat, error), {}};
-    if (root.handle < 0)
+    if (root.handle < 0) {
+        rootError = error;
         return false;
+    }
     source.Read(root.handle, root.listing, control.StopFlag());
     if (root.listing.Blank()) {
+        rootError = root.listing.error;
         source.Close(root.handle);
         return false;
     }

@@ -19,6 +19,9 @@ public:
     // lists nothing at all. A stop request ends the walk early, with every
     // directory entered also left.
     bool Run(const std::string& path, ScanEvents& events);
+    // Why Run found nothing: the errno value of the root's opening or
+    // reading, or 0 when it holds nothing at all.
+    int RootError() const { return rootError; }
 
 private:
     struct Level {
@@ -34,5 +37,6 @@ private:
     DirectorySource& source;
     ScanControl& control;
     std::uint64_t rootDevice = 0;
+    int rootError = 0;
     std::vector<Level> levels;
 };

@@ -1,6 +1,7 @@
 #include "PosixDirectorySource.h"
 #include "PrefetchingSource.h"
 #include "ScannedSurvey.h"
+#include "ScriptedDescriptors.h"
 #include "SequentialWalk.h"
 #include "TempTree.h"
 #include "TreeBuilder.h"
@@ -288,6 +289,65 @@ TEST(ScanRealTree, FewDescriptorsChangeNoResultWhateverTheThreads)
     ASSERT_EQ(FileBytes(tree, reference.Root()), 3 * kDepth);
     // Lowered in a process of its own: a lower hard limit is for good.
     EXPECT_EXIT(ScanUnderDescriptorLimit(tree, kDepth / 4, Dump(reference.Root())), ::testing::ExitedWithCode(0), "");
+}
+
+// What a walk of tree finds with its descriptors from calls, as the tree's
+// dump and the errors of its problems: the parallel walk with threads, or
+// the export's walk on one thread with threads reading ahead.
+std::string WalkWith(DescriptorCalls& calls, const TempTree& tree, int threads, bool exportWalk)
+{
+    std::vector<ScanProblem> problems;
+    std::string dump;
+    if (exportWalk) {
+        PosixDirectorySource disk(calls);
+        PrefetchingSource readAhead(disk, threads);
+        ScanControl control;
+        DirTree exported("ROOT");
+        TreeBuilder builder(exported);
+        if (SequentialWalk(readAhead, control).Run(tree.Root(), builder))
+            dump = Dump(DirNode(&exported, exported.Root()));
+        problems = builder.TakeProblems();
+    } else {
+        ScannedSurvey survey;
+        survey.scanner.SetSource(std::make_unique<PosixDirectorySource>(calls));
+        if (Scan(survey, tree, threads))
+            dump = Dump(survey.Root());
+        problems = survey.GetScanProblems();
+    }
+    for (const ScanProblem& problem : problems)
+        dump += "problem " + std::to_string(problem.error) + "\n";
+    return dump;
+}
+
+TEST(ScanRealTree, AWalkShortOfDescriptorsEndsWholeOrSaysWhy)
+{
+    TempTree tree;
+    std::string chain;
+    for (int depth = 0; depth < 40; ++depth) {
+        for (const char* side : {"s0/f", "s1/f", "s2/f"})
+            tree.File(chain + side, 1);
+        chain += "d/";
+        tree.Dir(chain);
+    }
+    ScannedSurvey reference;
+    ASSERT_TRUE(Scan(reference, tree, 1));
+    constexpr std::size_t kRoomy = 1000;
+    for (bool exportWalk : {false, true})
+        for (int threads : {1, 2, 16}) {
+            // A sub-directory needs its parent's descriptor and its own:
+            // two are enough for any depth, however many threads want them.
+            for (std::size_t limit : {2, 3, 5}) {
+                ScriptedDescriptors calls(limit, kRoomy);
+                EXPECT_EQ(WalkWith(calls, tree, threads, exportWalk), Dump(reference.Root()))
+                    << limit << " descriptors, " << threads << " threads, export " << exportWalk;
+            }
+            // One is not: every sub-directory of the root is unreadable, and
+            // the walk says so rather than give its one back and try again.
+            ScriptedDescriptors one(1, kRoomy);
+            const std::string found = WalkWith(one, tree, threads, exportWalk);
+            EXPECT_NE(found.find("problem " + std::to_string(EMFILE)), std::string::npos) << found;
+            EXPECT_EQ(found.find("problem " + std::to_string(ECANCELED)), std::string::npos) << found;
+        }
 }
 
 TEST(ScanRealTree, RootsThatAreAvailableOrBlank)
