@@ -138,7 +138,6 @@ void DirectoryCommands::CmSaveScan()
     if (file.isEmpty())
         return;
     std::string problem;
-    if (!SaveTree(*state.Root().owner(), state.Survey().GetScanProblems(), QFile::encodeName(file).toStdString(),
-                  problem))
+    if (!SaveTree(*state.Root().owner(), QFile::encodeName(file).toStdString(), problem))
         ShowMessageBox(frame.Owner(), DisplayName(problem), QStringLiteral("Save Scan As"), MessageIcon::Stop);
 }
