@@ -9,6 +9,8 @@
 
 #include <string>
 
+class FileListWindow;
+
 // The window's commands on what a scan found: open, copy and trash the
 // selected directory (or the directory on display), the files of a
 // directory, the drive's largest files, and the scan saved.
@@ -27,8 +29,8 @@ private:
     void CmLargestFiles();
     void CmSaveScan();
     bool Idle() const { return !scans.Running(); }
-    void OpenFileList(const QString& caption, const QString& firstColumn, std::vector<FileListModel::Row> rows,
-                      bool canTrash);
+    FileListWindow* OpenFileList(const QString& caption, const QString& firstColumn,
+                                 std::vector<FileListModel::Row> rows, bool canTrash);
     void FileTrashed(const FileListModel::Row& file);
     void ReadFreeSpace();
 

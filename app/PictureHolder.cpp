@@ -82,5 +82,6 @@ QString PictureHolder::ToolTipOf(DirNode directory) const
     const DirNode current = state.CurrentDir();
     return AsPlainText(DirectoryToolTip(directory.name(), DisplayName(state.Cursor().PathOf(directory)),
                                         directory.bytes(), current ? current.bytes() : 0, DisplayName(state.PathText()),
-                                        state.Units()));
+                                        state.Units())
+                       + QLatin1Char('\n') + DirectoryFacts(directory));
 }

@@ -2,9 +2,10 @@
 
 #include <QStyledItemDelegate>
 
-// Draws one legend entry: a colour swatch matching the entry's pie slice, the
-// entry's name and size on a selection-coloured band, and the focus frame
-// around both. Every entry has the same height.
+// Draws one legend entry: a colour swatch matching the entry's pie slice
+// (hatched, as the slice is, for a directory that could not be read whole),
+// the entry's name and size on a selection-coloured band, and the focus
+// frame around both. Every entry has the same height.
 class KeyBoxDelegate : public QStyledItemDelegate {
     Q_OBJECT
 
@@ -21,7 +22,7 @@ public:
     static constexpr int TextLeft = 22;
 
 private:
-    static void DrawSwatch(QPainter& painter, const QRect& entry, const QColor& color);
+    static void DrawSwatch(QPainter& painter, const QRect& entry, const QColor& color, bool unreadable);
     static void DrawText(QPainter& painter, const QStyleOptionViewItem& option, const QModelIndex& index);
     static void DrawNameAndSize(QPainter& painter, const QStyleOptionViewItem& option, const QString& name,
                                 const QString& size);

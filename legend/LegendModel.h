@@ -17,8 +17,9 @@
 class LegendModel : public QAbstractListModel {
 public:
     // What the entry's drawing needs beside its text: the name as shown, the
-    // size in the legend's units, the slice's colour.
-    enum Role { NameRole = Qt::UserRole, SizeRole, ColorRole };
+    // size in the legend's units, the slice's colour, whether its directory
+    // could not be read whole.
+    enum Role { NameRole = Qt::UserRole, SizeRole, ColorRole, UnreadableRole };
 
     explicit LegendModel(QObject* parent);
 
@@ -41,7 +42,9 @@ public:
                           Qt::MatchFlags flags) const override;
 
 private:
-    QString ToolTip(const std::string& name, std::int64_t size) const;
+    QString ToolTip(int row) const;
+    // The directory behind the entry; none when the entries name no nodes.
+    DirNode NodeAt(int row) const;
 
     // Shared with the window, which keeps the nodes behind the names.
     std::shared_ptr<const ChildList> entries;
