@@ -42,7 +42,9 @@ enum class Command {
     Keys,
     Menu,
     Close,
-    ShowView, // one row per picture of the directory; Action and Trigger reach the first
+    ShowPie,
+    ShowRings,
+    History,
 };
 
 // Where a command stands in the menus: menus are made of groups, divided by

@@ -6,9 +6,9 @@
 const std::vector<DirectoryViewRow>& DirectoryViewRows()
 {
     static const std::vector<DirectoryViewRow> rows{
-        {QStringLiteral("Pie Chart"), QKeySequence(Qt::CTRL | Qt::Key_1),
+        {Command::ShowPie, QStringLiteral("Pie Chart"), QKeySequence(Qt::CTRL | Qt::Key_1),
          [](QWidget* window) -> DirectoryView* { return new ChartView(window); }},
-        {QStringLiteral("Rings"), QKeySequence(Qt::CTRL | Qt::Key_2),
+        {Command::ShowRings, QStringLiteral("Rings"), QKeySequence(Qt::CTRL | Qt::Key_2),
          [](QWidget* window) -> DirectoryView* { return new RingsView(window); }},
     };
     return rows;

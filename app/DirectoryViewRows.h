@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CommandTable.h"
 #include "DirectoryView.h"
 
 #include <QKeySequence>
@@ -11,10 +12,12 @@
 class QWidget;
 
 // The pictures the window can show of the directory on display, one row
-// each: its name (as the menus show it), the key that switches to it, and
-// how it is made. The first row is the picture a window starts with. A new
-// picture is one DirectoryView class and one row here.
+// each: the command that switches to it, its name (as the menus show it),
+// the key of that command, and how it is made. The first row is the picture
+// a window starts with. A new picture is one DirectoryView class, its
+// command and one row here.
 struct DirectoryViewRow {
+    Command command;
     QString name;
     QKeySequence key;
     std::function<DirectoryView*(QWidget* window)> make; // the window owns what it makes

@@ -11,6 +11,7 @@
 #include "SmallButton.h"
 
 #include <QComboBox>
+#include <QDateTime>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QPushButton>
@@ -105,6 +106,18 @@ void MainWindowControls::ShowFreeSpace(const ViewState& state)
         + (freeBytes == -1 ? QStringLiteral("Unknown") : QString::fromStdString(FormatSize(freeBytes, state.Units()))));
 }
 
+namespace {
+
+// The day of the earlier scan, "1 Dec 2026"; its time is in the report.
+QString SinceText(std::int64_t time)
+{
+    if (time <= 0)
+        return QStringLiteral("an earlier scan");
+    return QDateTime::fromSecsSinceEpoch(time).toString(QStringLiteral("d MMM yyyy"));
+}
+
+} // namespace
+
 // How many directories on display could not be read whole; its tooltip
 // names the first of them.
 void MainWindowControls::ShowUnreadable(const ViewState& state)
@@ -137,7 +150,7 @@ void MainWindowControls::ShowUnreadable(const ViewState& state)
 void MainWindowControls::ShowHeading(const ViewState& state)
 {
     if (state.Compared() && state.Root())
-        keyLabel->setText(QStringLiteral("Key (growth since ") + QString::fromStdString(state.Compared()->Since())
+        keyLabel->setText(QStringLiteral("Key (growth since ") + SinceText(state.Compared()->SinceTime())
                           + QStringLiteral(")"));
     else
         keyLabel->setText(state.Mode() == SizeMode::Apparent ? QStringLiteral("Key (apparent sizes)")

@@ -2,6 +2,7 @@
 
 #include "DisplayName.h"
 #include "EntryText.h"
+#include "TextFitting.h"
 
 #include <QWidget>
 
@@ -25,12 +26,13 @@ void PictureHolder::Make(const DirectoryViewRow& row)
 {
     delete view;
     view = row.make(window);
+    shownRow = &row;
     view->lower();
     if (settings.ViewDepth() > 0)
         view->SetDepth(settings.ViewDepth());
     Wire();
     view->Place(bounds);
-    view->ShowDirectory({state.CurrentDir(), state.Children()});
+    view->ShowDirectory(OnDisplay());
     view->MarkEntry(state.SelectedIndex());
     view->show();
 }
@@ -53,7 +55,7 @@ void PictureHolder::Place(const QRect& newBounds)
 void PictureHolder::Follow(ViewState::Changes what)
 {
     if (what & ViewState::Entries)
-        view->ShowDirectory({state.CurrentDir(), state.Children()});
+        view->ShowDirectory(OnDisplay());
     if (what & (ViewState::Entries | ViewState::Selection))
         view->MarkEntry(state.SelectedIndex());
 }
@@ -77,11 +79,17 @@ void PictureHolder::Wire()
     });
 }
 
+ShownDirectory PictureHolder::OnDisplay() const
+{
+    return {state.CurrentDir(), state.Children(), state.Order()};
+}
+
+// A long path wraps at the screen's width, as the legend's tooltips do.
 QString PictureHolder::ToolTipOf(DirNode directory) const
 {
     const DirNode current = state.CurrentDir();
-    return AsPlainText(DirectoryToolTip(directory.name(), DisplayName(state.Cursor().PathOf(directory)),
-                                        directory.bytes(), current ? current.bytes() : 0, DisplayName(state.PathText()),
-                                        state.Units())
-                       + QLatin1Char('\n') + DirectoryFacts(directory));
+    return AsPlainText(WrappedToScreen(DirectoryToolTip(directory.name(), DisplayName(state.Cursor().PathOf(directory)),
+                                                        directory.bytes(), current ? current.bytes() : 0,
+                                                        DisplayName(state.PathText()), state.Units())
+                                       + QLatin1Char('\n') + DirectoryFacts(directory)));
 }

@@ -29,6 +29,7 @@ public:
     PictureHolder(QWidget* window, ViewState& state, const WindowSettings& settings, Handlers handlers);
 
     DirectoryView* Shown() const { return view; }
+    bool Showing(const DirectoryViewRow& row) const { return shownRow == &row; }
     // Replaces the picture with the one row makes, and remembers the choice.
     void Show(const DirectoryViewRow& row);
     // The picture chosen last time, else the first row's.
@@ -40,6 +41,7 @@ private:
     void Make(const DirectoryViewRow& row);
     void Follow(ViewState::Changes what);
     void Wire();
+    ShownDirectory OnDisplay() const;
     QString ToolTipOf(DirNode directory) const;
 
     QWidget* window;
@@ -48,4 +50,5 @@ private:
     Handlers handlers;
     QRect bounds;
     DirectoryView* view = nullptr; // the window owns it, as any child
+    const DirectoryViewRow* shownRow = nullptr;
 };

@@ -1,18 +1,28 @@
 #include "SurveyLoader.h"
 
+#include "ChoiceMenu.h"
 #include "DisplayName.h"
 #include "FileDialogs.h"
+#include "FormatBytes.h"
+#include "HistoryCommand.h"
+#include "HistoryFolder.h"
 #include "KelmoSplash.h"
 #include "MessageBoxes.h"
+#include "MomentName.h"
+#include "ScanSetup.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QWidget>
 
+#include <algorithm>
+#include <ctime>
 #include <filesystem>
 
 namespace {
 
 const char* const kNotAvailable = "Selected Disk was Not\nAvailable or is Blank";
+const char* const kOtherScan = "Other Saved Scan...";
 
 void ShowUsage(QWidget* owner)
 {
@@ -31,6 +41,16 @@ void ShowNotAvailable(QWidget* owner, const std::string& reason = {})
     ShowMessageBox(owner, text, QStringLiteral("Kelmo"), MessageIcon::Information);
 }
 
+// The folder given at start-up, as it was typed, and why it cannot be
+// shown; the window then offers its drive list.
+void ShowUnreadablePath(QWidget* owner, const std::string& problem)
+{
+    QString text = DisplayName(problem);
+    text[0] = text[0].toUpper();
+    ShowMessageBox(owner, text + QStringLiteral("\n\nPick a drive from the list."), QStringLiteral("Kelmo"),
+                   MessageIcon::Stop);
+}
+
 // How the splash names what it reads.
 QString SplashText(const TreeSource& source)
 {
@@ -42,6 +62,16 @@ QString SplashText(const TreeSource& source)
 QString ChosenFile(QWidget* owner, const QString& caption)
 {
     return AskForFile(owner, FileDialogKind::Open, caption);
+}
+
+// "9 Dec 2026 07:26 UTC: 12,345,678", as the list of recordings names one.
+QString RecordingText(const Recording& recording)
+{
+    QString text =
+        QDateTime::fromSecsSinceEpoch(recording.time, Qt::UTC).toString(QStringLiteral("d MMM yyyy HH:mm 'UTC'"));
+    if (recording.usedBytes >= 0)
+        text += QStringLiteral(": ") + QString::fromStdString(FormatBytes(recording.usedBytes));
+    return text;
 }
 
 } // namespace
@@ -82,8 +112,11 @@ void SurveyLoader::Setup()
 {
     // kelmo --compare OLD [PATH]: the earlier scan first, then the drive.
     if (options.error.empty() && !options.compareFile.empty()) {
-        ReadEarlierScan(options.compareFile);
-        return;
+        const std::string earlier = EarlierScanNamed(options.compareFile);
+        if (!earlier.empty()) {
+            ReadEarlierScan(earlier);
+            return;
+        }
     }
     const TreeSource source = ParseDriveArgument();
     if (!source)
@@ -102,9 +135,11 @@ TreeSource SurveyLoader::ParseDriveArgument()
     }
     if (!options.importFile.empty())
         return TreeSource::SavedScan(options.importFile);
-    if (!options.path.empty() && Drives::CanonicalPath(options.path).empty()) {
-        ShowUsage(frame.Owner());
-        return {};
+    if (!options.path.empty()) {
+        if (const std::string problem = RootProblem(options.path); !problem.empty()) {
+            ShowUnreadablePath(frame.Owner(), problem);
+            return {};
+        }
     }
     // Started from a directory on no drive (/dev/shm, a FUSE mount), Kelmo
     // says so just as for such a path argument.
@@ -129,6 +164,14 @@ void SurveyLoader::SelectDrive(const TreeSource& source)
     scans.Start(
         std::move(request), SplashText(source),
         [this, source](ScanResult result) { OnDriveScanned(source, std::move(result)); }, expected);
+}
+
+// Nothing on display changes before a scan's result arrives, so there is
+// nothing to put back but the folder a cancelled scan was to open.
+void SurveyLoader::CancelScan()
+{
+    openAt.clear();
+    scans.Stop();
 }
 
 // A new scan of the drive on display (Update) keeps the directory on display
@@ -179,9 +222,41 @@ void SurveyLoader::ReportMatch()
     matchToReport = false;
 }
 
+// A saved scan, or the recording a moment ("@7d") names of the history of
+// PATH's drive; empty, once the reason is shown, when it names none.
+std::string SurveyLoader::EarlierScanNamed(const std::string& name) const
+{
+    const int drive = drives.OfPath(options.path.empty() ? "." : options.path);
+    if (!MomentName::IsMoment(name) || drive < 0)
+        return name;
+    std::string problem;
+    const std::string file = SavedScanNamed(name, drives.List()[static_cast<std::size_t>(drive)], std::time(nullptr),
+                                            problem);
+    if (file.empty())
+        ShowMessageBox(frame.Owner(), DisplayName(problem), QStringLiteral("Kelmo"), MessageIcon::Information);
+    return file;
+}
+
+// The recordings of the drive on display, newest first, then any other saved scan.
 void SurveyLoader::ChooseEarlierScan()
 {
-    const QString file = ChosenFile(frame.Owner(), QStringLiteral("Compare with Saved Scan"));
+    const int drive = state.Scanned().DriveIndex();
+    const HistoryFolder history = HistoryFolder::Of(drive >= 0 ? drives.List()[static_cast<std::size_t>(drive)]
+                                                               : MountEntry{});
+    std::vector<Recording> recordings = drive >= 0 ? history.Recordings() : std::vector<Recording>();
+    std::reverse(recordings.begin(), recordings.end());
+    QStringList choices;
+    for (const Recording& recording : recordings)
+        choices << RecordingText(recording);
+    const int otherScan = static_cast<int>(recordings.size()) + 1; // after a separator
+    const int chosen = recordings.empty() ? otherScan
+                                          : AskForChoice(frame.Owner(), choices << QString() << QString(kOtherScan));
+    if (chosen >= 0 && chosen < otherScan - 1) {
+        ReadEarlierScan(history.Path() + "/" + recordings[static_cast<std::size_t>(chosen)].fileName);
+        return;
+    }
+    const QString file = chosen == otherScan ? ChosenFile(frame.Owner(), QStringLiteral("Compare with Saved Scan"))
+                                             : QString();
     if (!file.isEmpty())
         ReadEarlierScan(QFile::encodeName(file).toStdString());
 }

@@ -30,7 +30,11 @@ public:
     void SelectDrive(const TreeSource& source);
     // The drive at index of the drive list.
     TreeSource DriveSource(int drive) const { return TreeSource::Drive(drive, drives.MountPoint(drive)); }
-    // Asks for a saved scan to compare the tree on display with, and reads it.
+    // Stops the running scan (or the splash's wait after one); what is on
+    // display stays as it was.
+    void CancelScan();
+    // Asks for a recording of the drive on display, or another saved scan,
+    // to compare the tree on display with, and reads it.
     void ChooseEarlierScan();
     // A folder opens on its drive with the folder on display; any other
     // file, as a saved scan.
@@ -39,6 +43,7 @@ public:
 private:
     TreeSource ParseDriveArgument();
     void OnDriveScanned(const TreeSource& source, ScanResult result);
+    std::string EarlierScanNamed(const std::string& name) const;
     void ReadEarlierScan(const std::string& file);
     void OnEarlierScanRead(ScanResult result);
     void EndScan(bool showTree);

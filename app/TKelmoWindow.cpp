@@ -42,7 +42,8 @@ TKelmoWindow::TKelmoWindow(Options commandLine, Drives probed, int lingerMs, QSt
       state(options.mode, settings.SortBySize() ? ChildOrder::LargestFirst : ChildOrder::Listing,
             settings.SizesInUnits() ? SizeUnits::Binary : SizeUnits::Bytes),
       scans(
-          this, lingerMs, [this] { return std::make_pair(state.Mode(), state.Units()); }, [this] { close(); }),
+          this, lingerMs, [this] { return std::make_pair(state.Mode(), state.Units()); },
+          [this] { SplashCloseRequested(); }),
       commands(new CommandTable(this)),
       controls(this),
       legend(this, state,
@@ -53,7 +54,8 @@ TKelmoWindow::TKelmoWindow(Options commandLine, Drives probed, int lingerMs, QSt
                [this](const QPoint& at) { OpenMenu(at); },
                [this](int entry) { return legend.Full() ? legend.Full()->ToolTip(entry) : QString(); }}),
       loader(state, scans, options, drives, frame),
-      directoryCommands(state, scans, frame)
+      directoryCommands(state, scans, frame),
+      historyCommands(state, drives, frame)
 {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
                    | Qt::WindowCloseButtonHint);
@@ -68,6 +70,7 @@ TKelmoWindow::TKelmoWindow(Options commandLine, Drives probed, int lingerMs, QSt
     scans.SetScannerFactory([this] { return ScannerFor(options); });
     controls.ListDrives(drives);
     connect(&state, &ViewState::Changed, this, &TKelmoWindow::Follow);
+    connect(controls.driveList, qOverload<int>(&QComboBox::activated), this, &TKelmoWindow::EvDriveChange);
     // A scan that ends without a tree leaves the drive list and the free
     // space saying what is on display.
     connect(&scans, &ScanController::RunningChanged, this, [this] {
@@ -84,6 +87,15 @@ TKelmoWindow::TKelmoWindow(Options commandLine, Drives probed, int lingerMs, QSt
 }
 
 TKelmoWindow::~TKelmoWindow() = default;
+
+// With nothing to scan (a folder that cannot be read, a bad command line),
+// the drives are what a person picks from next: the arrow keys open them.
+void TKelmoWindow::SetupWindow()
+{
+    loader.Setup();
+    if (!Scanning() && !state.Root())
+        controls.driveList->setFocus();
+}
 
 // The window's own commands, then those that act on directories and those
 // that load trees. A scan in progress holds back everything that would start
@@ -169,6 +181,7 @@ void TKelmoWindow::AddCommands()
                    [this] { return state.Units() == SizeUnits::Binary; }});
     directoryCommands.AddRows(*commands);
     loader.AddRows(*commands);
+    historyCommands.AddRows(*commands);
     commands->Add({Command::ShowSizes,
                    QStringLiteral("Show Sizes"),
                    {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D)},
@@ -187,12 +200,17 @@ void TKelmoWindow::AddCommands()
 void TKelmoWindow::AddViewSwitches()
 {
     for (const DirectoryViewRow& row : DirectoryViewRows())
-        commands->Add({Command::ShowView,
+        commands->Add({row.command,
                        row.name,
                        {row.key},
                        MenuGroup::View,
                        [] { return true; },
-                       [this, &row] { picture.Show(row); }});
+                       [this, &row] {
+                           picture.Show(row);
+                           commands->Refresh();
+                       },
+                       {},
+                       [this, &row] { return picture.Showing(row); }});
 }
 
 // Every change of what is shown passes here: the labels follow it (the
@@ -324,6 +342,17 @@ void TKelmoWindow::CmAbout()
 void TKelmoWindow::CmExit()
 {
     close();
+}
+
+// During the first scan the splash is the only window on screen, and
+// closing it ends the program; later, the window shows a tree (or the drive
+// list) that closing the splash must not take away: it cancels the scan.
+void TKelmoWindow::SplashCloseRequested()
+{
+    if (isVisible())
+        loader.CancelScan();
+    else
+        close();
 }
 
 void TKelmoWindow::resizeEvent(QResizeEvent* event)

@@ -6,6 +6,7 @@
 #include "DirectoryViewRows.h"
 #include "Drives.h"
 #include "FileInfo.h"
+#include "HistoryCommands.h"
 #include "LegendHolder.h"
 #include "MainWindowControls.h"
 #include "Options.h"
@@ -39,7 +40,7 @@ public:
 
     // Start-up: the drive argument and the first scan, which goes on after
     // this returns.
-    void SetupWindow() { loader.Setup(); }
+    void SetupWindow();
     bool Scanning() const { return scans.Running(); }
 
     void EvLegendDblClk() { OpenDirectory(state.SelectedChild()); }
@@ -109,6 +110,7 @@ private:
     void OpenWindowMenu(const QPoint& globalPosition);
     void OpenTextWindow(const QString& caption, int textWidth, const QString& text);
     void CloseAuxiliaryWindows();
+    void SplashCloseRequested();
 
     Options options;
     Drives drives;
@@ -123,4 +125,5 @@ private:
     PictureHolder picture;
     SurveyLoader loader;
     DirectoryCommands directoryCommands;
+    HistoryCommands historyCommands;
 };

@@ -1,6 +1,8 @@
 #include "TargetCommands.h"
 
 #include "DirectoryActions.h"
+#include "DisplayName.h"
+#include "MessageBoxes.h"
 
 #include <QClipboard>
 #include <QDBusConnection>
@@ -12,11 +14,28 @@
 #include <QUrl>
 #include <QWidget>
 
+#include <utility>
+
 namespace {
 
+UrlLauncher launchUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+
+// The desktop's launcher (xdg-open) opens the folder where no file manager
+// answered on the bus; without one, or when it cannot start, only a box
+// tells the person why nothing opened.
+void OpenWithLauncher(QWidget* owner, const std::string& path, const QByteArray& url)
+{
+    if (launchUrl(QUrl::fromEncoded(url)))
+        return;
+    ShowMessageBox(owner,
+                   QStringLiteral("No file manager could be started to show\n") + DisplayName(path)
+                       + QStringLiteral("\n\nNone answers on the session bus, and no program to open folders "
+                                        "(xdg-open) could be started."),
+                   QStringLiteral("Open in File Manager"), MessageIcon::Stop);
+}
+
 // Asks the desktop's file manager to show path (the freedesktop
-// FileManager1 interface on the session bus); opens path's URL where no file
-// manager answers.
+// FileManager1 interface on the session bus), else the launcher.
 void OpenInFileManager(QWidget* owner, const std::string& path)
 {
     const QByteArray url = DirectoryActions::FileUrl(path);
@@ -24,18 +43,17 @@ void OpenInFileManager(QWidget* owner, const std::string& path)
         QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("/org/freedesktop/FileManager1"),
         QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("ShowItems"));
     call << QStringList{QString::fromLatin1(url)} << QString();
-    const auto openUrl = [url] { QDesktopServices::openUrl(QUrl::fromEncoded(url)); };
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
-        openUrl();
+        OpenWithLauncher(owner, path, url);
         return;
     }
     // Asynchronous, so that a slow or absent file manager never holds the window.
     auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), owner);
-    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, owner, [watcher, openUrl] {
-        if (watcher->isError())
-            openUrl();
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, owner, [watcher, owner, path, url] {
         watcher->deleteLater();
+        if (watcher->isError())
+            OpenWithLauncher(owner, path, url);
     });
 }
 
@@ -67,4 +85,9 @@ void AddTargetRows(CommandTable& table, QWidget* owner, CommandTarget target)
                MenuGroup::Target,
                std::move(target.canTrash),
                std::move(target.moveToTrash)});
+}
+
+UrlLauncher SetUrlLauncher(UrlLauncher launcher)
+{
+    return std::exchange(launchUrl, std::move(launcher));
 }

@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+class QUrl;
 class QWidget;
 
 // What the commands on one directory or file act on, in a window that
@@ -22,3 +23,10 @@ struct CommandTarget {
 // running. A new command on a directory or file is its id in Command, one
 // row here and its function beside the others in TargetCommands.cpp.
 void AddTargetRows(CommandTable& table, QWidget* owner, CommandTarget target);
+
+// Opens a URL with the desktop's launcher; false when none could be started.
+using UrlLauncher = std::function<bool(const QUrl& url)>;
+
+// Replaces the launcher Open in File Manager falls back on (tests stand in
+// for a desktop without one); returns the one that was in place.
+UrlLauncher SetUrlLauncher(UrlLauncher launcher);

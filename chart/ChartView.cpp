@@ -38,7 +38,10 @@ void ChartView::Place(const QRect& bounds)
 
 void ChartView::ShowDirectory(const ShownDirectory& shown)
 {
-    SetValues(shown.entries ? shown.entries->sizes : std::vector<std::int64_t>());
+    if (shown.entries)
+        SetValues(shown.entries->sizes, shown.entries->places);
+    else
+        Clear();
     if (!shown.entries)
         return;
     const std::vector<DirNode>& nodes = shown.entries->nodes;
@@ -47,13 +50,13 @@ void ChartView::ShowDirectory(const ShownDirectory& shown)
             unreadableSlices.push_back(static_cast<int>(slice));
 }
 
-void ChartView::SetValues(const std::vector<std::int64_t>& values)
+void ChartView::SetValues(const std::vector<std::int64_t>& values, const std::vector<int>& places)
 {
     const std::vector<QRect> oldMarkers = MarkerRects();
     if (values.empty())
         pie.Clear();
     else
-        pie.SetValues(values);
+        pie.SetValues(values, places);
     starts.clear();
     ends.clear();
     unreadableSlices.clear();

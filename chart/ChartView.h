@@ -30,8 +30,9 @@ public:
     // The rectangle the chart's square is fitted into; the widget grows to
     // hold the square and the markers on its rim.
     void SetBounds(int left, int top, int right, int bottom);
-    // One slice per value, none hatched; an empty list is the whole disc of colour 0.
-    void SetValues(const std::vector<std::int64_t>& values);
+    // One slice per value, coloured by its place in the listing, none
+    // hatched; an empty list is the whole disc of colour 0.
+    void SetValues(const std::vector<std::int64_t>& values, const std::vector<int>& places = {});
     void Clear() { SetValues({}); }
 
     // The slice whose markers show; -1 for none.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ChildList.h"
+#include "ChildOrder.h"
 #include "DirNode.h"
 
 #include <QPixmap>
@@ -13,10 +14,12 @@
 
 // What a view of the directory on display draws: the directory, and its
 // sub-directories in the order the legend lists them (null when it has
-// none). A view may look further down the tree from these nodes.
+// none). A view may look further down the tree from these nodes, in the
+// order chosen for the legend.
 struct ShownDirectory {
     DirNode directory;
     std::shared_ptr<const ChildList> entries;
+    ChildOrder order = ChildOrder::Listing;
 };
 
 // A picture of the directory on display beside the legend: the pie, or any

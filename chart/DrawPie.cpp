@@ -33,7 +33,7 @@ void DrawPie::SetBounds(int left, int top, int right, int bottom)
     center = {left + radius, top + radius};
 }
 
-void DrawPie::SetValues(const std::vector<std::int64_t>& values)
+void DrawPie::SetValues(const std::vector<std::int64_t>& values, const std::vector<int>& places)
 {
     count = static_cast<int>(values.size());
     total = 0;
@@ -43,7 +43,7 @@ void DrawPie::SetValues(const std::vector<std::int64_t>& values)
     angles.reserve(values.size());
     for (std::int64_t value : values)
         angles.push_back(total != 0 ? static_cast<float>(value / total * 360) : EvenAngle(count));
-    colors = SliceColorsOf(values);
+    colors = SliceColorsOf(values, places);
     hasAngles = true;
 }
 

@@ -14,9 +14,10 @@ class DrawPie {
 public:
     // Fits the chart's square into the rectangle, anchored at its top-left.
     void SetBounds(int left, int top, int right, int bottom);
-    // One slice per value, in order. Draws nothing. An empty list gives an
-    // angle list without slices, which draws like no list at all.
-    void SetValues(const std::vector<std::int64_t>& values);
+    // One slice per value, in order, coloured by its place in the listing
+    // (see SliceColorsOf). Draws nothing. An empty list gives an angle list
+    // without slices, which draws like no list at all.
+    void SetValues(const std::vector<std::int64_t>& values, const std::vector<int>& places = {});
     // No slices. Draws nothing.
     void Clear();
     // Draws base disc and wedges; returns every slice's rim points.

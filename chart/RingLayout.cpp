@@ -59,35 +59,49 @@ bool Merged(double sweep, int smallCount)
     return sweep < RingLayout::kSmallestDegrees && smallCount > 1;
 }
 
+// An entry's bytes in the tree shown; a directory gone since an earlier scan
+// holds none.
+std::int64_t BytesNow(const ChildList& entries, int i, DirNode directory)
+{
+    if (i >= static_cast<int>(entries.nodes.size()))
+        return std::max<std::int64_t>(entries.sizes[i], 0);
+    const DirNode node = entries.nodes[i];
+    return node.owner() == directory.owner() ? std::max<std::int64_t>(node.bytes(), 0) : 0;
+}
+
 } // namespace
 
-void RingLayout::Lay(const ChildList* entries, int rings)
+void RingLayout::Lay(const Shown& shown, int rings)
 {
     layers.assign(1, {});
     entryColors.clear();
-    if (entries)
-        LayCentre(*entries);
+    if (shown.entries)
+        LayCentre(shown);
     const int count = std::clamp(rings, kFewestRings, kMostRings);
     for (int depth = 1; depth <= count; ++depth) {
         std::vector<RingSegment> ring;
         for (const RingSegment& parent : layers.back())
-            LayChildren(parent, depth, ring);
+            LayChildren(parent, depth, shown.order, ring);
         layers.push_back(std::move(ring));
     }
 }
 
-// The centre divides the circle as the pie does: by the entries' sizes, or
-// evenly when they give no proportions.
-void RingLayout::LayCentre(const ChildList& entries)
+// The centre divides the circle as the pie does: in the entries' order and
+// colours, by their bytes, or evenly when they give no proportions.
+void RingLayout::LayCentre(const Shown& shown)
 {
+    const ChildList& entries = *shown.entries;
     const int count = std::min(entries.Count(), static_cast<int>(entries.sizes.size()));
-    entryColors = SliceColorsOf(entries.sizes);
+    entryColors = SliceColorsOf(entries.sizes, entries.places);
+    std::vector<std::int64_t> bytes;
+    bytes.reserve(static_cast<std::size_t>(count));
     long double total = 0;
-    for (int i = 0; i < count; ++i)
-        total += std::max<std::int64_t>(entries.sizes[i], 0);
+    for (int i = 0; i < count; ++i) {
+        bytes.push_back(BytesNow(entries, i, shown.directory));
+        total += bytes.back();
+    }
     const auto sweepOf = [&](int i) {
-        return total > 0 ? static_cast<double>(std::max<std::int64_t>(entries.sizes[i], 0) / total * 360)
-                         : 360.0 / count;
+        return total > 0 ? static_cast<double>(bytes[static_cast<std::size_t>(i)] / total * 360) : 360.0 / count;
     };
     int smallCount = 0;
     for (int i = 0; i < count; ++i)
@@ -95,30 +109,33 @@ void RingLayout::LayCentre(const ChildList& entries)
     SegmentRun run(layers.front(), 0);
     for (int i = 0; i < count; ++i) {
         const double sweep = sweepOf(i);
+        const std::int64_t entryBytes = bytes[static_cast<std::size_t>(i)];
         if (Merged(sweep, smallCount)) {
-            run.Merge(sweep, entries.sizes[i]);
+            run.Merge(sweep, entryBytes);
             continue;
         }
         const DirNode node = i < static_cast<int>(entries.nodes.size()) ? entries.nodes[i] : DirNode();
-        run.Add({0, sweep, i, node, entries.sizes[i], 1, entryColors[static_cast<std::size_t>(i)]});
+        run.Add({0, sweep, i, node, entryBytes, 1, entryColors[static_cast<std::size_t>(i)]});
     }
     run.Close(-1);
 }
 
 // Children share their parent's angle by their bytes; what the parent holds
 // in files of its own stays empty.
-void RingLayout::LayChildren(const RingSegment& parent, int depth, std::vector<RingSegment>& ring) const
+void RingLayout::LayChildren(const RingSegment& parent, int depth, ChildOrder order,
+                             std::vector<RingSegment>& ring) const
 {
-    if (!parent.node || parent.node.bytes() <= 0 || parent.sweep <= 0)
+    if (!parent.node || parent.bytes <= 0 || parent.sweep <= 0)
         return;
-    const double perByte = parent.sweep / static_cast<double>(parent.node.bytes());
+    const double perByte = parent.sweep / static_cast<double>(parent.bytes);
+    const std::vector<DirNode> children = ChildrenInOrder(parent.node, order);
     int smallCount = 0;
-    for (DirNode child = parent.node.firstChild(); child; child = child.nextSibling())
+    for (const DirNode& child : children)
         smallCount += child.bytes() * perByte < kSmallestDegrees;
     const SliceColor branch = entryColors[static_cast<std::size_t>(parent.entry)];
     SegmentRun run(ring, parent.start);
     int sibling = 0;
-    for (DirNode child = parent.node.firstChild(); child; child = child.nextSibling()) {
+    for (const DirNode& child : children) {
         const std::int64_t bytes = std::max<std::int64_t>(child.bytes(), 0);
         const double sweep = bytes * perByte;
         if (Merged(sweep, smallCount)) {

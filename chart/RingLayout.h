@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ChildList.h"
+#include "ChildOrder.h"
 #include "DirNode.h"
 #include "SliceColors.h"
 
@@ -21,10 +22,11 @@ struct RingSegment {
 
 // The angles of the rings picture, worked out from the tree as it is: ring 0
 // is the pie of the entries, each further ring the sub-directories of the
-// ring inside it, each within its parent's angle and in a shade of its
-// branch's colour. Segments under kSmallestDegrees are merged into one grey
-// segment per parent, so no ring holds more segments than its angle allows,
-// however wide the directory.
+// ring inside it, each within its parent's angle, in the entries' order and
+// in a shade of its branch's colour. Every ring measures the bytes the tree
+// holds now, also in a comparison, whose entries' sizes are changes. Segments
+// under kSmallestDegrees are merged into one grey segment per parent, so no
+// ring holds more segments than its angle allows, however wide the directory.
 class RingLayout {
 public:
     static constexpr double kSmallestDegrees = 1.0;
@@ -32,8 +34,16 @@ public:
     static constexpr int kMostRings = 4;
     static constexpr SliceColor kSmallerItemsColor{192, 192, 192};
 
+    // The entries of directory, null for none, in the order shown; their
+    // sub-directories go round them in order.
+    struct Shown {
+        DirNode directory;
+        const ChildList* entries = nullptr;
+        ChildOrder order = ChildOrder::Listing;
+    };
+
     // rings: how many rings go round the centre (clamped to 1 to 4).
-    void Lay(const ChildList* entries, int rings);
+    void Lay(const Shown& shown, int rings);
     // Rings round the centre.
     int Rings() const { return static_cast<int>(layers.size()) - 1; }
     // Ring 0 is the centre; each ring's segments are in order of their start.
@@ -42,8 +52,8 @@ public:
     const RingSegment* SegmentAt(int ring, double angle) const;
 
 private:
-    void LayCentre(const ChildList& entries);
-    void LayChildren(const RingSegment& parent, int depth, std::vector<RingSegment>& ring) const;
+    void LayCentre(const Shown& shown);
+    void LayChildren(const RingSegment& parent, int depth, ChildOrder order, std::vector<RingSegment>& ring) const;
 
     std::vector<std::vector<RingSegment>> layers{{}};
     std::vector<SliceColor> entryColors; // the pie's, one per entry

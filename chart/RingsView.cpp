@@ -80,16 +80,16 @@ void RingsView::Place(const QRect& bounds)
     update();
 }
 
-void RingsView::ShowDirectory(const ShownDirectory& shown)
+void RingsView::ShowDirectory(const ShownDirectory& directory)
 {
-    entries = shown.entries;
+    shown = directory;
     markedEntry = -1;
     Relayout();
 }
 
 void RingsView::Relayout()
 {
-    layout.Lay(entries.get(), rings);
+    layout.Lay({shown.directory, shown.entries.get(), shown.order}, rings);
     ForgetPicture();
     update();
 }

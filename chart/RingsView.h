@@ -62,8 +62,8 @@ private:
     QPointF PointAtRadius(double radius, double angle) const;
 
     RingLayout layout;
-    // The entries the layout's nodes come from; the tree outlives them.
-    std::shared_ptr<const ChildList> entries;
+    // What the layout's nodes come from; the tree outlives it.
+    ShownDirectory shown;
     QPointF centre;
     double outerRadius = 0;
     int rings = kDefaultRings;

@@ -31,7 +31,10 @@ inline SliceColor SliceColorAt(int index)
 }
 
 // The colour of each slice of a chart of these sizes, which its legend entry
-// shares: colour i mod 8, except that the last non-empty slice never takes
-// the colour of the first non-empty one, which it touches on the circle. It
-// then takes the next colour of the table that neither of its neighbours has.
-std::vector<SliceColor> SliceColorsOf(const std::vector<std::int64_t>& sizes);
+// shares: colour p mod 8 for the slice at place p of its directory's listing
+// (places; without them, each slice's own place), so that a directory keeps
+// its colour in any order. In listing order the last non-empty slice never
+// takes the colour of the first non-empty one, which it touches on the
+// circle: it then takes the next colour of the table that neither of its
+// neighbours has.
+std::vector<SliceColor> SliceColorsOf(const std::vector<std::int64_t>& sizes, const std::vector<int>& places = {});

@@ -5,6 +5,7 @@
 #include "FinishOutput.h"
 #include "FormatBytes.h"
 #include "ReportCommand.h"
+#include "ScanSetup.h"
 #include "TreeComparison.h"
 
 #include <sys/stat.h>
@@ -17,6 +18,7 @@ namespace {
 struct Side {
     FileInfo survey;
     std::string rootPath;
+    std::string named; // how messages name the root: as typed, when scanned now
     bool live = false;
 };
 
@@ -35,6 +37,7 @@ bool Load(const std::string& operand, const Options& options, Side& side, std::o
     ScanResult result = ScanForReport(load, side.rootPath, err);
     if (!result.Scanned())
         return false;
+    side.named = side.live ? DuRootPath(operand) : side.rootPath;
     side.survey.SetSizeMode(options.mode);
     side.survey.Adopt(std::move(result));
     return true;
@@ -101,8 +104,8 @@ int RunCompareReport(const Options& options, std::ostream& out, std::ostream& er
     const int status = FinishOutput(out, err, 0);
     if (status != 0)
         return status;
-    NameUnreadable(old.rootPath, old.survey.GetScanProblems(), err);
-    NameUnreadable(fresh.rootPath, fresh.survey.GetScanProblems(), err);
+    NameUnreadable(old.named, old.survey.GetScanProblems(), err);
+    NameUnreadable(fresh.named, fresh.survey.GetScanProblems(), err);
     const bool liveProblems = (old.live && !old.survey.GetScanProblems().empty())
         || (fresh.live && !fresh.survey.GetScanProblems().empty());
     return liveProblems ? 1 : 0;

@@ -6,9 +6,10 @@
 
 namespace {
 
+// A saved scan, a file of patterns, or OLD: a saved scan or a directory.
 bool TakesFile(const OptionRow& row)
 {
-    return row.argument && std::string(row.argument) == "FILE";
+    return row.argument && (std::string(row.argument) == "FILE" || std::string(row.argument) == "OLD");
 }
 
 // Patterns and the help may be given more than once.

@@ -14,11 +14,30 @@
 #include <cstring>
 #include <ctime>
 
+namespace {
+
+// How a saved scan names a symbolic link given as PATH: by its folder's
+// canonical path and its own name.
+std::string LinkRootPath(const std::string& path)
+{
+    const std::size_t slash = path.rfind('/');
+    std::string root = Drives::CanonicalPath(slash == std::string::npos ? "." : path.substr(0, slash + 1));
+    AppendName(root, path.substr(slash + 1));
+    return root;
+}
+
+} // namespace
+
 int RunExport(const Options& options, std::ostream& err)
 {
-    if (!RootScannable(PathToScan(options), err))
+    const std::string path = PathToScan(options);
+    // A symbolic link given as PATH counts as the link, as du counts it: a
+    // root with the link's sizes that holds nothing.
+    EntryStat link;
+    const bool linkRoot = NamesLink(path, link);
+    if (!linkRoot && !RootScannable(path, err))
         return 1;
-    const std::string root = Drives::CanonicalPath(PathToScan(options));
+    const std::string root = linkRoot ? LinkRootPath(path) : Drives::CanonicalPath(path);
     ScanControl control;
     control.Reset();
     SavedScanFile output(options.exportFile, control);
@@ -36,7 +55,10 @@ int RunExport(const Options& options, std::ostream& err)
     // Nested JSON needs each directory whole before the next: one thread
     // walks, in the order the file is written, and the others read ahead.
     SequentialWalk walk(source, control);
-    if (!walk.Run(root, writer)) {
+    if (linkRoot) {
+        writer.EnterDirectory(root, link);
+        writer.LeaveDirectory();
+    } else if (!walk.Run(root, writer)) {
         err << kNotAvailableMessage << '\n';
         return 1;
     }
@@ -45,6 +67,6 @@ int RunExport(const Options& options, std::ostream& err)
     if (!output.Commit())
         return CannotWrite(options.exportFile, output.Error(), output.Problem(), err);
     const std::vector<ScanProblem> problems = writer.TakeProblems();
-    NameUnreadable(root, problems, err);
+    NameUnreadable(DuRootPath(path), problems, err);
     return problems.empty() ? 0 : 1;
 }

@@ -7,7 +7,9 @@
 // kelmo --export FILE [PATH]: walks the directory PATH (default: the current
 // one) on its own file system and writes it to FILE as a saved scan while it
 // walks (see SavedScanWriter); the root is named by PATH made absolute and
-// canonical; what options.excludes match is left out. The walk keeps to one
+// canonical (a symbolic link given as PATH counts as the link, as du counts
+// it: a root named by the link, with its sizes, that holds nothing); what
+// options.excludes match is left out. The walk keeps to one
 // thread, in the order the file is written; the other threads read ahead the
 // directories it is about to enter. Directories that could not be read are
 // marked in the file and named on err. Returns the exit status: 0; 1 when

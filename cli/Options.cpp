@@ -1,5 +1,6 @@
 #include "Options.h"
 
+#include "KeepPolicy.h"
 #include "ThreadCount.h"
 
 #include <getopt.h>
@@ -30,14 +31,28 @@ const std::vector<OptionRow> kTable{
      "--report"},
     {"compare", 0, "OLD",
      "show what grew since OLD, a saved scan (with --report\n"
-     "also a directory); the newer side is PATH (in the\n"
-     "window by default the drive OLD was made of)"},
+     "also a directory) or a recording of PATH's drive\n"
+     "(@latest, @yesterday, @7d, @2026-12-01); the newer\n"
+     "side is PATH (in the window by default the drive\n"
+     "OLD was made of)"},
+    {"record", 0, nullptr,
+     "scan the drive that holds PATH (default: /) and keep\n"
+     "the scan in the drive's history"},
+    {"keep", 0, "RULES",
+     "with --record: the recordings kept as they age\n"
+     "(default: all:2d,daily:30d,weekly:1y,monthly:forever)"},
+    {"history", 0, nullptr,
+     "list the recordings of the drive that holds PATH\n"
+     "(default: /): UTC time, used bytes, change"},
     {"apparent-size", 'a', nullptr,
      "count apparent sizes (the lengths of the files)\n"
      "instead of disk usage; in the window, key A switches"},
+    {"bytes", 'b', nullptr, "apparent sizes in bytes, as du -b counts them"},
     {"depth", 'd', "N",
      "with --report: print the size of every directory N\n"
      "or fewer levels below PATH, deepest first, as du does"},
+    {"max-depth", 0, "N", "like --depth, as du names it"},
+    {"summarize", 's', nullptr, "with --report: --depth=0, the size of PATH alone"},
     {"largest", 0, "N",
      "with --report: print the N largest files of the scan,\n"
      "largest first, as lines of size, tab, path"},
@@ -49,6 +64,7 @@ const std::vector<OptionRow> kTable{
      "matches the shell pattern PATTERN, as du does"},
     {"exclude-from", 'X', "FILE", "skip what matches any pattern in FILE (one a line)"},
     {"threads", 't', "N", "walk with N threads (default: 16)"},
+    {"one-file-system", 'x', nullptr, "accepted as du's: a scan never leaves PATH's drive"},
     {"help", 0, nullptr, "show this help and exit"},
     {"version", 0, nullptr, "show the version and exit"},
 };
@@ -79,6 +95,10 @@ const char* ActionOption(Action action)
         return "--report";
     case Action::Export:
         return "--export";
+    case Action::Record:
+        return "--record";
+    case Action::History:
+        return "--history";
     case Action::Help:
         return "--help";
     case Action::Version:
@@ -122,6 +142,7 @@ private:
     void Parse();
     std::string Apply(const OptionRow& row, const std::string& argument);
     std::string SetAction(Action action);
+    int SetDepth(const OptionRow& row, int depth);
     std::string ProblemOf(int result) const;
     std::string Check() const;
 
@@ -129,6 +150,7 @@ private:
     std::vector<char*> argv;
     std::vector<std::string> operands;
     Options options;
+    const OptionRow* depthRow = nullptr; // the option that set the depth, as the problems name it
 };
 
 Parser::Parser(const std::vector<std::string>& args) : words(args)
@@ -174,14 +196,19 @@ void Parser::Parse()
         options.path = operands.front();
 }
 
-// Why getopt_long refused the argument it returned result for.
+// Why getopt_long refused the argument it returned result for. An unknown
+// letter is named alone: within a cluster ("-sh") getopt_long leaves optind
+// on the cluster until its last letter, so the word before it says nothing.
+// An unknown long option leaves optopt 0; any other refusal is of a known
+// option, after which optind has passed the word that names it.
 std::string Parser::ProblemOf(int result) const
 {
+    const std::string letter(1, static_cast<char>(optopt));
+    if (optopt != 0 && !RowOf(optopt))
+        return "invalid option -- '" + letter + "'";
     const std::string word = words[static_cast<std::size_t>(optind - 1)];
-    if (word.compare(0, 2, "--") != 0) {
-        const std::string letter(1, static_cast<char>(optopt));
-        return result == ':' ? "option requires an argument -- '" + letter + "'" : "invalid option -- '" + letter + "'";
-    }
+    if (word.compare(0, 2, "--") != 0)
+        return "option requires an argument -- '" + letter + "'";
     const std::string given = word.substr(0, word.find('='));
     if (result == ':')
         return "option '" + given + "' requires an argument";
@@ -201,6 +228,12 @@ std::string Parser::SetAction(Action action)
     return {};
 }
 
+int Parser::SetDepth(const OptionRow& row, int depth)
+{
+    depthRow = &row;
+    return options.depth = depth;
+}
+
 std::string Parser::Apply(const OptionRow& row, const std::string& argument)
 {
     const std::string name = row.name;
@@ -210,6 +243,10 @@ std::string Parser::Apply(const OptionRow& row, const std::string& argument)
         options.exportFile = argument;
         return SetAction(Action::Export);
     }
+    if (name == "record")
+        return SetAction(Action::Record);
+    if (name == "history")
+        return SetAction(Action::History);
     if (name == "help")
         return SetAction(Action::Help);
     if (name == "version")
@@ -218,9 +255,18 @@ std::string Parser::Apply(const OptionRow& row, const std::string& argument)
         options.importFile = argument;
     else if (name == "compare")
         options.compareFile = argument;
-    else if (name == "apparent-size")
+    else if (name == "keep") {
+        KeepPolicy unused;
+        std::string problem;
+        options.keep = argument;
+        if (!KeepPolicy::Parse(argument, unused, problem))
+            return problem;
+    } else if (name == "apparent-size")
         options.mode = SizeMode::Apparent;
-    else if (name == "human-readable")
+    else if (name == "bytes") {
+        options.mode = SizeMode::Apparent;
+        options.human = HumanSizes::No;
+    } else if (name == "human-readable")
         options.human = HumanSizes::Binary;
     else if (name == "si")
         options.human = HumanSizes::Decimal;
@@ -232,7 +278,9 @@ std::string Parser::Apply(const OptionRow& row, const std::string& argument)
         return "cannot read '" + argument + "': " + std::strerror(errno);
     else if (name == "threads" && (options.threads = ThreadCountOf(argument)) < 0)
         return "invalid number of threads '" + argument + "' (from 1 to 256)";
-    else if (name == "depth" && (options.depth = DepthOf(argument)) < 0)
+    else if (name == "summarize")
+        SetDepth(row, 0);
+    else if ((name == "depth" || name == "max-depth") && SetDepth(row, DepthOf(argument)) < 0)
         return "invalid depth '" + argument + "'";
     else if (name == "largest" && (options.largest = DepthOf(argument)) <= 0)
         return "invalid number of files '" + argument + "'";
@@ -243,20 +291,27 @@ std::string Parser::Apply(const OptionRow& row, const std::string& argument)
 std::string Parser::Check() const
 {
     const Action action = options.action;
-    const bool scans = action == Action::Window || action == Action::Report || action == Action::Export;
+    const bool scans = action == Action::Window || action == Action::Report || action == Action::Export
+        || action == Action::Record || action == Action::History;
     const std::size_t paths = scans && options.importFile.empty() ? 1 : 0;
     if (operands.size() > paths)
         return "extra operand '" + operands[paths] + "'";
-    if (!options.importFile.empty() && action == Action::Export)
-        return "--import and --export exclude each other";
+    if (!options.importFile.empty() && action != Action::Report && action != Action::Window)
+        return std::string("--import and ") + ActionOption(action) + " exclude each other";
+    if (!options.keep.empty() && action != Action::Record)
+        return "--keep goes with --record";
     if (!options.compareFile.empty() && action != Action::Report && action != Action::Window)
         return "--compare goes with --report or the window";
     if (!options.compareFile.empty() && !options.importFile.empty())
         return "--compare takes the newer side as PATH, not --import";
+    if (action == Action::Report && options.compareFile == "-" && paths == 1 && operands.front() == "-")
+        return "standard input cannot be read twice (--compare - and -)";
     if (!options.importFile.empty() && !options.excludes.empty())
         return "--exclude applies to a scan, not to a saved scan";
-    if (action != Action::Report && (options.depth >= 0 || options.human != HumanSizes::No))
-        return options.depth >= 0 ? "--depth goes with --report" : "-h and --si go with --report";
+    if (action != Action::Report && options.depth >= 0)
+        return DashedName(*depthRow) + " goes with --report";
+    if (action != Action::Report && action != Action::History && options.human != HumanSizes::No)
+        return "-h and --si go with --report or --history";
     if (options.largest > 0 && (action != Action::Report || !options.compareFile.empty()))
         return "--largest goes with --report, without --compare";
     if (options.depth < 0 && options.lineEnd == '\0')
@@ -298,6 +353,8 @@ const char* const kAbout =
 
 const char* const kNotes =
     "\n"
+    "Unlike du: -a is --apparent-size, not --all; -t is --threads, not --threshold.\n"
+    "\n"
     "In the report, a control byte of a name (below 0x20, and 0x7f) is written\n"
     "as \\xhh with two lower-case hex digits, and a backslash as \\\\.\n"
     "\n"
@@ -306,6 +363,10 @@ const char* const kNotes =
     "\n"
     "A saved scan is the JSON export of ncdu (ncdu -o FILE), which gdu -o writes\n"
     "too; kelmo --export writes it, ncdu -f and gdu -f read what it writes.\n"
+    "\n"
+    "The recordings of --record are kept in $XDG_STATE_HOME/kelmo/history (for\n"
+    "root /var/lib/kelmo/history; $KELMO_HISTORY_DIR when set), a folder a drive;\n"
+    "their days and times are UTC's.\n"
     "\n"
     "Exit status: 0 when all went well; 1 when PATH cannot be read or is empty,\n"
     "a directory below it could not be read, a saved scan cannot be read or is\n"
@@ -331,6 +392,8 @@ std::string UsageText()
            "  or:  kelmo [OPTION]... --report --import FILE\n"
            "  or:  kelmo [OPTION]... --report --compare OLD [PATH]\n"
            "  or:  kelmo [OPTION]... --export FILE [PATH]\n"
+           "  or:  kelmo [OPTION]... --record [PATH]\n"
+           "  or:  kelmo [OPTION]... --history [PATH]\n"
            "  or:  kelmo [OPTION]... --import FILE\n"
            "  or:  kelmo [OPTION]... --compare OLD [PATH]\n";
 }

@@ -6,7 +6,7 @@
 #include <vector>
 
 // What a command line asks kelmo (and kelmo-gui) to do.
-enum class Action { Window, Report, Export, Help, Version };
+enum class Action { Window, Report, Export, Record, History, Help, Version };
 
 // How the report writes sizes: as it always does, or as du -h (powers of
 // 1024) or du --si (powers of 1000) writes them.
@@ -18,7 +18,8 @@ struct Options {
     std::string path;        // the PATH operand; empty when none was given
     std::string importFile;  // --import FILE ("-" = standard input); empty when not given
     std::string exportFile;  // --export FILE ("-" = standard output)
-    std::string compareFile; // --compare OLD: a saved scan or a directory; empty when not given
+    std::string compareFile; // --compare OLD: a saved scan, a directory or a moment ("@7d"); empty when not given
+    std::string keep;        // --keep RULES for --record; empty for the default
     int threads = 0;         // 0 = the walk's default
     SizeMode mode = SizeMode::DiskUsage;
     std::vector<std::string> excludes; // --exclude and --exclude-from patterns

@@ -13,7 +13,7 @@
 
 #include <cstring>
 
-const char* const kNotAvailableMessage = "Selected Disk was Not\nAvailable or is Blank";
+const char* const kNotAvailableMessage = "kelmo: Selected Disk was Not Available or is Blank";
 
 ScanResult ScanForReport(const Options& options, std::string& rootPath, std::ostream& err, std::uint64_t* excluded)
 {
@@ -24,6 +24,7 @@ ScanResult ScanForReport(const Options& options, std::string& rootPath, std::ost
         const std::string path = PathToScan(options);
         if (!RootScannable(path, err))
             return result;
+        SayLinkFollowed(path, err);
         rootPath = Drives::CanonicalPath(path);
         result = scanner->ScanPath(path, EscapedName(rootPath));
         if (excluded && excludingSource)
@@ -34,7 +35,7 @@ ScanResult ScanForReport(const Options& options, std::string& rootPath, std::ost
     }
     result = ImportSavedScan(*scanner, options.importFile);
     if (!result.Scanned()) {
-        err << result.error << '\n';
+        err << "kelmo: " << result.error << '\n';
         return result;
     }
     rootPath = result.savedRoot;
@@ -62,22 +63,6 @@ std::string DuSize(std::int64_t bytes, HumanSizes human)
 {
     return human == HumanSizes::No ? std::to_string(bytes)
                                    : HumanSize(static_cast<std::uint64_t>(bytes), HumanBase(human));
-}
-
-// path + "/" + name, without doubling a '/' that ends path, as du joins them.
-void AppendName(std::string& path, const std::string& name)
-{
-    if (path.empty() || path.back() != '/')
-        path += '/';
-    path += name;
-}
-
-// The path du names the root by: as given, with a run of trailing '/' cut to one.
-std::string DuRootPath(std::string path)
-{
-    while (path.size() > 1 && path.back() == '/' && path[path.size() - 2] == '/')
-        path.pop_back();
-    return path;
 }
 
 // du --max-depth's lines: "SIZE<TAB>PATH" for root and every directory
@@ -112,12 +97,23 @@ void PrintDepthLines(const DirNode& root, std::string path, const Options& optio
     }
 }
 
-// --largest N: the largest files of the scan, one a line: size, tab, path.
+// --largest N: the largest files of the scan, one a line: size, tab, path
+// below rootPath.
 void PrintLargestFiles(const FileInfo& survey, const std::string& rootPath, const Options& options, std::ostream& out)
 {
-    for (const LargestFiles::File& file : survey.GetLargestFiles().Sorted(options.mode))
-        out << (options.mode == SizeMode::DiskUsage ? file.diskBytes : file.apparentBytes) << '\t'
-            << EscapedName(LargestFiles::FullPath(rootPath, file)) << '\n';
+    for (const LargestFiles::File& file : survey.GetLargestFiles().Sorted(options.mode)) {
+        std::string path = rootPath;
+        AppendName(path, file.name);
+        out << DuSize(options.mode == SizeMode::DiskUsage ? file.diskBytes : file.apparentBytes, options.human) << '\t'
+            << EscapedName(path) << '\n';
+    }
+}
+
+// du's line for a symbolic link given as PATH, which it counts as the link.
+void PrintLinkLine(const EntryStat& link, const std::string& path, const Options& options, std::ostream& out)
+{
+    const std::int64_t bytes = options.mode == SizeMode::DiskUsage ? link.diskBytes : link.apparentBytes;
+    out << DuSize(bytes, options.human) << '\t' << path << options.lineEnd;
 }
 
 // The root's figures, with --exclude how many entries were left out, and a
@@ -136,7 +132,10 @@ void PrintReport(const DirNode& root, const Options& options, std::uint64_t excl
 void NameUnreadable(const std::string& rootPath, const std::vector<ScanProblem>& problems, std::ostream& err)
 {
     for (const ScanProblem& problem : problems) {
-        const std::string path = EscapedName(problem.path.empty() ? rootPath : rootPath + "/" + problem.path);
+        std::string path = rootPath;
+        if (!problem.path.empty())
+            AppendName(path, problem.path);
+        path = EscapedName(path);
         if (problem.error == 0) // marked in a saved scan, which keeps no reason
             err << "kelmo: directory '" << path << "' could not be read when the scan was saved\n";
         else
@@ -146,10 +145,15 @@ void NameUnreadable(const std::string& rootPath, const std::vector<ScanProblem>&
 
 int RunReport(const Options& options, std::ostream& out, std::ostream& err)
 {
+    const bool walks = options.importFile.empty();
     // du prints nothing for a root its patterns leave out.
-    if (options.depth >= 0 && options.importFile.empty()
-        && ExcludingSource::ExcludesRoot(options.excludes, DuRootPath(PathToScan(options))))
+    if (options.depth >= 0 && walks && ExcludingSource::ExcludesRoot(options.excludes, DuRootPath(PathToScan(options))))
         return FinishOutput(out, err, 0);
+    EntryStat link;
+    if (options.depth >= 0 && walks && NamesLink(PathToScan(options), link)) {
+        PrintLinkLine(link, DuRootPath(PathToScan(options)), options, out);
+        return FinishOutput(out, err, 0);
+    }
     std::string rootPath;
     std::uint64_t excluded = 0;
     ScanResult result = ScanForReport(options, rootPath, err, &excluded);
@@ -158,16 +162,17 @@ int RunReport(const Options& options, std::ostream& out, std::ostream& err)
     FileInfo survey;
     survey.SetSizeMode(options.mode);
     survey.Adopt(std::move(result));
+    // Lines and messages name what is below the root as du does: below PATH as typed.
+    const std::string named = walks ? DuRootPath(PathToScan(options)) : rootPath;
     if (options.largest > 0)
-        PrintLargestFiles(survey, rootPath, options, out);
+        PrintLargestFiles(survey, named, options, out);
     else if (options.depth >= 0)
-        PrintDepthLines(survey.Root(), options.importFile.empty() ? DuRootPath(PathToScan(options)) : rootPath, options,
-                        out);
+        PrintDepthLines(survey.Root(), named, options, out);
     else
         PrintReport(survey.Root(), options, excluded, out);
     const int status = FinishOutput(out, err, 0);
     if (status != 0)
         return status;
-    NameUnreadable(rootPath, survey.GetScanProblems(), err);
-    return options.importFile.empty() && !survey.GetScanProblems().empty() ? 1 : 0;
+    NameUnreadable(named, survey.GetScanProblems(), err);
+    return walks && !survey.GetScanProblems().empty() ? 1 : 0;
 }

@@ -21,7 +21,10 @@ extern const char* const kNotAvailableMessage;
 // not be read.
 //
 // With --depth N it prints du's lines instead, those of du -x --block-size=1
-// --max-depth=N (du -h or --si with -h or --si; ended by NUL with -0).
+// --max-depth=N (du -h or --si with -h or --si; ended by NUL with -0); a
+// symbolic link given as PATH is one line, the link's, as du counts it. The
+// plain report and --largest show the directory such a link names, and say
+// so on err. Lines and messages name what lies below PATH as typed.
 //
 // kelmo --report --import FILE: the same for the saved scan FILE, whose
 // root is named by the path it was saved from. A file that cannot be read

@@ -1,5 +1,7 @@
 #include "ScanSetup.h"
 
+#include "DescribeEntry.h"
+#include "Drives.h"
 #include "EscapedName.h"
 #include "PosixDirectorySource.h"
 
@@ -12,6 +14,34 @@
 std::string PathToScan(const Options& options)
 {
     return options.path.empty() ? "." : options.path;
+}
+
+std::string DuRootPath(std::string path)
+{
+    while (path.size() > 1 && path.back() == '/' && path[path.size() - 2] == '/')
+        path.pop_back();
+    return path;
+}
+
+void AppendName(std::string& path, const std::string& name)
+{
+    if (path.empty() || path.back() != '/')
+        path += '/';
+    path += name;
+}
+
+bool NamesLink(const std::string& path, EntryStat& link)
+{
+    return !path.empty() && path.back() != '/' && Describe(AT_FDCWD, path.c_str(), kStatFlags, link)
+        && link.kind == EntryKind::Symlink;
+}
+
+void SayLinkFollowed(const std::string& path, std::ostream& err)
+{
+    EntryStat link;
+    if (NamesLink(path, link))
+        err << "kelmo: '" << EscapedName(path) << "' is a symbolic link: showing the directory it names, '"
+            << EscapedName(Drives::CanonicalPath(path)) << "'\n";
 }
 
 std::string RootProblem(const std::string& path)

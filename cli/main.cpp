@@ -3,8 +3,11 @@
 #include "EscapedName.h"
 #include "ExportCommand.h"
 #include "FinishOutput.h"
+#include "HistoryCommand.h"
 #include "KelmoProject.h"
+#include "MomentName.h"
 #include "Options.h"
+#include "RecordCommand.h"
 #include "ReportCommand.h"
 #include "ScanSetup.h"
 
@@ -13,6 +16,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstring>
+#include <ctime>
 
 #include <iostream>
 #include <string>
@@ -42,8 +46,34 @@ int StartWindow(char** argv)
     char* gui = beside.empty() ? const_cast<char*>(KelmoProject::kInstalledGui) : beside.data();
     argv[0] = gui;
     execv(gui, argv);
-    std::cerr << "kelmo: cannot start " << gui << ": " << std::strerror(errno) << '\n';
-    return 127;
+    std::cerr << "kelmo: cannot open the window: " << gui << ": " << std::strerror(errno)
+              << " (install the package kelmo, or use --report)\n";
+    return 1;
+}
+
+// The drive whose history --record and --history keep: the one holding PATH, / by default.
+bool HistoryDrive(const Options& options, MountEntry& drive)
+{
+    const std::string path = options.path.empty() ? "/" : options.path;
+    return RootScannable(path, std::cerr) && DriveHolding(path, drive, std::cerr);
+}
+
+// The report's comparison with a moment of the history ("@7d") compares with
+// the recording it names, of the drive that holds PATH.
+int RunComparison(Options options)
+{
+    MountEntry drive;
+    if (MomentName::IsMoment(options.compareFile)) {
+        std::string problem;
+        if (!DriveHolding(PathToScan(options), drive, std::cerr))
+            return 1;
+        options.compareFile = SavedScanNamed(options.compareFile, drive, std::time(nullptr), problem);
+        if (options.compareFile.empty()) {
+            std::cerr << "kelmo: " << problem << '\n';
+            return 1;
+        }
+    }
+    return RunCompareReport(options, std::cout, std::cerr);
 }
 
 int Print(const std::string& text)
@@ -58,10 +88,10 @@ int main(int argc, char** argv)
 {
     const Options options = ParseOptions(std::vector<std::string>(argv + (argc > 0), argv + argc));
     if (!options.error.empty()) {
+        // Never the window: a script must not wait on a usage box. (The
+        // desktop starts kelmo-gui itself, which shows one.)
         std::cerr << "kelmo: " << options.error << '\n' << UsageText() << "Try 'kelmo --help' for more information.\n";
-        // Started from a desktop there is no terminal to read this: where a
-        // window can be opened, it shows the usage too.
-        return options.action == Action::Window && DisplayReachable() ? StartWindow(argv) : 2;
+        return 2;
     }
     switch (options.action) {
     case Action::Help:
@@ -69,19 +99,29 @@ int main(int argc, char** argv)
     case Action::Version:
         return Print(VersionText());
     case Action::Report:
-        return options.compareFile.empty() ? RunReport(options, std::cout, std::cerr)
-                                           : RunCompareReport(options, std::cout, std::cerr);
+        return options.compareFile.empty() ? RunReport(options, std::cout, std::cerr) : RunComparison(options);
     case Action::Export:
         return RunExport(options, std::cerr);
+    case Action::Record: {
+        MountEntry drive;
+        return HistoryDrive(options, drive) ? RunRecord(options, drive, std::time(nullptr), std::cerr) : 1;
+    }
+    case Action::History: {
+        MountEntry drive;
+        return HistoryDrive(options, drive) ? RunHistory(options, drive, std::cout, std::cerr) : 1;
+    }
     case Action::Window:
         break;
     }
+    // A path that cannot be read is said here and, where a window can be
+    // opened, in the window too: started from a menu, nobody reads this.
     if (!options.path.empty() && !RootScannable(options.path, std::cerr))
-        return 1;
+        return DisplayReachable() ? StartWindow(argv) : 1;
+    SayLinkFollowed(options.path, std::cerr);
     if (!options.importFile.empty() && options.importFile != "-" && access(options.importFile.c_str(), R_OK) != 0) {
         std::cerr << "kelmo: cannot access '" << EscapedName(options.importFile) << "': " << std::strerror(errno)
                   << '\n';
-        return 1;
+        return DisplayReachable() ? StartWindow(argv) : 1;
     }
     if (!DisplayReachable()) {
         std::cerr << kNoDisplayMessage << '\n';

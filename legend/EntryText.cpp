@@ -28,10 +28,9 @@ QString FirstCharacters(const QString& text, int limit, int& length)
 // The size and the share of the directory on display, one per line.
 QString SizeAndShare(std::int64_t size, std::int64_t directoryBytes, const QString& directoryPath, SizeUnits units)
 {
-    const double share = directoryBytes > 0 ? 100.0 * static_cast<double>(size) / directoryBytes : 0.0;
     const QString sizeText = QString::fromStdString(FormatSize(size, units))
         + (units == SizeUnits::Bytes ? QStringLiteral(" bytes") : QString());
-    return sizeText + QLatin1Char('\n') + QString::number(share, 'f', 1) + QStringLiteral(" % of ") + directoryPath;
+    return sizeText + QLatin1Char('\n') + ShareText(size, directoryBytes) + QStringLiteral(" of ") + directoryPath;
 }
 
 } // namespace
@@ -52,6 +51,12 @@ QString EntryText(const std::string& name, const QString& sizePart)
     const QString namePart = FirstCharacters(ShownName(name), NameCharacters, nameLength);
     const int spaces = SizeEndColumn - nameLength - static_cast<int>(sizePart.size());
     return namePart + QString(spaces > 0 ? spaces : 0, QLatin1Char(' ')) + sizePart;
+}
+
+QString ShareText(std::int64_t size, std::int64_t whole)
+{
+    const double share = whole > 0 ? 100.0 * static_cast<double>(size) / static_cast<double>(whole) : 0.0;
+    return QString::number(share, 'f', 1) + QStringLiteral(" %");
 }
 
 QString EntryToolTip(const std::string& name, std::int64_t size, std::int64_t directoryBytes,

@@ -22,6 +22,9 @@ QString EntryText(const std::string& name, std::int64_t size, SizeUnits units = 
 // The same with another text in the size's place (a change since an earlier scan).
 QString EntryText(const std::string& name, const QString& sizePart);
 
+// An entry's share of whole, with one decimal ("43.6 %"); none of nothing.
+QString ShareText(std::int64_t size, std::int64_t whole);
+
 // What a pointer resting on an entry or its slice shows: the whole name, the
 // size ("1,234 bytes", or in binary units), and its share of the directory on
 // display ("41.3 % of /home/ann/"), one per line.

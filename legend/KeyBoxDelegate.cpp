@@ -87,22 +87,26 @@ void KeyBoxDelegate::DrawText(QPainter& painter, const QStyleOptionViewItem& opt
     painter.fillRect(TextBand(option.rect, TextBandLeft), BandColor(option, selected));
     painter.setFont(option.font);
     painter.setPen(TextColor(option, selected));
-    const QVariant name = index.data(LegendModel::NameRole);
-    if (name.isValid()) {
-        DrawNameAndSize(painter, option, name.toString(), index.data(LegendModel::SizeRole).toString());
+    if (index.data(LegendModel::NameRole).isValid()) {
+        DrawEntry(painter, option, index);
         return;
     }
     const QString text = index.data(Qt::DisplayRole).toString();
     DrawLine(painter, option.rect, TextLeft, text.isEmpty() ? QStringLiteral("error") : text);
 }
 
-void KeyBoxDelegate::DrawNameAndSize(QPainter& painter, const QStyleOptionViewItem& option, const QString& name,
-                                     const QString& size)
+void KeyBoxDelegate::DrawEntry(QPainter& painter, const QStyleOptionViewItem& option, const QModelIndex& index)
 {
     const int legendWidth = option.widget ? option.widget->width() : FirstLegendWidth;
-    const EntryLayout layout = LayOutEntry(name, size, QFontMetricsF(option.font), legendWidth);
+    const QString size = index.data(LegendModel::SizeRole).toString();
+    const ShareColumn share{index.data(LegendModel::ShareRole).toString(),
+                            index.data(LegendModel::WidestShareRole).toString(),
+                            static_cast<qreal>(option.rect.right() + 1 - TextRightMargin - TextLeft)};
+    const EntryLayout layout = LayOutEntry(index.data(LegendModel::NameRole).toString(), size,
+                                           QFontMetricsF(option.font), legendWidth, share);
     DrawLine(painter, option.rect, TextLeft, layout.name);
     DrawLine(painter, option.rect, TextLeft + layout.sizeLeft, size);
+    DrawLine(painter, option.rect, TextLeft + layout.shareLeft, share.share);
 }
 
 void KeyBoxDelegate::DrawLine(QPainter& painter, const QRect& entry, qreal left, const QString& text)

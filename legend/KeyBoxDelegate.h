@@ -4,7 +4,7 @@
 
 // Draws one legend entry: a colour swatch matching the entry's pie slice
 // (hatched, as the slice is, for a directory that could not be read whole),
-// the entry's name and size on a selection-coloured band, and the focus
+// the entry's name, size and share on a selection-coloured band, and the focus
 // frame around both. Every entry has the same height.
 class KeyBoxDelegate : public QStyledItemDelegate {
     Q_OBJECT
@@ -20,12 +20,12 @@ public:
     static constexpr int SwatchRight = 18; // exclusive
     static constexpr int TextBandLeft = 20;
     static constexpr int TextLeft = 22;
+    static constexpr int TextRightMargin = 3; // from the entry's right, keeping the focus frame clear
 
 private:
     static void DrawSwatch(QPainter& painter, const QRect& entry, const QColor& color, bool unreadable);
     static void DrawText(QPainter& painter, const QStyleOptionViewItem& option, const QModelIndex& index);
-    static void DrawNameAndSize(QPainter& painter, const QStyleOptionViewItem& option, const QString& name,
-                                const QString& size);
+    static void DrawEntry(QPainter& painter, const QStyleOptionViewItem& option, const QModelIndex& index);
     static void DrawLine(QPainter& painter, const QRect& entry, qreal left, const QString& text);
     static void DrawFocus(QPainter& painter, const QStyleOptionViewItem& option);
     static bool HasFocusFrame(const QStyleOptionViewItem& option, const QModelIndex& index);

@@ -5,19 +5,9 @@
 #include "TextFitting.h"
 
 #include <QColor>
-#include <QFontMetricsF>
-#include <QGuiApplication>
-#include <QScreen>
-#include <QToolTip>
 
 #include <algorithm>
-
-namespace {
-
-// Room for the tooltip's frame and margins beside its text.
-constexpr int ToolTipFrame = 16;
-
-} // namespace
+#include <numeric>
 
 LegendModel::LegendModel(QObject* parent) : QAbstractListModel(parent) {}
 
@@ -26,12 +16,27 @@ void LegendModel::SetEntries(std::shared_ptr<const ChildList> children, std::int
     beginResetModel();
     entries = std::move(children);
     count = entries ? static_cast<int>(std::min(entries->names.size(), entries->sizes.size())) : 0;
-    colors = entries ? SliceColorsOf({entries->sizes.begin(), entries->sizes.begin() + count})
+    colors = entries ? SliceColorsOf({entries->sizes.begin(), entries->sizes.begin() + count}, entries->places)
                      : std::vector<SliceColor>();
     directoryBytes = bytes;
     directoryPath = path;
     placeholder.clear();
+    MeasureShares();
     endResetModel();
+}
+
+// A comparison's sizes are growths, which make no part of the directory's
+// bytes: its shares are of the growth the pie shows.
+void LegendModel::MeasureShares()
+{
+    shareOf = directoryBytes;
+    widestShare.clear();
+    if (count == 0)
+        return;
+    const auto sizes = entries->sizes.begin();
+    if (!entries->sizeTexts.empty())
+        shareOf = std::accumulate(sizes, sizes + count, std::int64_t{0});
+    widestShare = ShareText(*std::max_element(sizes, sizes + count), shareOf);
 }
 
 void LegendModel::SetPlaceholder(const QString& text)
@@ -93,6 +98,10 @@ QVariant LegendModel::data(const QModelIndex& index, int role) const
         return ShownName(name);
     case SizeRole:
         return sizeText;
+    case ShareRole:
+        return ShareText(size, shareOf);
+    case WidestShareRole:
+        return widestShare;
     case UnreadableRole: {
         const DirNode node = NodeAt(index.row());
         return node && node.unreadable();
@@ -111,11 +120,8 @@ DirNode LegendModel::NodeAt(int row) const
 // A long name wraps at the screen's width rather than running off it.
 QString LegendModel::ToolTip(int row) const
 {
-    const QScreen* screen = QGuiApplication::primaryScreen();
     QString text = EntryToolTip(entries->names[row], entries->sizes[row], directoryBytes, directoryPath, units);
     if (const DirNode node = NodeAt(row))
         text += QLatin1Char('\n') + DirectoryFacts(node);
-    if (!screen)
-        return text;
-    return WrappedToWidth(text, QFontMetricsF(QToolTip::font()), screen->geometry().width() - ToolTipFrame);
+    return WrappedToScreen(text);
 }

@@ -17,14 +17,17 @@
 class LegendModel : public QAbstractListModel {
 public:
     // What the entry's drawing needs beside its text: the name as shown, the
-    // size in the legend's units, the slice's colour, whether its directory
+    // size in the legend's units, the slice's colour, the entry's share
+    // ("43.6 %"), the widest share of the legend, and whether its directory
     // could not be read whole.
-    enum Role { NameRole = Qt::UserRole, SizeRole, ColorRole, UnreadableRole };
+    enum Role { NameRole = Qt::UserRole, SizeRole, ColorRole, ShareRole, WidestShareRole, UnreadableRole };
 
     explicit LegendModel(QObject* parent);
 
     // One entry per sub-directory, never more than there are names or sizes.
-    // The tooltips measure each entry against the directory on display.
+    // The tooltips measure each entry against the directory on display, and
+    // so do the shares, except in a comparison, where they measure it against
+    // the growth shown.
     void SetEntries(std::shared_ptr<const ChildList> children, std::int64_t directoryBytes,
                     const QString& directoryPath);
     // A single entry with this text and no tooltip.
@@ -45,12 +48,15 @@ private:
     QString ToolTip(int row) const;
     // The directory behind the entry; none when the entries name no nodes.
     DirNode NodeAt(int row) const;
+    void MeasureShares();
 
     // Shared with the window, which keeps the nodes behind the names.
     std::shared_ptr<const ChildList> entries;
     std::vector<SliceColor> colors;
     int count = 0;
     std::int64_t directoryBytes = 0;
+    std::int64_t shareOf = 0; // what the shares are of
+    QString widestShare;
     QString directoryPath;
     QString placeholder;
     SizeUnits units = SizeUnits::Bytes;

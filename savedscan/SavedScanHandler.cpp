@@ -35,3 +35,15 @@ bool SavedScanHandler::TooDeep()
 {
     return Fail("nested more than " + std::to_string(SavedScanReader::kMaxNesting) + " levels deep");
 }
+
+bool SavedScanHandler::ForbiddenName()
+{
+    const std::string& name = info.name;
+    if (name.empty())
+        return Fail("an entry with an empty name");
+    if (name.find('\0') != std::string::npos)
+        return Fail("a name that holds a NUL byte");
+    if (name.find('/') != std::string::npos && walk.Depth() > 0)
+        return Fail("a name that holds '/'");
+    return Fail("an entry named '" + name + "'");
+}

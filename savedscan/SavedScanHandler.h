@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 // The SAX handler: follows where in the saved scan the parser is, checks
 // what it meets and hands each info block to the walk it records.
@@ -149,6 +150,7 @@ private:
     bool Unexpected();
     bool FieldError();
     bool TooDeep();
+    bool ForbiddenName();
 
     bool Nest() { return ++nesting <= SavedScanReader::kMaxNesting || TooDeep(); }
 
@@ -216,6 +218,8 @@ private:
     {
         if (!info.named)
             return Fail("a directory without a name");
+        if (walk.Depth() == 0 ? !RootNameAllowed() : !NameAllowed())
+            return ForbiddenName();
         if (!info.excluded)
             return walk.EnterDirectory(info);
         if (walk.Depth() == 0)
@@ -228,8 +232,20 @@ private:
     {
         if (!info.named)
             return Fail("a file without a name");
+        if (!NameAllowed())
+            return ForbiddenName();
         return walk.File(info);
     }
+
+    // A name no file system gives an entry would make paths that name
+    // something else ("a/../b") or end early (a NUL for xargs -0).
+    bool NameAllowed() const
+    {
+        const std::string& name = info.name;
+        return !name.empty() && name != "." && name != ".." && name.find_first_of(kSlashOrNul) == std::string::npos;
+    }
+    // The root is named by the path it was saved from.
+    bool RootNameAllowed() const { return !info.name.empty() && info.name.find('\0') == std::string::npos; }
 
     bool LeaveDirectory()
     {
@@ -238,6 +254,8 @@ private:
             place = Place::After;
         return goOn;
     }
+
+    static constexpr std::string_view kSlashOrNul{"/\0", 2};
 
     Place place = Place::Start;
     std::size_t nesting = 0;

@@ -17,6 +17,10 @@ struct ChildList {
     // In a comparison, what each entry shows in its size's place ("+1,234",
     // "gone"); empty otherwise.
     std::vector<std::string> sizeTexts{};
+    // Each entry's place in its directory's listing, which its colour
+    // follows whatever the order shown; a comparison's gone directories
+    // come after the listing.
+    std::vector<int> places{};
 
     int Count() const { return static_cast<int>(names.size()); }
 };

@@ -21,12 +21,15 @@ std::unique_ptr<ChildList> ComparedScan::Children(DirNode directory, SizeMode mo
     const std::vector<TreeComparison::Entry> entries = comparison->Children(directory, mode);
     if (entries.empty())
         return nullptr;
+    const int listed = static_cast<int>(directory.owner()->At(directory.place()).Children());
     auto list = std::make_unique<ChildList>();
     for (const TreeComparison::Entry& entry : entries) {
         list->names.push_back(entry.node.name());
         list->sizes.push_back(std::max<std::int64_t>(entry.Change(), 0));
         list->nodes.push_back(entry.node);
         list->sizeTexts.push_back(entry.ChangeText());
+        const bool gone = entry.status == TreeComparison::Status::Gone;
+        list->places.push_back(entry.node.listingPlace() + (gone ? listed : 0));
     }
     return list;
 }

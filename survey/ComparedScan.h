@@ -29,6 +29,8 @@ public:
     std::string Report(DirNode node, SizeMode mode) const;
     // When the earlier scan was made: "2026-11-08 14:02", or "an earlier scan".
     std::string Since() const { return comparison->OldScanTimeText(); }
+    // That time in seconds since the epoch; 0 when unknown.
+    std::int64_t SinceTime() const { return comparison->OldScanTime(); }
     // "old scan of /srv: 12 % of it matched /home".
     std::string MatchedText(const std::string& newRootPath, SizeMode mode) const;
     const std::string& OldRootPath() const { return oldRootPath; }

@@ -33,6 +33,9 @@ public:
     const DirTree* owner() const { return tree; }
     DirTree::Index place() const { return index; }
 
+    // Its place in its parent's listing (see DirTree::PlaceAmongSiblings).
+    int listingPlace() const { return static_cast<int>(tree->PlaceAmongSiblings(index)); }
+
     DirNode parent() const { return {tree, tree->At(index).parent}; }
     DirNode firstChild() const { return {tree, tree->FirstChild(index)}; }
     DirNode nextSibling() const { return {tree, tree->NextSibling(index)}; }

@@ -102,12 +102,17 @@ std::vector<DirTree::Index> DirTree::WalkOrderKey(Index index) const
 {
     std::vector<Index> key;
     for (Index at = index; at != root && at != kNone;) {
-        const Index parent = At(at).parent;
-        key.push_back(at - At(parent).firstChild);
-        at = parent;
+        key.push_back(PlaceAmongSiblings(at));
+        at = At(at).parent;
     }
     std::reverse(key.begin(), key.end());
     return key;
+}
+
+DirTree::Index DirTree::PlaceAmongSiblings(Index index) const
+{
+    const Index parent = At(index).parent;
+    return parent == kNone ? 0 : index - At(parent).firstChild;
 }
 
 std::string_view DirTree::NameAt(std::uint32_t reference) const

@@ -88,6 +88,10 @@ public:
     // root down: comparing them orders directories as a depth-first walk
     // meets them.
     std::vector<Index> WalkOrderKey(Index index) const;
+    // The place of index among its parent's children as the listing named
+    // them, those since taken out of the tree counted, so that a directory
+    // keeps it while its siblings leave; 0 for the root.
+    Index PlaceAmongSiblings(Index index) const;
     // The name a NameWriter stored under reference.
     std::string_view NameAt(std::uint32_t reference) const;
     void SetRootName(std::string name) { rootName = std::move(name); }

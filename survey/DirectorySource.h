@@ -41,6 +41,7 @@ public:
         entries.clear();
         names.clear();
         error = 0;
+        leftOut = 0;
     }
     void Add(std::string_view name, const EntryStat& stat)
     {
@@ -51,10 +52,14 @@ public:
     // NUL-terminated, for the system calls that take a name.
     const char* Name(const Entry& entry) const { return names.data() + entry.nameOffset; }
     std::string_view NameView(const Entry& entry) const { return {Name(entry), entry.nameLength}; }
+    // Nothing at all in the directory: none listed, and none left out by a
+    // source that filters (a directory of excluded files is not blank).
+    bool Blank() const { return entries.empty() && leftOut == 0; }
 
     std::vector<Entry> entries;
     std::string names;
-    int error = 0; // errno when the directory could not be read whole
+    int error = 0;           // errno when the directory could not be read whole
+    std::size_t leftOut = 0; // entries a filtering source took out of the listing
 };
 
 // Where the scan reads directories from: the real file system, or a fake in

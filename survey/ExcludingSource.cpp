@@ -84,7 +84,8 @@ void ExcludingSource::Read(int dir, Listing& listing, const std::atomic<bool>& s
         Join(path, *parent, name);
         return PathExcluded(path);
     });
-    excluded.fetch_add(static_cast<std::uint64_t>(listing.entries.end() - first), std::memory_order_relaxed);
+    listing.leftOut = static_cast<std::size_t>(listing.entries.end() - first);
+    excluded.fetch_add(listing.leftOut, std::memory_order_relaxed);
     listing.entries.erase(first, listing.entries.end());
 }
 

@@ -7,18 +7,15 @@ std::unique_ptr<ChildList> NavigationCursor::BuildChildList(ChildOrder order) co
 {
     if (!current || !current.firstChild())
         return nullptr;
-    std::vector<DirNode> children;
-    for (DirNode child = current.firstChild(); child; child = child.nextSibling())
-        children.push_back(child);
-    if (order == ChildOrder::LargestFirst)
-        std::stable_sort(children.begin(), children.end(),
-                         [](const DirNode& a, const DirNode& b) { return a.bytes() > b.bytes(); });
+    std::vector<DirNode> children = ChildrenInOrder(current, order);
     auto list = std::make_unique<ChildList>();
     list->names.reserve(children.size());
     list->sizes.reserve(children.size());
+    list->places.reserve(children.size());
     for (const DirNode& child : children) {
         list->names.push_back(child.name());
         list->sizes.push_back(child.bytes());
+        list->places.push_back(child.listingPlace());
     }
     list->nodes = std::move(children);
     return list;

@@ -1,13 +1,11 @@
 #pragma once
 
 #include "ChildList.h"
+#include "ChildOrder.h"
 #include "DirNode.h"
 
 #include <memory>
 #include <string>
-
-// The order in which a directory's sub-directories are shown.
-enum class ChildOrder { Listing, LargestFirst };
 
 // The directory on display in one tree, and the moves between its
 // directories. A cursor without a tree stands nowhere.

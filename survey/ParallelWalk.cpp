@@ -302,7 +302,7 @@ bool ParallelWalk::Run(const std::string& path, DirTree& tree)
 
     Listing& rootListing = first.listing;
     source.Read(rootHandle, rootListing, control.StopFlag());
-    if (rootListing.entries.empty()) {
+    if (rootListing.Blank()) {
         source.Close(rootHandle);
         return false;
     }

@@ -12,7 +12,7 @@ bool SequentialWalk::Run(const std::string& path, ScanEvents& events)
     if (root.handle < 0)
         return false;
     source.Read(root.handle, root.listing, control.StopFlag());
-    if (root.listing.entries.empty()) {
+    if (root.listing.Blank()) {
         source.Close(root.handle);
         return false;
     }

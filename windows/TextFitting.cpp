@@ -1,12 +1,18 @@
 #include "TextFitting.h"
 
 #include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QToolTip>
 
 #include <vector>
 
 namespace {
 
 const QString Ellipsis = QStringLiteral("...");
+
+// Room for a tooltip's frame and margins beside its text.
+constexpr int ToolTipFrame = 16;
 
 // Where each character of text starts, in UTF-16 units, and one past the end.
 std::vector<int> CharacterStarts(const QString& text)
@@ -66,4 +72,12 @@ QString WrappedToWidth(const QString& text, const QFontMetricsF& metrics, qreal 
         wrapped += character;
     }
     return wrapped;
+}
+
+QString WrappedToScreen(const QString& text)
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return text;
+    return WrappedToWidth(text, QFontMetricsF(QToolTip::font()), screen->geometry().width() - ToolTipFrame);
 }

@@ -13,3 +13,7 @@ QString ElidedInMiddle(const QString& text, const QFontMetricsF& metrics, qreal 
 // The text with a line break wherever a line would grow wider than width
 // pixels of a font, so that a name without spaces still wraps.
 QString WrappedToWidth(const QString& text, const QFontMetricsF& metrics, qreal width);
+
+// The text of a tooltip with a line break wherever a line would run off the
+// primary screen, in the tooltips' font.
+QString WrappedToScreen(const QString& text);

@@ -1,12 +1,17 @@
 #include "TKelmoWindow.h"
 
+#include "ChartView.h"
 #include "DirectoryActions.h"
 #include "FileDialogs.h"
 #include "FileListWindow.h"
 #include "FormatBytes.h"
+#include "LegendModel.h"
 #include "MessageBoxes.h"
+#include "QPainterPieCanvas.h"
 #include "QtTestSupport.h"
+#include "RingsView.h"
 #include "ScannedSurvey.h"
+#include "TargetCommands.h"
 #include "TempTree.h"
 #include "TreeDump.h"
 
@@ -17,10 +22,13 @@
 #include <QPointer>
 #include <QTableView>
 #include <QTest>
+#include <QUrl>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 
 namespace {
@@ -160,6 +168,54 @@ TEST_F(DirectoryCommandsTest, AMoveThatFailsOrIsRefusedChangesNothing)
     EXPECT_TRUE(boxes[0].startsWith("Could not move to the trash:")) << boxes[0].toStdString();
     EXPECT_EQ(before, DumpWithSizes(window->Survey().Root()));
     EXPECT_EQ(window->Legend()->Count(), 2);
+}
+
+// A folder's colour follows its place in the listing: the key, the pie and
+// the rings give it the same one in either order, and it stays when a
+// sibling goes to the trash.
+TEST_F(DirectoryCommandsTest, AFolderKeepsItsColourAcrossAResortAndASiblingsRemoval)
+{
+    for (int i = 0; i < 10; ++i)
+        tree.File("d" + std::to_string(i) + "/f", (i + 1) * 10000);
+    Start();
+    const auto colours = [this] {
+        std::map<QString, std::pair<QColor, QColor>> byName; // the key's and the pie's
+        KeyBox& legend = *window->Legend();
+        ChartView& chart = *window->Chart();
+        for (int i = 0; i < legend.Count(); ++i) {
+            legend.SetSelectedIndex(i);
+            const QImage pie = chart.grab().toImage();
+            const std::vector<QRect> marks = chart.MarkerRects();
+            const PiePoint centre = chart.Pie().Center();
+            const QPoint inside = (QPoint(centre.x, centre.y) + marks.at(0).center() + marks.at(1).center()) / 3;
+            byName[legend.Text(i).section(' ', 0, 0)] = {
+                legend.model()->index(i, 0).data(LegendModel::ColorRole).value<QColor>(), pie.pixelColor(inside)};
+        }
+        return byName;
+    };
+    auto before = colours();
+    ASSERT_EQ(before.size(), 10u);
+    EXPECT_NE(before["d0"].first, before["d1"].first);
+    for (const auto& [name, shown] : before)
+        EXPECT_EQ(shown.first, shown.second) << name.toStdString() << ": the pie as the key";
+
+    window->CmSortOrder();
+    EXPECT_EQ(colours(), before);
+
+    // Neither the first nor the last of the listing, whose colours touch on the circle.
+    const std::vector<int>& places = window->State().Children()->places;
+    const int second = static_cast<int>(std::find(places.begin(), places.end(), 1) - places.begin());
+    window->Legend()->SetSelectedIndex(second);
+    before.erase(window->Legend()->Text(second).section(' ', 0, 0));
+    Run(Command::MoveToTrash);
+    ASSERT_EQ(window->Legend()->Count(), 9);
+    EXPECT_EQ(colours(), before);
+
+    Run(Command::ShowRings);
+    const auto* rings = qobject_cast<RingsView*>(window->View());
+    ASSERT_NE(rings, nullptr);
+    for (const RingSegment& segment : rings->Layout().Ring(0))
+        EXPECT_EQ(ToQColor(segment.color), before[window->Legend()->Text(segment.entry).section(' ', 0, 0)].first);
 }
 
 // A name that is not UTF-8 reaches the clipboard's URL byte for byte.
@@ -332,6 +388,34 @@ TEST_F(DirectoryCommandsTest, OpenInFileManagerAsksTheFileManagerOnTheBus)
     EXPECT_EQ(manager.shown, QStringList{QString::fromLatin1(DirectoryActions::FileUrl(tree.Path("caf\xe9")))});
     bus.unregisterService(QStringLiteral("org.freedesktop.FileManager1"));
     bus.unregisterObject(QStringLiteral("/org/freedesktop/FileManager1"));
+}
+
+// Neither a file manager on the bus (the one there fails) nor a launcher:
+// a box says so instead of nothing at all.
+TEST_F(DirectoryCommandsTest, OpenInFileManagerWithNoFileManagerSaysSo)
+{
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    const QString service = QStringLiteral("org.freedesktop.FileManager1");
+    if (bus.isConnected()) {
+        ASSERT_TRUE(bus.registerService(service)) << "owned by this test, which shows nothing";
+    }
+    QList<QUrl> launched;
+    const UrlLauncher previous = SetUrlLauncher([&launched](const QUrl& url) {
+        launched << url;
+        return false;
+    });
+    tree.File("a/f", 10);
+    Start();
+    Select("a");
+    Run(Command::OpenInFileManager);
+    EXPECT_TRUE(WaitFor([this] { return !boxes.isEmpty(); }));
+    SetUrlLauncher(previous);
+    bus.unregisterService(service);
+    EXPECT_EQ(launched, QList<QUrl>{QUrl::fromEncoded(DirectoryActions::FileUrl(tree.Path("a")))});
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_TRUE(
+        boxes[0].startsWith("No file manager could be started to show\n" + QString::fromStdString(tree.Path("a"))))
+        << boxes[0].toStdString();
 }
 
 #include "DirectoryCommandsTest.moc"

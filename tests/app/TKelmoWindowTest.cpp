@@ -1,12 +1,16 @@
 #include "TKelmoWindow.h"
 
 #include "ChartView.h"
+#include "ChoiceMenu.h"
 #include "ExportCommand.h"
 #include "FakeDirectorySource.h"
 #include "FormatBytes.h"
+#include "HistoryChart.h"
+#include "HistoryWindow.h"
 #include "KelmoSplash.h"
 #include "MessageBoxes.h"
 #include "QtTestSupport.h"
+#include "RecordCommand.h"
 #include "RingsView.h"
 #include "ScanProgressEvent.h"
 #include "Scanner.h"
@@ -14,6 +18,7 @@
 #include "SmallButton.h"
 #include "SmallWin.h"
 #include "TempTree.h"
+#include "TreeDump.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -28,11 +33,13 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolTip>
+#include <QTreeWidget>
 #include <QWindow>
 #include <gtest/gtest.h>
 
 #include <unistd.h>
 
+#include <atomic>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -132,6 +139,12 @@ protected:
             if (window->DriveList()->itemData(i).value<TreeSource>().DriveIndex() == drive)
                 return i;
         return -1;
+    }
+    // As a click on an entry of the open list picks it.
+    void PickDrive(int listIndex)
+    {
+        window->DriveList()->setCurrentIndex(listIndex);
+        emit window->DriveList()->activated(listIndex);
     }
     int CurrentDrive() { return window->DriveList()->currentData().value<TreeSource>().DriveIndex(); }
 
@@ -588,8 +601,7 @@ TEST_F(MainWindowTest, BadCommandLinesShowTheUsageBoxAndScanNothing)
 {
     TempTree tree;
     tree.File("x", 1);
-    const std::vector<std::vector<std::string>> badLines{
-        {tree.Root(), tree.Root()}, {"--frobnicate"}, {tree.Path("does-not-exist")}};
+    const std::vector<std::vector<std::string>> badLines{{tree.Root(), tree.Root()}, {"--frobnicate"}};
     for (const auto& args : badLines) {
         boxes.clear();
         TKelmoWindow& w = Start(args, {Drive(tree)});
@@ -607,6 +619,32 @@ TEST_F(MainWindowTest, BadCommandLinesShowTheUsageBoxAndScanNothing)
         w.EvDriveChange(0); // picking a drive makes Kelmo usable
         WaitForScan();
         EXPECT_TRUE(w.UpdateButton()->isEnabled());
+        EXPECT_TRUE(w.Survey().Root());
+    }
+}
+
+// Started from a menu there is no terminal: the window says why, names the
+// folder as it was given, and offers its drives.
+TEST_F(MainWindowTest, AFolderAtStartUpThatCannotBeReadIsNamedThenTheDrivesAreOffered)
+{
+    TempTree tree;
+    tree.File("x", 1);
+    const std::vector<std::pair<std::string, QString>> folders{
+        {tree.Path("does-not-exist"), "Cannot access '%1': No such file or directory"},
+        {tree.Path("x"), "Cannot read directory '%1': Not a directory"}};
+    for (const auto& [folder, why] : folders) {
+        boxes.clear();
+        TKelmoWindow& w = Start({folder}, {Drive(tree)});
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(boxes[0].text, why.arg(QString::fromStdString(folder)) + "\n\nPick a drive from the list.");
+        EXPECT_EQ(boxes[0].icon, MessageIcon::Stop);
+        EXPECT_FALSE(w.CloseRequested());
+        EXPECT_FALSE(w.Survey().Root());
+        EXPECT_EQ(w.DriveList()->count(), 1);
+        EXPECT_EQ(w.focusWidget(), w.DriveList());
+
+        PickDrive(0);
+        WaitForScan();
         EXPECT_TRUE(w.Survey().Root());
     }
 }
@@ -702,6 +740,31 @@ void CloseByWindowManager(QWidget& window)
     window.windowHandle()->close();
 }
 
+KelmoSplash* ShownSplash()
+{
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* splash = dynamic_cast<KelmoSplash*>(widget); splash && splash->isVisible())
+            return splash;
+    return nullptr;
+}
+
+// Scans that never end by themselves: each meets a share that answers only
+// when the walk is told to stop, and sets reading once it waits there.
+ScanController::ScannerFactory BlockedScans(std::atomic<bool>& reading)
+{
+    return [&reading] {
+        auto fake = std::make_unique<FakeDirectorySource>();
+        fake->OnRead(fake->AddDir(0, "slow-share"), [&reading](const std::atomic<bool>& stop) {
+            reading = true;
+            while (!stop)
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        });
+        auto scanner = std::make_unique<Scanner>();
+        scanner->SetSource(std::move(fake));
+        return scanner;
+    };
+}
+
 } // namespace
 
 TEST_F(MainWindowTest, CloseDuringTheWaitAfterADriveSwitchEndsEverythingAtOnce)
@@ -739,32 +802,57 @@ TEST_F(MainWindowTest, CloseDuringAScanStopsTheWalk)
     TempTree tree;
     window = std::make_unique<TKelmoWindow>(ParseOptions({tree.Root()}), Drives({Drive(tree)}), 0);
     std::atomic<bool> reading{false};
-    window->Scans().SetScannerFactory([&reading] {
-        auto fake = std::make_unique<FakeDirectorySource>();
-        // A share that answers only when the walk is told to stop.
-        fake->OnRead(fake->AddDir(0, "slow-share"), [&reading](const std::atomic<bool>& stop) {
-            reading = true;
-            while (!stop)
-                std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        });
-        auto scanner = std::make_unique<Scanner>();
-        scanner->SetSource(std::move(fake));
-        return scanner;
-    });
+    window->Scans().SetScannerFactory(BlockedScans(reading));
     window->SetupWindow();
     ASSERT_TRUE(WaitFor([&reading] { return reading.load(); }));
     for (const Command command : {Command::Update, Command::About, Command::RootInfo})
         EXPECT_FALSE(window->Commands().Action(command)->isEnabled()) << "nothing starts while the scan runs";
-    QList<QWidget*> splashes;
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (dynamic_cast<KelmoSplash*>(widget) && widget->isVisible())
-            splashes << widget;
-    ASSERT_EQ(splashes.size(), 1);
-    CloseByWindowManager(*splashes.front()); // the only window during the first scan
+    ASSERT_NE(ShownSplash(), nullptr);
+    CloseByWindowManager(*ShownSplash()); // the only window during the first scan
     EXPECT_TRUE(window->CloseRequested());
     EXPECT_FALSE(window->Scanning()) << "the walk has stopped";
     EXPECT_FALSE(window->Survey().Root());
     EXPECT_FALSE(AnyWindowVisible());
+}
+
+// Update and a drive switch alike: the scan stops, and the window goes on
+// showing the tree it showed, where it showed it.
+TEST_F(MainWindowTest, ClosingTheSplashOfALaterScanCancelsItAndKeepsTheTree)
+{
+    TempTree tree, other;
+    tree.File("A/B/x", 1000);
+    tree.File("A/C/y", 2000);
+    tree.File("D/z", 3000);
+    TKelmoWindow& w = Start({tree.Root()}, {Drive(tree), Drive(other)});
+    DoubleClick("A");
+    Legend().SetSelectedIndex(1);
+    const std::string shown = DumpWithSizes(w.Survey().Root());
+    const QStringList names = Names();
+    const QString path = w.PathLabel()->text();
+    const QString freeSpace = w.FreeBytesLabel()->text();
+    std::atomic<bool> reading{false};
+    w.Scans().SetScannerFactory(BlockedScans(reading));
+    const std::vector<std::function<void()>> laterScans{[&w] { w.Commands().Trigger(Command::Update); },
+                                                        [this] { PickDrive(EntryOf(1)); }};
+    for (const auto& startScan : laterScans) {
+        reading = false;
+        startScan();
+        ASSERT_TRUE(WaitFor([&reading] { return reading.load(); }));
+        ASSERT_NE(ShownSplash(), nullptr);
+        CloseByWindowManager(*ShownSplash());
+        EXPECT_FALSE(w.Scanning()) << "the walk has stopped";
+        EXPECT_FALSE(w.CloseRequested());
+        EXPECT_TRUE(w.isVisible());
+        EXPECT_EQ(ShownSplash(), nullptr);
+        EXPECT_EQ(DumpWithSizes(w.Survey().Root()), shown);
+        EXPECT_EQ(Names(), names);
+        EXPECT_EQ(Legend().SelectedIndex(), 1);
+        EXPECT_EQ(w.PathLabel()->text(), path);
+        EXPECT_EQ(w.FreeBytesLabel()->text(), freeSpace);
+        EXPECT_EQ(CurrentDrive(), 0) << "the list names the drive on display";
+        EXPECT_TRUE(boxes.empty());
+        EXPECT_TRUE(w.Commands().Action(Command::Update)->isEnabled());
+    }
 }
 
 TEST_F(MainWindowTest, CloseWhileAboutOrATextWindowIsOpenClosesThemToo)
@@ -1147,6 +1235,30 @@ TEST_F(MainWindowTest, CtrlTwoShowsRingsWhoseDoubleClickGoesDeepAndAreKeptBetwee
     }
 }
 
+// Each picture has a command of its own, and the menus check the one shown.
+TEST_F(MainWindowTest, EachViewHasItsOwnCommandCheckedWhileItShows)
+{
+    TempTree tree;
+    tree.File("A/f", 1);
+    TKelmoWindow& w = StartOn(tree);
+    QAction* pie = w.Commands().Action(Command::ShowPie);
+    QAction* rings = w.Commands().Action(Command::ShowRings);
+    EXPECT_EQ(pie->text(), "Pie Chart");
+    EXPECT_EQ(rings->text(), "Rings");
+    EXPECT_TRUE(pie->isChecked());
+    EXPECT_FALSE(rings->isChecked());
+    QTest::keyClick(&w, Qt::Key_2, Qt::ControlModifier);
+    EXPECT_NE(qobject_cast<RingsView*>(w.View()), nullptr);
+    EXPECT_FALSE(pie->isChecked());
+    EXPECT_TRUE(rings->isChecked());
+    Run(Command::ShowRings);
+    EXPECT_TRUE(rings->isChecked()) << "choosing the view shown keeps it";
+    Run(Command::ShowPie);
+    EXPECT_NE(w.Chart(), nullptr);
+    EXPECT_TRUE(pie->isChecked());
+    EXPECT_FALSE(rings->isChecked());
+}
+
 TEST_F(MainWindowTest, CompareShowsWhatGrewSinceASavedScanAndGoesBackToSizes)
 {
     // The earlier scan is of a folder below the drive's root: the window
@@ -1189,4 +1301,51 @@ TEST_F(MainWindowTest, CompareShowsWhatGrewSinceASavedScanAndGoesBackToSizes)
     Run(Command::ShowSizes);
     EXPECT_EQ(w.KeyLabel()->text(), "Key");
     EXPECT_EQ(Names().size(), 3);
+}
+
+// Two recordings of a drive, on 1 and 2 December: the window compares with
+// either, named as a moment or chosen from "Compare with...", and the
+// History window lists where the drive grew between them.
+TEST_F(MainWindowTest, TheDrivesRecordingsAreComparedWithAndItsHistoryShowsTheGrowth)
+{
+    TempTree drive, history;
+    setenv("KELMO_HISTORY_DIR", history.Root().c_str(), 1);
+    drive.File("tree/grew/f", 1000);
+    drive.File("other/f", 1000);
+    std::ostringstream err;
+    const std::int64_t firstDecemberNoon = 1796126400; // 2026-12-01 12:00 UTC
+    ASSERT_EQ(RunRecord(ParseOptions({"--record"}), Drive(drive), firstDecemberNoon, err), 0) << err.str();
+    drive.File("tree/grew/g", 500000);
+    ASSERT_EQ(RunRecord(ParseOptions({"--record"}), Drive(drive), firstDecemberNoon + 86400, err), 0) << err.str();
+
+    TKelmoWindow& w = Start({"--compare", "@2026-12-01", drive.Root()}, {Drive(drive)});
+    EXPECT_EQ(w.KeyLabel()->text(), "Key (growth since 1 Dec 2026)");
+    EXPECT_EQ(Names().front(), "tree");
+
+    QStringList offered;
+    const ChoiceHandler previous = SetChoiceHandler([&](QWidget*, const QStringList& choices) {
+        offered = choices;
+        return 0; // the newest
+    });
+    Run(Command::Compare);
+    WaitForScan();
+    SetChoiceHandler(previous);
+    ASSERT_EQ(offered.size(), 4) << offered.join('|').toStdString();
+    EXPECT_TRUE(offered[0].startsWith("2 Dec 2026 12:00 UTC: ")) << offered[0].toStdString();
+    EXPECT_EQ(offered[3], "Other Saved Scan...");
+    EXPECT_EQ(w.KeyLabel()->text(), "Key (growth since 2 Dec 2026)");
+
+    Run(Command::History);
+    HistoryWindow* shown = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* found = dynamic_cast<HistoryWindow*>(widget); found && found->isVisible())
+            shown = found;
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(shown->Chart()->From(), 0);
+    EXPECT_EQ(shown->Chart()->To(), 1);
+    ASSERT_GE(shown->Growers()->topLevelItemCount(), 1);
+    EXPECT_EQ(shown->Growers()->topLevelItem(0)->text(1), QString::fromStdString(drive.Path("tree/grew")));
+    EXPECT_TRUE(shown->Growers()->topLevelItem(0)->text(0).startsWith("+"));
+    shown->close();
+    unsetenv("KELMO_HISTORY_DIR");
 }

@@ -188,5 +188,5 @@ TEST(CompareReport, ADamagedSavedScanGivesTheReadersMessageAndNothingElse)
     EXPECT_EQ(out.str(), "");
     const std::vector<std::string> message = Lines(err.str());
     ASSERT_EQ(message.size(), 1u) << err.str();
-    EXPECT_EQ(message[0].rfind("Saved scan is damaged at byte ", 0), 0u) << message[0];
+    EXPECT_EQ(message[0].rfind("kelmo: Saved scan is damaged at byte ", 0), 0u) << message[0];
 }

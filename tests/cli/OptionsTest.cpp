@@ -64,15 +64,49 @@ TEST(Options, InvalidCommandLinesSayWhy)
         {{"-t", "4x"}, "invalid number of threads '4x' (from 1 to 256)"},
         {{"--report", "-d", "-1"}, "invalid depth '-1'"},
         {{"-d", "1"}, "--depth goes with --report"},
-        {{"-h"}, "-h and --si go with --report"},
+        {{"-h"}, "-h and --si go with --report or --history"},
         {{"--report", "-0"}, "-0 goes with --depth"},
         {{"--report", "--largest", "0"}, "invalid number of files '0'"},
         {{"--largest", "3"}, "--largest goes with --report, without --compare"},
         {{"--import", "f", "--exclude", "x"}, "--exclude applies to a scan, not to a saved scan"},
         {{"--report", ""}, "empty argument"},
+        // Within a cluster the letter that is wrong is named, not the word before.
+        {{"--report", "-B1"}, "invalid option -- 'B'"},
+        {{"--threads=4", "-sz", "d"}, "invalid option -- 'z'"},
+        {{"--report", "-xd"}, "option requires an argument -- 'd'"},
+        {{"-s", "d"}, "--summarize goes with --report"},
+        {{"--max-depth=1"}, "--max-depth goes with --report"},
+        {{"--report", "--max-depth", "x"}, "invalid depth 'x'"},
+        {{"--report", "--compare", "-", "-"}, "standard input cannot be read twice (--compare - and -)"},
     };
     for (const auto& [args, error] : cases)
         EXPECT_EQ(ParseOptions(args).error, error) << ::testing::PrintToString(args);
+}
+
+TEST(Options, DusOptionsMeanWhatTheyMeanToDu)
+{
+    const struct {
+        std::vector<std::string> args;
+        int depth;
+        SizeMode mode;
+        HumanSizes human;
+    } cases[] = {
+        {{"--report", "-sh", "d"}, 0, SizeMode::DiskUsage, HumanSizes::Binary},
+        {{"--report", "-xd1", "d"}, 1, SizeMode::DiskUsage, HumanSizes::No},
+        {{"--threads=4", "-sx", "--report", "d"}, 0, SizeMode::DiskUsage, HumanSizes::No},
+        {{"--report", "--max-depth=2", "--one-file-system", "d"}, 2, SizeMode::DiskUsage, HumanSizes::No},
+        {{"--report", "-s", "--max-depth", "3", "d"}, 3, SizeMode::DiskUsage, HumanSizes::No},
+        {{"--report", "-hb", "d"}, -1, SizeMode::Apparent, HumanSizes::No},
+        {{"--report", "--bytes", "--si", "d"}, -1, SizeMode::Apparent, HumanSizes::Decimal},
+    };
+    for (const auto& wanted : cases) {
+        const Options options = ParseOptions(wanted.args);
+        EXPECT_EQ(options.error, "") << ::testing::PrintToString(wanted.args);
+        EXPECT_EQ(options.path, "d");
+        EXPECT_EQ(options.depth, wanted.depth) << ::testing::PrintToString(wanted.args);
+        EXPECT_EQ(options.mode, wanted.mode) << ::testing::PrintToString(wanted.args);
+        EXPECT_EQ(options.human, wanted.human) << ::testing::PrintToString(wanted.args);
+    }
 }
 
 TEST(Options, ExcludeFromReadsAPatternALine)

@@ -37,7 +37,7 @@ TEST(ReportCommand, AMissingPathOrAFileSaysWhyAsDuDoesAndAnEmptyDirectoryIsNotAv
     tree.Dir("empty");
     tree.File("file", 1);
     const std::vector<std::pair<std::string, std::string>> cases{
-        {tree.Path("empty"), "Selected Disk was Not\nAvailable or is Blank\n"},
+        {tree.Path("empty"), "kelmo: Selected Disk was Not Available or is Blank\n"},
         {tree.Path("missing"), "kelmo: cannot access '" + tree.Path("missing") + "': No such file or directory\n"},
         {tree.Path("file"), "kelmo: cannot read directory '" + tree.Path("file") + "': Not a directory\n"},
     };
@@ -64,12 +64,13 @@ TEST(ReportCommand, UnreadableDirectoriesAreNamedOnStandardErrorAndTheExitIsOne)
             if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
                 _exit(99);
             std::ostringstream out;
-            const int status = RunReport(ParseOptions({"--report", "-a", "-t1", tree.Root()}), out, std::cerr);
+            const int status = RunReport(ParseOptions({"--report", "-a", "-t1", tree.Root() + "/./"}), out, std::cerr);
             const bool listed = out.str().find(openLine) != std::string::npos
                 && out.str().find(lockedLine) != std::string::npos;
             _exit(listed ? status : 98);
         },
-        ::testing::ExitedWithCode(1), "kelmo: cannot read directory '.*/locked': Permission denied\n");
+        ::testing::ExitedWithCode(1), "kelmo: cannot read directory '.*/\\./locked': Permission denied\n")
+        << "named below PATH as typed, as du names it";
     EXPECT_EXIT(
         {
             if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
@@ -107,7 +108,8 @@ TEST(ReportCommand, ASavedScanIsReportedByItsRootAndItsUnreadableDirectoriesAreN
 
     std::ostringstream none, why;
     EXPECT_EQ(RunReport(ParseOptions({"--report", "--import", files.Path("missing.json")}), none, why), 1);
-    EXPECT_EQ(why.str(), "Cannot read saved scan '" + files.Path("missing.json") + "': No such file or directory\n");
+    EXPECT_EQ(why.str(),
+              "kelmo: Cannot read saved scan '" + files.Path("missing.json") + "': No such file or directory\n");
 }
 
 namespace {
@@ -206,4 +208,49 @@ TEST(ReportCommand, DepthLinesAndExclusionsAreDus)
     EXPECT_NE(DepthReport({"--exclude=*.o", root}).find("\nExcluded       : 30\n"), std::string::npos)
         << "every file but the ten .c ones";
     EXPECT_EQ(DepthReport({"-d0", "-0", "-h", tree.Root()}), Output("du -x -h -s -0 '" + tree.Root() + "'"));
+}
+
+// Each option du also has, given to both: -s, -x, -b, --max-depth, -h, --si;
+// a symbolic link given as PATH counts as the link, unless a '/' follows it.
+TEST(ReportCommand, DusOwnOptionsGiveDusLines)
+{
+    if (Output("command -v du").empty())
+        GTEST_SKIP() << "du is not installed";
+    TempTree tree;
+    tree.File("d/a/f", 5000);
+    tree.File("d/b/c/g", 123456);
+    tree.Symlink("d/b/to-a", "../a");
+    tree.Symlink("slink", "d/b");
+    const std::string d = tree.Path("d"), link = tree.Path("slink");
+    using Args = std::vector<std::string>;
+    for (const Args& args : {Args{"-s", d}, Args{"-sh", d}, Args{"-sb", d}, Args{"--max-depth=1", d}, Args{"-xd1", d},
+                             Args{"-b", "-d2", d}, Args{"--si", "-s", "-b", d}, Args{"-d3", link},
+                             Args{"-s", "-b", link}, Args{"-sh", link}, Args{"-d3", link + "/"}}) {
+        std::string du = "du --block-size=1"; // Kelmo's unit, which a later -h, --si or -b overrides
+        for (const std::string& arg : args)
+            du += " '" + arg + "'";
+        EXPECT_EQ(DepthReport(args), Output(du)) << du;
+    }
+    std::ostringstream out, err;
+    EXPECT_EQ(RunReport(ParseOptions({"--report", link}), out, err), 0);
+    EXPECT_EQ(out.str().substr(0, out.str().find('\n')), "Dir Name     : " + tree.Path("d/b"));
+    EXPECT_EQ(err.str(),
+              "kelmo: '" + link + "' is a symbolic link: showing the directory it names, '" + tree.Path("d/b") + "'\n");
+}
+
+TEST(ReportCommand, ADirectoryWhoseEntriesAreAllExcludedIsReportedAsDuReportsIt)
+{
+    if (Output("command -v du").empty())
+        GTEST_SKIP() << "du is not installed";
+    TempTree tree;
+    tree.File("a.o", 5000);
+    tree.File("b.o", 70000);
+    for (const std::string threads : {"-t1", "-t4"}) {
+        EXPECT_EQ(DepthReport({"-s", "--exclude=*.o", threads, tree.Root()}),
+                  Output("du -x -s --block-size=1 --exclude='*.o' '" + tree.Root() + "'"))
+            << threads;
+        std::ostringstream out, err;
+        EXPECT_EQ(RunReport(ParseOptions({"--report", "--exclude=*.o", threads, tree.Root()}), out, err), 0);
+        EXPECT_NE(out.str().find("\nExcluded       : 2\n"), std::string::npos) << out.str() << err.str();
+    }
 }

@@ -54,18 +54,24 @@ expect_status 1 "kelmo-gui PATH with an empty DISPLAY"
 run DISPLAY=:7391 -- "$gui" "$work/tree"
 expect_status 1 "kelmo-gui PATH with a display that is not there"
 
-# With a display, kelmo hands the arguments as typed to kelmo-gui beside it,
-# even invalid ones: the window then shows its usage box.
+# With a display, kelmo hands the arguments as typed to kelmo-gui beside it.
+# An invalid command line, wherever the fault, never opens the window (a
+# script would wait on it), also where no kelmo-gui is installed.
 [ "$(dirname "$gui")" = "$(dirname "$kelmo")" ] || fail "kelmo-gui is not built beside kelmo, which starts it from there"
-mkdir "$work/bin"
+mkdir "$work/bin" "$work/cli-only"
 cp "$kelmo" "$work/bin/kelmo"
+cp "$kelmo" "$work/cli-only/kelmo"
 printf '#!/bin/sh\nprintf "%%s\\n" "$@" >"%s"\n' "$work/gui-args" >"$work/bin/kelmo-gui"
 chmod +x "$work/bin/kelmo-gui"
-run DISPLAY=:0 -- "$work/bin/kelmo" -reverse "$work/tree"
-expect_status 0 "kelmo -reverse PATH with a display"
-grep -q '^Usage: kelmo' "$work/err" || fail "kelmo -reverse PATH with a display: no usage on standard error"
-[ "$(cat "$work/gui-args" 2>/dev/null)" = "-reverse
-$work/tree" ] || fail "kelmo-gui was not given the arguments as typed"
+for args in "--bogus --report $work/tree" "--report $work/tree --bogus" "-reverse $work/tree" "$work/tree -style" \
+            "--report -sz $work/tree" "$work/tree $work/tree"; do
+  for program in "$work/bin/kelmo" "$work/cli-only/kelmo"; do
+    run DISPLAY=:0 -- "$program" $args
+    expect_status 2 "$program $args with a display"
+    grep -q '^Usage: kelmo' "$work/err" || fail "$program $args with a display: no usage on standard error"
+  done
+  [ ! -e "$work/gui-args" ] || fail "kelmo $args opened the window"
+done
 # A repeated option takes its last value: no usage, just the window.
 run DISPLAY=:0 -- "$work/bin/kelmo" --threads 4 --threads=5 -- "$work/tree"
 [ ! -s "$work/err" ] || fail "kelmo --threads 4 --threads=5 PATH said: $(cat "$work/err")"
@@ -75,13 +81,27 @@ run DISPLAY=:0 -- "$work/bin/kelmo" --threads 4 --threads=5 -- "$work/tree"
 --
 $work/tree" ] || fail "kelmo-gui was not given the repeated options as typed"
 
+# A symbolic link given as PATH: the export counts the link, as du does; the
+# window shows the directory it names, and says so.
+ln -s tree "$work/slink"
+run -- sh -c '"$1" --export - "$2" | "$1" --report -sb --import -' sh "$kelmo" "$work/slink"
+[ "$(cat "$work/out")" = "$(stat -c %s "$work/slink")	$(realpath "$work")/slink" ] ||
+  fail "the export of a link: $(cat "$work/out" "$work/err")"
+run DISPLAY=:0 -- "$work/bin/kelmo" "$work/slink"
+[ "$(cat "$work/err")" = "kelmo: '$work/slink' is a symbolic link: showing the directory it names, '$(realpath "$work/tree")'" ] ||
+  fail "kelmo LINK said: $(cat "$work/err")"
+
+# --largest names files below PATH as typed, with sizes as -h or --si write them.
+run -- sh -c 'cd "$2" && "$1" --report --largest 1 -a --si tree' sh "$kelmo" "$work"
+[ "$(cat "$work/out")" = "1.0k	tree/sub/file" ] || fail "--largest -a --si: $(cat "$work/out" "$work/err")"
+
 run -- sh -c '"$1" --report "$2" >/dev/full' sh "$kelmo" "$work/tree"
 expect_status 1 "kelmo --report to a full disk"
 [ "$(cat "$work/err")" = "kelmo: write error: No space left on device" ] || fail "full disk: $(cat "$work/err")"
 
 # A reader that stops early ends the report quietly, also where SIGPIPE is
 # ignored and the write fails with EPIPE instead.
-for i in $(seq 3000); do mkdir "$work/tree/a-rather-long-directory-name-$i"; done
+mkdir "$work/tree/a-rather-long-directory-name-"{1..3000}
 run -- sh -c 'trap "" PIPE; "$1" --report "$2" | head -1 >/dev/null' sh "$kelmo" "$work/tree"
 [ ! -s "$work/err" ] || fail "closed pipe said: $(cat "$work/err")"
 
@@ -118,7 +138,7 @@ if command -v zstd >/dev/null; then
 fi
 run -- sh -c 'printf "[2,0" | "$1" --report --import -' sh "$kelmo"
 expect_status 1 "kelmo --report --import of a damaged scan"
-[ "$(cat "$work/err")" = "Saved scan is damaged at byte 1: major version 2 is not supported, only 1" ] ||
+[ "$(cat "$work/err")" = "kelmo: Saved scan is damaged at byte 1: major version 2 is not supported, only 1" ] ||
   fail "damaged scan said: $(cat "$work/err")"
 
 # Comparing: --compare OLD goes with --report NEW, --depth N with --compare;
@@ -135,7 +155,7 @@ expect_status 0 "kelmo --report --compare OLD NEW --depth 1"
   fail "comparing a saved scan with its tree: $(head -c 300 "$work/out")"
 run -- sh -c 'printf "[2,0" | "$1" --report --compare - "$2"' sh "$kelmo" "$work/tree"
 expect_status 1 "kelmo --report --compare of a damaged scan"
-[ "$(cat "$work/err")" = "Saved scan is damaged at byte 1: major version 2 is not supported, only 1" ] ||
+[ "$(cat "$work/err")" = "kelmo: Saved scan is damaged at byte 1: major version 2 is not supported, only 1" ] ||
   fail "damaged scan to compare said: $(cat "$work/err")"
 
 # A failed write leaves no half-written file, nor spoils the one there.

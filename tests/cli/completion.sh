@@ -30,6 +30,8 @@ expect "--threads" kelmo --thr
 expect "--exclude --exclude-from" kelmo --excl
 expect "scan.json" kelmo --import sc
 expect "scan.json" kelmo --export = sc
+expect "scan.json" kelmo --report --compare sc
+expect "dir-one" kelmo --compare = dir
 expect "" kelmo -t ""
 expect "dir-one" kelmo --report d
 

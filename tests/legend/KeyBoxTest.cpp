@@ -1,8 +1,11 @@
 #include "KeyBox.h"
 
+#include "EntryLayout.h"
+#include "LegendModel.h"
 #include "SliceColors.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -205,6 +208,38 @@ TEST_F(KeyBoxTest, ToolTipsWrapAtTheScreensWidthShowNewlinesAndTakeTheUnits)
     legend->SetUnits(SizeUnits::Binary);
     EXPECT_TRUE(legend->ToolTip(0).contains("\n1.2 GiB\n"));
     EXPECT_TRUE(legend->Text(0).endsWith(" 1.2 GiB"));
+}
+
+// The share of the directory on display counts its own files too, whatever
+// the units; in a comparison it is of the growth shown. It keeps a column of
+// its own at the entry's right, clear of the size.
+TEST_F(KeyBoxTest, EntriesShowTheirShareOfTheDirectoryOrOfTheGrowthShown)
+{
+    auto legend = std::make_unique<KeyBox>(&parent, QRect(370, 130, 250, 250), true);
+    const auto share = [&legend](int i) {
+        return legend->model()->index(i, 0).data(LegendModel::ShareRole).toString();
+    };
+    legend->SetEntries(std::make_shared<ChildList>(ChildList{{"Photos", "Music"}, {436, 64}}), 1000, "/home/ann/");
+    EXPECT_EQ(share(0), "43.6 %");
+    EXPECT_EQ(share(1), "6.4 %");
+    legend->SetUnits(SizeUnits::Binary);
+    EXPECT_EQ(share(0), "43.6 %");
+    EXPECT_TRUE(legend->ToolTip(0).contains("\n43.6 % of /home/ann/")) << "the tooltip keeps its share";
+
+    ChildList compared{{"Photos", "Music", "Old"}, {300, 100, 0}};
+    compared.sizeTexts = {"+300", "+100", "gone"};
+    legend->SetEntries(std::make_shared<ChildList>(compared), 5000, "/home/ann/");
+    EXPECT_EQ(share(0), "75.0 %");
+    EXPECT_EQ(share(2), "0.0 %");
+
+    const QFontMetricsF metrics(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    const qreal column = metrics.horizontalAdvance(QLatin1Char('0'));
+    const QString size = "1,234,567";
+    const EntryLayout layout = LayOutEntry("Photos", size, metrics, FirstLegendWidth, {"6.4 %", "43.6 %", 31 * column});
+    EXPECT_EQ(layout.name, "Photos");
+    EXPECT_DOUBLE_EQ(layout.shareLeft, 26 * column) << "the share ends at the entry's end";
+    EXPECT_DOUBLE_EQ(layout.sizeLeft + metrics.horizontalAdvance(size), 24 * column)
+        << "the size ends a column before the widest share";
 }
 
 TEST_F(KeyBoxTest, TypingSearchesTheWholeNameNotTheTwelveCharactersOfTheText)

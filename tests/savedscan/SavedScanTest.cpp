@@ -206,6 +206,13 @@ TEST(SavedScan, DamagedInputGivesOneMessageWithItsOffset)
         {root + R"([[]]]])", "23: a directory begins with an array instead of its info block"},
         {root + R"(7]])", "22: a directory holds a value that is neither a file nor a directory"},
         {deep, "458733: nested more than 32768 levels deep"},
+        // Names no file system allows, which would forge other paths.
+        {root + R"([{"name":".."}]]])", "35: an entry named '..'"},
+        {root + R"([{"name":"."},{"name":"f"}]]])", "34: an entry named '.'"},
+        {root + R"({"name":""}]])", "32: an entry with an empty name"},
+        {root + R"({"name":"tmp/x"}]])", "37: a name that holds '/'"},
+        {root + R"([{"name":"tmp\u00009\t/etc"}]]])", "49: a name that holds a NUL byte"},
+        {R"([1,2,{},[{"name":"/srv\u0000"}]])", "29: a name that holds a NUL byte"},
     };
     TempTree files;
     for (const auto& bad : cases) {

@@ -1,3 +1,4 @@
+#include "LargestGrowth.h"
 #include "ScannedSurvey.h"
 #include "TempTree.h"
 #include "TreeComparison.h"
@@ -155,4 +156,27 @@ TEST(TreeComparisonChange, IsSignedAndGrouped)
     EXPECT_EQ((Entry{{}, Status::Matched, 5, 5}.ChangeText()), "0");
     EXPECT_EQ((Entry{{}, Status::New, 0, 5}.ChangeText()), "new");
     EXPECT_EQ((Entry{{}, Status::Gone, 5, 0}.ChangeText()), "gone");
+}
+
+// The growth is named where it lies: a folder whose growth is all in one
+// sub-directory gives way to it, and one that grew inside a folder that
+// shrank is still found.
+TEST_F(TreeComparisonTest, LargestGrowthNamesWhereTheBytesWent)
+{
+    Import(oldSurvey, kOld);
+    Import(newSurvey, kNew);
+    const TreeComparison comparison(oldSurvey.Root(), newSurvey.Root());
+    EXPECT_EQ(Lines(LargestGrowth(comparison, SizeMode::DiskUsage, 10)),
+              "grew +36,000 5000 41000\n"
+              "case new 0 2000\n"
+              "born new 0 1700\n"
+              "kid new 0 700\n");
+    EXPECT_EQ(LargestGrowth(comparison, SizeMode::DiskUsage, 2).size(), 2u);
+
+    ScannedSurvey shrunkOld, shrunkNew;
+    Import(shrunkOld,
+           R"([1,2,{},[{"name":"/r"},[{"name":"a"},[{"name":"big","dsize":9000}],[{"name":"b","dsize":1000}]]]])");
+    Import(shrunkNew, R"([1,2,{},[{"name":"/r"},[{"name":"a"},[{"name":"b","dsize":4000}]]]])");
+    EXPECT_EQ(Lines(LargestGrowth(TreeComparison(shrunkOld.Root(), shrunkNew.Root()), SizeMode::DiskUsage, 10)),
+              "b +3,000 1000 4000\n");
 }

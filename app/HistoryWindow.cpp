@@ -1,0 +1,91 @@
+#include "HistoryWindow.h"
+
+#include "BusyCursor.h"
+#include "DisplayName.h"
+#include "HistoryChart.h"
+#include "ImportSavedScan.h"
+#include "LargestGrowth.h"
+
+#include <QDateTime>
+#include <QHeaderView>
+#include <QLabel>
+#include <QShortcut>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+constexpr std::size_t kGrowersListed = 20;
+
+QString TimeText(std::int64_t time)
+{
+    return QDateTime::fromSecsSinceEpoch(time, Qt::UTC).toString(QStringLiteral("d MMM yyyy HH:mm 'UTC'"));
+}
+
+ScanResult Read(const std::string& file)
+{
+    Scanner scanner;
+    return ImportSavedScan(scanner, file);
+}
+
+} // namespace
+
+HistoryWindow::HistoryWindow(QWidget* owner, const QString& driveName, std::string folderPath,
+                             std::vector<Recording> all)
+    : QWidget(owner, Qt::Window),
+      folder(std::move(folderPath)),
+      chart(new HistoryChart(this)),
+      heading(new QLabel(this)),
+      growers(new QTreeWidget(this))
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("History of ") + driveName);
+    std::copy_if(all.begin(), all.end(), std::back_inserter(recordings),
+                 [](const Recording& recording) { return recording.usedBytes >= 0; });
+    growers->setHeaderLabels({QStringLiteral("Growth"), QStringLiteral("Directory")});
+    growers->setRootIsDecorated(false);
+    growers->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(chart, 3);
+    layout->addWidget(heading);
+    layout->addWidget(growers, 2);
+    for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(QKeySequence::Close)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
+    connect(chart, &HistoryChart::Chosen, this, &HistoryWindow::ListGrowth);
+    std::vector<HistoryChart::Point> points;
+    for (const Recording& recording : recordings)
+        points.push_back({recording.time, recording.usedBytes});
+    chart->SetPoints(std::move(points));
+}
+
+void HistoryWindow::ListGrowth(int from, int to)
+{
+    growers->clear();
+    if (from < 0 || from == to) {
+        heading->setText(recordings.empty() ? QStringLiteral("No recordings of this drive yet (kelmo --record).")
+                                            : QStringLiteral("Choose two recordings on the line to compare."));
+        return;
+    }
+    const Recording& older = recordings[static_cast<std::size_t>(from)];
+    const Recording& newer = recordings[static_cast<std::size_t>(to)];
+    heading->setText(QStringLiteral("Largest growth from A, ") + TimeText(older.time) + QStringLiteral(", to B, ")
+                     + TimeText(newer.time) + QStringLiteral(":"));
+    const BusyCursor busy;
+    const ScanResult before = Read(folder + "/" + older.fileName);
+    const ScanResult after = Read(folder + "/" + newer.fileName);
+    if (!before.Scanned() || !after.Scanned()) {
+        heading->setText(QStringLiteral("Could not read a recording: ")
+                         + DisplayName(before.Scanned() ? after.error : before.error));
+        return;
+    }
+    const TreeComparison comparison(DirNode(before.tree.get(), before.tree->Root()),
+                                    DirNode(after.tree.get(), after.tree->Root()));
+    for (const TreeComparison::Entry& entry : LargestGrowth(comparison, SizeMode::DiskUsage, kGrowersListed)) {
+        const std::string below = after.tree->PathBelowRoot(entry.node.place());
+        const std::string& root = after.savedRoot;
+        const std::string path = below.empty() ? root : root + (root.back() == '/' ? "" : "/") + below;
+        new QTreeWidgetItem(growers, {QString::fromStdString(entry.ChangeText()), DisplayName(path)});
+    }
+}
