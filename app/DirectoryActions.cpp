@@ -1,23 +1,57 @@
 #include "DirectoryActions.h"
 
+#include "BusyCursor.h"
 #include "DisplayName.h"
 #include "FormatBytes.h"
 #include "MessageBoxes.h"
+#include "TrashMove.h"
 
-#include <QDir>
-#include <QFile>
+#include <QEventLoop>
 #include <QMimeData>
-#include <QStandardPaths>
 #include <QWidget>
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <thread>
+#include <utility>
 
 namespace {
 
-// Names that do not survive a round trip through text (bytes that are not
-// UTF-8) cannot be handed to QFile.
-bool NameSurvivesText(const std::string& path)
+DirectoryActions::TrashMover& Mover()
 {
-    const QByteArray bytes(path.data(), static_cast<qsizetype>(path.size()));
-    return QFile::encodeName(QFile::decodeName(bytes)) == bytes;
+    static DirectoryActions::TrashMover mover;
+    return mover;
+}
+
+// $XDG_DATA_HOME/Trash, where $XDG_DATA_HOME is absolute, else
+// ~/.local/share/Trash; none without a home.
+std::string HomeTrash()
+{
+    const char* data = std::getenv("XDG_DATA_HOME");
+    if (data && data[0] == '/')
+        return std::string(data) + "/Trash";
+    const char* home = std::getenv("HOME");
+    return home && home[0] == '/' ? std::string(home) + "/.local/share/Trash" : std::string();
+}
+
+// The window goes on painting while the move runs, but takes no input, so
+// nothing can change the tree under it.
+std::string MoveOffTheWindowsThread(TrashMove& move)
+{
+    DirectoryActions::TrashMover mover = Mover();
+    if (!mover)
+        mover = [](TrashMove& real) { return real.Move(); };
+    const BusyCursor busy;
+    QEventLoop loop;
+    std::string why;
+    std::thread worker([&] {
+        why = mover(move);
+        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+    });
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    worker.join();
+    return why;
 }
 
 QString SizesText(DirectoryActions::Sizes sizes)
@@ -42,28 +76,46 @@ QMimeData* DirectoryActions::PathData(const std::string& path)
     return data;
 }
 
-bool DirectoryActions::MoveToTrash(const std::string& path, Sizes sizes, bool linkedOutside) const
+bool DirectoryActions::IsInTrash(const std::string& top, const std::string& below)
 {
-    QString question = QStringLiteral("Move to the trash?\n\n") + DisplayName(path) + QStringLiteral("\n\n")
-        + SizesText(sizes);
-    if (linkedOutside)
-        question += QStringLiteral(
-            "\n\nFiles in it also have names elsewhere, which keep their space: the sizes "
-            "shown after the move are approximate until Update.");
-    if (!AskQuestion(owner, question, QStringLiteral("Move to Trash")))
-        return false;
-    QString reason = QStringLiteral("Its name is not valid UTF-8.");
-    if (NameSurvivesText(path)) {
-        // Qt cannot make the home trash where the folder that holds it is
-        // missing, and then moves the file into the working directory.
-        QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
-        QFile file(QFile::decodeName(QByteArray(path.data(), static_cast<qsizetype>(path.size()))));
-        if (file.moveToTrash())
-            return true;
-        reason = file.errorString();
+    const std::string path = (top == "/" ? "/" : top + "/") + below;
+    const std::string home = HomeTrash();
+    return TrashCan::IsDriveTrash(below)
+        || (!home.empty() && path.compare(0, home.size(), home) == 0
+            && (path.size() == home.size() || path[home.size()] == '/'));
+}
+
+DirectoryActions::TrashMover DirectoryActions::SetTrashMover(TrashMover mover)
+{
+    return std::exchange(Mover(), std::move(mover));
+}
+
+std::unique_ptr<TrashMove> DirectoryActions::MoveToTrash(const std::string& top, const std::string& below, Sizes sizes,
+                                                         bool linkedOutside) const
+{
+    const std::string path = (top == "/" ? "/" : top + "/") + below;
+    auto move = std::make_unique<TrashMove>(top, below, TrashCan::Places{geteuid(), HomeTrash()},
+                                            TrashMove::SystemMounts());
+    std::string why = [&move] {
+        const BusyCursor busy;
+        return move->Check();
+    }();
+    if (why.empty()) {
+        QString question = QStringLiteral("Move to the trash?\n\n") + DisplayName(path) + QStringLiteral("\n\n")
+            + SizesText(sizes);
+        if (linkedOutside)
+            question += QStringLiteral(
+                "\n\nFiles in it also have names elsewhere, which keep their space: the sizes "
+                "shown after the move are approximate until Update.");
+        if (!AskQuestion(owner, question, QStringLiteral("Move to Trash")))
+            return nullptr;
+        why = MoveOffTheWindowsThread(*move);
+        if (why.empty())
+            return move;
     }
-    ShowMessageBox(
-        owner, QStringLiteral("Could not move to the trash:\n") + DisplayName(path) + QStringLiteral("\n\n") + reason,
-        QStringLiteral("Move to Trash"), MessageIcon::Stop);
-    return false;
+    ShowMessageBox(owner,
+                   QStringLiteral("Could not move to the trash:\n") + DisplayName(path) + QStringLiteral("\n\n")
+                       + DisplayName(why),
+                   QStringLiteral("Move to Trash"), MessageIcon::Stop);
+    return nullptr;
 }

@@ -10,6 +10,7 @@
 #include "OutsideLinks.h"
 #include "SaveTree.h"
 #include "TargetCommands.h"
+#include "TrashMove.h"
 
 #include <QFile>
 
@@ -42,7 +43,11 @@ void DirectoryCommands::AddRows(CommandTable& table)
     const auto hasTree = [this] { return Idle() && state.Root(); };
     AddTargetRows(table, frame.Owner(),
                   {onTarget, [this] { return TargetPath(); },
-                   [this, onLiveDisk] { return onLiveDisk() && state.SelectedChild(); }, [this] { CmMoveToTrash(); }});
+                   [this, onLiveDisk] {
+                       return onLiveDisk() && state.SelectedChild()
+                           && !DirectoryActions::IsInTrash(state.Root().name(), *BelowRoot(TargetPath()));
+                   },
+                   [this] { CmMoveToTrash(); }});
     table.Add({Command::Files,
                QStringLiteral("Files..."),
                {Qt::Key_F3},
@@ -74,11 +79,41 @@ void DirectoryCommands::CmMoveToTrash()
         const BusyCursor busy;
         return HasFilesLinkedOutside(path);
     }();
-    if (!desktop.MoveToTrash(path, {node.diskBytes(), node.apparentBytes()}, linkedOutside))
+    const std::unique_ptr<TrashMove> moved = desktop.MoveToTrash(
+        state.Root().name(), *BelowRoot(path), {node.diskBytes(), node.apparentBytes()}, linkedOutside);
+    if (!moved)
         return;
     const ViewState::Batch batch(state);
-    state.RemoveDirectory(node);
+    const std::optional<std::string> trashed = BelowRoot(moved->TrashedPath());
+    if (trashed) {
+        const std::size_t slash = trashed->rfind('/');
+        state.MoveDirectory(node, trashed->substr(0, slash), trashed->substr(slash + 1));
+    } else {
+        state.RemoveDirectory(node);
+    }
+    FollowSizeChanges(*moved);
     ReadFreeSpace();
+}
+
+// A path under the drive's root ("" for the root); none for a path outside.
+std::optional<std::string> DirectoryCommands::BelowRoot(const std::string& path) const
+{
+    const std::string root = state.Root().name();
+    if (path == root)
+        return std::string();
+    const std::string prefix = root == "/" ? root : root + "/";
+    if (path.compare(0, prefix.size(), prefix) != 0)
+        return std::nullopt;
+    return path.substr(prefix.size());
+}
+
+// The trash and the folder the entry left changed in size with the move;
+// those the tree holds follow.
+void DirectoryCommands::FollowSizeChanges(const TrashMove& moved)
+{
+    for (const TrashMove::SizeChange& change : moved.Changes())
+        if (const auto below = BelowRoot(change.path))
+            state.GrowDirectory(*below, change.diskBytes, change.apparentBytes);
 }
 
 // Something left the drive.
@@ -93,8 +128,9 @@ void DirectoryCommands::ReadFreeSpace()
 FileListWindow* DirectoryCommands::OpenFileList(const QString& caption, const QString& firstColumn,
                                                 std::vector<FileListModel::Row> rows, bool canTrash)
 {
-    auto* list = new FileListWindow(frame.Owner(), caption, firstColumn, std::move(rows), canTrash,
-                                    [this](const FileListModel::Row& file) { FileTrashed(file); });
+    auto* list = new FileListWindow(
+        frame.Owner(), caption, firstColumn, std::move(rows), canTrash,
+        [this](QWidget* owner, const FileListModel::Row& file) { return TrashFile(owner, file); });
     list->SetUnits(state.Units());
     QObject::connect(&state, &ViewState::Changed, list, [this, list](ViewState::Changes what) {
         if (what & ViewState::SizeText)
@@ -137,17 +173,28 @@ void DirectoryCommands::CmLargestFiles()
 }
 
 // A file moved to the trash leaves the sizes of its directory and those
-// above it; one with other names frees nothing.
-void DirectoryCommands::FileTrashed(const FileListModel::Row& file)
+// above it, for a trash the tree holds if the drive's is; one with other
+// names frees nothing.
+bool DirectoryCommands::TrashFile(QWidget* owner, const FileListModel::Row& file)
 {
+    const std::optional<std::string> below = BelowRoot(file.path);
+    if (!below)
+        return false;
+    const std::unique_ptr<TrashMove> moved = DirectoryActions(owner).MoveToTrash(
+        state.Root().name(), *below, {file.diskBytes, file.apparentBytes}, file.linkedElsewhere);
+    if (!moved)
+        return false;
     const ViewState::Batch batch(state);
-    const std::string root = state.Root().name();
-    const std::size_t slash = file.path.rfind('/');
-    if (!file.linkedElsewhere && slash != std::string::npos && file.path.compare(0, root.size(), root) == 0) {
-        const std::string dir = file.path.substr(root.size(), slash > root.size() ? slash - root.size() : 0);
-        state.RemoveFile(state.Cursor().Find(dir), file.diskBytes, file.apparentBytes);
+    if (!file.linkedElsewhere) {
+        const std::size_t slash = below->rfind('/');
+        state.RemoveFile(state.Cursor().Find(slash == std::string::npos ? std::string() : below->substr(0, slash)),
+                         file.diskBytes, file.apparentBytes);
+        if (const auto trashed = BelowRoot(moved->TrashedPath()))
+            state.GrowDirectory(trashed->substr(0, trashed->rfind('/')), file.diskBytes, file.apparentBytes);
     }
+    FollowSizeChanges(*moved);
     ReadFreeSpace();
+    return true;
 }
 
 void DirectoryCommands::CmSaveScan()

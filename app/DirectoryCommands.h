@@ -7,6 +7,8 @@
 #include "ViewState.h"
 #include "WindowFrame.h"
 
+#include <memory>
+#include <optional>
 #include <string>
 
 class FileListWindow;
@@ -14,6 +16,8 @@ class FileListWindow;
 // The window's commands on what a scan found: open, copy and trash the
 // selected directory (or the directory on display), the files of a
 // directory, the drive's largest files, and the scan saved.
+class TrashMove;
+
 class DirectoryCommands {
 public:
     DirectoryCommands(ViewState& state, const ScanController& scans, const WindowFrame& frame);
@@ -31,7 +35,9 @@ private:
     bool Idle() const { return !scans.Running(); }
     FileListWindow* OpenFileList(const QString& caption, const QString& firstColumn,
                                  std::vector<FileListModel::Row> rows, bool canTrash);
-    void FileTrashed(const FileListModel::Row& file);
+    bool TrashFile(QWidget* owner, const FileListModel::Row& file);
+    std::optional<std::string> BelowRoot(const std::string& path) const;
+    void FollowSizeChanges(const TrashMove& moved);
     void ReadFreeSpace();
 
     ViewState& state;

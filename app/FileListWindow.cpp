@@ -8,13 +8,13 @@
 #include <QVBoxLayout>
 
 FileListWindow::FileListWindow(QWidget* owner, const QString& caption, const QString& firstColumn,
-                               std::vector<FileListModel::Row> rows, bool canTrash, Trashed onTrashed)
+                               std::vector<FileListModel::Row> rows, bool canTrash, Trash trashFile)
     : QWidget(owner, Qt::Window),
       model(new FileListModel(this, firstColumn, std::move(rows))),
       summary(new QLabel(this)),
       view(new QTableView(this)),
       commands(new CommandTable(this)),
-      trashed(std::move(onTrashed))
+      trash(std::move(trashFile))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(caption);
@@ -77,11 +77,8 @@ int FileListWindow::CurrentRow() const
 void FileListWindow::MoveToTrash()
 {
     const int row = CurrentRow();
-    const FileListModel::Row& file = model->At(row);
-    if (!desktop.MoveToTrash(file.path, {file.diskBytes, file.apparentBytes}, file.linkedElsewhere))
+    if (!trash || !trash(this, model->At(row)))
         return;
-    if (trashed)
-        trashed(file);
     model->Remove(row);
     commands->Refresh();
 }

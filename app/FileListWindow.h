@@ -1,7 +1,6 @@
 #pragma once
 
 #include "CommandTable.h"
-#include "DirectoryActions.h"
 #include "FileListModel.h"
 
 #include <QWidget>
@@ -18,11 +17,12 @@ class FileListWindow : public QWidget {
     Q_OBJECT
 
 public:
-    // Told of each file moved to the trash, before its row goes.
-    using Trashed = std::function<void(const FileListModel::Row&)>;
+    // Moves a file to the trash, with owner's boxes; true once moved, and
+    // its row goes.
+    using Trash = std::function<bool(QWidget* owner, const FileListModel::Row&)>;
 
     FileListWindow(QWidget* owner, const QString& caption, const QString& firstColumn,
-                   std::vector<FileListModel::Row> rows, bool canTrash, Trashed trashed);
+                   std::vector<FileListModel::Row> rows, bool canTrash, Trash trash);
 
     QTableView* View() const { return view; }
     // A line above the list saying what the files are part of; empty for none.
@@ -40,6 +40,5 @@ private:
     QLabel* summary;
     QTableView* view;
     CommandTable* commands;
-    DirectoryActions desktop{this};
-    Trashed trashed;
+    Trash trash;
 };

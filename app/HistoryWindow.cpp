@@ -10,6 +10,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QShortcut>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -53,11 +54,13 @@ HistoryWindow::HistoryWindow(QWidget* owner, const QString& driveName, std::stri
     layout->addWidget(growers, 2);
     for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(QKeySequence::Close)})
         connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
-    connect(chart, &HistoryChart::Chosen, this, &HistoryWindow::ListGrowth);
     std::vector<HistoryChart::Point> points;
     for (const Recording& recording : recordings)
         points.push_back({recording.time, recording.usedBytes});
     chart->SetPoints(std::move(points));
+    connect(chart, &HistoryChart::Chosen, this, &HistoryWindow::ListGrowth);
+    // The window shows first; reading the two recordings takes a moment.
+    QTimer::singleShot(0, this, [this] { ListGrowth(chart->From(), chart->To()); });
 }
 
 void HistoryWindow::ListGrowth(int from, int to)

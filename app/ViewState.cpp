@@ -136,6 +136,18 @@ void ViewState::RemoveFile(DirNode dir, std::int64_t diskBytes, std::int64_t app
     Touch(Entries, false);
 }
 
+void ViewState::MoveDirectory(DirNode node, const std::string& destination, const std::string& name)
+{
+    survey.MoveDirectory(node, destination, name);
+    Touch(Entries, false);
+}
+
+void ViewState::GrowDirectory(const std::string& below, std::int64_t diskBytes, std::int64_t apparentBytes)
+{
+    survey.GrowDirectory(below, diskBytes, apparentBytes);
+    Touch(Entries, false);
+}
+
 void ViewState::SetFreeBytes(std::int64_t bytes)
 {
     survey.SetFreeBytes(bytes);

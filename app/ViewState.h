@@ -105,6 +105,10 @@ public:
     // selected, so that a second Delete cannot hit a neighbour.
     void RemoveDirectory(DirNode node);
     void RemoveFile(DirNode dir, std::int64_t diskBytes, std::int64_t apparentBytes);
+    // A directory renamed into a trash the tree holds moves there; directories
+    // whose own sizes changed grow (see FileInfo).
+    void MoveDirectory(DirNode node, const std::string& destination, const std::string& name);
+    void GrowDirectory(const std::string& below, std::int64_t diskBytes, std::int64_t apparentBytes);
     void SetFreeBytes(std::int64_t bytes);
 
 signals:

@@ -14,6 +14,7 @@ KELMO_BENCH_ROUNDS sets the number of rounds (7).
 """
 import os
 import random
+import shutil
 import statistics
 import subprocess
 import sys
@@ -70,6 +71,14 @@ def main():
         tools.append(("kelmo --report --threads %d" % threads, [kelmo, "--report", "--threads", str(threads), tree]))
     if cold:
         tools.append(("kelmo --export", [kelmo, "--export", os.path.join(scratch, "scan.json"), tree]))
+    # A recording scans the drive that holds PATH: the tree is made a drive
+    # of its own, a bind mount in a mount namespace of the run's own.
+    recordable = os.geteuid() == 0 and shutil.which("unshare")
+    if recordable:
+        tools.append(("kelmo --record", [
+            "unshare", "--mount", "--propagation", "private", "sh", "-c",
+            'mount --bind "$1" "$1" && KELMO_HISTORY_DIR="$2" exec "$3" --record --keep=all:1h "$1"',
+            "record", tree, os.path.join(scratch, "history"), kelmo]))
     tools += [
         ("du -sx", ["du", "-sx", tree]),
         ("ncdu -x -o /dev/null", ["ncdu", "-x", "-o", "/dev/null", tree]),
@@ -108,6 +117,8 @@ def main():
         print("kelmo default / best fixed thread count (%d): %.2f"
               % (best, kelmo_time / results["kelmo --report --threads %d" % best][0]))
         print("kelmo --export / kelmo --report: %.2f" % (results["kelmo --export"][0] / kelmo_time))
+    if recordable:
+        print("kelmo --record / kelmo --report: %.2f" % (results["kelmo --record"][0] / kelmo_time))
     if len(args) == 3 and not cold:
         dirs = args[2]
         peak = max(measure([kelmo, "--report", dirs], False)[1] for _ in range(2))

@@ -157,6 +157,16 @@ int DirTree::ReadError(Index index) const
     return found == readErrors.end() ? 0 : found->second;
 }
 
+void DirTree::MoveReadError(Index from, Index to)
+{
+    const auto found = readErrors.find(from);
+    if (found == readErrors.end())
+        return;
+    const int error = found->second;
+    readErrors.erase(found);
+    readErrors[to] = error;
+}
+
 std::vector<DirTree::Index> DirTree::UnreadableDirectories() const
 {
     std::vector<Index> shown;

@@ -119,6 +119,8 @@ public:
     // Why the directory at index could not be read: an errno value, 0 when
     // it was read whole or the reason is not known.
     int ReadError(Index index) const;
+    // The directory at from now stands at to, with its reason.
+    void MoveReadError(Index from, Index to);
     // The directories marked unreadable that still show in the tree, in the
     // order a depth-first walk meets them.
     std::vector<Index> UnreadableDirectories() const;

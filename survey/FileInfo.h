@@ -49,12 +49,26 @@ public:
     // lay, and of dir's ancestors.
     void RemoveFile(DirNode dir, std::int64_t diskBytes, std::int64_t apparentBytes);
 
+    // A directory renamed on the drive to destination/name, paths under the
+    // root (into a trash the tree holds): it moves in the tree, with its
+    // sizes; the directory on display stays where it is.
+    void MoveDirectory(DirNode node, const std::string& destination, const std::string& name);
+    // A directory's own size (itself and the files directly in it) grew by
+    // the sizes given; one the tree lacks is added.
+    void GrowDirectory(const std::string& below, std::int64_t diskBytes, std::int64_t apparentBytes);
+
     DirNode Root() const { return cursor.Root(); }
     NavigationCursor& Cursor() { return cursor; }
     const NavigationCursor& Cursor() const { return cursor; }
 
 private:
+    // Edits that add nodes may move nodes in the tree: the directory on
+    // display is found again by its path.
+    template <typename Edit>
+    void KeepingPlace(Edit edit);
+
     std::unique_ptr<DirTree> tree;
+    std::unique_ptr<DirTree::NameWriter> editedNames;
     NavigationCursor cursor;
     std::vector<ScanProblem> problems;
     LargestFiles largest;

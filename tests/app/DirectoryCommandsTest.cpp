@@ -13,6 +13,7 @@
 #include "ScannedSurvey.h"
 #include "TargetCommands.h"
 #include "TempTree.h"
+#include "TrashMove.h"
 #include "TreeDump.h"
 
 #include <QClipboard>
@@ -22,12 +23,15 @@
 #include <QPointer>
 #include <QTableView>
 #include <QTest>
+#include <QThread>
+#include <QTimer>
 #include <QUrl>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <future>
 #include <map>
 #include <sstream>
 
@@ -41,10 +45,9 @@ std::string ReadFile(const std::string& path)
     return text.str();
 }
 
-// The real window on a temporary tree posing as a drive. The home and its
-// trash are another temporary directory (on the same file system, so that
-// the home trash is the one used); questions are answered by the test and
-// message boxes recorded.
+// The real window on a temporary tree posing as a drive, which makes its
+// own trash; the home is another temporary directory. Questions are
+// answered by the test and message boxes recorded.
 class DirectoryCommandsTest : public ::testing::Test {
 protected:
     DirectoryCommandsTest()
@@ -100,9 +103,14 @@ protected:
     {
         ScannedSurvey fresh;
         EXPECT_TRUE(fresh.ScanPath(tree.Root(), tree.Root()));
-        return DumpWithSizes(fresh.Root());
+        return DumpSortedWithSizes(fresh.Root());
     }
-    std::string Trash(const std::string& relative) const { return home.Path("data/Trash/" + relative); }
+    std::string Shown() const { return DumpSortedWithSizes(window->Survey().Root()); }
+    // The drive's own trash, in the tree.
+    std::string Trash(const std::string& relative) const
+    {
+        return tree.Path(".Trash-" + std::to_string(geteuid()) + "/" + relative);
+    }
 
     TempTree tree;
     TempTree home;
@@ -120,8 +128,9 @@ private:
 
 } // namespace
 
-// The directory goes whole to the trash with its record; the tree left on
-// display is the one a new scan finds.
+// The directory goes whole to the drive's trash with its record; the tree
+// left on display, where it lies in the trash, is the one a new scan finds,
+// and the trash is not offered for the trash.
 TEST_F(DirectoryCommandsTest, MoveToTrashChangesTheTreeAsANewScanWouldSeeIt)
 {
     tree.File("keep/a", 5000);
@@ -143,9 +152,67 @@ TEST_F(DirectoryCommandsTest, MoveToTrashChangesTheTreeAsANewScanWouldSeeIt)
     EXPECT_FALSE(std::filesystem::exists(tree.Path("gone")));
     EXPECT_TRUE(std::filesystem::exists(tree.Path("keep/a")));
     EXPECT_EQ(std::filesystem::file_size(Trash("files/gone/x/y")), 9000u);
-    EXPECT_NE(ReadFile(Trash("info/gone.trashinfo")).find("Path=" + tree.Path("gone") + "\n"), std::string::npos);
-    EXPECT_EQ(window->Legend()->Count(), 1);
-    EXPECT_EQ(DumpWithSizes(window->Survey().Root()), FreshScan());
+    EXPECT_NE(ReadFile(Trash("info/gone.trashinfo")).find("\nPath=gone\n"), std::string::npos);
+    EXPECT_EQ(Shown(), FreshScan());
+
+    window->Legend()->SetSelectedIndex(-1);
+    Select(".Trash-" + std::to_string(geteuid()));
+    ASSERT_GE(window->Legend()->SelectedIndex(), 0);
+    EXPECT_FALSE(Enabled(Command::MoveToTrash));
+}
+
+// Where the drive's own trash is not safe, the home trash takes the
+// directory when it lies on the same drive; lying in the scanned tree, it
+// is counted there as a new scan counts it.
+TEST_F(DirectoryCommandsTest, AHomeTrashInTheTreeTakesTheDirectoryWithItsSizes)
+{
+    tree.File("gone/x", 9000);
+    tree.Dir("me/data");
+    tree.Dir(".Trash-" + std::to_string(geteuid()));
+    std::filesystem::permissions(Trash(""), std::filesystem::perms::all);
+    qputenv("XDG_DATA_HOME", QByteArray::fromStdString(tree.Path("me/data")));
+    Start();
+    Select("gone");
+    Run(Command::MoveToTrash);
+    EXPECT_TRUE(boxes.isEmpty()) << boxes.join('\n').toStdString();
+    EXPECT_TRUE(std::filesystem::exists(tree.Path("me/data/Trash/files/gone/x")));
+    EXPECT_TRUE(std::filesystem::is_empty(Trash("")));
+    EXPECT_EQ(Shown(), FreshScan());
+}
+
+// The move runs off the window's thread, with the busy cursor, while the
+// window goes on handling its events.
+TEST_F(DirectoryCommandsTest, TheWindowGoesOnWhileAMoveRuns)
+{
+    tree.File("gone/x", 9000);
+    tree.File("keep/y", 100);
+    Start();
+    Select("gone");
+    std::promise<void> release;
+    std::shared_future<void> released = release.get_future().share();
+    bool offTheWindowsThread = false;
+    const DirectoryActions::TrashMover previous = DirectoryActions::SetTrashMover([&](TrashMove& move) {
+        offTheWindowsThread = QThread::currentThread() != qApp->thread();
+        if (offTheWindowsThread)
+            released.wait();
+        return move.Move();
+    });
+    bool handledMeanwhile = false;
+    bool busyMeanwhile = false;
+    QTimer::singleShot(0, window.get(), [&] {
+        handledMeanwhile = true;
+        busyMeanwhile = QGuiApplication::overrideCursor()
+            && QGuiApplication::overrideCursor()->shape() == Qt::WaitCursor;
+        release.set_value();
+    });
+    Run(Command::MoveToTrash);
+    DirectoryActions::SetTrashMover(previous);
+    EXPECT_TRUE(offTheWindowsThread);
+    EXPECT_TRUE(handledMeanwhile);
+    EXPECT_TRUE(busyMeanwhile);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_FALSE(std::filesystem::exists(tree.Path("gone")));
+    EXPECT_EQ(Shown(), FreshScan());
 }
 
 // Refused, or failed, the tree stays as it was.
@@ -208,14 +275,21 @@ TEST_F(DirectoryCommandsTest, AFolderKeepsItsColourAcrossAResortAndASiblingsRemo
     window->Legend()->SetSelectedIndex(second);
     before.erase(window->Legend()->Text(second).section(' ', 0, 0));
     Run(Command::MoveToTrash);
-    ASSERT_EQ(window->Legend()->Count(), 9);
-    EXPECT_EQ(colours(), before);
+    // It now lies in the drive's trash, which the key shows as well.
+    const QString trash = QString::fromStdString(".Trash-" + std::to_string(geteuid()));
+    auto after = colours();
+    ASSERT_EQ(after.erase(trash), 1u);
+    EXPECT_EQ(after, before);
 
     Run(Command::ShowRings);
     const auto* rings = qobject_cast<RingsView*>(window->View());
     ASSERT_NE(rings, nullptr);
-    for (const RingSegment& segment : rings->Layout().Ring(0))
-        EXPECT_EQ(ToQColor(segment.color), before[window->Legend()->Text(segment.entry).section(' ', 0, 0)].first);
+    for (const RingSegment& segment : rings->Layout().Ring(0)) {
+        const QString name = window->Legend()->Text(segment.entry).section(' ', 0, 0);
+        if (name != trash) {
+            EXPECT_EQ(ToQColor(segment.color), before[name].first) << name.toStdString();
+        }
+    }
 }
 
 // A name that is not UTF-8 reaches the clipboard's URL byte for byte.
@@ -256,7 +330,7 @@ TEST_F(DirectoryCommandsTest, FilesListsLargestFirstAndTrashesAFile)
     files->Commands().Trigger(Command::MoveToTrash);
     EXPECT_FALSE(std::filesystem::exists(tree.Path("d/big")));
     EXPECT_EQ(model.rowCount(), 2);
-    EXPECT_EQ(DumpWithSizes(window->Survey().Root()), FreshScan());
+    EXPECT_EQ(Shown(), FreshScan());
 }
 
 TEST_F(DirectoryCommandsTest, EscapeAndCtrlWCloseTheFilesWindow)
@@ -350,7 +424,7 @@ TEST_F(DirectoryCommandsTest, LargestFilesListsTheDrivesLargestAndTrashesOne)
     largest->View()->setCurrentIndex(model.index(0, 0));
     largest->Commands().Trigger(Command::MoveToTrash);
     EXPECT_FALSE(std::filesystem::exists(tree.Path("a/b/c/huge")));
-    EXPECT_EQ(DumpWithSizes(window->Survey().Root()), FreshScan());
+    EXPECT_EQ(Shown(), FreshScan());
 }
 
 namespace {

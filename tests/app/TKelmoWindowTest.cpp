@@ -1343,7 +1343,7 @@ TEST_F(MainWindowTest, TheDrivesRecordingsAreComparedWithAndItsHistoryShowsTheGr
     ASSERT_NE(shown, nullptr);
     EXPECT_EQ(shown->Chart()->From(), 0);
     EXPECT_EQ(shown->Chart()->To(), 1);
-    ASSERT_GE(shown->Growers()->topLevelItemCount(), 1);
+    ASSERT_TRUE(WaitFor([shown] { return shown->Growers()->topLevelItemCount() > 0; }));
     EXPECT_EQ(shown->Growers()->topLevelItem(0)->text(1), QString::fromStdString(drive.Path("tree/grew")));
     EXPECT_TRUE(shown->Growers()->topLevelItem(0)->text(0).startsWith("+"));
     shown->close();

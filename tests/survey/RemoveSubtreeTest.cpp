@@ -42,6 +42,33 @@ TEST(RemoveSubtree, TreeMatchesAFreshScanWithoutTheDirectory)
     EXPECT_EQ("ROOT/a", edited.Cursor().PathOf(edited.Cursor().GetCurrentDir()));
 }
 
+// A directory moved into a trash the tree lacks takes its sizes there: the
+// drive's total stays, the trash's folders appear, and the directory on
+// display, whose place in the tree moved, stays on display.
+TEST(RemoveSubtree, AMovedDirectoryKeepsItsSizesInItsNewPlace)
+{
+    TempTree tree;
+    MakeTree(tree);
+    ScannedSurvey edited;
+    ASSERT_TRUE(edited.ScanPath(tree.Root(), "ROOT"));
+    const DirNode root = edited.Root();
+    const std::int64_t total = root.diskBytes();
+    const DirNode moving = edited.Cursor().Find("a/b");
+    const std::int64_t movingBytes = moving.apparentBytes();
+    const std::int64_t aBytes = edited.Cursor().Find("a").apparentBytes();
+    edited.Cursor().SetCurrentDir(edited.Cursor().Find("a"));
+    edited.MoveDirectory(moving, ".Trash-0/files", "b.2");
+
+    EXPECT_EQ(root.diskBytes(), total);
+    EXPECT_FALSE(edited.Cursor().Find("a/b"));
+    EXPECT_EQ(edited.Cursor().Find("a").apparentBytes(), aBytes - movingBytes);
+    EXPECT_EQ(edited.Cursor().Find(".Trash-0").apparentBytes(), movingBytes);
+    EXPECT_EQ(edited.Cursor().Find(".Trash-0/files/b.2").apparentBytes(), movingBytes);
+    EXPECT_TRUE(edited.Cursor().Find(".Trash-0/files/b.2/c"));
+    EXPECT_EQ("ROOT/a", edited.Cursor().PathOf(edited.Cursor().GetCurrentDir()));
+    EXPECT_EQ(edited.Cursor().GetCurrentDir(), edited.Cursor().Find("a"));
+}
+
 TEST(RemoveSubtree, TheRootStays)
 {
     TempTree tree;
