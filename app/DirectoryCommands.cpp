@@ -1,6 +1,7 @@
 #include "DirectoryCommands.h"
 
 #include "BusyCursor.h"
+#include "DirectoryReport.h"
 #include "DisplayName.h"
 #include "FileDialogs.h"
 #include "FileListWindow.h"
@@ -12,6 +13,21 @@
 #include "TrashMove.h"
 
 #include <QFile>
+
+namespace {
+
+// What the directory holds in all, beside the files a Files window lists.
+QString FilesSummary(const DirNode& dir, std::size_t filesHere)
+{
+    QString text = QString::fromStdString(ItemsText(dir.items())) + QStringLiteral(" in all; ")
+        + QString::fromStdString(FormatBytes(static_cast<std::int64_t>(filesHere)))
+        + (filesHere == 1 ? QStringLiteral(" file lies here") : QStringLiteral(" files lie here"));
+    if (dir.unreadable())
+        text += QStringLiteral("\nThis directory ") + QString::fromStdString(UnreadableText(dir));
+    return text;
+}
+
+} // namespace
 
 DirectoryCommands::DirectoryCommands(ViewState& shown, const ScanController& running, const WindowFrame& window)
     : state(shown), scans(running), frame(window), desktop(window.Owner())
@@ -109,8 +125,8 @@ void DirectoryCommands::ReadFreeSpace()
 
 // Their rows and sizes belong to the tree on display: a new tree closes
 // them. They write sizes as the window does.
-void DirectoryCommands::OpenFileList(const QString& caption, const QString& firstColumn,
-                                     std::vector<FileListModel::Row> rows, bool canTrash)
+FileListWindow* DirectoryCommands::OpenFileList(const QString& caption, const QString& firstColumn,
+                                                std::vector<FileListModel::Row> rows, bool canTrash)
 {
     auto* list = new FileListWindow(
         frame.Owner(), caption, firstColumn, std::move(rows), canTrash,
@@ -122,6 +138,7 @@ void DirectoryCommands::OpenFileList(const QString& caption, const QString& firs
         if (what & ViewState::Tree)
             list->close();
     });
+    return list;
 }
 
 // The files lying directly in the directory, read now.
@@ -138,8 +155,9 @@ void DirectoryCommands::CmFiles()
         ShowMessageBox(frame.Owner(), DisplayName(listing.Error()), QStringLiteral("Files"), MessageIcon::Stop);
         return;
     }
-    OpenFileList(QStringLiteral("Files in ") + DisplayName(path), QStringLiteral("Name"),
-                 FileListModel::RowsOf(listing, path), true);
+    FileListWindow* list = OpenFileList(QStringLiteral("Files in ") + DisplayName(path), QStringLiteral("Name"),
+                                        FileListModel::RowsOf(listing, path), true);
+    list->SetSummary(FilesSummary(state.Target(), listing.Entries().size()));
 }
 
 // The largest files of the scan in the size mode shown; after a live scan,
@@ -185,7 +203,6 @@ void DirectoryCommands::CmSaveScan()
     if (file.isEmpty())
         return;
     std::string problem;
-    if (!SaveTree(*state.Root().owner(), state.Survey().GetScanProblems(), QFile::encodeName(file).toStdString(),
-                  problem))
+    if (!SaveTree(*state.Root().owner(), QFile::encodeName(file).toStdString(), problem))
         ShowMessageBox(frame.Owner(), DisplayName(problem), QStringLiteral("Save Scan As"), MessageIcon::Stop);
 }

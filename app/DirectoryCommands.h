@@ -11,6 +11,8 @@
 #include <optional>
 #include <string>
 
+class FileListWindow;
+
 // The window's commands on what a scan found: open, copy and trash the
 // selected directory (or the directory on display), the files of a
 // directory, the drive's largest files, and the scan saved.
@@ -31,8 +33,8 @@ private:
     void CmLargestFiles();
     void CmSaveScan();
     bool Idle() const { return !scans.Running(); }
-    void OpenFileList(const QString& caption, const QString& firstColumn, std::vector<FileListModel::Row> rows,
-                      bool canTrash);
+    FileListWindow* OpenFileList(const QString& caption, const QString& firstColumn,
+                                 std::vector<FileListModel::Row> rows, bool canTrash);
     bool TrashFile(QWidget* owner, const FileListModel::Row& file);
     std::optional<std::string> BelowRoot(const std::string& path) const;
     void FollowSizeChanges(const TrashMove& moved);

@@ -3,6 +3,7 @@
 #include "TargetCommands.h"
 
 #include <QHeaderView>
+#include <QLabel>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -10,6 +11,7 @@ FileListWindow::FileListWindow(QWidget* owner, const QString& caption, const QSt
                                std::vector<FileListModel::Row> rows, bool canTrash, Trash trashFile)
     : QWidget(owner, Qt::Window),
       model(new FileListModel(this, firstColumn, std::move(rows))),
+      summary(new QLabel(this)),
       view(new QTableView(this)),
       commands(new CommandTable(this)),
       trash(std::move(trashFile))
@@ -31,6 +33,9 @@ FileListWindow::FileListWindow(QWidget* owner, const QString& caption, const QSt
     view->setContextMenuPolicy(Qt::CustomContextMenu);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    summary->setContentsMargins(6, 4, 6, 4);
+    summary->hide();
+    layout->addWidget(summary);
     layout->addWidget(view);
 
     const auto onRow = [this] { return CurrentRow() >= 0; };
@@ -50,6 +55,17 @@ FileListWindow::FileListWindow(QWidget* owner, const QString& caption, const QSt
         view->setCurrentIndex(model->index(0, 0));
     commands->Refresh();
     show();
+}
+
+void FileListWindow::SetSummary(const QString& text)
+{
+    summary->setText(text);
+    summary->setVisible(!text.isEmpty());
+}
+
+QString FileListWindow::Summary() const
+{
+    return summary->text();
 }
 
 int FileListWindow::CurrentRow() const

@@ -7,6 +7,7 @@
 
 #include <functional>
 
+class QLabel;
 class QTableView;
 
 // A window listing files, largest first, with the commands on a file: open
@@ -24,6 +25,9 @@ public:
                    std::vector<FileListModel::Row> rows, bool canTrash, Trash trash);
 
     QTableView* View() const { return view; }
+    // A line above the list saying what the files are part of; empty for none.
+    void SetSummary(const QString& text);
+    QString Summary() const;
     void SetUnits(SizeUnits units) { model->SetUnits(units); }
     const FileListModel& Model() const { return *model; }
     const CommandTable& Commands() const { return *commands; }
@@ -33,6 +37,7 @@ private:
     void MoveToTrash();
 
     FileListModel* model;
+    QLabel* summary;
     QTableView* view;
     CommandTable* commands;
     Trash trash;

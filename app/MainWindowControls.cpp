@@ -1,9 +1,11 @@
 #include "MainWindowControls.h"
 
 #include "AuxiliaryWindow.h"
+#include "DirectoryReport.h"
 #include "DisplayName.h"
 #include "DriveList.h"
 #include "Drives.h"
+#include "EntryText.h"
 #include "KelmoProject.h"
 #include "PathText.h"
 #include "SmallButton.h"
@@ -13,6 +15,8 @@
 #include <QFontDatabase>
 #include <QLabel>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace {
 
@@ -33,6 +37,7 @@ QLabel* AddLabel(QWidget* window, const QString& text)
 MainWindowControls::MainWindowControls(QWidget* window)
     : drivesHeading(AddLabel(window, QStringLiteral("Available Drives"))),
       driveList(new DriveList(window)),
+      unreadableLabel(AddLabel(window, QString())),
       keyLabel(AddLabel(window, QStringLiteral("Key"))),
       exitButton(AddButton(window, QStringLiteral("Exit"))),
       topButton(new SmallButton(window, QStringLiteral("Top"), 0, 0, 45, 20)),
@@ -54,6 +59,7 @@ void MainWindowControls::Place(const WindowLayout& layout)
     backButton->setGeometry(layout.backButton);
     drivesHeading->setGeometry(layout.drivesHeading);
     driveList->setGeometry(layout.driveList.adjusted(0, 0, 0, driveList->sizeHint().height()));
+    unreadableLabel->setGeometry(layout.unreadableLabel);
     keyLabel->setGeometry(layout.keyHeading);
     freeBytesLabel->setGeometry(layout.freeSpaceLabel);
     pathButton->setGeometry(layout.pathButton);
@@ -83,6 +89,8 @@ void MainWindowControls::ShowState(const ViewState& state, ViewState::Changes wh
         pathLabel->setText(PathText(DisplayName(state.PathText())).Shown());
     if (what & ViewState::FreeSpace)
         ShowFreeSpace(state);
+    if (what & (ViewState::Tree | ViewState::Entries))
+        ShowUnreadable(state);
     if (what & ViewState::Heading)
         ShowHeading(state);
     if (what & ViewState::Source)
@@ -109,6 +117,34 @@ QString SinceText(std::int64_t time)
 }
 
 } // namespace
+
+// How many directories on display could not be read whole; its tooltip
+// names the first of them.
+void MainWindowControls::ShowUnreadable(const ViewState& state)
+{
+    constexpr std::size_t kNamed = 20;
+    const DirNode root = state.Root();
+    const std::vector<DirTree::Index> unreadable = root ? root.owner()->UnreadableDirectories()
+                                                        : std::vector<DirTree::Index>();
+    if (unreadable.empty()) {
+        unreadableLabel->clear();
+        unreadableLabel->setToolTip(QString());
+        return;
+    }
+    const std::size_t count = unreadable.size();
+    unreadableLabel->setText(QString::fromStdString(FormatBytes(static_cast<std::int64_t>(count)))
+                             + (count == 1 ? QStringLiteral(" directory") : QStringLiteral(" directories"))
+                             + QStringLiteral(" could not be read"));
+    QStringList named;
+    for (std::size_t i = 0; i < std::min(count, kNamed); ++i) {
+        const DirNode node(root.owner(), unreadable[i]);
+        named << DisplayName(state.Cursor().PathOf(node)) + QStringLiteral(": ")
+                + QString::fromStdString(UnreadableText(node));
+    }
+    if (count > kNamed)
+        named << QStringLiteral("and ") + QString::number(count - kNamed) + QStringLiteral(" more");
+    unreadableLabel->setToolTip(AsPlainText(named.join(QLatin1Char('\n'))));
+}
 
 // The heading's tooltip says how much of the earlier scan the tree matched.
 void MainWindowControls::ShowHeading(const ViewState& state)

@@ -28,6 +28,7 @@ struct MainWindowControls {
 
     QLabel* drivesHeading;
     QComboBox* driveList;
+    QLabel* unreadableLabel;
     QLabel* keyLabel;
     QPushButton* exitButton;
     SmallButton* topButton;
@@ -41,6 +42,7 @@ struct MainWindowControls {
 
 private:
     void ShowFreeSpace(const ViewState& state);
+    void ShowUnreadable(const ViewState& state);
     void ShowHeading(const ViewState& state);
     void ShowSource(const ViewState& state);
     void ListSavedScan(const ViewState& state);

@@ -90,5 +90,6 @@ QString PictureHolder::ToolTipOf(DirNode directory) const
     const DirNode current = state.CurrentDir();
     return AsPlainText(WrappedToScreen(DirectoryToolTip(directory.name(), DisplayName(state.Cursor().PathOf(directory)),
                                                         directory.bytes(), current ? current.bytes() : 0,
-                                                        DisplayName(state.PathText()), state.Units())));
+                                                        DisplayName(state.PathText()), state.Units())
+                                       + QLatin1Char('\n') + DirectoryFacts(directory)));
 }

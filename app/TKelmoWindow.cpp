@@ -262,7 +262,9 @@ void TKelmoWindow::OpenDirectory(DirNode node)
         return;
     }
     if (!node.firstChild()) {
-        ShowInformation(this, QStringLiteral("No Sub-Directories Exist For This Entry"));
+        ShowInformation(this,
+                        node.unreadable() ? QStringLiteral("This entry ") + QString::fromStdString(UnreadableText(node))
+                                          : QStringLiteral("No Sub-Directories Exist For This Entry"));
         return;
     }
     state.GoTo(node);

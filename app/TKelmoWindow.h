@@ -87,6 +87,7 @@ public:
     PathText Path() const;
     QComboBox* DriveList() const { return controls.driveList; }
     QLabel* FreeBytesLabel() const { return controls.freeBytesLabel; }
+    QLabel* UnreadableLabel() const { return controls.unreadableLabel; }
     QLabel* PathLabel() const { return controls.pathLabel; }
     QLabel* KeyLabel() const { return controls.keyLabel; }
     QPushButton* UpdateButton() const { return controls.updateButton; }

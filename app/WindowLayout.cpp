@@ -20,6 +20,7 @@ WindowLayout::WindowLayout(QSize client)
     const int columnWidth = w - 14 - columnLeft; // 250 at the first size
     drivesHeading = QRect(columnLeft, 20, columnWidth, 25);
     driveList = QRect(columnLeft, 50, columnWidth, 0);
+    unreadableLabel = QRect(columnLeft, 78, columnWidth, 20);
     keyHeading = QRect(columnLeft, 100, columnWidth, 25);
     legend = QRect(columnLeft, 130, columnWidth, h - 203);
 

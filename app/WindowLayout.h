@@ -17,7 +17,8 @@ struct WindowLayout {
     QRect topButton;
     QRect backButton;
     QRect drivesHeading;
-    QRect driveList; // its height is the list's own
+    QRect driveList;       // its height is the list's own
+    QRect unreadableLabel; // under the drive list: what its scan could not read
     QRect keyHeading;
     QRect legend;
     QRect freeSpaceLabel;

@@ -1,7 +1,6 @@
 #include "ChartView.h"
 
 #include "PieMarkers.h"
-#include "QPainterPieCanvas.h"
 #include "SliceHitTest.h"
 
 #include <QMouseEvent>
@@ -43,6 +42,12 @@ void ChartView::ShowDirectory(const ShownDirectory& shown)
         SetValues(shown.entries->sizes, shown.entries->places);
     else
         Clear();
+    if (!shown.entries)
+        return;
+    const std::vector<DirNode>& nodes = shown.entries->nodes;
+    for (std::size_t slice = 0; slice < nodes.size(); ++slice)
+        if (nodes[slice] && nodes[slice].unreadable())
+            unreadableSlices.push_back(static_cast<int>(slice));
 }
 
 void ChartView::SetValues(const std::vector<std::int64_t>& values, const std::vector<int>& places)
@@ -54,6 +59,7 @@ void ChartView::SetValues(const std::vector<std::int64_t>& values, const std::ve
         pie.SetValues(values, places);
     starts.clear();
     ends.clear();
+    unreadableSlices.clear();
     markedSlice = -1;
     ForgetPicture();
     update();
@@ -99,9 +105,21 @@ void ChartView::DrawPicture(QPainter& painter)
     const RtnCoords coords = pie.Draw(canvas);
     starts = coords.starts;
     ends = coords.ends;
+    for (const int slice : unreadableSlices)
+        HatchSlice(canvas, slice);
     // A selection made before the first drawing gets its markers now.
     if (!hadPoints && !MarkerRects().empty())
         RepaintSquares(MarkerRects());
+}
+
+// Equal rim points stand for the whole circle only when the slice is all of it.
+void ChartView::HatchSlice(QPainterPieCanvas& canvas, int slice) const
+{
+    const auto at = static_cast<std::size_t>(slice);
+    if (at >= starts.size() || (starts[at] == ends[at] && pie.Angles()[at] < 180.0f))
+        return;
+    canvas.SelectHatch(pie.ColorOf(slice));
+    canvas.Pie(pie.Bounds(), ends[at], starts[at]);
 }
 
 void ChartView::DrawOverPicture(QPainter& painter)

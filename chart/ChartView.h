@@ -3,6 +3,7 @@
 #include "DirectoryView.h"
 #include "DrawPie.h"
 #include "PiePoint.h"
+#include "QPainterPieCanvas.h"
 
 #include <QRect>
 
@@ -21,15 +22,16 @@ public:
     explicit ChartView(QWidget* parent);
 
     void Place(const QRect& bounds) override;
-    // One slice per entry.
+    // One slice per entry; those of directories that could not be read whole
+    // are hatched.
     void ShowDirectory(const ShownDirectory& shown) override;
     void MarkEntry(int entry) override { SetMarkedSlice(entry); }
 
     // The rectangle the chart's square is fitted into; the widget grows to
     // hold the square and the markers on its rim.
     void SetBounds(int left, int top, int right, int bottom);
-    // One slice per value, coloured by its place in the listing; an empty
-    // list is the whole disc of colour 0.
+    // One slice per value, coloured by its place in the listing, none
+    // hatched; an empty list is the whole disc of colour 0.
     void SetValues(const std::vector<std::int64_t>& values, const std::vector<int>& places = {});
     void Clear() { SetValues({}); }
 
@@ -54,9 +56,11 @@ protected:
 
 private:
     void RepaintSquares(const std::vector<QRect>& squares);
+    void HatchSlice(QPainterPieCanvas& canvas, int slice) const;
 
     DrawPie pie;
     std::vector<PiePoint> starts;
     std::vector<PiePoint> ends;
+    std::vector<int> unreadableSlices;
     int markedSlice = -1;
 };

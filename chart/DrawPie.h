@@ -51,10 +51,10 @@ public:
     int Count() const { return count; }
     const std::vector<float>& Angles() const { return angles; }
     bool HasAngles() const { return hasAngles; }
+    SliceColor ColorOf(int slice) const;
 
 private:
     int LastNonEmptySlice() const;
-    SliceColor ColorOf(int slice) const;
     int QuadrantOf(PiePoint point) const;
     int DistanceFromCenter(PiePoint point) const;
 

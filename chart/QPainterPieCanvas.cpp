@@ -46,6 +46,11 @@ QColor ToQColor(SliceColor color)
     return QColor(color.red, color.green, color.blue);
 }
 
+QBrush UnreadableHatch(const QColor& under)
+{
+    return QBrush(qGray(under.rgb()) < 128 ? Qt::white : Qt::black, Qt::BDiagPattern);
+}
+
 QPainterPieCanvas::QPainterPieCanvas(QPainter& target) : painter(target)
 {
     painter.save();
@@ -61,6 +66,11 @@ QPainterPieCanvas::~QPainterPieCanvas()
 void QPainterPieCanvas::SelectBrush(SliceColor color)
 {
     painter.setBrush(ToQColor(color));
+}
+
+void QPainterPieCanvas::SelectHatch(SliceColor under)
+{
+    painter.setBrush(UnreadableHatch(ToQColor(under)));
 }
 
 void QPainterPieCanvas::Pie(const PieRect& square, PiePoint first, PiePoint second)

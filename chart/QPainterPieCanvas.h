@@ -2,6 +2,7 @@
 
 #include "PieCanvas.h"
 
+#include <QBrush>
 #include <QColor>
 
 class QPainter;
@@ -12,6 +13,9 @@ class QPainter;
 // canvas goes.
 // The Qt form of a slice colour.
 QColor ToQColor(SliceColor color);
+// The hatching laid over the colour of a directory that could not be read
+// whole, on its slice and its swatch alike: lines that stand out from it.
+QBrush UnreadableHatch(const QColor& under);
 
 class QPainterPieCanvas : public PieCanvas {
 public:
@@ -21,6 +25,8 @@ public:
     QPainterPieCanvas& operator=(const QPainterPieCanvas&) = delete;
 
     void SelectBrush(SliceColor color) override;
+    // The following Pie calls hatch the wedge over what it shows.
+    void SelectHatch(SliceColor under);
     void Pie(const PieRect& square, PiePoint first, PiePoint second) override;
 
 private:

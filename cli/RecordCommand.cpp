@@ -55,7 +55,7 @@ int RunRecord(const Options& options, const MountEntry& drive, std::int64_t now,
     // The recording's own time, which its name gives too, is the one its comparisons name.
     scan.tree->SetScanTime(now);
     const Recording recording{now, RecordingName::For(now), scan.tree->At(scan.tree->Root()).diskBytes};
-    if (!SaveTree(*scan.tree, scan.problems, folder.Path() + "/" + recording.fileName, problem))
+    if (!SaveTree(*scan.tree, folder.Path() + "/" + recording.fileName, problem))
         return Fail(problem, err);
     if (!folder.Index(recording, problem))
         err << "kelmo: " << problem << '\n'; // the recording stands; --history shows its size as unknown

@@ -1,5 +1,6 @@
 #include "EntryText.h"
 
+#include "DirectoryReport.h"
 #include "DisplayName.h"
 
 #include <QTextDocument>
@@ -69,6 +70,12 @@ QString DirectoryToolTip(const std::string& name, const QString& path, std::int6
 {
     return ShownName(name) + QLatin1Char('\n') + path + QLatin1Char('\n')
         + SizeAndShare(size, directoryBytes, directoryPath, units);
+}
+
+QString DirectoryFacts(const DirNode& node)
+{
+    const QString items = QString::fromStdString(ItemsText(node.items()));
+    return node.unreadable() ? items + QLatin1Char('\n') + QString::fromStdString(UnreadableText(node)) : items;
 }
 
 QString AsPlainText(const QString& text)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DirNode.h"
 #include "FormatBytes.h"
 
 #include <QString>
@@ -32,6 +33,9 @@ QString EntryToolTip(const std::string& name, std::int64_t size, std::int64_t di
 // The same for a directory further down, with its path below its name.
 QString DirectoryToolTip(const std::string& name, const QString& path, std::int64_t size, std::int64_t directoryBytes,
                          const QString& directoryPath, SizeUnits units);
+// What a tooltip adds of a directory: how many items it holds ("1,234
+// items") and, when it could not be read whole, why.
+QString DirectoryFacts(const DirNode& node);
 // Qt shows a tooltip that looks like HTML as rich text: a folder named
 // "<b>x</b>" must show its name as it is.
 QString AsPlainText(const QString& text);

@@ -2,6 +2,7 @@
 
 #include "EntryLayout.h"
 #include "LegendModel.h"
+#include "QPainterPieCanvas.h"
 
 #include <QAbstractItemView>
 #include <QFontMetricsF>
@@ -40,7 +41,8 @@ void KeyBoxDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
 {
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing, false);
-    DrawSwatch(*painter, option.rect, index.data(LegendModel::ColorRole).value<QColor>());
+    DrawSwatch(*painter, option.rect, index.data(LegendModel::ColorRole).value<QColor>(),
+               index.data(LegendModel::UnreadableRole).toBool());
     DrawText(*painter, option, index);
     if (HasFocusFrame(option, index))
         DrawFocus(*painter, option);
@@ -65,13 +67,15 @@ QSize KeyBoxDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelI
     return QSize(option.rect.width(), std::max(defaultEntryHeight, option.fontMetrics.lineSpacing()));
 }
 
-void KeyBoxDelegate::DrawSwatch(QPainter& painter, const QRect& entry, const QColor& color)
+void KeyBoxDelegate::DrawSwatch(QPainter& painter, const QRect& entry, const QColor& color, bool unreadable)
 {
     const QRect swatch(QPoint(entry.left() + SwatchMargin, entry.top() + SwatchMargin),
                        QPoint(SwatchRight - 1, entry.bottom() - SwatchMargin));
     if (swatch.isEmpty())
         return;
     painter.fillRect(swatch, color);
+    if (unreadable)
+        painter.fillRect(swatch, UnreadableHatch(color));
     painter.setPen(Qt::black);
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(swatch.adjusted(0, 0, -1, -1));

@@ -2,8 +2,9 @@
 
 #include <QStyledItemDelegate>
 
-// Draws one legend entry: a colour swatch matching the entry's pie slice, the
-// entry's name, size and share on a selection-coloured band, and the focus
+// Draws one legend entry: a colour swatch matching the entry's pie slice
+// (hatched, as the slice is, for a directory that could not be read whole),
+// the entry's name, size and share on a selection-coloured band, and the focus
 // frame around both. Every entry has the same height.
 class KeyBoxDelegate : public QStyledItemDelegate {
     Q_OBJECT
@@ -22,7 +23,7 @@ public:
     static constexpr int TextRightMargin = 3; // from the entry's right, keeping the focus frame clear
 
 private:
-    static void DrawSwatch(QPainter& painter, const QRect& entry, const QColor& color);
+    static void DrawSwatch(QPainter& painter, const QRect& entry, const QColor& color, bool unreadable);
     static void DrawText(QPainter& painter, const QStyleOptionViewItem& option, const QModelIndex& index);
     static void DrawEntry(QPainter& painter, const QStyleOptionViewItem& option, const QModelIndex& index);
     static void DrawLine(QPainter& painter, const QRect& entry, qreal left, const QString& text);

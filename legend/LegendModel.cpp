@@ -93,7 +93,7 @@ QVariant LegendModel::data(const QModelIndex& index, int role) const
     case Qt::DisplayRole:
         return EntryText(name, sizeText);
     case Qt::ToolTipRole:
-        return AsPlainText(compared ? ShownName(name) + QLatin1Char('\n') + sizeText : ToolTip(name, size));
+        return AsPlainText(compared ? ShownName(name) + QLatin1Char('\n') + sizeText : ToolTip(index.row()));
     case NameRole:
         return ShownName(name);
     case SizeRole:
@@ -102,13 +102,26 @@ QVariant LegendModel::data(const QModelIndex& index, int role) const
         return ShareText(size, shareOf);
     case WidestShareRole:
         return widestShare;
+    case UnreadableRole: {
+        const DirNode node = NodeAt(index.row());
+        return node && node.unreadable();
+    }
     default:
         return QVariant();
     }
 }
 
-// A long name wraps at the screen's width rather than running off it.
-QString LegendModel::ToolTip(const std::string& name, std::int64_t size) const
+DirNode LegendModel::NodeAt(int row) const
 {
-    return WrappedToScreen(EntryToolTip(name, size, directoryBytes, directoryPath, units));
+    const auto place = static_cast<std::size_t>(row);
+    return place < entries->nodes.size() ? entries->nodes[place] : DirNode();
+}
+
+// A long name wraps at the screen's width rather than running off it.
+QString LegendModel::ToolTip(int row) const
+{
+    QString text = EntryToolTip(entries->names[row], entries->sizes[row], directoryBytes, directoryPath, units);
+    if (const DirNode node = NodeAt(row))
+        text += QLatin1Char('\n') + DirectoryFacts(node);
+    return WrappedToScreen(text);
 }

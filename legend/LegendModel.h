@@ -18,8 +18,9 @@ class LegendModel : public QAbstractListModel {
 public:
     // What the entry's drawing needs beside its text: the name as shown, the
     // size in the legend's units, the slice's colour, the entry's share
-    // ("43.6 %") and the widest share of the legend.
-    enum Role { NameRole = Qt::UserRole, SizeRole, ColorRole, ShareRole, WidestShareRole };
+    // ("43.6 %"), the widest share of the legend, and whether its directory
+    // could not be read whole.
+    enum Role { NameRole = Qt::UserRole, SizeRole, ColorRole, ShareRole, WidestShareRole, UnreadableRole };
 
     explicit LegendModel(QObject* parent);
 
@@ -44,7 +45,9 @@ public:
                           Qt::MatchFlags flags) const override;
 
 private:
-    QString ToolTip(const std::string& name, std::int64_t size) const;
+    QString ToolTip(int row) const;
+    // The directory behind the entry; none when the entries name no nodes.
+    DirNode NodeAt(int row) const;
     void MeasureShares();
 
     // Shared with the window, which keeps the nodes behind the names.

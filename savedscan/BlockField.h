@@ -27,7 +27,8 @@ enum class Field : std::uint8_t {
     Excluded,
     Notreg,
     Progname,
-    Timestamp
+    Timestamp,
+    Files // Kelmo's own: how many files an entry that sums a directory's files stands for
 };
 
 // The metadata is read leniently: a value of another type is passed over.
@@ -46,6 +47,7 @@ inline Field FieldOf(const char* key, std::size_t length)
         return is("name") ? Field::Name : Field::Other;
     case 5:
         return is("asize") ? Field::Asize
+            : is("files")  ? Field::Files
             : is("dsize")  ? Field::Dsize
             : is("hlnkc")  ? Field::Hlnkc
             : is("nlink")  ? Field::Nlink

@@ -22,11 +22,13 @@ struct InfoBlock {
     bool readError = false;
     bool excluded = false;
     bool notreg = false;
+    std::int64_t files = 0; // how many files the entry stands for, when hasFiles
+    bool hasFiles = false;
 
     void Clear()
     {
-        named = hasDev = hasIno = hlnkc = hasNlink = readError = excluded = notreg = false;
-        asize = dsize = 0;
+        named = hasDev = hasIno = hlnkc = hasNlink = readError = excluded = notreg = hasFiles = false;
+        asize = dsize = files = 0;
         dev = ino = nlink = 0;
     }
 
@@ -50,6 +52,9 @@ struct InfoBlock {
             return Size(value, asize);
         case Field::Dsize:
             return Size(value, dsize);
+        case Field::Files:
+            hasFiles = true;
+            return Size(value, files);
         case Field::Dev:
             return Number(value, dev, hasDev);
         case Field::Ino:

@@ -1,7 +1,6 @@
 #include "ReplayTree.h"
 
-#include <map>
-#include <string>
+#include "Saturating.h"
 
 namespace {
 
@@ -11,12 +10,7 @@ constexpr std::uint64_t kDevice = 1;
 
 class Replay {
 public:
-    Replay(const DirTree& replayed, const std::vector<ScanProblem>& problems, ScanEvents& consumer)
-        : tree(replayed), events(consumer)
-    {
-        for (const ScanProblem& problem : problems)
-            errors.emplace(problem.path, problem.error);
-    }
+    Replay(const DirTree& replayed, ScanEvents& consumer) : tree(replayed), events(consumer) {}
 
     void Directory(DirTree::Index index)
     {
@@ -24,37 +18,36 @@ public:
         dir.kind = EntryKind::Directory;
         dir.device = kDevice;
         events.EnterDirectory(tree.Name(index), dir);
-        if (!errors.empty()) {
-            const auto problem = errors.find(tree.PathBelowRoot(index));
-            if (problem != errors.end())
-                events.Unreadable(problem->second);
-        }
+        const DirTree::Node& node = tree.At(index);
+        if (node.Unreadable())
+            events.Unreadable(tree.ReadError(index));
         EntryStat own;
         own.device = kDevice;
-        own.diskBytes = tree.At(index).diskBytes;
-        own.apparentBytes = tree.At(index).apparentBytes;
+        own.diskBytes = node.diskBytes;
+        own.apparentBytes = node.apparentBytes;
+        std::int64_t ownFiles = node.items;
         for (DirTree::Index child = tree.FirstChild(index); child != DirTree::kNone; child = tree.NextSibling(child)) {
             own.diskBytes -= tree.At(child).diskBytes;
             own.apparentBytes -= tree.At(child).apparentBytes;
+            ownFiles -= AddSaturating(tree.At(child).items, 1);
             Directory(child);
         }
-        if (own.diskBytes != 0 || own.apparentBytes != 0)
-            events.File("(files)", own);
+        if (own.diskBytes != 0 || own.apparentBytes != 0 || ownFiles != 0)
+            events.Files("(files)", own, ownFiles);
         events.LeaveDirectory();
     }
 
 private:
     const DirTree& tree;
     ScanEvents& events;
-    std::map<std::string, int> errors;
 };
 
 } // namespace
 
-void ReplayTree(const DirTree& tree, const std::vector<ScanProblem>& problems, ScanEvents& events)
+void ReplayTree(const DirTree& tree, ScanEvents& events)
 {
     if (tree.Root() == DirTree::kNone)
         return;
     events.ScanTime(tree.ScanTime());
-    Replay(tree, problems, events).Directory(tree.Root());
+    Replay(tree, events).Directory(tree.Root());
 }

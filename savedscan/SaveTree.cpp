@@ -18,8 +18,7 @@ bool Fail(const std::string& file, const std::string& reason, std::string& probl
 
 } // namespace
 
-bool SaveTree(const DirTree& tree, const std::vector<ScanProblem>& problems, const std::string& file,
-              std::string& problem)
+bool SaveTree(const DirTree& tree, const std::string& file, std::string& problem)
 {
     ScanControl control;
     control.Reset();
@@ -28,7 +27,7 @@ bool SaveTree(const DirTree& tree, const std::vector<ScanProblem>& problems, con
         return Fail(file, output.Problem(), problem);
     const std::int64_t when = tree.ScanTime() > 0 ? tree.ScanTime() : std::time(nullptr);
     SavedScanWriter writer(output.Descriptor(), KELMO_VERSION, when, control);
-    ReplayTree(tree, problems, writer);
+    ReplayTree(tree, writer);
     if (!writer.Finish())
         return Fail(file, std::strerror(writer.Error()), problem);
     if (!output.Commit())

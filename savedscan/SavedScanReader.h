@@ -24,9 +24,13 @@
 //   several links, so a consumer counts it once per (dev, ino);
 // - gdu marks only the later names of a hard-linked file (ino and hlnkc,
 //   no nlink) and writes its first name as a plain file: in a file whose
-//   progname is "gdu" such a later name is left out, so the file counts
-//   once, where gdu's own walk met it first, and the total is the one gdu
-//   and a live scan give.
+//   progname is "gdu" such a later name comes as Files of no bytes, one
+//   file, so the file's bytes count once, where gdu's own walk met it
+//   first, and the total is the one gdu and a live scan give, while each
+//   name is still an item;
+// - a file with "files" (Kelmo's own field, on the entry that sums a
+//   directory's files when a tree in memory is saved) comes as Files of
+//   that many files.
 class SavedScanReader {
 public:
     // Deeper nesting than this is refused: no real tree is that deep, and a

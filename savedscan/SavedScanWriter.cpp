@@ -50,6 +50,15 @@ void SavedScanWriter::File(std::string_view name, const EntryStat& file)
     EndEntry();
 }
 
+void SavedScanWriter::Files(std::string_view name, const EntryStat& sizes, std::int64_t count)
+{
+    BeginEntry(",\n{", name, sizes.device);
+    Sizes(sizes);
+    Number(",\"files\":", static_cast<std::uint64_t>(count < 0 ? 0 : count));
+    out += '}';
+    EndEntry();
+}
+
 void SavedScanWriter::OtherFileSystem(std::string_view name, const EntryStat&)
 {
     CloseInfo();

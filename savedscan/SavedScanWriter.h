@@ -19,7 +19,9 @@
 // from the directory above. A file with several names carries ino, hlnkc
 // and nlink on each of them; an entry that is neither a regular file nor a
 // directory, notreg; a directory of another file system, its name and
-// excluded "otherfs"; a directory that could not be read, read_error.
+// excluded "otherfs"; a directory that could not be read, read_error; an
+// entry that sums several files, files (a field of Kelmo's own, which ncdu
+// and gdu pass over).
 class SavedScanWriter : public ScanEvents {
 public:
     static constexpr std::size_t kBufferBytes = 1 << 20;
@@ -38,6 +40,7 @@ public:
 
     void EnterDirectory(std::string_view name, const EntryStat& dir) override;
     void File(std::string_view name, const EntryStat& file) override;
+    void Files(std::string_view name, const EntryStat& sizes, std::int64_t count) override;
     void OtherFileSystem(std::string_view name, const EntryStat& dir) override;
     void Unreadable(int error) override;
     void LeaveDirectory() override;

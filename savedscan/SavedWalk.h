@@ -72,13 +72,22 @@ public:
     bool File(const InfoBlock& info)
     {
         const EntryStat stat = Stat(info, info.notreg ? EntryKind::Other : EntryKind::File);
-        if (info.excluded)
+        if (info.excluded) {
             events.OtherFileSystem(info.name, stat);
-        else if (!(gdu && info.hlnkc && !info.hasNlink)) { // gdu's later names: see SavedScanReader.h
-            pendingDisk = AddSaturating(pendingDisk, stat.diskBytes);
-            pendingApparent = AddSaturating(pendingApparent, stat.apparentBytes);
-            events.File(info.name, stat);
+            return Checked();
         }
+        if (gdu && info.hlnkc && !info.hasNlink) { // gdu's later names: see SavedScanReader.h
+            EntryStat name = stat;
+            name.diskBytes = name.apparentBytes = 0;
+            events.Files(info.name, name, 1);
+            return Checked();
+        }
+        pendingDisk = AddSaturating(pendingDisk, stat.diskBytes);
+        pendingApparent = AddSaturating(pendingApparent, stat.apparentBytes);
+        if (info.hasFiles)
+            events.Files(info.name, stat, info.files);
+        else
+            events.File(info.name, stat);
         return Checked();
     }
 

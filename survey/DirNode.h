@@ -22,6 +22,12 @@ public:
     std::int64_t bytes() const { return tree->Bytes(index); }
     std::int64_t diskBytes() const { return tree->At(index).diskBytes; }
     std::int64_t apparentBytes() const { return tree->At(index).apparentBytes; }
+    // The files and directories below it, at every level.
+    std::int64_t items() const { return tree->At(index).items; }
+    // Not read whole: it holds what could be read. readError() says why (an
+    // errno value; 0 when the reason is not known).
+    bool unreadable() const { return tree->At(index).Unreadable(); }
+    int readError() const { return tree->ReadError(index); }
 
     // The tree and the place in it, for whoever walks many nodes at once.
     const DirTree* owner() const { return tree; }

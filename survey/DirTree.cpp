@@ -144,3 +144,42 @@ DirTree::Index DirTree::NextSibling(Index child) const
     const Node& up = At(parent);
     return SkipHidden(child + 1, up.firstChild + up.Children());
 }
+
+void DirTree::SetUnreadable(Index index, int error)
+{
+    At(index).childCount |= Node::kUnreadableBit;
+    readErrors[index] = error;
+}
+
+int DirTree::ReadError(Index index) const
+{
+    const auto found = readErrors.find(index);
+    return found == readErrors.end() ? 0 : found->second;
+}
+
+void DirTree::MoveReadError(Index from, Index to)
+{
+    const auto found = readErrors.find(from);
+    if (found == readErrors.end())
+        return;
+    const int error = found->second;
+    readErrors.erase(found);
+    readErrors[to] = error;
+}
+
+std::vector<DirTree::Index> DirTree::UnreadableDirectories() const
+{
+    std::vector<Index> shown;
+    for (const auto& [index, error] : readErrors) {
+        Index at = index;
+        while (at != kNone && !At(at).Hidden())
+            at = At(at).parent;
+        if (at == kNone)
+            shown.push_back(index);
+    }
+    std::sort(shown.begin(), shown.end(), [this](Index a, Index b) { return WalkOrderKey(a) < WalkOrderKey(b); });
+    return shown;
+}
+
+// Millions of directories: every byte of a node counts.
+static_assert(sizeof(DirTree::Node) == 40, "a directory costs 40 bytes beside its name");

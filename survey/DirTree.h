@@ -4,17 +4,19 @@
 #include <cstdint>
 #include <memory>
 #include <mutex>
+#include <stdexcept>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 // Which of a directory's two sizes is shown: the bytes its files occupy on
 // the disk (what du counts), or the sum of its files' lengths.
 enum class SizeMode { DiskUsage, Apparent };
 
-// The directories of one scanned tree, packed: 32 bytes a directory plus its
+// The directories of one scanned tree, packed: 40 bytes a directory plus its
 // name, so that millions of directories fit in little memory. Files are not
-// kept; their sizes are summed into their directory.
+// kept; their sizes and their number are summed into their directory.
 //
 // The children of a directory stand at consecutive indices, in the order
 // its listing named them. Runs of indices can be claimed from several
@@ -29,14 +31,30 @@ public:
     struct Node {
         std::int64_t diskBytes = 0;
         std::int64_t apparentBytes = 0;
+        // The files and directories below, at every level: each name of a
+        // file with several names counts, as each shows in a listing.
+        std::int64_t items = 0;
         Index parent = kNone;
         Index firstChild = kNone;
-        std::uint32_t childCount = 0; // the top bit marks a node that stands for nothing
+        std::uint32_t childCount = 0; // the top two bits are the flags below
         std::uint32_t name = 0;       // reference into the name store
 
+        // A node that stands for nothing.
         static constexpr std::uint32_t kHiddenBit = 0x80000000u;
-        std::uint32_t Children() const { return childCount & ~kHiddenBit; }
+        // A directory that could not be read, or not whole: it holds what could be.
+        static constexpr std::uint32_t kUnreadableBit = 0x40000000u;
+        static constexpr std::uint32_t kFlags = kHiddenBit | kUnreadableBit;
+
+        std::uint32_t Children() const { return childCount & ~kFlags; }
+        // Throws std::length_error for more than a directory can hold.
+        void SetChildren(std::uint64_t count)
+        {
+            if (count > ~kFlags)
+                throw std::length_error("too many sub-directories in one directory");
+            childCount = (childCount & kFlags) | static_cast<std::uint32_t>(count);
+        }
         bool Hidden() const { return (childCount & kHiddenBit) != 0; }
+        bool Unreadable() const { return (childCount & kUnreadableBit) != 0; }
     };
 
     // Appends names to the tree's name store; one writer per thread.
@@ -95,6 +113,18 @@ public:
         return mode == SizeMode::DiskUsage ? node.diskBytes : node.apparentBytes;
     }
 
+    // Marks the directory at index as not read whole, for the reason error
+    // (an errno value; 0 when it is not known). Not thread-safe.
+    void SetUnreadable(Index index, int error);
+    // Why the directory at index could not be read: an errno value, 0 when
+    // it was read whole or the reason is not known.
+    int ReadError(Index index) const;
+    // The directory at from now stands at to, with its reason.
+    void MoveReadError(Index from, Index to);
+    // The directories marked unreadable that still show in the tree, in the
+    // order a depth-first walk meets them.
+    std::vector<Index> UnreadableDirectories() const;
+
     // The index after child in its parent's run, skipping hidden nodes;
     // kNone after the last.
     Index NextSibling(Index child) const;
@@ -124,4 +154,6 @@ private:
     std::uint32_t chunkCount = 0;
     std::mutex segmentMutex;
     std::mutex chunkMutex;
+    // Only the few directories that could not be read have a reason.
+    std::unordered_map<Index, int> readErrors;
 };

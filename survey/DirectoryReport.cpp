@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -50,5 +51,22 @@ std::string BuildDirReport(const DirNode& node, SizeUnits units)
     text += "Sub-Dir Space  : " + FormatSize(subDirBytes, units) + "\n";
     // Saturated totals can leave the files a share below zero.
     text += "File Space     : " + FormatSize(std::max<std::int64_t>(node.bytes() - subDirBytes, 0), units) + "\n";
+    text += "Items Below    : " + ItemsText(node.items()) + "\n";
+    if (node.unreadable())
+        text += UnreadableText(node) + "\n";
     return text;
+}
+
+std::string ItemsText(std::int64_t items)
+{
+    return FormatBytes(items) + (items == 1 ? " item" : " items");
+}
+
+std::string UnreadableText(const DirNode& node)
+{
+    if (!node.unreadable())
+        return {};
+    const int error = node.readError();
+    return std::string("could not be read") + (error != 0 ? std::string(": ") + std::strerror(error) : std::string())
+        + "; counts what could be read";
 }

@@ -61,5 +61,6 @@ void FileInfo::MoveDirectory(DirNode node, const std::string& destination, const
 void FileInfo::GrowDirectory(const std::string& below, std::int64_t diskBytes, std::int64_t apparentBytes)
 {
     if (tree)
-        KeepingPlace([&] { AddSizes(*tree, EnsureDirectory(*tree, *editedNames, below), diskBytes, apparentBytes); });
+        KeepingPlace(
+            [&] { AddSizes(*tree, EnsureDirectory(*tree, *editedNames, below), diskBytes, apparentBytes, 0); });
 }

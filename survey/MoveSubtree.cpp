@@ -31,13 +31,14 @@ DirTree::Index AppendChild(DirTree& tree, DirTree::Index parent, std::uint32_t n
         DirTree::Node& was = tree.At(old.firstChild + i);
         tree.At(first + i) = was;
         was.childCount |= DirTree::Node::kHiddenBit;
+        tree.MoveReadError(old.firstChild + i, first + i);
         AdoptChildren(tree, first + i);
     }
     const DirTree::Index added = first + old.Children();
-    tree.At(added) = DirTree::Node{0, 0, parent, DirTree::kNone, 0, name};
+    tree.At(added) = DirTree::Node{0, 0, 0, parent, DirTree::kNone, 0, name};
     DirTree::Node& updated = tree.At(parent);
     updated.firstChild = first;
-    updated.childCount = (old.childCount & DirTree::Node::kHiddenBit) | (old.Children() + 1);
+    updated.SetChildren(old.Children() + 1);
     return added;
 }
 
@@ -52,7 +53,12 @@ DirTree::Index EnsureDirectory(DirTree& tree, DirTree::NameWriter& names, const 
             slash = below.size();
         const std::string_view name(below.data() + start, slash - start);
         const DirTree::Index child = ChildNamed(tree, at, name);
-        at = child != DirTree::kNone ? child : AppendChild(tree, at, names.Add(name));
+        if (child != DirTree::kNone) {
+            at = child;
+        } else {
+            at = AppendChild(tree, at, names.Add(name));
+            AddSizes(tree, tree.At(at).parent, 0, 0, 1);
+        }
         start = slash + 1;
     }
     return at;
@@ -70,11 +76,13 @@ DirTree::Index MoveSubtree(DirTree& tree, DirTree::NameWriter& names, DirTree::I
     index = EnsureDirectory(tree, names, from);
     const DirTree::Index moved = AppendChild(tree, parent, names.Add(name));
     DirTree::Node& gone = tree.At(index);
-    AddSizes(tree, gone.parent, -gone.diskBytes, -gone.apparentBytes);
-    tree.At(moved) = DirTree::Node{gone.diskBytes,  gone.apparentBytes, parent,
+    const std::int64_t items = gone.items + 1; // the directory itself too
+    AddSizes(tree, gone.parent, -gone.diskBytes, -gone.apparentBytes, -items);
+    tree.At(moved) = DirTree::Node{gone.diskBytes,  gone.apparentBytes, gone.items,         parent,
                                    gone.firstChild, gone.childCount,    tree.At(moved).name};
+    tree.MoveReadError(index, moved);
     AdoptChildren(tree, moved);
-    AddSizes(tree, parent, gone.diskBytes, gone.apparentBytes);
-    gone = DirTree::Node{0, 0, gone.parent, DirTree::kNone, DirTree::Node::kHiddenBit, gone.name};
+    AddSizes(tree, parent, gone.diskBytes, gone.apparentBytes, items);
+    gone = DirTree::Node{0, 0, 0, gone.parent, DirTree::kNone, DirTree::Node::kHiddenBit, gone.name};
     return moved;
 }

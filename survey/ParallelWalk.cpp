@@ -83,17 +83,19 @@ private:
     std::size_t busy = 1; // the root, read before the threads start
 };
 
-// Adds every directory's total into its parent's. Sub-directories always
-// stand after their parent, so going backwards meets each finished.
+// Adds every directory's totals, itself among its parent's items, into its
+// parent's. Sub-directories always stand after their parent, so going
+// backwards meets each finished.
 void SumUpTheTree(DirTree& tree)
 {
     for (DirTree::Index i = tree.Size(); i-- > 0;) {
         const DirTree::Node& node = tree.At(i);
-        if (node.parent == DirTree::kNone)
+        if (node.parent == DirTree::kNone || node.Hidden())
             continue;
         DirTree::Node& parent = tree.At(node.parent);
         parent.diskBytes = AddSaturating(parent.diskBytes, node.diskBytes);
         parent.apparentBytes = AddSaturating(parent.apparentBytes, node.apparentBytes);
+        parent.items = AddSaturating(parent.items, AddSaturating(node.items, 1));
     }
 }
 
@@ -201,7 +203,7 @@ void ParallelWalk::Walker::Read(const WorkItem& item)
     if (handle < 0) {
         DirTree::Node& node = shared.tree.At(item.dir);
         if (error == EXDEV) { // mounted since its parent was listed: not ours
-            node = DirTree::Node{0, 0, node.parent, DirTree::kNone, DirTree::Node::kHiddenBit, node.name};
+            node = DirTree::Node{0, 0, 0, node.parent, DirTree::kNone, DirTree::Node::kHiddenBit, node.name};
             return;
         }
         Fail(item.dir, error);
@@ -215,10 +217,10 @@ void ParallelWalk::Walker::Read(const WorkItem& item)
 
 // Sums a directory's files into it, gives its sub-directories their places
 // in listing order and queues them; notes files with several names instead
-// of counting them.
+// of counting their sizes.
 void ParallelWalk::Walker::Expand(DirTree::Index dir, int handle, const Listing& entries)
 {
-    std::int64_t disk = 0, apparent = 0;
+    std::int64_t disk = 0, apparent = 0, files = 0;
     std::uint32_t directories = 0;
     for (const Listing::Entry& entry : entries.entries) {
         const EntryStat& stat = entry.stat;
@@ -227,9 +229,12 @@ void ParallelWalk::Walker::Expand(DirTree::Index dir, int handle, const Listing&
             OfferLargest(dir, directories, entries, entry);
         if (stat.kind == EntryKind::Directory) {
             directories += stat.IsDirectoryOf(shared.rootDevice);
-        } else if (!stat.IsOn(shared.rootDevice)) {
             continue;
-        } else if (stat.IsLinked()) {
+        }
+        if (!stat.IsOn(shared.rootDevice))
+            continue;
+        ++files;
+        if (stat.IsLinked()) {
             links.push_back({stat.device, stat.inode, stat.diskBytes, stat.apparentBytes, dir, directories});
         } else {
             disk = AddSaturating(disk, stat.diskBytes);
@@ -240,20 +245,26 @@ void ParallelWalk::Walker::Expand(DirTree::Index dir, int handle, const Listing&
     DirTree::Node& node = shared.tree.At(dir);
     node.diskBytes = AddSaturating(node.diskBytes, disk);
     node.apparentBytes = AddSaturating(node.apparentBytes, apparent);
+    node.items = files;
     if (directories == 0) {
         shared.source.Close(handle);
         return;
     }
+    node.SetChildren(directories);
     node.firstChild = shared.tree.Claim(directories);
-    node.childCount = directories;
     const auto open = std::make_shared<OpenDir>(shared.source, handle);
     DirTree::Index child = node.firstChild;
     for (const Listing::Entry& entry : entries.entries) {
         if (!entry.stat.IsDirectoryOf(shared.rootDevice))
             continue;
         DirTree::Node& placed = shared.tree.At(child);
-        placed = DirTree::Node{
-            entry.stat.diskBytes, entry.stat.apparentBytes, dir, DirTree::kNone, 0, names.Add(entries.NameView(entry))};
+        placed = DirTree::Node{entry.stat.diskBytes,
+                               entry.stat.apparentBytes,
+                               0,
+                               dir,
+                               DirTree::kNone,
+                               0,
+                               names.Add(entries.NameView(entry))};
         found.push_back({child++, open});
     }
     shared.work.Push(found);
@@ -317,8 +328,10 @@ bool ParallelWalk::Run(const std::string& path, DirTree& tree)
     std::sort(shared.failures.begin(), shared.failures.end(), [&tree](const auto& a, const auto& b) {
         return tree.WalkOrderKey(a.first) < tree.WalkOrderKey(b.first);
     });
-    for (const auto& [dir, failure] : shared.failures)
+    for (const auto& [dir, failure] : shared.failures) {
+        tree.SetUnreadable(dir, failure);
         problems.push_back({tree.PathBelowRoot(dir), failure});
+    }
     return true;
 }
 

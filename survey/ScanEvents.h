@@ -20,6 +20,10 @@ public:
     virtual void EnterDirectory(std::string_view name, const EntryStat& dir) = 0;
     // Every entry that is not a directory: files, links, devices, pipes, sockets.
     virtual void File(std::string_view name, const EntryStat& file) = 0;
+    // A directory's own files summed up under one name, as a tree in memory
+    // keeps them: count files (maybe none) of these sizes in all. A consumer
+    // that keeps no count takes them as one file.
+    virtual void Files(std::string_view name, const EntryStat& sizes, std::int64_t /*count*/) { File(name, sizes); }
     // An entry that is another file system, or another mount of this one
     // (a directory, or a file bind-mounted): named, never entered nor
     // counted.

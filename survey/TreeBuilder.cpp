@@ -12,19 +12,30 @@ void TreeBuilder::EnterDirectory(std::string_view name, const EntryStat& dir)
     entered.node.diskBytes = dir.diskBytes;
     entered.node.apparentBytes = dir.apparentBytes;
     entered.node.name = depth == 1 ? 0 : names.Add(name);
+    entered.readError = 0;
     entered.children.clear();
+    entered.unreadableChildren.clear();
 }
 
 void TreeBuilder::File(std::string_view name, const EntryStat& file)
 {
+    DirTree::Node& dir = open[depth - 1].node;
+    ++dir.items;
     if (file.IsLinked() && !linked.Insert(file.device, file.inode))
         return;
     ++filesMet;
     if (largest.Wants(file.diskBytes, file.apparentBytes))
         OfferLargest(name, file);
-    DirTree::Node& node = open[depth - 1].node;
-    node.diskBytes = AddSaturating(node.diskBytes, file.diskBytes);
-    node.apparentBytes = AddSaturating(node.apparentBytes, file.apparentBytes);
+    dir.diskBytes = AddSaturating(dir.diskBytes, file.diskBytes);
+    dir.apparentBytes = AddSaturating(dir.apparentBytes, file.apparentBytes);
+}
+
+void TreeBuilder::Files(std::string_view, const EntryStat& sizes, std::int64_t count)
+{
+    DirTree::Node& dir = open[depth - 1].node;
+    dir.items = AddSaturating(dir.items, count);
+    dir.diskBytes = AddSaturating(dir.diskBytes, sizes.diskBytes);
+    dir.apparentBytes = AddSaturating(dir.apparentBytes, sizes.apparentBytes);
 }
 
 void TreeBuilder::OfferLargest(std::string_view name, const EntryStat& file)
@@ -38,6 +49,9 @@ void TreeBuilder::OfferLargest(std::string_view name, const EntryStat& file)
 
 void TreeBuilder::Unreadable(int error)
 {
+    Open& dir = open[depth - 1];
+    dir.node.childCount |= DirTree::Node::kUnreadableBit;
+    dir.readError = error;
     problems.push_back({PathOfOpenDirectory(), error});
 }
 
@@ -58,29 +72,40 @@ void TreeBuilder::LeaveDirectory()
 {
     Open& left = open[--depth];
     DirTree::Node& node = left.node;
-    node.childCount = static_cast<std::uint32_t>(left.children.size());
-    node.firstChild = left.children.empty() ? DirTree::kNone : PlaceChildren(left.children);
+    node.SetChildren(left.children.size());
+    node.firstChild = left.children.empty() ? DirTree::kNone : PlaceChildren(left);
     for (const DirTree::Node& child : left.children) {
         node.diskBytes = AddSaturating(node.diskBytes, child.diskBytes);
         node.apparentBytes = AddSaturating(node.apparentBytes, child.apparentBytes);
+        node.items = AddSaturating(node.items, AddSaturating(child.items, 1));
     }
     if (depth > 0) {
-        open[depth - 1].children.push_back(node);
+        Open& parent = open[depth - 1];
+        if (node.Unreadable())
+            parent.unreadableChildren.push_back({static_cast<std::uint32_t>(parent.children.size()), left.readError});
+        parent.children.push_back(node);
         return;
     }
-    const DirTree::Index root = PlaceChildren({node});
+    const DirTree::Index root = tree.Claim(1);
+    Place(root, node);
+    if (node.Unreadable())
+        tree.SetUnreadable(root, left.readError);
     tree.SetRoot(root);
 }
 
-DirTree::Index TreeBuilder::PlaceChildren(const std::vector<DirTree::Node>& children)
+DirTree::Index TreeBuilder::PlaceChildren(const Open& parent)
 {
-    const DirTree::Index first = tree.Claim(static_cast<std::uint32_t>(children.size()));
-    for (std::size_t i = 0; i < children.size(); ++i) {
-        const DirTree::Index index = first + static_cast<DirTree::Index>(i);
-        const DirTree::Node& child = children[i];
-        tree.At(index) = child;
-        for (std::uint32_t g = 0; g < child.childCount; ++g)
-            tree.At(child.firstChild + g).parent = index;
-    }
+    const DirTree::Index first = tree.Claim(static_cast<std::uint32_t>(parent.children.size()));
+    for (std::size_t i = 0; i < parent.children.size(); ++i)
+        Place(first + static_cast<DirTree::Index>(i), parent.children[i]);
+    for (const auto& [place, error] : parent.unreadableChildren)
+        tree.SetUnreadable(first + place, error);
     return first;
+}
+
+void TreeBuilder::Place(DirTree::Index index, const DirTree::Node& node)
+{
+    tree.At(index) = node;
+    for (std::uint32_t g = 0; g < node.Children(); ++g)
+        tree.At(node.firstChild + g).parent = index;
 }

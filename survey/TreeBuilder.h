@@ -7,12 +7,13 @@
 #include "ScanProblem.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 // Builds a DirTree from the events of a walk (or of a saved scan), counting
 // as a live scan does: a directory's files and its own size; a file with
-// several names once, in the first directory that lists it; nothing of
-// another file system.
+// several names once, in the first directory that lists it (but each of its
+// names as an item); nothing of another file system.
 class TreeBuilder : public ScanEvents {
 public:
     // keeps: how many of the largest files it keeps.
@@ -24,6 +25,7 @@ public:
     void ScanTime(std::int64_t seconds) override { tree.SetScanTime(seconds); }
     void EnterDirectory(std::string_view name, const EntryStat& dir) override;
     void File(std::string_view name, const EntryStat& file) override;
+    void Files(std::string_view name, const EntryStat& sizes, std::int64_t count) override;
     void OtherFileSystem(std::string_view, const EntryStat&) override {}
     void Unreadable(int error) override;
     void LeaveDirectory() override;
@@ -35,10 +37,14 @@ public:
 private:
     struct Open {
         DirTree::Node node;
+        int readError = 0; // when node is marked unreadable
         std::vector<DirTree::Node> children;
+        // The places among children of those marked unreadable, and why.
+        std::vector<std::pair<std::uint32_t, int>> unreadableChildren;
     };
 
-    DirTree::Index PlaceChildren(const std::vector<DirTree::Node>& children);
+    DirTree::Index PlaceChildren(const Open& parent);
+    void Place(DirTree::Index index, const DirTree::Node& node);
     std::string PathOfOpenDirectory() const;
     void OfferLargest(std::string_view name, const EntryStat& file);
 

@@ -324,6 +324,7 @@ TEST_F(DirectoryCommandsTest, FilesListsLargestFirstAndTrashesAFile)
     EXPECT_EQ(model.At(1).shown, "mid");
     EXPECT_EQ(model.At(2).shown, "small");
     EXPECT_EQ(model.At(0).apparentBytes, 50000);
+    EXPECT_EQ(files->Summary(), "5 items in all; 3 files lie here");
 
     files->View()->setCurrentIndex(model.index(0, 0));
     files->Commands().Trigger(Command::MoveToTrash);

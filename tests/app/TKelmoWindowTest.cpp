@@ -356,6 +356,72 @@ TEST_F(MainWindowTest, ADriveThatCannotBeReadSaysWhy)
     EXPECT_TRUE(window->UpdateButton()->isEnabled()) << "Update tries the drive again";
 }
 
+// The colours in a square of side 9 around centre.
+std::set<QRgb> ColoursAround(const QImage& image, QPoint centre)
+{
+    std::set<QRgb> colours;
+    for (int y = centre.y() - 4; y <= centre.y() + 4; ++y)
+        for (int x = centre.x() - 4; x <= centre.x() + 4; ++x)
+            colours.insert(image.pixel(x, y));
+    return colours;
+}
+
+TEST_F(MainWindowTest, ADirectoryThatCouldNotBeReadIsMarkedAndSaysWhy)
+{
+    TempTree tree;
+    Start({tree.Root()}, {Drive(tree)}, 0, [](TKelmoWindow& w) {
+        w.Scans().SetScannerFactory([] {
+            auto fake = std::make_unique<FakeDirectorySource>();
+            const int locked = fake->AddDir(0, "Private");
+            fake->AddFile(locked, "secret", 10'000'000);
+            fake->MakeUnopenable(locked, EACCES);
+            const int half = fake->AddDir(0, "Half");
+            fake->AddFile(half, "read", 5000);
+            fake->BreakListing(half, EIO);
+            fake->AddFile(half, "lost", 9);
+            fake->AddDir(0, "Public");
+            auto scanner = std::make_unique<Scanner>();
+            scanner->SetSource(std::move(fake));
+            return scanner;
+        });
+    });
+    TKelmoWindow& w = *window;
+    ASSERT_EQ(Names(), (QStringList{"Private", "Half", "Public"}));
+    EXPECT_EQ(w.UnreadableLabel()->text(), "2 directories could not be read");
+    EXPECT_EQ(Legend().model()->index(1, 0).data(Qt::ToolTipRole).toString().section('\n', -2),
+              "1 item\ncould not be read: Input/output error; counts what could be read");
+
+    // Half holds every byte: its slice is the whole disc, hatched as its swatch.
+    const QColor cyan = Qt::cyan;
+    const std::set<QRgb> marked{cyan.rgb(), QColor(Qt::black).rgb()};
+    const ChartView& chart = *w.Chart();
+    const QPoint centre(chart.Pie().Center().x, chart.Pie().Center().y);
+    EXPECT_EQ(ColoursAround(w.Chart()->grab().toImage(), centre + QPoint(20, 20)), marked);
+    const QImage key = Legend().viewport()->grab().toImage();
+    const auto swatch = [&key, this](int entry) {
+        const QPoint middle(10, Legend().EntryRect(entry).center().y());
+        std::set<QRgb> colours;
+        for (int y = middle.y() - 2; y <= middle.y() + 2; ++y)
+            for (int x = middle.x() - 4; x <= middle.x() + 4; ++x)
+                colours.insert(key.pixel(x, y));
+        return colours;
+    };
+    EXPECT_EQ(swatch(1), marked);
+    EXPECT_EQ(swatch(2).size(), 1u) << "Public is not marked";
+
+    Legend().SetSelectedIndex(0);
+    Run(Command::SubInfo);
+    SmallWin* info = OpenTextWindow();
+    ASSERT_NE(info, nullptr);
+    EXPECT_TRUE(info->TextBox().toPlainText().endsWith(
+        "Items Below    : 0 items\ncould not be read: Permission denied; counts what could be read\n"))
+        << info->TextBox().toPlainText().toStdString();
+    info->close();
+    DoubleClick("Private");
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "This entry could not be read: Permission denied; counts what could be read");
+}
+
 TEST_F(MainWindowTest, DriveListIsSortedWithDriveIndexesAsData)
 {
     TempTree a, b, c;
@@ -961,7 +1027,7 @@ TEST_F(MainWindowTest, SliceAndEntryTooltipsGiveWholeNameSizeAndShare)
     const std::int64_t size = children->sizes[entry];
     const QString expected = QString::fromUtf8(longName.c_str()) + "\n" + QString::fromStdString(FormatBytes(size))
         + " bytes\n" + QString::number(100.0 * size / w.Survey().Root().bytes(), 'f', 1) + " % of "
-        + QString::fromStdString(tree.Root()) + "/";
+        + QString::fromStdString(tree.Root()) + "/\n1 item";
     EXPECT_TRUE(expected.startsWith(QChar(0xFFFD)));
     EXPECT_EQ(Legend().model()->index(entry, 0).data(Qt::ToolTipRole).toString(), expected);
 

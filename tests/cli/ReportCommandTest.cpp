@@ -26,6 +26,7 @@ TEST(ReportCommand, PrintsTheRootReportThenEverySubDirectoryWhole)
               "Parent Name  : (n/a)\n\n% of Parent  : (n/a)\n"
               "Dir Space    : " + FormatBytes(2000 + tree.Size("a,b") + tree.Size("")) + "\n% of Total   : 100.00\n\n"
               "Num of Sub-Dir : 1\nSub-Dir Space  : " + sub + "\nFile Space     : " + FormatBytes(500 + tree.Size("")) + "\n"
+              "Items Below    : 3 items\n"
               "a,b\t" + sub + "\n");
     EXPECT_TRUE(err.str().empty());
 }

@@ -33,12 +33,13 @@ std::string Report(std::vector<std::string> args)
 // The names of the sub-directories a report lists, sorted.
 std::vector<std::string> SubDirectoryNames(const std::string& report)
 {
+    constexpr std::size_t kFigureLines = 11;
     std::istringstream lines(report);
     std::vector<std::string> names;
     for (std::string line; std::getline(lines, line);)
-        if (names.size() < 10 || line.find('\t') != std::string::npos)
+        if (names.size() < kFigureLines || line.find('\t') != std::string::npos)
             names.push_back(line.substr(0, line.find('\t')));
-    names.erase(names.begin(), names.begin() + std::min<std::size_t>(10, names.size()));
+    names.erase(names.begin(), names.begin() + std::min(kFigureLines, names.size()));
     std::sort(names.begin(), names.end());
     return names;
 }

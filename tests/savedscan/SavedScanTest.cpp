@@ -1,5 +1,7 @@
 #include "FakeDirectorySource.h"
 #include "ImportSavedScan.h"
+#include "PosixDirectorySource.h"
+#include "SaveTree.h"
 #include "SavedScanReader.h"
 #include "SavedScanWriter.h"
 #include "ScannedSurvey.h"
@@ -18,8 +20,10 @@
 
 #include <cerrno>
 #include <csignal>
+#include <filesystem>
 #include <fstream>
 #include <future>
+#include <map>
 #include <thread>
 
 namespace {
@@ -58,11 +62,13 @@ std::string Contents(const std::string& path)
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-// Each directory with both sizes, depth-first in child order.
+// Each directory with both sizes and its items, "!" after one that could
+// not be read, depth-first in child order.
 std::string Dump(const DirNode& node, const std::string& indent = "")
 {
     std::string text = indent + node.name() + " " + std::to_string(node.diskBytes()) + " "
-        + std::to_string(node.apparentBytes()) + "\n";
+        + std::to_string(node.apparentBytes()) + " " + std::to_string(node.items()) + (node.unreadable() ? "!" : "")
+        + "\n";
     for (DirNode child = node.firstChild(); child; child = child.nextSibling())
         text += Dump(child, indent + " ");
     return text;
@@ -99,11 +105,11 @@ const std::string kSample = R"([1,0,{"progname":"ncdu","progver":"1.9","timestam
 
 // Directories count their own asize, 4096 each here.
 const std::string kSampleTree =
-    "/srv/data 23040 18498\n"
-    " docs 5120 5096\n"
-    " usb 5120 5096\n"
-    " locked 4608 4106\n"
-    " raw\xff\xfe 0 1\n";
+    "/srv/data 23040 18498 13\n"
+    " docs 5120 5096 2\n"
+    " usb 5120 5096 1\n"
+    " locked 4608 4106 1!\n"
+    " raw\xff\xfe 0 1 1\n";
 
 } // namespace
 
@@ -140,9 +146,9 @@ TEST(SavedScan, GduMarksOnlyTheLaterNamesOfAHardLinkedFile)
     TempTree files;
     ScannedSurvey survey;
     ASSERT_TRUE(survey.ImportScan(Write(files, "gdu.json", R"([1,2,{"progname":"gdu","progver":"5.22.0"})" + tree)));
-    EXPECT_EQ(Dump(survey.Root()), "/g 4096 6\n a 4096 6\n b 0 0\n");
+    EXPECT_EQ(Dump(survey.Root()), "/g 4096 6 5\n a 4096 6 1\n b 0 0 2\n") << "each name is an item";
     ASSERT_TRUE(survey.ImportScan(Write(files, "old.json", R"([1,1,{"progname":"ncdu","progver":"1.15"})" + tree)));
-    EXPECT_EQ(Dump(survey.Root()), "/g 8192 12\n a 4096 6\n b 4096 6\n") << "all names marked: the first counts";
+    EXPECT_EQ(Dump(survey.Root()), "/g 8192 12 5\n a 4096 6 1\n b 4096 6 2\n") << "all names marked: the first counts";
 }
 
 namespace {
@@ -448,4 +454,118 @@ TEST(SavedScan, StoppingEndsAReadThatWaitsOnAPipeNobodyWritesTo)
     }
     EXPECT_FALSE(read.get());
     EXPECT_EQ(error, "");
+}
+
+namespace {
+
+// What `find DIR -mindepth 1 | wc -l` counts for each directory, by a walk
+// of its own.
+void CountLikeFind(const std::filesystem::path& dir, const std::string& below,
+                   std::map<std::string, std::int64_t>& counts)
+{
+    std::int64_t& count = counts[below];
+    for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+        ++count;
+        if (entry.is_directory() && !entry.is_symlink()) {
+            const std::string name = entry.path().filename().string();
+            const std::string path = below.empty() ? name : below + "/" + name;
+            CountLikeFind(entry.path(), path, counts);
+            count += counts[path];
+        }
+    }
+}
+
+void CollectItems(const DirNode& node, const std::string& below, std::map<std::string, std::int64_t>& counts)
+{
+    counts[below] = node.items();
+    for (DirNode child = node.firstChild(); child; child = child.nextSibling())
+        CollectItems(child, below.empty() ? child.name() : below + "/" + child.name(), counts);
+}
+
+std::map<std::string, std::int64_t> ItemsOf(const DirNode& root)
+{
+    std::map<std::string, std::int64_t> counts;
+    CollectItems(root, "", counts);
+    return counts;
+}
+
+} // namespace
+
+// Empty files and empty directories, hard links (an item per name), a
+// symbolic link to a directory (an item, not followed), files deep down.
+TEST(SavedScan, ItemsAreWhatFindCountsLiveAndThroughEitherSavedScan)
+{
+    TempTree tree, files;
+    tree.File("docs/a", 10);
+    tree.File("docs/empty", 0);
+    tree.File("docs/deep/er/still", 3);
+    tree.Dir("docs/deep/void");
+    tree.HardLink("docs/a", "docs/deep/a-again");
+    tree.HardLink("docs/a", "a-at-root");
+    tree.Symlink("to-docs", "docs");
+    tree.File("only-empty/x", 0);
+    tree.File("only-empty/y", 0);
+    std::map<std::string, std::int64_t> truth;
+    CountLikeFind(tree.Root(), "", truth);
+    ASSERT_EQ(truth[""], 13);
+
+    ScannedSurvey survey;
+    for (const int threads : {1, 4}) {
+        survey.scanner.SetThreads(threads);
+        ASSERT_TRUE(survey.ScanPath(tree.Root(), tree.Root()));
+        EXPECT_EQ(ItemsOf(survey.Root()), truth) << threads << " threads";
+    }
+    std::string problem;
+    ASSERT_TRUE(SaveTree(*survey.Root().owner(), files.Path("saved.json"), problem)) << problem;
+
+    ScanControl control;
+    control.Reset();
+    const int fd = open(files.Path("export.json").c_str(), O_WRONLY | O_CREAT, 0600);
+    SavedScanWriter writer(fd, "2.0.0", 1, control);
+    PosixDirectorySource disk;
+    ASSERT_TRUE(SequentialWalk(disk, control).Run(tree.Root(), writer));
+    EXPECT_TRUE(writer.Finish());
+    close(fd);
+
+    for (const std::string scan : {"saved.json", "export.json"}) {
+        ASSERT_TRUE(survey.ImportScan(files.Path(scan))) << survey.error;
+        EXPECT_EQ(ItemsOf(survey.Root()), truth) << scan;
+    }
+    // A scan saved before directories kept their items: its entry for a
+    // directory's own files counts as one.
+    ASSERT_TRUE(survey.ImportScan(
+        Write(files, "old.json",
+              R"json([1,2,{"progname":"kelmo"},[{"name":"/r"},[{"name":"d"},{"name":"(files)","asize":9}]]])json")));
+    EXPECT_EQ(Dump(survey.Root()), "/r 0 9 2\n d 0 9 1\n");
+}
+
+TEST(SavedScan, UnreadableMarksSurviveSavingAndReading)
+{
+    ScannedSurvey survey;
+    auto fake = std::make_unique<FakeDirectorySource>();
+    const int locked = fake->AddDir(fake->AddDir(0, "home"), "locked");
+    fake->AddFile(locked, "behind-permissions", 100);
+    fake->MakeUnopenable(locked);
+    const int broken = fake->AddDir(0, "broken");
+    fake->AddFile(broken, "read", 5);
+    fake->BreakListing(broken, EIO);
+    fake->AddFile(broken, "lost", 9);
+    fake->AddFile(fake->AddDir(0, "fine"), "f", 1);
+    survey.scanner.SetSource(std::move(fake));
+    ASSERT_TRUE(survey.ScanPath("/fake", "/fake"));
+    const std::string walked = Dump(survey.Root());
+    ASSERT_EQ(walked, "/fake 6 6 6\n home 0 0 1\n  locked 0 0 0!\n broken 5 5 1!\n fine 1 1 1\n");
+    const DirNode home = survey.Root().firstChild();
+    EXPECT_EQ(home.firstChild().readError(), EACCES);
+    EXPECT_EQ(home.nextSibling().readError(), EIO);
+
+    TempTree files;
+    std::string problem;
+    ASSERT_TRUE(SaveTree(*survey.Root().owner(), files.Path("saved.json"), problem)) << problem;
+    const std::string json = Contents(files.Path("saved.json"));
+    EXPECT_NE(json.find(R"({"name":"locked","read_error":true})"), std::string::npos) << json;
+    ASSERT_TRUE(survey.ImportScan(files.Path("saved.json"))) << survey.error;
+    EXPECT_EQ(Dump(survey.Root()), walked);
+    EXPECT_EQ(Paths(survey.GetScanProblems()), (std::vector<std::string>{"home/locked", "broken"}));
+    EXPECT_EQ(survey.Root().firstChild().firstChild().readError(), 0) << "a saved scan keeps no reason";
 }

@@ -51,7 +51,8 @@ TEST_F(ReportTest, WorkedExampleForASubDirectoryAndTheRoot)
               "\n"
               "Num of Sub-Dir : 2\n"
               "Sub-Dir Space  : 3,000,000\n"
-              "File Space     : 1,000,000\n");
+              "File Space     : 1,000,000\n"
+              "Items Below    : 5 items\n");
     EXPECT_EQ(BuildDirReport(survey.Root()),
               "Dir Name     : C:\n"
               "Parent Name  : (n/a)\n"
@@ -62,7 +63,8 @@ TEST_F(ReportTest, WorkedExampleForASubDirectoryAndTheRoot)
               "\n"
               "Num of Sub-Dir : 3\n"
               "Sub-Dir Space  : 9,000,000\n"
-              "File Space     : 1,000,000\n");
+              "File Space     : 1,000,000\n"
+              "Items Below    : 11 items\n");
     const std::string readable = BuildDirReport(Child(survey.Root(), 0), SizeUnits::Binary);
     EXPECT_NE(readable.find("Dir Space    : 3.9 MiB\n"), std::string::npos) << readable;
     EXPECT_NE(readable.find("Sub-Dir Space  : 2.9 MiB\n"), std::string::npos) << readable;

@@ -161,6 +161,10 @@ TEST_P(ScanFake, UnreadableDirectoriesCountWhatCouldBeReadAndAreReported)
     EXPECT_EQ(survey.GetScanProblems()[0].error, EACCES);
     EXPECT_EQ(survey.GetScanProblems()[1].path, "broken");
     EXPECT_EQ(survey.GetScanProblems()[1].error, EIO);
+    EXPECT_FALSE(Child(survey.Root(), "silent").unreadable());
+    EXPECT_EQ(Child(survey.Root(), "locked").readError(), EACCES);
+    EXPECT_TRUE(Child(survey.Root(), "broken").unreadable());
+    EXPECT_EQ(survey.Root().items(), 5) << "what could be read, and nothing of the other device";
 }
 
 TEST_P(ScanFake, MountsAreNeverCrossedEvenWhenTheyAppearAfterTheListing)
