@@ -1,6 +1,7 @@
 #include "JsonReport.h"
 
 #include "ChildOrder.h"
+#include "JsonEscaped.h"
 #include "JsonName.h"
 #include "ScanSetup.h"
 
@@ -29,10 +30,35 @@ void AppendProblems(std::string& text, const std::string& rootPath, const std::v
         text += &problem == problems.data() ? "{" : ",{";
         AppendJsonName(text, "path", path);
         // A saved scan marks what could not be read, but keeps no reason.
-        text += problem.error == 0 ? std::string(",\"error\":null}")
-                                   : ",\"error\":\"" + std::string(std::strerror(problem.error)) + "\"}";
+        if (problem.error == 0) {
+            text += ",\"error\":null}";
+            continue;
+        }
+        text += ",\"error\":\"";
+        AppendJsonEscaped(text, std::strerror(problem.error));
+        text += "\"}";
     }
     text += ']';
+}
+
+// What the report says of every directory it lists.
+void AppendFigures(std::string& text, const DirNode& node)
+{
+    AppendNumber(text, "disk_bytes", node.diskBytes());
+    AppendNumber(text, "apparent_bytes", node.apparentBytes());
+}
+
+// What it says of the root alone, after its figures.
+void AppendRootFields(std::string& text, const FileInfo& survey, const std::string& rootPath, const Options& options,
+                      std::uint64_t excluded)
+{
+    if (survey.GetFreeBytes() >= 0)
+        AppendNumber(text, "free_bytes", survey.GetFreeBytes());
+    else
+        text += ",\"free_bytes\":null";
+    if (!options.excludes.empty())
+        AppendNumber(text, "excluded", static_cast<std::int64_t>(excluded));
+    AppendProblems(text, rootPath, survey.GetScanProblems());
 }
 
 } // namespace
@@ -44,24 +70,14 @@ void PrintJsonReport(const FileInfo& survey, const std::string& rootPath, const 
     std::string text;
     bool afterSibling = false;
     const auto enter = [&](DirNode node, std::size_t depth) {
-        if (depth == 0) {
-            text += '{';
+        text += afterSibling ? ",{" : "{";
+        if (depth == 0)
             AppendJsonName(text, "path", rootPath);
-        } else {
-            text += afterSibling ? ",{" : "{";
+        else
             AppendJsonName(text, "name", node.name());
-        }
-        AppendNumber(text, "disk_bytes", node.diskBytes());
-        AppendNumber(text, "apparent_bytes", node.apparentBytes());
-        if (depth == 0) {
-            if (survey.GetFreeBytes() >= 0)
-                AppendNumber(text, "free_bytes", survey.GetFreeBytes());
-            else
-                text += ",\"free_bytes\":null";
-            if (!options.excludes.empty())
-                AppendNumber(text, "excluded", static_cast<std::int64_t>(excluded));
-            AppendProblems(text, rootPath, survey.GetScanProblems());
-        }
+        AppendFigures(text, node);
+        if (depth == 0)
+            AppendRootFields(text, survey, rootPath, options, excluded);
         if (depth < maxDepth)
             text += ",\"children\":[";
         afterSibling = false;
