@@ -38,7 +38,7 @@ struct Options {
 struct OptionRow {
     const char* name;     // "threads", for --threads
     char shortName;       // 't' for -t; 0 for none
-    const char* argument; // "N", as the help names it; nullptr for none
+    const char* argument; // "N", as the help names it ("size|name": one of those words); nullptr for none
     const char* help;     // a "\n" continues it on another line
 };
 
