@@ -2,6 +2,7 @@
 
 #include "Options.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -10,6 +11,17 @@ namespace {
 bool TakesFile(const OptionRow& row)
 {
     return row.argument && (std::string(row.argument) == "FILE" || std::string(row.argument) == "OLD");
+}
+
+// The words an argument written as "size|name" may be, separated by
+// spaces; empty for an argument that is not such a choice.
+std::string Choices(const OptionRow& row)
+{
+    std::string words = row.argument ? row.argument : "";
+    if (words.find('|') == std::string::npos)
+        return {};
+    std::replace(words.begin(), words.end(), '|', ' ');
+    return words;
 }
 
 // Patterns and the help may be given more than once.
@@ -40,9 +52,14 @@ std::string Bash()
     std::vector<std::string> words;
     std::vector<std::string> fileOptions;
     std::vector<std::string> otherArgumentOptions;
+    std::string choiceCases;
     for (const OptionRow& row : OptionTable()) {
         words.push_back(std::string("--") + row.name);
-        if (!row.argument)
+        const std::string choices = Choices(row);
+        if (!choices.empty())
+            choiceCases += "        " + words.back() + ") COMPREPLY=($(compgen -W '" + choices
+                + "' -- \"$cur\")); return ;;\n";
+        if (!row.argument || !choices.empty())
             continue;
         std::vector<std::string>& options = TakesFile(row) ? fileOptions : otherArgumentOptions;
         options.push_back(words.back());
@@ -56,7 +73,7 @@ std::string Bash()
            "    # --option=VALUE: the shell splits the word at '='.\n"
            "    if [[ $cur == = ]]; then cur=; fi\n"
            "    if [[ $prev == = && $COMP_CWORD -gt 1 ]]; then prev=${COMP_WORDS[COMP_CWORD-2]}; fi\n"
-           "    case $prev in\n"
+           "    case $prev in\n" + choiceCases +
            "        " + Joined(fileOptions, "|") + ") COMPREPLY=($(compgen -f -- \"$cur\")); return ;;\n"
            "        " + Joined(otherArgumentOptions, "|") + ") COMPREPLY=(); return ;;\n"
            "    esac\n"
@@ -99,7 +116,10 @@ std::string ZshArgument(const OptionRow& row)
     }
     text += "'[" + OneLine(row.help, ZshEscape) + "]";
     if (row.argument)
-        text += std::string(":") + row.argument + ":" + (TakesFile(row) ? "_files" : " ");
+        text += std::string(":") + row.argument + ":"
+            + (TakesFile(row)             ? "_files"
+                   : Choices(row).empty() ? " "
+                                          : "(" + Choices(row) + ")");
     return text + "'";
 }
 
@@ -131,6 +151,8 @@ std::string Fish()
         text += std::string(" -l ") + row.name;
         if (row.argument)
             text += TakesFile(row) ? " -r -F" : " -x";
+        if (!Choices(row).empty())
+            text += " -a '" + Choices(row) + "'";
         text += " -d '" + OneLine(row.help, FishEscape) + "'\n";
     }
     return text;

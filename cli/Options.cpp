@@ -56,6 +56,14 @@ const std::vector<OptionRow> kTable{
     {"largest", 0, "N",
      "with --report: print the N largest files of the scan,\n"
      "largest first, as lines of size, tab, path"},
+    {"json", 0, nullptr,
+     "with --report: write the figures and the sub-\n"
+     "directories (with --depth the tree) as one JSON\n"
+     "document"},
+    {"sort", 0, "size|name",
+     "with --report: sub-directories largest first, or by\n"
+     "name in byte order (default: as the file system\n"
+     "lists them)"},
     {"human-readable", 'h', nullptr, "with --report: sizes in powers of 1024 (1.5K 234M 2G)"},
     {"si", 0, nullptr, "like -h, but in powers of 1000"},
     {"null", '0', nullptr, "with --depth: end each line with NUL, not newline"},
@@ -143,6 +151,7 @@ private:
     std::string Apply(const OptionRow& row, const std::string& argument);
     std::string SetAction(Action action);
     int SetDepth(const OptionRow& row, int depth);
+    bool SetOrder(const std::string& word);
     std::string ProblemOf(int result) const;
     std::string Check() const;
 
@@ -234,6 +243,12 @@ int Parser::SetDepth(const OptionRow& row, int depth)
     return options.depth = depth;
 }
 
+bool Parser::SetOrder(const std::string& word)
+{
+    options.order = word == "size" ? ChildOrder::LargestFirst : ChildOrder::ByName;
+    return word == "size" || word == "name";
+}
+
 std::string Parser::Apply(const OptionRow& row, const std::string& argument)
 {
     const std::string name = row.name;
@@ -270,6 +285,10 @@ std::string Parser::Apply(const OptionRow& row, const std::string& argument)
         options.human = HumanSizes::Binary;
     else if (name == "si")
         options.human = HumanSizes::Decimal;
+    else if (name == "json")
+        options.json = true;
+    else if (name == "sort" && !SetOrder(argument))
+        return "invalid sort '" + argument + "' (size or name)";
     else if (name == "null")
         options.lineEnd = '\0';
     else if (name == "exclude")
@@ -314,6 +333,11 @@ std::string Parser::Check() const
         return "-h and --si go with --report or --history";
     if (options.largest > 0 && (action != Action::Report || !options.compareFile.empty()))
         return "--largest goes with --report, without --compare";
+    if ((options.json || options.order != ChildOrder::Listing)
+        && (action != Action::Report || !options.compareFile.empty() || options.largest > 0))
+        return "--json and --sort go with --report, without --compare or --largest";
+    if (options.json && (options.human != HumanSizes::No || options.lineEnd == '\0'))
+        return "--json writes bytes, without -h, --si or -0";
     if (options.depth < 0 && options.lineEnd == '\0')
         return "-0 goes with --depth";
     return {};
@@ -357,6 +381,10 @@ const char* const kNotes =
     "\n"
     "In the report, a control byte of a name (below 0x20, and 0x7f) is written\n"
     "as \\xhh with two lower-case hex digits, and a backslash as \\\\.\n"
+    "\n"
+    "The JSON report names a name that is not UTF-8 in a \"name_bytes\" field\n"
+    "(a path in \"path_bytes\"), its bytes in base64, beside a \"name\" that\n"
+    "shows each byte that is not UTF-8 as U+FFFD; kelmo(1) describes it.\n"
     "\n"
     "Directories that cannot be read are named on standard error, and the\n"
     "figures are what could be read.\n"

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ChildOrder.h"
 #include "DirTree.h"
 
 #include <string>
@@ -26,8 +27,10 @@ struct Options {
     int depth = -1;                    // --depth N: the report's du-like lines; -1 when not given
     int largest = 0;                   // --largest N: the report lists the N largest files; 0 when not given
     HumanSizes human = HumanSizes::No;
-    char lineEnd = '\n'; // -0: '\0'
-    std::string error;   // why the command line is invalid; empty when valid
+    ChildOrder order = ChildOrder::Listing; // --sort: the order of the report's sub-directories
+    bool json = false;                      // --json: the report as one JSON document
+    char lineEnd = '\n';                    // -0: '\0'
+    std::string error;                      // why the command line is invalid; empty when valid
 };
 
 // One row of the table of options, which the parser, the help and the shell
@@ -35,7 +38,7 @@ struct Options {
 struct OptionRow {
     const char* name;     // "threads", for --threads
     char shortName;       // 't' for -t; 0 for none
-    const char* argument; // "N", as the help names it; nullptr for none
+    const char* argument; // "N", as the help names it ("size|name": one of those words); nullptr for none
     const char* help;     // a "\n" continues it on another line
 };
 

@@ -1,5 +1,6 @@
 #include "ReportCommand.h"
 
+#include "ChildOrder.h"
 #include "DirectoryReport.h"
 #include "Drives.h"
 #include "EscapedName.h"
@@ -8,6 +9,7 @@
 #include "FormatBytes.h"
 #include "HumanSize.h"
 #include "ImportSavedScan.h"
+#include "JsonReport.h"
 #include "ScanSetup.h"
 #include "Scanner.h"
 
@@ -67,34 +69,22 @@ std::string DuSize(std::int64_t bytes, HumanSizes human)
 
 // du --max-depth's lines: "SIZE<TAB>PATH" for root and every directory
 // options.depth or fewer levels below it, each after those below it, in the
-// order of the tree. Names are written as they are, as du writes them.
+// order of the tree (or options.order's). Names are written as they are, as
+// du writes them.
 void PrintDepthLines(const DirNode& root, std::string path, const Options& options, std::ostream& out)
 {
-    const auto maxDepth = static_cast<std::size_t>(options.depth);
     std::vector<std::size_t> parentLengths; // of path, for each level entered
-    DirNode node = root;
-    const auto descend = [&] {
-        while (parentLengths.size() < maxDepth && node.firstChild()) {
-            parentLengths.push_back(path.size());
-            node = node.firstChild();
+    const auto enter = [&](DirNode node, std::size_t depth) {
+        parentLengths.push_back(path.size());
+        if (depth > 0)
             AppendName(path, node.name());
-        }
     };
-    descend();
-    for (;;) {
+    const auto leave = [&](DirNode node, std::size_t) {
         out << DuSize(node.bytes(), options.human) << '\t' << path << options.lineEnd;
-        if (parentLengths.empty())
-            return;
         path.resize(parentLengths.back());
-        if (const DirNode next = node.nextSibling()) {
-            node = next;
-            AppendName(path, node.name());
-            descend();
-        } else {
-            parentLengths.pop_back();
-            node = node.parent();
-        }
-    }
+        parentLengths.pop_back();
+    };
+    VisitToDepth(root, static_cast<std::size_t>(options.depth), options.order, enter, leave);
 }
 
 // --largest N: the largest files of the scan, one a line: size, tab, path
@@ -123,7 +113,7 @@ void PrintReport(const DirNode& root, const Options& options, std::uint64_t excl
     out << BuildDirReport(root);
     if (!options.excludes.empty())
         out << "Excluded       : " << FormatBytes(static_cast<std::int64_t>(excluded)) << '\n';
-    for (DirNode child = root.firstChild(); child; child = child.nextSibling())
+    for (const DirNode& child : ChildrenInOrder(root, options.order))
         out << EscapedName(child.name()) << '\t' << ReportSize(child.bytes(), options.human) << '\n';
 }
 
@@ -146,11 +136,12 @@ void NameUnreadable(const std::string& rootPath, const std::vector<ScanProblem>&
 int RunReport(const Options& options, std::ostream& out, std::ostream& err)
 {
     const bool walks = options.importFile.empty();
+    const bool duLines = options.depth >= 0 && !options.json;
     // du prints nothing for a root its patterns leave out.
-    if (options.depth >= 0 && walks && ExcludingSource::ExcludesRoot(options.excludes, DuRootPath(PathToScan(options))))
+    if (duLines && walks && ExcludingSource::ExcludesRoot(options.excludes, DuRootPath(PathToScan(options))))
         return FinishOutput(out, err, 0);
     EntryStat link;
-    if (options.depth >= 0 && walks && NamesLink(PathToScan(options), link)) {
+    if (duLines && walks && NamesLink(PathToScan(options), link)) {
         PrintLinkLine(link, DuRootPath(PathToScan(options)), options, out);
         return FinishOutput(out, err, 0);
     }
@@ -166,6 +157,8 @@ int RunReport(const Options& options, std::ostream& out, std::ostream& err)
     const std::string named = walks ? DuRootPath(PathToScan(options)) : rootPath;
     if (options.largest > 0)
         PrintLargestFiles(survey, named, options, out);
+    else if (options.json)
+        PrintJsonReport(survey, rootPath, options, excluded, out);
     else if (options.depth >= 0)
         PrintDepthLines(survey.Root(), named, options, out);
     else

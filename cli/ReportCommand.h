@@ -26,6 +26,10 @@ extern const char* const kNotAvailableMessage;
 // plain report and --largest show the directory such a link names, and say
 // so on err. Lines and messages name what lies below PATH as typed.
 //
+// --sort orders the sub-directory lines, and on du's lines the directories
+// of each level, largest first or by name; --json writes the report as
+// PrintJsonReport does, with --depth the tree down to that depth.
+//
 // kelmo --report --import FILE: the same for the saved scan FILE, whose
 // root is named by the path it was saved from. A file that cannot be read
 // or is damaged gives one line on err and 1. The directories the saved scan

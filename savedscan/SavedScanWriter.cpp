@@ -1,5 +1,7 @@
 #include "SavedScanWriter.h"
 
+#include "JsonEscaped.h"
+
 #include <unistd.h>
 
 #include <cerrno>
@@ -11,7 +13,7 @@ SavedScanWriter::SavedScanWriter(int descriptor, std::string_view progver, std::
 {
     out.reserve(kBufferBytes + 64 * 1024);
     out += "[1,2,{\"progname\":\"kelmo\",\"progver\":\"";
-    Escaped(progver);
+    AppendJsonEscaped(out, progver);
     out += '"';
     Number(",\"timestamp\":", static_cast<std::uint64_t>(timestamp < 0 ? 0 : timestamp));
     out += '}';
@@ -63,7 +65,7 @@ void SavedScanWriter::OtherFileSystem(std::string_view name, const EntryStat&)
 {
     CloseInfo();
     out += ",\n{\"name\":\"";
-    Escaped(name);
+    AppendJsonEscaped(out, name);
     out += "\",\"excluded\":\"otherfs\"}";
     EndEntry();
 }
@@ -101,7 +103,7 @@ void SavedScanWriter::BeginEntry(const char* opening, std::string_view name, std
     CloseInfo();
     out += opening;
     out += "\"name\":\"";
-    Escaped(name);
+    AppendJsonEscaped(out, name);
     out += '"';
     if (devices.empty() || devices.back() != device)
         Number(",\"dev\":", device);
@@ -122,42 +124,6 @@ void SavedScanWriter::Number(const char* field, std::uint64_t value)
     char digits[24];
     const std::to_chars_result end = std::to_chars(digits, digits + sizeof digits, value);
     out.append(digits, end.ptr);
-}
-
-// JSON's escapes for '"', '\' and bytes below 0x20, and \u007f for 0x7f,
-// which ncdu reads no other way; every other byte as it is, so that a name
-// that is not UTF-8 comes back the same.
-void SavedScanWriter::Escaped(std::string_view text)
-{
-    std::size_t plain = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        if (byte >= 0x20 && byte != 0x7f && byte != '"' && byte != '\\')
-            continue;
-        out.append(text.data() + plain, i - plain);
-        plain = i + 1;
-        switch (byte) {
-        case '"':
-            out += "\\\"";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        default: {
-            const char* const hex = "0123456789abcdef";
-            out += "\\u00";
-            out += hex[byte >> 4];
-            out += hex[byte & 0xf];
-        }
-        }
-    }
-    out.append(text.data() + plain, text.size() - plain);
 }
 
 void SavedScanWriter::CloseInfo()

@@ -57,7 +57,6 @@ private:
     void BeginEntry(const char* opening, std::string_view name, std::uint64_t device);
     void Sizes(const EntryStat& stat);
     void Number(const char* field, std::uint64_t value);
-    void Escaped(std::string_view text);
     void CloseInfo();
     void EndEntry();
     void WriteOut();

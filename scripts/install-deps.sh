@@ -10,10 +10,10 @@ set -euo pipefail
 # write and read them in the tests that exchange saved scans with them, and
 # zstd compresses them there. dbus-daemon gives the window's tests a session
 # bus, where a stand-in file manager answers. clang-format: make format and
-# make format-check.
+# make format-check. python3-jsonschema checks the JSON report against its schema.
 build=(cmake make g++ clang-format qt6-base-dev libgtest-dev fonts-dejavu-core fonts-liberation fonts-noto-mono
        dpkg-dev debhelper desktop-file-utils appstream lintian devscripts groff-base rapidjson-dev zlib1g-dev
-       libzstd-dev zstd ncdu gdu dbus-daemon)
+       libzstd-dev zstd ncdu gdu dbus-daemon python3-jsonschema)
 bench=(ncdu gdu duc python3 time)
 screenshot=(xvfb xauth imagemagick xdotool)
 icons=(librsvg2-bin)

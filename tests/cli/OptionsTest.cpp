@@ -78,6 +78,11 @@ TEST(Options, InvalidCommandLinesSayWhy)
         {{"--max-depth=1"}, "--max-depth goes with --report"},
         {{"--report", "--max-depth", "x"}, "invalid depth 'x'"},
         {{"--report", "--compare", "-", "-"}, "standard input cannot be read twice (--compare - and -)"},
+        {{"--report", "--sort=date"}, "invalid sort 'date' (size or name)"},
+        {{"--sort=size"}, "--json and --sort go with --report, without --compare or --largest"},
+        {{"--report", "--json", "--compare", "o"},
+         "--json and --sort go with --report, without --compare or --largest"},
+        {{"--report", "--json", "-h"}, "--json writes bytes, without -h, --si or -0"},
     };
     for (const auto& [args, error] : cases)
         EXPECT_EQ(ParseOptions(args).error, error) << ::testing::PrintToString(args);

@@ -254,3 +254,50 @@ TEST(ReportCommand, ADirectoryWhoseEntriesAreAllExcludedIsReportedAsDuReportsIt)
         EXPECT_NE(out.str().find("\nExcluded       : 2\n"), std::string::npos) << out.str() << err.str();
     }
 }
+
+namespace {
+
+// The first field of each line of text with a tab, or the second field
+// (the path) when second is set.
+std::vector<std::string> Fields(const std::string& text, bool second)
+{
+    std::vector<std::string> fields;
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);)
+        if (const std::size_t tab = line.find('\t'); tab != std::string::npos)
+            fields.push_back(second ? line.substr(tab + 1) : line.substr(0, tab));
+    return fields;
+}
+
+// The "name" fields of a JSON report, in the order written.
+std::vector<std::string> JsonNames(const std::string& json)
+{
+    std::vector<std::string> names;
+    const std::string key = "\"name\":\"";
+    for (std::size_t at = json.find(key); at != std::string::npos; at = json.find(key, at + 1))
+        names.push_back(json.substr(at + key.size(), json.find('"', at + key.size()) - at - key.size()));
+    return names;
+}
+
+} // namespace
+
+// Largest first (apparent sizes): b, then a (its z before its y), then C.
+TEST(ReportCommand, SortOrdersTheSubDirectoryLinesDusLinesAndTheJsonChildren)
+{
+    TempTree tree;
+    tree.File("a/y/f", 1000);
+    tree.File("a/z/f", 3000);
+    tree.File("b/f", 50000);
+    tree.File("C/f", 100);
+    const std::string root = tree.Root();
+    using Names = std::vector<std::string>;
+    EXPECT_EQ(Fields(DepthReport({"-a", "--sort=size", root}), false), (Names{"b", "a", "C"}));
+    EXPECT_EQ(Fields(DepthReport({"-a", "--sort=name", root}), false), (Names{"C", "a", "b"})) << "byte order";
+    EXPECT_EQ(Fields(DepthReport({"-a", "-d2", "--sort=name", root}), true),
+              (Names{root + "/C", root + "/a/y", root + "/a/z", root + "/a", root + "/b", root}))
+        << "du's order, each level sorted";
+    EXPECT_EQ(Fields(DepthReport({"-a", "-d2", "--sort=size", root}), true),
+              (Names{root + "/b", root + "/a/z", root + "/a/y", root + "/a", root + "/C", root}));
+    EXPECT_EQ(JsonNames(DepthReport({"--json", "-a", "-d2", "--sort=size", root})), (Names{"b", "a", "z", "y", "C"}));
+    EXPECT_EQ(JsonNames(DepthReport({"--json", "-d2", "--sort=name", root})), (Names{"C", "a", "y", "z", "b"}));
+}

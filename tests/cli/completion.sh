@@ -33,6 +33,8 @@ expect "scan.json" kelmo --export = sc
 expect "scan.json" kelmo --report --compare sc
 expect "dir-one" kelmo --compare = dir
 expect "" kelmo -t ""
+expect "size" kelmo --report --sort = s
+expect "size name" kelmo --sort ""
 expect "dir-one" kelmo --report d
 
 [ "$failures" -eq 0 ] && echo "bash completion offers what it should"
