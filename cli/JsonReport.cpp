@@ -46,6 +46,9 @@ void AppendFigures(std::string& text, const DirNode& node)
 {
     AppendNumber(text, "disk_bytes", node.diskBytes());
     AppendNumber(text, "apparent_bytes", node.apparentBytes());
+    AppendNumber(text, "items", node.items());
+    if (node.unreadable())
+        text += ",\"read_error\":true";
 }
 
 // What it says of the root alone, after its figures.

@@ -5,7 +5,8 @@ Usage: json-report.py names|schema|du KELMO SCHEMA
   names   names that are not UTF-8 come back as the bytes they are
   schema  what kelmo writes (a walk, a saved scan, sorted, with --exclude)
           is valid by docs/kelmo-report.schema.json
-  du      every directory's sizes are du's (du -B1, and du -b for apparent)
+  du      every directory's sizes are du's (du -B1, and du -b for apparent), its
+          items find's
 Exits 77 when what a check needs is missing.
 """
 import base64
@@ -104,10 +105,15 @@ def du_sizes(option, depth, root):
 
 
 def kelmo_sizes(entry, path, sizes):
-    sizes[path] = (entry["disk_bytes"], entry["apparent_bytes"])
+    sizes[path] = (entry["disk_bytes"], entry["apparent_bytes"], entry["items"])
     for child in entry.get("children", []):
         kelmo_sizes(child, path + b"/" + exact(child, "name"), sizes)
     return sizes
+
+
+def items_below(path):
+    """What find PATH -xdev -mindepth 1 | wc -l counts (the tree has one file system)."""
+    return sum(len(dirs) + len(files) for _, dirs, files in os.walk(path))
 
 
 def du(kelmo, root, _schema):
@@ -129,7 +135,7 @@ def du(kelmo, root, _schema):
             _, doc = report(kelmo, "-d", str(depth), threads, tree)
             got = kelmo_sizes(doc, tree, {})
             disk, apparent = du_sizes("-B1", depth, tree), du_sizes("-b", depth, tree)
-            wanted = {path: (disk[path], apparent[path]) for path in disk}
+            wanted = {path: (disk[path], apparent[path], items_below(path)) for path in disk}
             if got != wanted:
                 problems.append("depth %d %s: %r, du: %r" % (depth, threads, got, wanted))
     return problems
