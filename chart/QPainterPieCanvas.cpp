@@ -46,11 +46,11 @@ QColor ToQColor(SliceColor color)
     return QColor(color.red, color.green, color.blue);
 }
 
-QPainterPieCanvas::QPainterPieCanvas(QPainter& target) : painter(target)
+QPainterPieCanvas::QPainterPieCanvas(QPainter& target, const QColor& outline) : painter(target)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(QPen(Qt::black, 1, Qt::SolidLine));
+    painter.setPen(QPen(outline, 1, Qt::SolidLine));
 }
 
 QPainterPieCanvas::~QPainterPieCanvas()

@@ -12,6 +12,9 @@ enum class Action { Window, Report, Export, Record, History, Help, Version };
 // 1024) or du --si (powers of 1000) writes them.
 enum class HumanSizes { No, Binary, Decimal };
 
+// The window's look: the one it remembers, or --look's.
+enum class WindowLook { Remembered, Classic, Desktop };
+
 // A command line, parsed.
 struct Options {
     Action action = Action::Window;
@@ -27,7 +30,8 @@ struct Options {
     int largest = 0;                   // --largest N: the report lists the N largest files; 0 when not given
     HumanSizes human = HumanSizes::No;
     char lineEnd = '\n'; // -0: '\0'
-    std::string error;   // why the command line is invalid; empty when valid
+    WindowLook look = WindowLook::Remembered;
+    std::string error; // why the command line is invalid; empty when valid
 };
 
 // One row of the table of options, which the parser, the help and the shell

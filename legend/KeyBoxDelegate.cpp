@@ -40,7 +40,7 @@ void KeyBoxDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
 {
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing, false);
-    DrawSwatch(*painter, option.rect, index.data(LegendModel::ColorRole).value<QColor>());
+    DrawSwatch(*painter, option.rect, option.palette, index.data(LegendModel::ColorRole).value<QColor>());
     DrawText(*painter, option, index);
     if (HasFocusFrame(option, index))
         DrawFocus(*painter, option);
@@ -65,14 +65,16 @@ QSize KeyBoxDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelI
     return QSize(option.rect.width(), std::max(defaultEntryHeight, option.fontMetrics.lineSpacing()));
 }
 
-void KeyBoxDelegate::DrawSwatch(QPainter& painter, const QRect& entry, const QColor& color)
+void KeyBoxDelegate::DrawSwatch(QPainter& painter, const QRect& entry, const QPalette& palette, const QColor& color)
 {
     const QRect swatch(QPoint(entry.left() + SwatchMargin, entry.top() + SwatchMargin),
                        QPoint(SwatchRight - 1, entry.bottom() - SwatchMargin));
     if (swatch.isEmpty())
         return;
     painter.fillRect(swatch, color);
-    painter.setPen(Qt::black);
+    // The list's text colour frames the swatch: black on a light list, and
+    // a frame that still shows around the black swatch on a dark one.
+    painter.setPen(palette.color(QPalette::Active, QPalette::Text));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(swatch.adjusted(0, 0, -1, -1));
 }
