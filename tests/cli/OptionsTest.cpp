@@ -78,6 +78,8 @@ TEST(Options, InvalidCommandLinesSayWhy)
         {{"--max-depth=1"}, "--max-depth goes with --report"},
         {{"--report", "--max-depth", "x"}, "invalid depth 'x'"},
         {{"--report", "--compare", "-", "-"}, "standard input cannot be read twice (--compare - and -)"},
+        {{"--look=dark"}, "invalid look 'dark' (classic or desktop)"},
+        {{"--report", "--look=desktop"}, "--look goes with the window"},
     };
     for (const auto& [args, error] : cases)
         EXPECT_EQ(ParseOptions(args).error, error) << ::testing::PrintToString(args);
