@@ -36,13 +36,12 @@ constexpr int ChartBottom = 120;
 constexpr Qt::WindowFlags TitleOnly = Qt::CustomizeWindowHint | Qt::WindowTitleHint;
 constexpr Qt::WindowFlags TitleAndClose = TitleOnly | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
 
-// The desktop look's title is the desktop's font at the title's height.
+// The desktop look's title is the desktop's face at the title's size.
 QFont TitleFont(Look look)
 {
     QFont font = look == Look::Classic ? SerifFont() : QApplication::font();
     font.setBold(true);
-    font = FontWithCellHeight(font, 55);
-    return look == Look::Classic ? FontWithAverageWidth(font, 25) : font;
+    return FontWithAverageWidth(FontWithCellHeight(font, 55), 25);
 }
 
 } // namespace
