@@ -116,25 +116,43 @@ void CommandTable::PopUpMenu(const QPoint& globalPosition, std::initializer_list
     menu->popup(globalPosition);
 }
 
+void CommandTable::AddPart(QMenu& menu, const MenuPart& part) const
+{
+    QMenu& partMenu = part.title.isEmpty() ? menu : *menu.addMenu(part.title);
+    AddGroups(partMenu, part.groups, false);
+    for (const MenuPart& inner : part.parts) {
+        if (!partMenu.isEmpty())
+            partMenu.addSeparator();
+        AddPart(partMenu, inner);
+    }
+}
+
 void CommandTable::PopUpMenu(const QPoint& globalPosition, const std::vector<MenuPart>& parts) const
 {
     QMenu* menu = NewMenu();
     for (const MenuPart& part : parts)
-        AddGroups(part.title.isEmpty() ? *menu : *menu->addMenu(part.title), part.groups, false);
+        AddPart(*menu, part);
     menu->popup(globalPosition);
+}
+
+// A part's title stands at indent, its rows and its own parts one step in.
+void CommandTable::AddKeysLines(QStringList& lines, const MenuPart& part, const QString& indent) const
+{
+    if (!part.title.isEmpty())
+        lines << indent + part.title;
+    const QString rowIndent = part.title.isEmpty() ? indent : indent + QStringLiteral("    ");
+    for (MenuGroup group : part.groups)
+        for (const Entry* entry : RowsOf(group))
+            lines << rowIndent + KeysLine(*entry->action);
+    for (const MenuPart& inner : part.parts)
+        AddKeysLines(lines, inner, rowIndent);
 }
 
 QString CommandTable::KeysText(const std::vector<MenuPart>& parts) const
 {
     QStringList lines;
-    for (const MenuPart& part : parts) {
-        if (!part.title.isEmpty())
-            lines << part.title;
-        const QString indent = part.title.isEmpty() ? QString() : QStringLiteral("    ");
-        for (MenuGroup group : part.groups)
-            for (const Entry* entry : RowsOf(group))
-                lines << indent + KeysLine(*entry->action);
-    }
+    for (const MenuPart& part : parts)
+        AddKeysLines(lines, part, QString());
     for (const Entry* entry : RowsOf(MenuGroup::None))
         lines << KeysLine(*entry->action);
     return lines.join(QLatin1Char('\n'));

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <initializer_list>
@@ -45,6 +46,8 @@ enum class Command {
     ShowPie,
     ShowRings,
     History,
+    ClassicLook,
+    DesktopLook,
 };
 
 // Where a command stands in the menus: menus are made of groups, divided by
@@ -60,6 +63,7 @@ enum class MenuGroup {
     Path,
     Load, // another scan of what is on display, or a comparison
     View, // how the directory on display is shown
+    Look, // the look of the program's windows
     Help,
     Quit,
 };
@@ -85,11 +89,12 @@ public:
     };
 
     // A part of a menu of parts: the rows of its groups, divided by
-    // separators, in a submenu of this title, or in the menu itself when
-    // the title is empty.
+    // separators, then its own parts, in a submenu of this title, or in the
+    // menu itself when the title is empty.
     struct MenuPart {
         QString title;
         std::vector<MenuGroup> groups;
+        std::vector<MenuPart> parts{};
     };
 
     // The keys of the rows work wherever the window's focus is.
@@ -128,6 +133,8 @@ private:
     const Entry& At(Command command) const;
     std::vector<const Entry*> RowsOf(MenuGroup group) const;
     void AddGroups(QMenu& menu, const std::vector<MenuGroup>& groups, bool onlyOffered) const;
+    void AddPart(QMenu& menu, const MenuPart& part) const;
+    void AddKeysLines(QStringList& lines, const MenuPart& part, const QString& indent) const;
     QMenu* NewMenu() const;
 
     QWidget* window;

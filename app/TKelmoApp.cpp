@@ -3,7 +3,6 @@
 #include "KelmoProject.h"
 #include "KelmoResources.h"
 #include "KelmoSplash.h"
-#include "MessageBoxes.h"
 #include "TKelmoWindow.h"
 
 #include <QStandardPaths>
@@ -40,7 +39,6 @@ TKelmoApp::~TKelmoApp() = default;
 
 void TKelmoApp::InitMainWindow()
 {
-    EnableProgramLook(*this);
     InitKelmoResources();
     mainWindow = std::make_unique<TKelmoWindow>(options, Drives::Probe(), KelmoSplash::ProgramLinger, SettingsFile());
 }

@@ -8,7 +8,7 @@
 
 class TKelmoWindow;
 
-// The application: sets the program's look once, creates the main window,
+// The application: creates the main window (which sets the program's look),
 // starts its first scan and runs the event loop.
 class TKelmoApp : public QApplication {
 public:

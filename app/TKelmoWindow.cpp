@@ -55,8 +55,10 @@ TKelmoWindow::TKelmoWindow(Options commandLine, Drives probed, int lingerMs, QSt
                [this](int entry) { return legend.Full() ? legend.Full()->ToolTip(entry) : QString(); }}),
       loader(state, scans, options, drives, frame),
       directoryCommands(state, scans, frame),
-      historyCommands(state, drives, frame)
+      historyCommands(state, drives, frame),
+      looks(settings)
 {
+    looks.ApplyStartingLook(options.look);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
                    | Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral("Kelmo"));
@@ -64,7 +66,7 @@ TKelmoWindow::TKelmoWindow(Options commandLine, Drives probed, int lingerMs, QSt
     setAcceptDrops(true);
     setMinimumSize(WindowLayout::kFirstSize);
     resize(WindowLayout::kFirstSize);
-    PaintLightGrey(*this);
+    PaintProgramBackground(*this);
     CentreOnScreen(*this);
     settings.RestoreGeometry(*this);
     scans.SetScannerFactory([this] { return ScannerFor(options); });
@@ -182,6 +184,7 @@ void TKelmoWindow::AddCommands()
     directoryCommands.AddRows(*commands);
     loader.AddRows(*commands);
     historyCommands.AddRows(*commands);
+    looks.AddRows(*commands);
     commands->Add({Command::ShowSizes,
                    QStringLiteral("Show Sizes"),
                    {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D)},

@@ -8,6 +8,7 @@
 #include "FileInfo.h"
 #include "HistoryCommands.h"
 #include "LegendHolder.h"
+#include "LookCommands.h"
 #include "MainWindowControls.h"
 #include "Options.h"
 #include "PathText.h"
@@ -126,4 +127,5 @@ private:
     SurveyLoader loader;
     DirectoryCommands directoryCommands;
     HistoryCommands historyCommands;
+    LookCommands looks;
 };

@@ -10,6 +10,8 @@ const QString kSortBySize = QStringLiteral("key/sortBySize");
 const QString kSizesInUnits = QStringLiteral("key/sizesInUnits");
 const QString kView = QStringLiteral("view/picture");
 const QString kViewDepth = QStringLiteral("view/depth");
+const QString kLook = QStringLiteral("view/look");
+const QString kDesktop = QStringLiteral("desktop");
 
 } // namespace
 
@@ -73,6 +75,16 @@ int WindowSettings::ViewDepth() const
 void WindowSettings::SetViewDepth(int depth) const
 {
     SetValue(kViewDepth, depth);
+}
+
+Look WindowSettings::ChosenLook() const
+{
+    return settings && settings->value(kLook).toString() == kDesktop ? Look::Desktop : Look::Classic;
+}
+
+void WindowSettings::SetLook(Look look) const
+{
+    SetValue(kLook, look == Look::Desktop ? kDesktop : QStringLiteral("classic"));
 }
 
 bool WindowSettings::Flag(const QString& key) const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ProgramLook.h"
+
 #include <QString>
 #include <QVariant>
 
@@ -9,8 +11,8 @@ class QSettings;
 class QWidget;
 
 // What Kelmo remembers between runs, in one file: the main window's size
-// and place, how it orders the key and how it writes sizes, and which
-// picture of the directory it shows. Without a file
+// and place, how it orders the key and how it writes sizes, which picture
+// of the directory it shows and its look. Without a file
 // nothing is kept.
 class WindowSettings {
 public:
@@ -29,6 +31,9 @@ public:
     void SetView(const QString& name) const;
     int ViewDepth() const;
     void SetViewDepth(int depth) const;
+    // Classic unless Desktop was chosen.
+    Look ChosenLook() const;
+    void SetLook(Look look) const;
 
 private:
     bool Flag(const QString& key) const;

@@ -101,7 +101,7 @@ int ChartView::SliceUnder(const QPoint& point) const
 void ChartView::DrawPicture(QPainter& painter)
 {
     const bool hadPoints = !starts.empty();
-    QPainterPieCanvas canvas(painter);
+    QPainterPieCanvas canvas(painter, palette().color(QPalette::WindowText));
     const RtnCoords coords = pie.Draw(canvas);
     starts = coords.starts;
     ends = coords.ends;

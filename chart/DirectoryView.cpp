@@ -35,6 +35,16 @@ void DirectoryView::mousePressEvent(QMouseEvent* event)
         emit EntryClicked(entry);
 }
 
+// The picture's background and outlines are the palette's.
+void DirectoryView::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) {
+        ForgetPicture();
+        update();
+    }
+}
+
 bool DirectoryView::event(QEvent* event)
 {
     if (event->type() != QEvent::ToolTip)

@@ -62,7 +62,7 @@ signals:
 protected:
     // The picture, drawn once for what is shown and kept (working out a
     // hundred thousand entries takes longer than a frame), and drawn again
-    // when the device's resolution changes.
+    // when the device's resolution or the palette changes.
     virtual void DrawPicture(QPainter& painter) = 0;
     // What is drawn over the kept picture at every paint: the selection.
     virtual void DrawOverPicture(QPainter& painter) = 0;
@@ -73,6 +73,7 @@ protected:
     void ForgetPicture() { picture = QPixmap(); }
 
     bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 

@@ -51,11 +51,11 @@ QBrush UnreadableHatch(const QColor& under)
     return QBrush(qGray(under.rgb()) < 128 ? Qt::white : Qt::black, Qt::BDiagPattern);
 }
 
-QPainterPieCanvas::QPainterPieCanvas(QPainter& target) : painter(target)
+QPainterPieCanvas::QPainterPieCanvas(QPainter& target, const QColor& outline) : painter(target)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(QPen(Qt::black, 1, Qt::SolidLine));
+    painter.setPen(QPen(outline, 1, Qt::SolidLine));
 }
 
 QPainterPieCanvas::~QPainterPieCanvas()

@@ -155,7 +155,7 @@ const RingSegment* RingsView::SegmentUnder(const QPoint& point) const
 void RingsView::DrawPicture(QPainter& painter)
 {
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(QPen(Qt::black, 1, Qt::SolidLine));
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::SolidLine));
     // Without entries the centre is the pie's whole disc.
     if (layout.Ring(0).empty())
         DrawSegment(painter, 0, {0, kFullCircle, 0, {}, 0, 1, SliceColorAt(0)});
@@ -205,16 +205,16 @@ const RingSegment* RingsView::MarkedSegment() const
     return markedEntry >= 0 && found != centreRing.end() ? &*found : nullptr;
 }
 
-// The branch's whole wedge, centre to rim, gets a heavier outline, which the
-// black of the table's seventh colour cannot hide: it runs over its
-// neighbours' edges too.
+// The branch's whole wedge, centre to rim, gets a heavier outline in the
+// outlines' colour, which a slice of that colour cannot hide: it runs over
+// its neighbours' edges too.
 void RingsView::OutlineMarkedBranch(QPainter& painter) const
 {
     const RingSegment* marked = MarkedSegment();
     if (!marked || WholeCircle(*marked))
         return;
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(QPen(Qt::black, 3));
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 3));
     painter.setBrush(Qt::NoBrush);
     painter.drawPie(Circle(outerRadius), Sixteenths(kStartDegrees - marked->start), -Sixteenths(marked->sweep));
 }

@@ -72,6 +72,10 @@ const std::vector<OptionRow> kTable{
      "matches the shell pattern PATTERN, as du does"},
     {"exclude-from", 'X', "FILE", "skip what matches any pattern in FILE (one a line)"},
     {"threads", 't', "N", "walk with N threads (default: 16)"},
+    {"look", 0, "LOOK",
+     "the window's look for this run: classic (Kelmo's own)\n"
+     "or desktop (the desktop's style, colours and fonts);\n"
+     "the window's View menu changes it for good"},
     {"one-file-system", 'x', nullptr, "accepted as du's: a scan never leaves PATH's drive"},
     {"help", 0, nullptr, "show this help and exit"},
     {"version", 0, nullptr, "show the version and exit"},
@@ -139,6 +143,14 @@ int DepthOf(const std::string& text)
     const long depth = std::strtol(text.c_str(), &end, 10);
     const bool valid = !text.empty() && *end == '\0' && errno == 0 && depth >= 0 && depth <= INT_MAX;
     return valid ? static_cast<int>(depth) : -1;
+}
+
+// Remembered for a name that is neither look's.
+WindowLook LookNamed(const std::string& name)
+{
+    if (name == "classic")
+        return WindowLook::Classic;
+    return name == "desktop" ? WindowLook::Desktop : WindowLook::Remembered;
 }
 
 class Parser {
@@ -297,6 +309,8 @@ std::string Parser::Apply(const OptionRow& row, const std::string& argument)
         return "cannot read '" + argument + "': " + std::strerror(errno);
     else if (name == "threads" && (options.threads = ThreadCountOf(argument)) < 0)
         return "invalid number of threads '" + argument + "' (from 1 to 256)";
+    else if (name == "look" && (options.look = LookNamed(argument)) == WindowLook::Remembered)
+        return "invalid look '" + argument + "' (classic or desktop)";
     else if (name == "summarize")
         SetDepth(row, 0);
     else if ((name == "depth" || name == "max-depth") && SetDepth(row, DepthOf(argument)) < 0)
@@ -338,6 +352,8 @@ std::string Parser::Check() const
         return "--json and --sort go with --report, without --compare or --largest";
     if (options.json && (options.human != HumanSizes::No || options.lineEnd == '\0'))
         return "--json writes bytes, without -h, --si or -0";
+    if (options.look != WindowLook::Remembered && action != Action::Window)
+        return "--look goes with the window";
     if (options.depth < 0 && options.lineEnd == '\0')
         return "-0 goes with --depth";
     return {};

@@ -13,6 +13,9 @@ enum class Action { Window, Report, Export, Record, History, Help, Version };
 // 1024) or du --si (powers of 1000) writes them.
 enum class HumanSizes { No, Binary, Decimal };
 
+// The window's look: the one it remembers, or --look's.
+enum class WindowLook { Remembered, Classic, Desktop };
+
 // A command line, parsed.
 struct Options {
     Action action = Action::Window;
@@ -30,7 +33,8 @@ struct Options {
     ChildOrder order = ChildOrder::Listing; // --sort: the order of the report's sub-directories
     bool json = false;                      // --json: the report as one JSON document
     char lineEnd = '\n';                    // -0: '\0'
-    std::string error;                      // why the command line is invalid; empty when valid
+    WindowLook look = WindowLook::Remembered;
+    std::string error; // why the command line is invalid; empty when valid
 };
 
 // One row of the table of options, which the parser, the help and the shell

@@ -41,7 +41,7 @@ void KeyBoxDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
 {
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing, false);
-    DrawSwatch(*painter, option.rect, index.data(LegendModel::ColorRole).value<QColor>(),
+    DrawSwatch(*painter, option.rect, option.palette, index.data(LegendModel::ColorRole).value<QColor>(),
                index.data(LegendModel::UnreadableRole).toBool());
     DrawText(*painter, option, index);
     if (HasFocusFrame(option, index))
@@ -67,7 +67,8 @@ QSize KeyBoxDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelI
     return QSize(option.rect.width(), std::max(defaultEntryHeight, option.fontMetrics.lineSpacing()));
 }
 
-void KeyBoxDelegate::DrawSwatch(QPainter& painter, const QRect& entry, const QColor& color, bool unreadable)
+void KeyBoxDelegate::DrawSwatch(QPainter& painter, const QRect& entry, const QPalette& palette, const QColor& color,
+                                bool unreadable)
 {
     const QRect swatch(QPoint(entry.left() + SwatchMargin, entry.top() + SwatchMargin),
                        QPoint(SwatchRight - 1, entry.bottom() - SwatchMargin));
@@ -76,7 +77,9 @@ void KeyBoxDelegate::DrawSwatch(QPainter& painter, const QRect& entry, const QCo
     painter.fillRect(swatch, color);
     if (unreadable)
         painter.fillRect(swatch, UnreadableHatch(color));
-    painter.setPen(Qt::black);
+    // The list's text colour frames the swatch: black on a light list, and
+    // a frame that still shows around the black swatch on a dark one.
+    painter.setPen(palette.color(QPalette::Active, QPalette::Text));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(swatch.adjusted(0, 0, -1, -1));
 }

@@ -23,7 +23,8 @@ public:
     static constexpr int TextRightMargin = 3; // from the entry's right, keeping the focus frame clear
 
 private:
-    static void DrawSwatch(QPainter& painter, const QRect& entry, const QColor& color, bool unreadable);
+    static void DrawSwatch(QPainter& painter, const QRect& entry, const QPalette& palette, const QColor& color,
+                           bool unreadable);
     static void DrawText(QPainter& painter, const QStyleOptionViewItem& option, const QModelIndex& index);
     static void DrawEntry(QPainter& painter, const QStyleOptionViewItem& option, const QModelIndex& index);
     static void DrawLine(QPainter& painter, const QRect& entry, qreal left, const QString& text);

@@ -1,5 +1,7 @@
 #include "AuxiliaryWindow.h"
 
+#include "ProgramLook.h"
+
 #include <QAbstractButton>
 #include <QGuiApplication>
 #include <QLabel>
@@ -13,12 +15,16 @@ QColor LightGrey()
     return QColor(192, 192, 192);
 }
 
-void PaintLightGrey(QWidget& window)
+// A palette that sets no colour hands the window back to the application's.
+void PaintProgramBackground(QWidget& window)
 {
-    QPalette background = window.palette();
-    background.setColor(QPalette::Window, LightGrey());
-    window.setPalette(background);
     window.setAutoFillBackground(true);
+    FollowProgramLook(window, [&window](Look look) {
+        QPalette background;
+        if (look == Look::Classic)
+            background.setColor(QPalette::Window, LightGrey());
+        window.setPalette(background);
+    });
 }
 
 void CentreOnScreen(QWidget& window)

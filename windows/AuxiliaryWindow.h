@@ -7,10 +7,11 @@ class QAbstractButton;
 class QLabel;
 class QWidget;
 
-// What the program's windows share: a light grey background, the windows'
-// place in the middle of the primary screen's free area, fixed-place labels.
+// What the program's windows share: the classic look's light grey
+// background (the desktop look's palette instead), the windows' place in the
+// middle of the primary screen's free area, fixed-place labels.
 QColor LightGrey();
-void PaintLightGrey(QWidget& window);
+void PaintProgramBackground(QWidget& window);
 // Centres the window's current size; a window larger than the screen area
 // gets a negative offset.
 void CentreOnScreen(QWidget& window);

@@ -3,10 +3,12 @@
 #include "AuxiliaryWindow.h"
 #include "KelmoProject.h"
 #include "ProgramFonts.h"
+#include "ProgramLook.h"
 #include "QPainterPieCanvas.h"
 #include "ScanProgressEvent.h"
 #include "TextFitting.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFontMetricsF>
 #include <QLabel>
@@ -34,9 +36,10 @@ constexpr int ChartBottom = 120;
 constexpr Qt::WindowFlags TitleOnly = Qt::CustomizeWindowHint | Qt::WindowTitleHint;
 constexpr Qt::WindowFlags TitleAndClose = TitleOnly | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
 
-QFont TitleFont()
+// The desktop look's title is the desktop's face at the title's size.
+QFont TitleFont(Look look)
 {
-    QFont font = SerifFont();
+    QFont font = look == Look::Classic ? SerifFont() : QApplication::font();
     font.setBold(true);
     return FontWithAverageWidth(FontWithCellHeight(font, 55), 25);
 }
@@ -50,7 +53,7 @@ KelmoSplash::KelmoSplash(QWidget* owner, const QString& caption, Qt::WindowFlags
     setWindowTitle(caption);
     setFixedSize(Width, Height);
     CentreOnScreen(*this);
-    PaintLightGrey(*this);
+    PaintProgramBackground(*this);
     pie.SetBounds(ChartLeft, ChartTop, ChartRight, ChartBottom);
 }
 
@@ -87,7 +90,7 @@ void KelmoSplash::BuildProgressFace(const QString& driveText, SizeUnits units)
 void KelmoSplash::BuildAboutFace()
 {
     titleLabel = AddLabel(*this, QStringLiteral("Kelmo"), 10, 10, 150, 50);
-    titleLabel->setFont(TitleFont());
+    FollowProgramLook(*titleLabel, [this](Look look) { titleLabel->setFont(TitleFont(look)); });
     AddLabel(*this, QStringLiteral("Disk usage at a glance"), 10, 65, 150, 25);
     AddLabel(*this, QStringLiteral("Revision 2.0 - %1 bit").arg(sizeof(void*) * CHAR_BIT), 20, 110, 150, 16);
     AddLabel(*this, QStringLiteral("Kelmo Software"), 20, 125, 150, 25);
@@ -154,7 +157,7 @@ void KelmoSplash::paintEvent(QPaintEvent*)
     if (sliceCount == 0)
         return;
     QPainter painter(this);
-    QPainterPieCanvas canvas(painter);
+    QPainterPieCanvas canvas(painter, palette().color(QPalette::WindowText));
     pie.Draw(canvas);
 }
 

@@ -1,14 +1,10 @@
 #include "MessageBoxes.h"
 
-#include "AuxiliaryWindow.h"
 #include "OwnerInputBlock.h"
 
 #include <QApplication>
 #include <QEventLoop>
 #include <QMessageBox>
-#include <QPalette>
-#include <QStyle>
-#include <QStyleFactory>
 
 #include <utility>
 
@@ -93,14 +89,4 @@ QuestionBoxHandler SetQuestionBoxHandler(QuestionBoxHandler handler)
     if (!handler)
         handler = AskRealQuestion;
     return std::exchange(CurrentQuestionHandler(), std::move(handler));
-}
-
-void EnableProgramLook(QApplication& app)
-{
-    QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"));
-    QApplication::setStyle(fusion); // the application takes ownership
-    QPalette palette = fusion->standardPalette();
-    palette.setColor(QPalette::Window, LightGrey());
-    palette.setColor(QPalette::Button, LightGrey());
-    app.setPalette(palette);
 }

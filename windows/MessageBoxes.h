@@ -4,7 +4,6 @@
 
 #include <functional>
 
-class QApplication;
 class QWidget;
 
 enum class MessageIcon { Information, Stop, None };
@@ -31,6 +30,3 @@ bool AskQuestion(QWidget* owner, const QString& text, const QString& caption);
 // Replaces what AskQuestion does, as SetMessageBoxHandler does for message
 // boxes.
 QuestionBoxHandler SetQuestionBoxHandler(QuestionBoxHandler handler);
-
-// The program's look for its buttons, boxes and windows; run once at start-up.
-void EnableProgramLook(QApplication& app);

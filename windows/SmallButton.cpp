@@ -1,11 +1,16 @@
 #include "SmallButton.h"
 
 #include "ProgramFonts.h"
+#include "ProgramLook.h"
 
 namespace {
 
-QFont ButtonFont()
+// The desktop look's buttons all speak in the desktop's font: a font that
+// sets nothing hands the button back to its window's.
+QFont ButtonFont(Look look)
 {
+    if (look == Look::Desktop)
+        return QFont();
     QFont font = SerifFont();
     font.setBold(true);
     return FontWithCellHeight(font, 12);
@@ -17,7 +22,7 @@ SmallButton::SmallButton(QWidget* parent, const QString& caption, int x, int y, 
     : QPushButton(caption, parent)
 {
     setAutoDefault(false);
-    setFont(ButtonFont());
+    FollowProgramLook(*this, [this](Look look) { setFont(ButtonFont(look)); });
     setGeometry(x, y, width, height);
     setEnabled(false);
 }

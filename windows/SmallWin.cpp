@@ -2,6 +2,7 @@
 
 #include "AuxiliaryWindow.h"
 #include "ProgramFonts.h"
+#include "ProgramLook.h"
 #include "SmallButton.h"
 
 #include <QApplication>
@@ -24,7 +25,10 @@ QPlainTextEdit* MakeTextBox(QWidget* parent)
     edit->setLineWrapMode(QPlainTextEdit::NoWrap);
     // The sizing rule's three extra lines leave room for it.
     edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    edit->setFont(FontWithCellHeight(QFontDatabase::systemFont(QFontDatabase::FixedFont), 14));
+    FollowProgramLook(*edit, [edit](Look look) {
+        const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+        edit->setFont(look == Look::Classic ? FontWithCellHeight(fixed, 14) : fixed);
+    });
     return edit;
 }
 
@@ -40,7 +44,7 @@ SmallWin::SmallWin(QWidget* owner, const QString& caption, int textBoxWidth)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(caption);
-    PaintLightGrey(*this);
+    PaintProgramBackground(*this);
     connect(okButton, &QPushButton::clicked, this, [this] { CmOk(); });
     AddCloseKeys(*this, *okButton);
 }

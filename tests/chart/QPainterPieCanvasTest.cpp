@@ -31,7 +31,7 @@ QImage DrawSplashChart(const std::vector<std::int64_t>& values)
     chart.SetBounds(200, 20, 300, 120);
     chart.SetValues(values);
     QPainter painter(&image);
-    QPainterPieCanvas canvas(painter);
+    QPainterPieCanvas canvas(painter, Qt::black);
     chart.Draw(canvas);
     return image;
 }

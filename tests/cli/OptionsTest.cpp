@@ -83,6 +83,8 @@ TEST(Options, InvalidCommandLinesSayWhy)
         {{"--report", "--json", "--compare", "o"},
          "--json and --sort go with --report, without --compare or --largest"},
         {{"--report", "--json", "-h"}, "--json writes bytes, without -h, --si or -0"},
+        {{"--look=dark"}, "invalid look 'dark' (classic or desktop)"},
+        {{"--report", "--look=desktop"}, "--look goes with the window"},
     };
     for (const auto& [args, error] : cases)
         EXPECT_EQ(ParseOptions(args).error, error) << ::testing::PrintToString(args);

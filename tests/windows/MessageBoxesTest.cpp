@@ -1,4 +1,5 @@
 #include "MessageBoxes.h"
+#include "ProgramLook.h"
 #include "QtTestSupport.h"
 
 #include <QApplication>
