@@ -62,6 +62,7 @@ void MainWindowControls::Describe()
     driveList->setAccessibleDescription(
         QStringLiteral("The drive or saved scan on display; choosing another scans it"));
     drivesHeading->setAccessibleDescription(QStringLiteral("The heading of the drive list"));
+    unreadableLabel->setAccessibleDescription(QStringLiteral("How many directories the scan could not read"));
     keyLabel->setAccessibleDescription(QStringLiteral("The heading of the key"));
     creditLabel->setAccessibleDescription(QStringLiteral("Copyright"));
     freeBytesLabel->setAccessibleDescription(QStringLiteral("The free space on the drive on display"));
