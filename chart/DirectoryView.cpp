@@ -14,7 +14,9 @@
 DirectoryView::DirectoryView(QWidget* parent) : QWidget(parent)
 {
     DirectoryViewAccessible::Install();
-    setFocusPolicy(Qt::StrongFocus);
+    // Tab brings the keyboard here; a click leaves the focus where it was
+    // (the legend, whose typing search a click on a slice must not end).
+    setFocusPolicy(Qt::TabFocus);
     setAccessibleDescription(
         QStringLiteral("The sub-directories of the directory on display and their shares; the arrow keys select one"));
 }
