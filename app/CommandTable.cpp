@@ -82,6 +82,10 @@ void CommandTable::Bind(QAbstractButton* button, Command command) const
 {
     QAction* action = Action(command);
     connect(button, &QAbstractButton::clicked, action, &QAction::trigger);
+    // A screen reader says what the button does as the menu names it, and its key.
+    const QString key = action->shortcut().toString(QKeySequence::NativeText);
+    button->setAccessibleDescription(key.isEmpty() ? action->text()
+                                                   : action->text() + QStringLiteral(" (") + key + QLatin1Char(')'));
     connect(action, &QAction::changed, button, [button, action] { button->setEnabled(action->isEnabled()); });
     button->setEnabled(action->isEnabled());
 }

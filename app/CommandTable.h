@@ -108,7 +108,8 @@ public:
     void Trigger(Command command) const;
     // Asks every rule again; call after each change of state.
     void Refresh() const;
-    // The button runs the command and is enabled exactly when it is.
+    // The button runs the command, is enabled exactly when it is, and is
+    // described to a screen reader by the command's text and key.
     void Bind(QAbstractButton* button, Command command) const;
     // Pops up a menu at globalPosition of the rows of groups, in that order,
     // each group's rows in the order they were added.

@@ -50,7 +50,23 @@ MainWindowControls::MainWindowControls(QWidget* window)
       pathLabel(AddLabel(window, QString()))
 {
     driveList->setMaxVisibleItems(5);
+    Describe();
     pathLabel->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+}
+
+// What a screen reader says of the controls; a label's name is its text, and
+// each button describes itself with its command.
+void MainWindowControls::Describe()
+{
+    drivesHeading->setBuddy(driveList); // names the list
+    driveList->setAccessibleDescription(
+        QStringLiteral("The drive or saved scan on display; choosing another scans it"));
+    drivesHeading->setAccessibleDescription(QStringLiteral("The heading of the drive list"));
+    unreadableLabel->setAccessibleDescription(QStringLiteral("How many directories the scan could not read"));
+    keyLabel->setAccessibleDescription(QStringLiteral("The heading of the key"));
+    creditLabel->setAccessibleDescription(QStringLiteral("Copyright"));
+    freeBytesLabel->setAccessibleDescription(QStringLiteral("The free space on the drive on display"));
+    pathLabel->setAccessibleDescription(QStringLiteral("The path of the directory on display"));
 }
 
 void MainWindowControls::Place(const WindowLayout& layout)
@@ -86,7 +102,7 @@ TreeSource MainWindowControls::SourceAt(int listIndex) const
 void MainWindowControls::ShowState(const ViewState& state, ViewState::Changes what)
 {
     if (what & (ViewState::Directory | ViewState::Tree))
-        pathLabel->setText(PathText(DisplayName(state.PathText())).Shown());
+        ShowPath(PathText(DisplayName(state.PathText())));
     if (what & ViewState::FreeSpace)
         ShowFreeSpace(state);
     if (what & (ViewState::Tree | ViewState::Entries))
@@ -95,6 +111,13 @@ void MainWindowControls::ShowState(const ViewState& state, ViewState::Changes wh
         ShowHeading(state);
     if (what & ViewState::Source)
         ShowSource(state);
+}
+
+// The label may show the path cut short; a screen reader hears it whole.
+void MainWindowControls::ShowPath(const PathText& path)
+{
+    pathLabel->setText(path.Shown());
+    pathLabel->setAccessibleName(path.Text());
 }
 
 // A failed scan leaves the tree on display, and its free space, as they were.

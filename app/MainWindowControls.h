@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PathText.h"
 #include "TreeSource.h"
 #include "ViewState.h"
 #include "WindowLayout.h"
@@ -41,6 +42,8 @@ struct MainWindowControls {
     QLabel* pathLabel;
 
 private:
+    void Describe();
+    void ShowPath(const PathText& path);
     void ShowFreeSpace(const ViewState& state);
     void ShowUnreadable(const ViewState& state);
     void ShowHeading(const ViewState& state);

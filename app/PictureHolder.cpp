@@ -28,6 +28,7 @@ void PictureHolder::Make(const DirectoryViewRow& row)
     view = row.make(window);
     shownRow = &row;
     view->lower();
+    view->setAccessibleName(row.name);
     if (settings.ViewDepth() > 0)
         view->SetDepth(settings.ViewDepth());
     Wire();
@@ -65,6 +66,7 @@ void PictureHolder::Follow(ViewState::Changes what)
 void PictureHolder::Wire()
 {
     view->SetToolTipText(handlers.entryToolTip);
+    view->SetSpokenText(handlers.spokenEntry);
     view->SetDirectoryToolTipText([this](DirNode directory) { return ToolTipOf(directory); });
     connect(view, &DirectoryView::DepthChanged, this, [this](int depth) { settings.SetViewDepth(depth); });
     connect(view, &DirectoryView::DirectoryDoubleClicked, this, handlers.openDirectory);

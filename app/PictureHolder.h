@@ -24,6 +24,7 @@ public:
         std::function<void(DirNode directory)> openDirectory;   // a directory further down
         std::function<void(const QPoint& globalPosition)> menu; // on the selected entry
         DirectoryView::ToolTipText entryToolTip;
+        DirectoryView::SpokenText spokenEntry;
     };
 
     PictureHolder(QWidget* window, ViewState& state, const WindowSettings& settings, Handlers handlers);

@@ -52,7 +52,10 @@ TKelmoWindow::TKelmoWindow(Options commandLine, Drives probed, int lingerMs, QSt
       picture(this, state, settings,
               {[this] { commands->Trigger(Command::GoDown); }, [this](DirNode node) { OpenDirectory(node); },
                [this](const QPoint& at) { OpenMenu(at); },
-               [this](int entry) { return legend.Full() ? legend.Full()->ToolTip(entry) : QString(); }}),
+               [this](int entry) { return legend.Full() ? legend.Full()->ToolTip(entry) : QString(); },
+               [this](int entry, QAccessible::Text kind) {
+                   return legend.Full() ? legend.Full()->SpokenText(entry, kind) : QString();
+               }}),
       loader(state, scans, options, drives, frame),
       directoryCommands(state, scans, frame),
       historyCommands(state, drives, frame),

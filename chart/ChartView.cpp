@@ -36,7 +36,7 @@ void ChartView::Place(const QRect& bounds)
     SetBounds(bounds.left(), bounds.top(), bounds.left() + bounds.width(), bounds.top() + bounds.height());
 }
 
-void ChartView::ShowDirectory(const ShownDirectory& shown)
+void ChartView::ShowInPicture(const ShownDirectory& shown)
 {
     if (shown.entries)
         SetValues(shown.entries->sizes, shown.entries->places);

@@ -22,10 +22,6 @@ public:
     explicit ChartView(QWidget* parent);
 
     void Place(const QRect& bounds) override;
-    // One slice per entry; those of directories that could not be read whole
-    // are hatched.
-    void ShowDirectory(const ShownDirectory& shown) override;
-    void MarkEntry(int entry) override { SetMarkedSlice(entry); }
 
     // The rectangle the chart's square is fitted into; the widget grows to
     // hold the square and the markers on its rim.
@@ -46,11 +42,15 @@ public:
     int DrawnSlices() const { return static_cast<int>(starts.size()); }
     // The slice under point, -1 off the chart or before the first drawing.
     int SliceUnder(const QPoint& point) const;
+    int EntryAt(const QPoint& point) const override { return SliceUnder(point); }
 
 protected:
+    // One slice per entry; those of directories that could not be read whole
+    // are hatched.
+    void ShowInPicture(const ShownDirectory& shown) override;
+    void MarkInPicture(int entry) override { SetMarkedSlice(entry); }
     void DrawPicture(QPainter& painter) override;
     void DrawOverPicture(QPainter& painter) override;
-    int EntryAt(const QPoint& point) const override { return SliceUnder(point); }
     QString ToolTipAt(const QPoint& point) const override { return ToolTipOf(SliceUnder(point)); }
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 

@@ -1,10 +1,100 @@
 #include "DirectoryView.h"
 
+#include "DirectoryViewAccessible.h"
+
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QToolTip>
+
+#include <algorithm>
+
+DirectoryView::DirectoryView(QWidget* parent) : QWidget(parent)
+{
+    DirectoryViewAccessible::Install();
+    // Tab brings the keyboard here; a click leaves the focus where it was
+    // (the legend, whose typing search a click on a slice must not end).
+    setFocusPolicy(Qt::TabFocus);
+    setAccessibleDescription(
+        QStringLiteral("The sub-directories of the directory on display and their shares; the arrow keys select one"));
+}
+
+void DirectoryView::ShowDirectory(const ShownDirectory& shown)
+{
+    entryCount = shown.entries ? shown.entries->Count() : 0;
+    markedEntry = -1;
+    ShowInPicture(shown);
+    Announce(QAccessible::ObjectReorder);
+}
+
+void DirectoryView::MarkEntry(int entry)
+{
+    MarkInPicture(entry);
+    if (entry == markedEntry)
+        return;
+    markedEntry = entry;
+    Announce(QAccessible::Selection);
+    if (hasFocus())
+        Announce(QAccessible::Focus);
+}
+
+// An event about the list itself, or about the marked entry.
+void DirectoryView::Announce(QAccessible::Event what)
+{
+    const bool aboutEntry = what != QAccessible::ObjectReorder;
+    if (aboutEntry && (markedEntry < 0 || markedEntry >= entryCount))
+        return;
+    QAccessibleEvent event(this, what);
+    if (aboutEntry)
+        event.setChild(markedEntry);
+    QAccessible::updateAccessibility(&event);
+}
+
+// The arrow keys move through the entries as the legend's do; the first
+// selects the first entry (End, the last).
+void DirectoryView::keyPressEvent(QKeyEvent* event)
+{
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    const int entry = plain ? EntryForKey(event->key()) : -1;
+    if (entry < 0) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    if (entry != markedEntry)
+        emit EntryClicked(entry);
+}
+
+int DirectoryView::EntryForKey(int key) const
+{
+    if (entryCount == 0)
+        return -1;
+    const int last = entryCount - 1;
+    switch (key) {
+    case Qt::Key_Down:
+    case Qt::Key_Right:
+        return markedEntry < 0 ? 0 : std::min(markedEntry + 1, last);
+    case Qt::Key_Up:
+    case Qt::Key_Left:
+        return std::max(markedEntry - 1, 0);
+    case Qt::Key_Home:
+        return 0;
+    case Qt::Key_End:
+        return last;
+    default:
+        return -1;
+    }
+}
+
+// The window announces the view itself once the focus has moved; the
+// selected entry is announced after it, so that a screen reader says it last.
+void DirectoryView::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    QMetaObject::invokeMethod(
+        this, [this] { Announce(QAccessible::Focus); }, Qt::QueuedConnection);
+}
 
 // Every paint but the first copies only the part of the kept picture it
 // needs, a move of the selection's marks included.

@@ -4,6 +4,7 @@
 #include "ChildOrder.h"
 #include "DirNode.h"
 
+#include <QAccessible>
 #include <QPixmap>
 #include <QRect>
 #include <QString>
@@ -25,7 +26,8 @@ struct ShownDirectory {
 // A picture of the directory on display beside the legend: the pie, or any
 // other drawing of the same entries. The window gives it what to draw and
 // which entry is selected, and hears from it when a person points at an
-// entry. Entries are numbered as the legend numbers them.
+// entry. Entries are numbered as the legend numbers them. A screen reader
+// finds the entries as a list, and the arrow keys select them as clicks do.
 class DirectoryView : public QWidget {
     Q_OBJECT
 
@@ -34,16 +36,28 @@ public:
     using ToolTipText = std::function<QString(int entry)>;
     // What a tooltip says of a directory further down than the entries.
     using DirectoryToolTipText = std::function<QString(DirNode directory)>;
+    // What a screen reader says of an entry: its name (QAccessible::Name)
+    // and its description; empty for none.
+    using SpokenText = std::function<QString(int entry, QAccessible::Text kind)>;
 
-    explicit DirectoryView(QWidget* parent) : QWidget(parent) {}
+    explicit DirectoryView(QWidget* parent);
 
     // The rectangle of the window the view fits its picture into.
     virtual void Place(const QRect& bounds) = 0;
-    virtual void ShowDirectory(const ShownDirectory& shown) = 0;
-    // The selected entry; -1 for none.
-    virtual void MarkEntry(int entry) = 0;
+    void ShowDirectory(const ShownDirectory& shown);
+    // The selected entry; -1 for none. A screen reader hears of it.
+    void MarkEntry(int entry);
     void SetToolTipText(ToolTipText text) { toolTipText = std::move(text); }
     void SetDirectoryToolTipText(DirectoryToolTipText text) { directoryToolTipText = std::move(text); }
+    void SetSpokenText(SpokenText text) { spokenText = std::move(text); }
+    int EntryCount() const { return entryCount; }
+    int MarkedEntry() const { return markedEntry; }
+    QString SpokenTextOf(int entry, QAccessible::Text kind) const
+    {
+        return spokenText ? spokenText(entry, kind) : QString();
+    }
+    // The entry under point; -1 for none.
+    virtual int EntryAt(const QPoint& point) const = 0;
     // How many levels below the entries the view shows, for a view that can
     // show more or fewer (the rings); 0 for one that cannot.
     virtual int Depth() const { return 0; }
@@ -60,14 +74,14 @@ signals:
     void DepthChanged(int depth);
 
 protected:
+    virtual void ShowInPicture(const ShownDirectory& shown) = 0;
+    virtual void MarkInPicture(int entry) = 0;
     // The picture, drawn once for what is shown and kept (working out a
     // hundred thousand entries takes longer than a frame), and drawn again
     // when the device's resolution or the palette changes.
     virtual void DrawPicture(QPainter& painter) = 0;
     // What is drawn over the kept picture at every paint: the selection.
     virtual void DrawOverPicture(QPainter& painter) = 0;
-    // The entry under point; -1 for none.
-    virtual int EntryAt(const QPoint& point) const = 0;
     virtual QString ToolTipAt(const QPoint& point) const = 0;
     // What is shown or where it stands changed: the picture is drawn anew.
     void ForgetPicture() { picture = QPixmap(); }
@@ -76,6 +90,8 @@ protected:
     void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 
     QString ToolTipOf(int entry) const { return entry >= 0 && toolTipText ? toolTipText(entry) : QString(); }
     QString ToolTipOf(DirNode directory) const
@@ -84,7 +100,13 @@ protected:
     }
 
 private:
+    void Announce(QAccessible::Event what);
+    int EntryForKey(int key) const;
+
     QPixmap picture;
     ToolTipText toolTipText;
     DirectoryToolTipText directoryToolTipText;
+    SpokenText spokenText;
+    int entryCount = 0;
+    int markedEntry = -1;
 };

@@ -80,7 +80,7 @@ void RingsView::Place(const QRect& bounds)
     update();
 }
 
-void RingsView::ShowDirectory(const ShownDirectory& directory)
+void RingsView::ShowInPicture(const ShownDirectory& directory)
 {
     shown = directory;
     markedEntry = -1;
@@ -94,7 +94,7 @@ void RingsView::Relayout()
     update();
 }
 
-void RingsView::MarkEntry(int entry)
+void RingsView::MarkInPicture(int entry)
 {
     if (entry == markedEntry)
         return;

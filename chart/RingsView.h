@@ -26,8 +26,6 @@ public:
     explicit RingsView(QWidget* parent);
 
     void Place(const QRect& bounds) override;
-    void ShowDirectory(const ShownDirectory& shown) override;
-    void MarkEntry(int entry) override;
     // The rings round the centre, 1 to 4.
     int Depth() const override { return rings; }
     void SetDepth(int depth) override;
@@ -41,11 +39,13 @@ public:
     QPoint PointAt(int ring, double angle) const;
     // Where the selected entry's crosses stand; none without one.
     std::vector<QRect> MarkerRects() const;
+    int EntryAt(const QPoint& point) const override;
 
 protected:
+    void ShowInPicture(const ShownDirectory& shown) override;
+    void MarkInPicture(int entry) override;
     void DrawPicture(QPainter& painter) override;
     void DrawOverPicture(QPainter& painter) override;
-    int EntryAt(const QPoint& point) const override;
     QString ToolTipAt(const QPoint& point) const override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 

@@ -28,9 +28,8 @@ QString FirstCharacters(const QString& text, int limit, int& length)
 // The size and the share of the directory on display, one per line.
 QString SizeAndShare(std::int64_t size, std::int64_t directoryBytes, const QString& directoryPath, SizeUnits units)
 {
-    const QString sizeText = QString::fromStdString(FormatSize(size, units))
-        + (units == SizeUnits::Bytes ? QStringLiteral(" bytes") : QString());
-    return sizeText + QLatin1Char('\n') + ShareText(size, directoryBytes) + QStringLiteral(" of ") + directoryPath;
+    return SizeText(size, units) + QLatin1Char('\n') + ShareText(size, directoryBytes) + QStringLiteral(" of ")
+        + directoryPath;
 }
 
 } // namespace
@@ -51,6 +50,17 @@ QString EntryText(const std::string& name, const QString& sizePart)
     const QString namePart = FirstCharacters(ShownName(name), NameCharacters, nameLength);
     const int spaces = SizeEndColumn - nameLength - static_cast<int>(sizePart.size());
     return namePart + QString(spaces > 0 ? spaces : 0, QLatin1Char(' ')) + sizePart;
+}
+
+QString SizeText(std::int64_t size, SizeUnits units)
+{
+    return QString::fromStdString(FormatSize(size, units))
+        + (units == SizeUnits::Bytes ? QStringLiteral(" bytes") : QString());
+}
+
+QString EntrySpokenText(const QString& name, const QString& size, const QString& share)
+{
+    return name + QStringLiteral(", ") + size + QStringLiteral(", ") + share;
 }
 
 QString ShareText(std::int64_t size, std::int64_t whole)

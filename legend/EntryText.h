@@ -12,15 +12,21 @@
 // not valid text show as replacement characters), a line break as "\n".
 QString ShownName(const std::string& name);
 
-// The text of one legend entry as a line of characters, which is what its
-// accessible text and KeyBox::Text give (the drawing measures the name
-// instead, see EntryLayout): the first 12 characters of the name, then
+// The text of one legend entry as a line of characters, which is what
+// KeyBox::Text gives (the drawing measures the name instead, see
+// EntryLayout; a screen reader hears EntrySpokenText): the first 12 characters of the name, then
 // spaces so that the size ends in column 26 of the fixed-pitch font, then the
 // size in the given units. No space when the two parts fill 26 columns.
 // Bytes of the name that are not valid text never affect the size part.
 QString EntryText(const std::string& name, std::int64_t size, SizeUnits units = SizeUnits::Bytes);
 // The same with another text in the size's place (a change since an earlier scan).
 QString EntryText(const std::string& name, const QString& sizePart);
+
+// A size as a person reads it: "1,234 bytes", or in binary units "1.2 MiB".
+QString SizeText(std::int64_t size, SizeUnits units);
+
+// What a screen reader says of an entry, whole: "src, 1,234 bytes, 43.6 %".
+QString EntrySpokenText(const QString& name, const QString& size, const QString& share);
 
 // An entry's share of whole, with one decimal ("43.6 %"); none of nothing.
 QString ShareText(std::int64_t size, std::int64_t whole);

@@ -17,6 +17,10 @@ KeyBox::KeyBox(QWidget* parent, const QRect& geometry, bool withParent)
     : QListView(parent), hasParent(withParent), entries(new LegendModel(this))
 {
     setGeometry(geometry);
+    setAccessibleName(QStringLiteral("Key"));
+    setAccessibleDescription(
+        QStringLiteral("The sub-directories of the directory on display, each with its size and "
+                       "share; Enter opens the selected one"));
     setModel(entries);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -86,6 +90,14 @@ QString KeyBox::Text(int index) const
 QString KeyBox::ToolTip(int index) const
 {
     return entries->index(index, 0).data(Qt::ToolTipRole).toString();
+}
+
+QString KeyBox::SpokenText(int index, QAccessible::Text kind) const
+{
+    const int role = kind == QAccessible::Name ? Qt::AccessibleTextRole
+        : kind == QAccessible::Description     ? Qt::AccessibleDescriptionRole
+                                               : -1;
+    return role < 0 ? QString() : entries->index(index, 0).data(role).toString();
 }
 
 QRect KeyBox::EntryRect(int index) const

@@ -3,6 +3,7 @@
 #include "ChildList.h"
 #include "FormatBytes.h"
 
+#include <QAccessible>
 #include <QListView>
 #include <QRect>
 
@@ -43,6 +44,9 @@ public:
     // tooltip says.
     QString Text(int index) const;
     QString ToolTip(int index) const;
+    // What a screen reader says of an entry: the whole name, size and share
+    // (QAccessible::Name), and what its tooltip says (Description).
+    QString SpokenText(int index, QAccessible::Text kind) const;
     // An entry's place in the list's viewport.
     QRect EntryRect(int index) const;
 

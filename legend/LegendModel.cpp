@@ -93,7 +93,12 @@ QVariant LegendModel::data(const QModelIndex& index, int role) const
     case Qt::DisplayRole:
         return EntryText(name, sizeText);
     case Qt::ToolTipRole:
-        return AsPlainText(compared ? ShownName(name) + QLatin1Char('\n') + sizeText : ToolTip(index.row()));
+        // A long name wraps at the screen's width rather than running off it.
+        return AsPlainText(compared ? Details(index.row()) : WrappedToScreen(Details(index.row())));
+    case Qt::AccessibleTextRole:
+        return EntrySpokenText(ShownName(name), compared ? sizeText : SizeText(size, units), ShareText(size, shareOf));
+    case Qt::AccessibleDescriptionRole:
+        return Details(index.row());
     case NameRole:
         return ShownName(name);
     case SizeRole:
@@ -117,11 +122,13 @@ DirNode LegendModel::NodeAt(int row) const
     return place < entries->nodes.size() ? entries->nodes[place] : DirNode();
 }
 
-// A long name wraps at the screen's width rather than running off it.
-QString LegendModel::ToolTip(int row) const
+// In a comparison, an entry's change stands in its size's place.
+QString LegendModel::Details(int row) const
 {
+    if (!entries->sizeTexts.empty())
+        return ShownName(entries->names[row]) + QLatin1Char('\n') + QString::fromStdString(entries->sizeTexts[row]);
     QString text = EntryToolTip(entries->names[row], entries->sizes[row], directoryBytes, directoryPath, units);
     if (const DirNode node = NodeAt(row))
         text += QLatin1Char('\n') + DirectoryFacts(node);
-    return WrappedToScreen(text);
+    return text;
 }

@@ -45,7 +45,8 @@ public:
                           Qt::MatchFlags flags) const override;
 
 private:
-    QString ToolTip(int row) const;
+    // What the entry's tooltip says, one line each, before it wraps.
+    QString Details(int row) const;
     // The directory behind the entry; none when the entries name no nodes.
     DirNode NodeAt(int row) const;
     void MeasureShares();

@@ -80,6 +80,7 @@ void KelmoSplash::BuildProgressFace(const QString& driveText, SizeUnits units)
     AddLabel(*this, QStringLiteral("Interrogating Drive ..."), 20, 20, 150, 25);
     QLabel* drive = AddLabel(*this, QString(), 20, 50, 150, 25);
     drive->setText(ElidedInMiddle(driveText, QFontMetricsF(drive->font()), drive->width()));
+    drive->setAccessibleName(driveText); // whole, where the label may cut it
     const QString totalHeading = units == SizeUnits::Bytes ? QStringLiteral("Disk Space Used (in bytes)")
                                                            : QStringLiteral("Disk Space Used");
     AddLabel(*this, totalHeading, 20, 150, 250, 25);
@@ -99,6 +100,7 @@ void KelmoSplash::BuildAboutFace()
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("button%1").arg(OkId));
     ok->setAutoDefault(false);
+    ok->setAccessibleDescription(QStringLiteral("Closes the window"));
     ok->setGeometry(220, 170, 75, 50);
     connect(ok, &QPushButton::clicked, this, [this] { CmOk(); });
     AddCloseKeys(*this, *ok);

@@ -44,6 +44,9 @@ SmallWin::SmallWin(QWidget* owner, const QString& caption, int textBoxWidth)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(caption);
+    edit->setAccessibleName(caption);
+    edit->setAccessibleDescription(QStringLiteral("Text to read; OK or Escape closes the window"));
+    okButton->setAccessibleDescription(QStringLiteral("Closes the window"));
     PaintProgramBackground(*this);
     connect(okButton, &QPushButton::clicked, this, [this] { CmOk(); });
     AddCloseKeys(*this, *okButton);

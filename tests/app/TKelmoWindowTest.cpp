@@ -20,6 +20,7 @@
 #include "TempTree.h"
 #include "TreeDump.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -459,6 +460,39 @@ TEST_F(MainWindowTest, ClickOnASliceSelectsItsEntry)
     QTest::mouseClick(w.Chart(), Qt::LeftButton, {}, QPoint(10, 330)); // off the chart
     EXPECT_EQ(Legend().SelectedIndex(), 1);
     EXPECT_EQ(PixelAt(inFirst.x(), inFirst.y()), small == 0 ? QColor(0, 0, 255) : QColor(0, 255, 255));
+}
+
+// A screen reader finds the picture as a list of the legend's entries, named
+// as the legend names them, whole; the arrow keys select them as clicks do.
+TEST_F(MainWindowTest, ThePictureIsAListOfItsEntriesThatTheArrowKeysWalk)
+{
+    TempTree tree;
+    tree.File("a-folder-whose-name-is-longer-than-the-key/f", 1000);
+    tree.File("large/f", 3000);
+    tree.File("third/f", 2000);
+    TKelmoWindow& w = StartOn(tree);
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(w.View());
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->role(), QAccessible::List);
+    EXPECT_EQ(list->text(QAccessible::Name), "Pie Chart");
+    ASSERT_EQ(list->childCount(), 3);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(list->child(i)->text(QAccessible::Name), Legend().SpokenText(i, QAccessible::Name));
+        EXPECT_EQ(list->indexOfChild(list->child(i)), i);
+    }
+    EXPECT_TRUE(list->child(Names().indexOf("a-folder-who"))
+                    ->text(QAccessible::Name)
+                    .startsWith("a-folder-whose-name-is-longer-than-the-key, "));
+
+    QTest::keyClick(w.View(), Qt::Key_Down);
+    EXPECT_EQ(Legend().SelectedIndex(), 0) << "the first arrow selects the first entry";
+    QTest::keyClick(w.View(), Qt::Key_End);
+    EXPECT_EQ(Legend().SelectedIndex(), 2);
+    EXPECT_TRUE(list->child(2)->state().selected);
+    EXPECT_FALSE(list->child(0)->state().selected);
+    QTest::keyClick(w.View(), Qt::Key_Down);
+    QTest::keyClick(w.View(), Qt::Key_Left);
+    EXPECT_EQ(Legend().SelectedIndex(), 1) << "the last entry is as far as the keys go";
 }
 
 TEST_F(MainWindowTest, UpdateKeepsTheDirectoryOnDisplayAndTheSelection)

@@ -242,6 +242,26 @@ TEST_F(KeyBoxTest, EntriesShowTheirShareOfTheDirectoryOrOfTheGrowthShown)
         << "the size ends a column before the widest share";
 }
 
+// A screen reader hears the whole name where the key shows twelve
+// characters, and the size with its units.
+TEST_F(KeyBoxTest, ScreenReadersHearWholeNamesSizesAndShares)
+{
+    auto legend = std::make_unique<KeyBox>(&parent, QRect(370, 130, 250, 250), true);
+    const std::string longName = "Photographs of the summer, 2021";
+    legend->SetEntries(std::make_shared<ChildList>(ChildList{{longName, "Music"}, {1288490188, 64}}), 2954937499,
+                       "/home/ann/");
+    EXPECT_EQ(legend->SpokenText(0, QAccessible::Name), "Photographs of the summer, 2021, 1,288,490,188 bytes, 43.6 %");
+    EXPECT_EQ(legend->SpokenText(0, QAccessible::Description),
+              "Photographs of the summer, 2021\n1,288,490,188 bytes\n43.6 % of /home/ann/");
+    legend->SetUnits(SizeUnits::Binary);
+    EXPECT_EQ(legend->SpokenText(0, QAccessible::Name), "Photographs of the summer, 2021, 1.2 GiB, 43.6 %");
+
+    ChildList compared{{"Photos", "Old"}, {300, 0}};
+    compared.sizeTexts = {"+300", "gone"};
+    legend->SetEntries(std::make_shared<ChildList>(compared), 5000, "/home/ann/");
+    EXPECT_EQ(legend->SpokenText(1, QAccessible::Name), "Old, gone, 0.0 %");
+}
+
 TEST_F(KeyBoxTest, TypingSearchesTheWholeNameNotTheTwelveCharactersOfTheText)
 {
     auto legend = std::make_unique<KeyBox>(&parent, QRect(370, 130, 250, 250), true);
