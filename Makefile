@@ -54,7 +54,7 @@ stress: build
 # The C++ sources kept in the style of .clang-format; a folder not there
 # (yet) is skipped. format rewrites them; format-check changes nothing and
 # fails on any difference.
-FORMAT_DIRS := $(wildcard app cli savedscan survey trash chart legend windows resources tests bench)
+FORMAT_DIRS := $(wildcard app cli savedscan history survey trash chart legend windows resources tests bench)
 FORMATTED = $(shell find $(FORMAT_DIRS) -name '*.cpp' -o -name '*.h')
 format: deps
 	clang-format -i $(FORMATTED)
