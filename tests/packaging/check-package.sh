@@ -63,6 +63,10 @@ dpkg-deb -x "$cli" "$root"
 "$root/usr/bin/kelmo" --version | grep -q '^Kelmo ' || fail "the packaged kelmo does not run"
 "$root/usr/bin/kelmo" --report "$root/usr/share" | grep -q '^man' || fail "the packaged kelmo does not report"
 "$root/usr/bin/kelmo" --export "$work/scan.json" "$root/usr/share" && [ -s "$work/scan.json" ] || fail "the packaged kelmo does not export"
+# The autopkgtest, on the unpacked command instead of an installed one.
+mkdir "$work/autopkgtest"
+AUTOPKGTEST_TMP=$work/autopkgtest KELMO=$root/usr/bin/kelmo "$source/debian/tests/du-figures" >"$work/tool.log" 2>&1 ||
+  { cat "$work/tool.log"; fail "the autopkgtest fails on the packaged kelmo"; }
 grep -qF /usr/libexec/kelmo/kelmo-gui "$root/usr/bin/kelmo" ||
   fail "the packaged kelmo does not look for kelmo-gui in /usr/libexec/kelmo"
 dpkg-deb -x "$gui" "$root"
