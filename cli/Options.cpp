@@ -17,87 +17,18 @@ namespace {
 // Long options without a short name get ids above every character.
 constexpr int kFirstLongId = 256;
 
-const std::vector<OptionRow> kTable{
-    {"report", 0, nullptr,
-     "print the figures of PATH and the size of each of\n"
-     "its sub-directories, without a window (with --import:\n"
-     "those of the saved scan's root)"},
-    {"export", 0, "FILE",
-     "scan PATH and write it to FILE as a saved scan (- is\n"
-     "standard output; FILE.zst is compressed with zstd)"},
-    {"import", 0, "FILE",
-     "read the saved scan FILE (also compressed with gzip\n"
-     "or zstd; - is standard input) for the window or\n"
-     "--report"},
-    {"compare", 0, "OLD",
-     "show what grew since OLD, a saved scan (with --report\n"
-     "also a directory) or a recording of PATH's drive\n"
-     "(@latest, @yesterday, @7d, @2026-12-01); the newer\n"
-     "side is PATH (in the window by default the drive\n"
-     "OLD was made of)"},
-    {"record", 0, nullptr,
-     "scan the drive that holds PATH (default: /) and keep\n"
-     "the scan in the drive's history"},
-    {"keep", 0, "RULES",
-     "with --record: the recordings kept as they age\n"
-     "(default: all:2d,daily:30d,weekly:1y,monthly:forever)"},
-    {"history", 0, nullptr,
-     "list the recordings of the drive that holds PATH\n"
-     "(default: /): UTC time, used bytes, change"},
-    {"apparent-size", 'a', nullptr,
-     "count apparent sizes (the lengths of the files)\n"
-     "instead of disk usage; in the window, key A switches"},
-    {"bytes", 'b', nullptr, "apparent sizes in bytes, as du -b counts them"},
-    {"depth", 'd', "N",
-     "with --report: print the size of every directory N\n"
-     "or fewer levels below PATH, deepest first, as du does"},
-    {"max-depth", 0, "N", "like --depth, as du names it"},
-    {"summarize", 's', nullptr, "with --report: --depth=0, the size of PATH alone"},
-    {"largest", 0, "N",
-     "with --report: print the N largest files of the scan,\n"
-     "largest first, as lines of size, tab, path"},
-    {"json", 0, nullptr,
-     "with --report: write the figures and the sub-\n"
-     "directories (with --depth the tree) as one JSON\n"
-     "document"},
-    {"sort", 0, "size|name",
-     "with --report: sub-directories largest first, or by\n"
-     "name in byte order (default: as the file system\n"
-     "lists them)"},
-    {"human-readable", 'h', nullptr, "with --report: sizes in powers of 1024 (1.5K 234M 2G)"},
-    {"si", 0, nullptr, "like -h, but in powers of 1000"},
-    {"null", '0', nullptr, "with --depth: end each line with NUL, not newline"},
-    {"exclude", 0, "PATTERN",
-     "skip the files and directories whose name or path\n"
-     "matches the shell pattern PATTERN, as du does"},
-    {"exclude-from", 'X', "FILE", "skip what matches any pattern in FILE (one a line)"},
-    {"threads", 't', "N", "walk with N threads (default: 16)"},
-    {"look", 0, "LOOK",
-     "the window's look for this run: classic (Kelmo's own)\n"
-     "or desktop (the desktop's style, colours and fonts);\n"
-     "the window's View menu changes it for good"},
-    {"one-file-system", 'x', nullptr, "accepted as du's: a scan never leaves PATH's drive"},
-    {"help", 0, nullptr, "show this help and exit"},
-    {"version", 0, nullptr, "show the version and exit"},
-};
-
 int IdOf(std::size_t row)
 {
-    return kTable[row].shortName ? kTable[row].shortName : kFirstLongId + static_cast<int>(row);
+    return OptionTable()[row].shortName ? OptionTable()[row].shortName : kFirstLongId + static_cast<int>(row);
 }
 
 // The row getopt_long returned id for; null for a problem.
 const OptionRow* RowOf(int id)
 {
-    for (std::size_t row = 0; row < kTable.size(); ++row)
+    for (std::size_t row = 0; row < OptionTable().size(); ++row)
         if (IdOf(row) == id)
-            return &kTable[row];
+            return &OptionTable()[row];
     return nullptr;
-}
-
-std::string DashedName(const OptionRow& row)
-{
-    return std::string("--") + row.name;
 }
 
 const char* ActionOption(Action action)
@@ -190,8 +121,8 @@ void Parser::Parse()
 {
     std::vector<option> longOptions;
     std::string shortOptions = ":"; // a missing argument returns ':', not '?'
-    for (std::size_t index = 0; index < kTable.size(); ++index) {
-        const OptionRow& row = kTable[index];
+    for (std::size_t index = 0; index < OptionTable().size(); ++index) {
+        const OptionRow& row = OptionTable()[index];
         longOptions.push_back({row.name, row.argument ? required_argument : no_argument, nullptr, IdOf(index)});
         if (row.shortName)
             shortOptions += std::string(1, row.shortName) + (row.argument ? ":" : "");
@@ -235,7 +166,7 @@ std::string Parser::ProblemOf(int result) const
         return "option '" + given + "' requires an argument";
     if (optopt != 0)
         return "option '" + given + "' doesn't allow an argument";
-    const auto matches = std::count_if(kTable.begin(), kTable.end(), [&](const OptionRow& row) {
+    const auto matches = std::count_if(OptionTable().begin(), OptionTable().end(), [&](const OptionRow& row) {
         return DashedName(row).compare(0, given.size(), given) == 0;
     });
     return matches > 1 ? "option '" + given + "' is ambiguous" : "unrecognized option '" + given + "'";
@@ -359,97 +290,9 @@ std::string Parser::Check() const
     return {};
 }
 
-std::string Synopsis(const OptionRow& row)
-{
-    std::string text = row.shortName ? std::string("-") + row.shortName + ", " : "    ";
-    text += DashedName(row);
-    if (row.argument)
-        text += std::string("=") + row.argument;
-    return text;
-}
-
-std::string OptionList()
-{
-    std::size_t width = 0;
-    for (const OptionRow& row : kTable)
-        width = std::max(width, Synopsis(row).size());
-    const std::string indent(width + 4, ' ');
-    std::string text;
-    for (const OptionRow& row : kTable) {
-        const std::string synopsis = Synopsis(row);
-        text += "  " + synopsis + std::string(width - synopsis.size() + 2, ' ');
-        for (const char* c = row.help; *c; ++c)
-            text += *c == '\n' ? "\n" + indent : std::string(1, *c);
-        text += '\n';
-    }
-    return text;
-}
-
-const char* const kAbout =
-    "Shows how the bytes of a directory divide among its sub-directories, on one\n"
-    "file system. Without PATH: the file system of the current directory in the\n"
-    "window, and the current directory for --report and --export.\n"
-    "\n";
-
-const char* const kNotes =
-    "\n"
-    "Unlike du: -a is --apparent-size, not --all; -t is --threads, not --threshold.\n"
-    "\n"
-    "In the report, a control byte of a name (below 0x20, and 0x7f) is written\n"
-    "as \\xhh with two lower-case hex digits, and a backslash as \\\\.\n"
-    "\n"
-    "The JSON report names a name that is not UTF-8 in a \"name_bytes\" field\n"
-    "(a path in \"path_bytes\"), its bytes in base64, beside a \"name\" that\n"
-    "shows each byte that is not UTF-8 as U+FFFD; kelmo(1) describes it.\n"
-    "\n"
-    "Directories that cannot be read are named on standard error, and the\n"
-    "figures are what could be read.\n"
-    "\n"
-    "A saved scan is the JSON export of ncdu (ncdu -o FILE), which gdu -o writes\n"
-    "too; kelmo --export writes it, ncdu -f and gdu -f read what it writes.\n"
-    "\n"
-    "The recordings of --record are kept in $XDG_STATE_HOME/kelmo/history (for\n"
-    "root /var/lib/kelmo/history; $KELMO_HISTORY_DIR when set), a folder a drive;\n"
-    "their days and times are UTC's.\n"
-    "\n"
-    "Exit status: 0 when all went well; 1 when PATH cannot be read or is empty,\n"
-    "a directory below it could not be read, a saved scan cannot be read or is\n"
-    "damaged, a write fails, or the window cannot be opened; 2 for an invalid\n"
-    "command line.\n";
-
 } // namespace
-
-const std::vector<OptionRow>& OptionTable()
-{
-    return kTable;
-}
 
 Options ParseOptions(const std::vector<std::string>& args)
 {
     return Parser(args).Take();
-}
-
-std::string UsageText()
-{
-    return "Usage: kelmo [OPTION]... [PATH]\n"
-           "  or:  kelmo [OPTION]... --report [PATH]\n"
-           "  or:  kelmo [OPTION]... --report --import FILE\n"
-           "  or:  kelmo [OPTION]... --report --compare OLD [PATH]\n"
-           "  or:  kelmo [OPTION]... --export FILE [PATH]\n"
-           "  or:  kelmo [OPTION]... --record [PATH]\n"
-           "  or:  kelmo [OPTION]... --history [PATH]\n"
-           "  or:  kelmo [OPTION]... --import FILE\n"
-           "  or:  kelmo [OPTION]... --compare OLD [PATH]\n";
-}
-
-std::string HelpText()
-{
-    return UsageText() + kAbout + OptionList() + kNotes;
-}
-
-std::string VersionText()
-{
-    return "Kelmo " KELMO_VERSION
-           "\n"
-           "Copyright 2026 The Kelmo developers. MIT licence.\n";
 }

@@ -2,6 +2,7 @@
 
 #include "ChildOrder.h"
 #include "DirTree.h"
+#include "OptionTable.h"
 
 #include <string>
 #include <vector>
@@ -37,27 +38,8 @@ struct Options {
     std::string error; // why the command line is invalid; empty when valid
 };
 
-// One row of the table of options, which the parser, the help and the shell
-// completions are all made from.
-struct OptionRow {
-    const char* name;     // "threads", for --threads
-    char shortName;       // 't' for -t; 0 for none
-    const char* argument; // "N", as the help names it ("size|name": one of those words); nullptr for none
-    const char* help;     // a "\n" continues it on another line
-};
-
-// Every option, in the order the help lists them.
-const std::vector<OptionRow>& OptionTable();
-
 // Parses the arguments after the program's name, with GNU's conventions:
 // "--threads=4" or "--threads 4", "-t4" or "-t 4", unambiguous abbreviations
 // of long options, options and the PATH in any order, "--" ending the options.
 // An option given twice takes its last value. Reads the --exclude-from files.
 Options ParseOptions(const std::vector<std::string>& args);
-
-// "Usage: kelmo [OPTION]... [PATH]" and the other forms, a line each.
-std::string UsageText();
-// The whole --help text: usage, every option, notes; lines of at most 80 columns.
-std::string HelpText();
-// The --version text: "Kelmo 2.0.0" and the licence.
-std::string VersionText();

@@ -3,6 +3,7 @@
 #include "EscapedName.h"
 #include "ExportCommand.h"
 #include "FinishOutput.h"
+#include "HelpText.h"
 #include "HistoryCommand.h"
 #include "KelmoProject.h"
 #include "MomentName.h"

@@ -1,3 +1,4 @@
+#include "HelpText.h"
 #include "Options.h"
 #include "TempTree.h"
 
