@@ -2,6 +2,7 @@
 
 #include "OutputFile.h"
 #include "RecordingName.h"
+#include "WriteAll.h"
 
 #include <dirent.h>
 #include <sys/stat.h>
@@ -66,17 +67,6 @@ std::string UuidOf(const MountEntry& drive, const std::string& byUuid)
             return entry->d_name;
     }
     return {};
-}
-
-bool WriteAll(int fd, const std::string& text)
-{
-    for (std::size_t done = 0; done < text.size();) {
-        const ssize_t written = write(fd, text.data() + done, text.size() - done);
-        if (written < 0 && errno != EINTR)
-            return false;
-        done += written > 0 ? static_cast<std::size_t>(written) : 0;
-    }
-    return true;
 }
 
 } // namespace
@@ -170,10 +160,10 @@ bool HistoryFolder::WriteIndex(const std::vector<Recording>& lines, std::string&
         text += line.fileName + '\t' + std::to_string(line.usedBytes) + '\n';
     const std::string file = path + "/" + kIndexName;
     OutputFile output(file);
-    if (!output.Open() || !WriteAll(output.Descriptor(), text) || !output.Commit()) {
-        problem = "cannot write '" + file
-            + "': " + (output.Problem().empty() ? std::strerror(errno) : output.Problem());
-        return false;
-    }
-    return true;
+    const bool opened = output.Open();
+    const int error = opened ? WriteAll(output.Descriptor(), text) : 0;
+    if (opened && error == 0 && output.Commit())
+        return true;
+    problem = "cannot write '" + file + "': " + (error != 0 ? std::strerror(error) : output.Problem());
+    return false;
 }

@@ -1,6 +1,7 @@
 #include "SavedScanWriter.h"
 
 #include "JsonEscaped.h"
+#include "WriteAll.h"
 
 #include <unistd.h>
 
@@ -142,17 +143,7 @@ void SavedScanWriter::EndEntry()
 // After a failed write nothing more is written; the walk is asked to stop.
 void SavedScanWriter::WriteOut()
 {
-    std::size_t done = 0;
-    while (error == 0 && done < out.size()) {
-        const ssize_t written = write(fd, out.data() + done, out.size() - done);
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0) {
-            error = written < 0 ? errno : EIO;
-            control.Stop();
-        } else {
-            done += static_cast<std::size_t>(written);
-        }
-    }
+    if (error == 0 && (error = WriteAll(fd, out)) != 0)
+        control.Stop();
     out.clear();
 }

@@ -1,5 +1,7 @@
 #include "ZstdPipe.h"
 
+#include "WriteAll.h"
+
 #include <fcntl.h>
 #include <unistd.h>
 #include <zstd.h>
@@ -97,15 +99,8 @@ void ZstdPipe::Compress()
 
 void ZstdPipe::WriteOut(const char* bytes, std::size_t size)
 {
-    for (std::size_t done = 0; error == 0 && done < size;) {
-        const ssize_t written = write(output, bytes + done, size - done);
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            error = written < 0 ? errno : EIO;
-        else
-            done += static_cast<std::size_t>(written);
-    }
+    if (error == 0)
+        error = WriteAll(output, std::string_view(bytes, size));
     if (error != 0)
         control.Stop();
 }

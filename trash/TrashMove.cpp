@@ -4,6 +4,7 @@
 #include "MountTable.h"
 #include "OpenDirectory.h"
 #include "TrashRecord.h"
+#include "WriteAll.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -39,17 +40,6 @@ std::string Candidate(const std::string& name, int attempt)
 {
     const std::string suffix = attempt == 1 ? std::string() : "." + std::to_string(attempt);
     return name.substr(0, kNameMax - kRecordSuffix.size() - suffix.size()) + suffix;
-}
-
-bool WriteAll(int fd, const std::string& text)
-{
-    for (std::size_t done = 0; done < text.size();) {
-        const ssize_t wrote = write(fd, text.data() + done, text.size() - done);
-        if (wrote < 0 && errno != EINTR)
-            return false;
-        done += wrote > 0 ? static_cast<std::size_t>(wrote) : 0;
-    }
-    return true;
 }
 
 } // namespace
@@ -186,8 +176,7 @@ std::string TrashMove::Rename(int parent, TrashCan& trash)
         return Failure(errno);
     const std::string recordName = chosen + kRecordSuffix;
     const auto forget = [&] { unlinkat(trash.Info(), recordName.c_str(), 0); };
-    if (!WriteAll(record.Get(), TrashRecord(trash.OnDrive() ? below : path, std::time(nullptr)))) {
-        const int error = errno;
+    if (const int error = WriteAll(record.Get(), TrashRecord(trash.OnDrive() ? below : path, std::time(nullptr)))) {
         forget();
         return Failure(error);
     }
