@@ -240,25 +240,32 @@ std::string SurveyLoader::EarlierScanNamed(const std::string& name) const
 // The recordings of the drive on display, newest first, then any other saved scan.
 void SurveyLoader::ChooseEarlierScan()
 {
+    if (OfferedRecordings())
+        return;
+    const QString file = ChosenFile(frame.Owner(), QStringLiteral("Compare with Saved Scan"));
+    if (!file.isEmpty())
+        ReadEarlierScan(QFile::encodeName(file).toStdString());
+}
+
+// Offers the recordings of the drive on display, newest first, above "Other
+// Saved Scan..."; true once one is read or the person closed the menu.
+bool SurveyLoader::OfferedRecordings()
+{
     const int drive = state.Scanned().DriveIndex();
-    const HistoryFolder history = HistoryFolder::Of(drive >= 0 ? drives.List()[static_cast<std::size_t>(drive)]
-                                                               : MountEntry{});
-    std::vector<Recording> recordings = drive >= 0 ? history.Recordings() : std::vector<Recording>();
+    if (drive < 0)
+        return false;
+    const HistoryFolder history = HistoryFolder::Of(drives.List()[static_cast<std::size_t>(drive)]);
+    std::vector<Recording> recordings = history.Recordings();
+    if (recordings.empty())
+        return false;
     std::reverse(recordings.begin(), recordings.end());
     QStringList choices;
     for (const Recording& recording : recordings)
         choices << RecordingText(recording);
-    const int otherScan = static_cast<int>(recordings.size()) + 1; // after a separator
-    const int chosen = recordings.empty() ? otherScan
-                                          : AskForChoice(frame.Owner(), choices << QString() << QString(kOtherScan));
-    if (chosen >= 0 && chosen < otherScan - 1) {
+    const int chosen = AskForChoice(frame.Owner(), choices << QString() << QString(kOtherScan));
+    if (chosen >= 0 && chosen < static_cast<int>(recordings.size()))
         ReadEarlierScan(history.Path() + "/" + recordings[static_cast<std::size_t>(chosen)].fileName);
-        return;
-    }
-    const QString file = chosen == otherScan ? ChosenFile(frame.Owner(), QStringLiteral("Compare with Saved Scan"))
-                                             : QString();
-    if (!file.isEmpty())
-        ReadEarlierScan(QFile::encodeName(file).toStdString());
+    return chosen != choices.size() - 1;
 }
 
 void SurveyLoader::ReadEarlierScan(const std::string& file)

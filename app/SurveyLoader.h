@@ -44,6 +44,7 @@ private:
     TreeSource ParseDriveArgument();
     void OnDriveScanned(const TreeSource& source, ScanResult result);
     std::string EarlierScanNamed(const std::string& name) const;
+    bool OfferedRecordings();
     void ReadEarlierScan(const std::string& file);
     void OnEarlierScanRead(ScanResult result);
     void EndScan(bool showTree);

@@ -63,8 +63,8 @@ bool HistoryDrive(const Options& options, MountEntry& drive)
 // the recording it names, of the drive that holds PATH.
 int RunComparison(Options options)
 {
-    MountEntry drive;
     if (MomentName::IsMoment(options.compareFile)) {
+        MountEntry drive;
         std::string problem;
         if (!DriveHolding(PathToScan(options), drive, std::cerr))
             return 1;
