@@ -30,6 +30,10 @@ HistoryChart::HistoryChart(QWidget* parent) : QWidget(parent)
 void HistoryChart::SetPoints(std::vector<Point> newPoints)
 {
     points = std::move(newPoints);
+    const auto [low, high] = std::minmax_element(points.begin(), points.end(),
+                                                 [](const Point& a, const Point& b) { return a.bytes < b.bytes; });
+    lowBytes = points.empty() ? 0 : low->bytes;
+    highBytes = points.empty() ? 0 : high->bytes;
     const int last = static_cast<int>(points.size()) - 1;
     Choose(std::max(last - 1, 0), last);
 }
@@ -52,15 +56,13 @@ QRectF HistoryChart::PlotArea() const
 QPointF HistoryChart::DotAt(int index) const
 {
     const QRectF area = PlotArea();
-    const auto [low, high] = std::minmax_element(points.begin(), points.end(),
-                                                 [](const Point& a, const Point& b) { return a.bytes < b.bytes; });
     const std::int64_t first = points.front().time;
     const std::int64_t span = std::max<std::int64_t>(points.back().time - first, 1);
-    const std::int64_t range = std::max<std::int64_t>(high->bytes - low->bytes, 1);
+    const std::int64_t range = std::max<std::int64_t>(highBytes - lowBytes, 1);
     const Point& point = points[static_cast<std::size_t>(index)];
     const qreal x = points.size() == 1 ? area.center().x()
                                        : area.left() + area.width() * qreal(point.time - first) / qreal(span);
-    return {x, area.bottom() - area.height() * qreal(point.bytes - low->bytes) / qreal(range)};
+    return {x, area.bottom() - area.height() * qreal(point.bytes - lowBytes) / qreal(range)};
 }
 
 void HistoryChart::paintEvent(QPaintEvent*)
@@ -75,13 +77,11 @@ void HistoryChart::paintEvent(QPaintEvent*)
         painter.drawText(area, Qt::AlignCenter, QStringLiteral("No recordings yet"));
         return;
     }
-    const auto [low, high] = std::minmax_element(points.begin(), points.end(),
-                                                 [](const Point& a, const Point& b) { return a.bytes < b.bytes; });
     const QRectF side(0, 0, area.left() - kMargin / 2, height());
     painter.drawText(QRectF(side.left(), area.top() - 4, side.width(), 20), Qt::AlignRight | Qt::AlignTop,
-                     QString::fromStdString(FormatBytes(high->bytes)));
+                     QString::fromStdString(FormatBytes(highBytes)));
     painter.drawText(QRectF(side.left(), area.bottom() - 16, side.width(), 20), Qt::AlignRight | Qt::AlignBottom,
-                     QString::fromStdString(FormatBytes(low->bytes)));
+                     QString::fromStdString(FormatBytes(lowBytes)));
     const QRectF below(area.left(), area.bottom() + 2, area.width(), fontMetrics().height() + kMargin);
     painter.drawText(below, Qt::AlignLeft | Qt::AlignTop, DayText(points.front().time));
     painter.drawText(below, Qt::AlignRight | Qt::AlignTop, DayText(points.back().time));

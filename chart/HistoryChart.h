@@ -40,6 +40,8 @@ private:
     int NearestDot(QPointF at) const;
 
     std::vector<Point> points;
+    std::int64_t lowBytes = 0; // the least and the most of points' bytes
+    std::int64_t highBytes = 0;
     int from = -1;
     int to = -1;
 };
