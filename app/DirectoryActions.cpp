@@ -4,6 +4,7 @@
 #include "DisplayName.h"
 #include "FormatBytes.h"
 #include "MessageBoxes.h"
+#include "Replaceable.h"
 #include "TrashMove.h"
 
 #include <QEventLoop>
@@ -18,9 +19,9 @@
 
 namespace {
 
-DirectoryActions::TrashMover& Mover()
+Replaceable<DirectoryActions::TrashMover>& Mover()
 {
-    static DirectoryActions::TrashMover mover;
+    static Replaceable<DirectoryActions::TrashMover> mover([](TrashMove& real) { return real.Move(); });
     return mover;
 }
 
@@ -39,9 +40,7 @@ std::string HomeTrash()
 // nothing can change the tree under it.
 std::string MoveOffTheWindowsThread(TrashMove& move)
 {
-    DirectoryActions::TrashMover mover = Mover();
-    if (!mover)
-        mover = [](TrashMove& real) { return real.Move(); };
+    const Replaceable<DirectoryActions::TrashMover>& mover = Mover();
     const BusyCursor busy;
     QEventLoop loop;
     std::string why;
@@ -87,7 +86,7 @@ bool DirectoryActions::IsInTrash(const std::string& top, const std::string& belo
 
 DirectoryActions::TrashMover DirectoryActions::SetTrashMover(TrashMover mover)
 {
-    return std::exchange(Mover(), std::move(mover));
+    return Mover().Replace(std::move(mover));
 }
 
 std::unique_ptr<TrashMove> DirectoryActions::MoveToTrash(const std::string& top, const std::string& below, Sizes sizes,

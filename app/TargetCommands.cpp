@@ -3,6 +3,7 @@
 #include "DirectoryActions.h"
 #include "DisplayName.h"
 #include "MessageBoxes.h"
+#include "Replaceable.h"
 
 #include <QClipboard>
 #include <QDBusConnection>
@@ -18,7 +19,7 @@
 
 namespace {
 
-UrlLauncher launchUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+Replaceable<UrlLauncher> launchUrl([](const QUrl& url) { return QDesktopServices::openUrl(url); });
 
 // The desktop's launcher (xdg-open) opens the folder where no file manager
 // answered on the bus; without one, or when it cannot start, only a box
@@ -89,5 +90,5 @@ void AddTargetRows(CommandTable& table, QWidget* owner, CommandTarget target)
 
 UrlLauncher SetUrlLauncher(UrlLauncher launcher)
 {
-    return std::exchange(launchUrl, std::move(launcher));
+    return launchUrl.Replace(std::move(launcher));
 }

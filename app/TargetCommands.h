@@ -28,5 +28,6 @@ void AddTargetRows(CommandTable& table, QWidget* owner, CommandTarget target);
 using UrlLauncher = std::function<bool(const QUrl& url)>;
 
 // Replaces the launcher Open in File Manager falls back on (tests stand in
-// for a desktop without one); returns the one that was in place.
+// for a desktop without one); an empty one brings back the real one.
+// Returns the one that was in place.
 UrlLauncher SetUrlLauncher(UrlLauncher launcher);

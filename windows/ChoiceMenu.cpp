@@ -1,5 +1,7 @@
 #include "ChoiceMenu.h"
 
+#include "Replaceable.h"
+
 #include <QCursor>
 #include <QMenu>
 
@@ -20,9 +22,9 @@ int AskRealMenu(QWidget* owner, const QStringList& choices)
     return chosen ? chosen->data().toInt() : -1;
 }
 
-ChoiceHandler& CurrentHandler()
+Replaceable<ChoiceHandler>& CurrentHandler()
 {
-    static ChoiceHandler handler = AskRealMenu;
+    static Replaceable<ChoiceHandler> handler(AskRealMenu);
     return handler;
 }
 
@@ -35,7 +37,5 @@ int AskForChoice(QWidget* owner, const QStringList& choices)
 
 ChoiceHandler SetChoiceHandler(ChoiceHandler handler)
 {
-    if (!handler)
-        handler = AskRealMenu;
-    return std::exchange(CurrentHandler(), std::move(handler));
+    return CurrentHandler().Replace(std::move(handler));
 }

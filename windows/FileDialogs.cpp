@@ -1,5 +1,7 @@
 #include "FileDialogs.h"
 
+#include "Replaceable.h"
+
 #include <QFileDialog>
 
 #include <utility>
@@ -14,9 +16,9 @@ QString AskRealDialog(QWidget* owner, FileDialogKind kind, const QString& captio
     return dialog->selectedFiles().front();
 }
 
-FileDialogHandler& CurrentHandler()
+Replaceable<FileDialogHandler>& CurrentHandler()
 {
-    static FileDialogHandler handler = AskRealDialog;
+    static Replaceable<FileDialogHandler> handler(AskRealDialog);
     return handler;
 }
 
@@ -43,7 +45,5 @@ QString AskForFile(QWidget* owner, FileDialogKind kind, const QString& caption)
 
 FileDialogHandler SetFileDialogHandler(FileDialogHandler handler)
 {
-    if (!handler)
-        handler = AskRealDialog;
-    return std::exchange(CurrentHandler(), std::move(handler));
+    return CurrentHandler().Replace(std::move(handler));
 }

@@ -1,6 +1,7 @@
 #include "MessageBoxes.h"
 
 #include "OwnerInputBlock.h"
+#include "Replaceable.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -53,15 +54,15 @@ bool AskRealQuestion(QWidget* owner, const QString& text, const QString& caption
     return box.clickedButton() == box.button(QMessageBox::Yes);
 }
 
-QuestionBoxHandler& CurrentQuestionHandler()
+Replaceable<QuestionBoxHandler>& CurrentQuestionHandler()
 {
-    static QuestionBoxHandler handler = AskRealQuestion;
+    static Replaceable<QuestionBoxHandler> handler(AskRealQuestion);
     return handler;
 }
 
-MessageBoxHandler& CurrentHandler()
+Replaceable<MessageBoxHandler>& CurrentHandler()
 {
-    static MessageBoxHandler handler = ShowRealMessageBox;
+    static Replaceable<MessageBoxHandler> handler(ShowRealMessageBox);
     return handler;
 }
 
@@ -74,9 +75,7 @@ void ShowMessageBox(QWidget* owner, const QString& text, const QString& caption,
 
 MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler)
 {
-    if (!handler)
-        handler = ShowRealMessageBox;
-    return std::exchange(CurrentHandler(), std::move(handler));
+    return CurrentHandler().Replace(std::move(handler));
 }
 
 bool AskQuestion(QWidget* owner, const QString& text, const QString& caption)
@@ -86,7 +85,5 @@ bool AskQuestion(QWidget* owner, const QString& text, const QString& caption)
 
 QuestionBoxHandler SetQuestionBoxHandler(QuestionBoxHandler handler)
 {
-    if (!handler)
-        handler = AskRealQuestion;
-    return std::exchange(CurrentQuestionHandler(), std::move(handler));
+    return CurrentQuestionHandler().Replace(std::move(handler));
 }
