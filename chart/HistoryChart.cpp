@@ -98,8 +98,14 @@ void HistoryChart::paintEvent(QPaintEvent*)
     painter.setPen(QPen(palette().color(QPalette::WindowText), 1.5));
     for (const auto& [index, label] : {std::pair{from, QStringLiteral("A")}, std::pair{to, QStringLiteral("B")}}) {
         const QPointF dot = DotAt(index);
-        painter.drawEllipse(dot, 3 * kDotRadius, 3 * kDotRadius);
-        painter.drawText(dot + QPointF(3 * kDotRadius, -3 * kDotRadius), label);
+        const qreal ring = 3 * kDotRadius;
+        painter.drawEllipse(dot, ring, ring);
+        // The letter stands beside its ring on the side of the plot's centre,
+        // so that a ring at an edge keeps its letter in sight.
+        const QSizeF size(fontMetrics().horizontalAdvance(label), fontMetrics().height());
+        const QPointF corner(dot.x() < area.center().x() ? dot.x() + ring : dot.x() - ring - size.width(),
+                             dot.y() < area.center().y() ? dot.y() + ring : dot.y() - ring - size.height());
+        painter.drawText(QRectF(corner, size), Qt::AlignCenter, label);
     }
 }
 
