@@ -75,14 +75,12 @@ DirTree::Index MoveSubtree(DirTree& tree, DirTree::NameWriter& names, DirTree::I
     const DirTree::Index parent = EnsureDirectory(tree, names, destination);
     index = EnsureDirectory(tree, names, from);
     const DirTree::Index moved = AppendChild(tree, parent, names.Add(name));
-    DirTree::Node& gone = tree.At(index);
-    const std::int64_t items = gone.items + 1; // the directory itself too
-    AddSizes(tree, gone.parent, -gone.diskBytes, -gone.apparentBytes, -items);
+    const DirTree::Node gone = tree.At(index);
     tree.At(moved) = DirTree::Node{gone.diskBytes,  gone.apparentBytes, gone.items,         parent,
                                    gone.firstChild, gone.childCount,    tree.At(moved).name};
     tree.MoveReadError(index, moved);
     AdoptChildren(tree, moved);
-    AddSizes(tree, parent, gone.diskBytes, gone.apparentBytes, items);
-    gone = DirTree::Node{0, 0, 0, gone.parent, DirTree::kNone, DirTree::Node::kHiddenBit, gone.name};
+    RemoveSubtree(tree, index);
+    AddSizes(tree, parent, gone.diskBytes, gone.apparentBytes, gone.items + 1); // the directory itself too
     return moved;
 }
