@@ -34,11 +34,12 @@ std::unique_ptr<ChildList> ComparedScan::Children(DirNode directory, SizeMode mo
     return list;
 }
 
-std::string ComparedScan::Report(DirNode node, SizeMode mode) const
+std::string ComparedScan::Report(DirNode node, SizeMode mode, const NumberMarks& marks) const
 {
     const TreeComparison::Entry entry = comparison->Compare(node, mode);
-    return "Dir Name     : " + node.name() + "\n" + "Old Size     : " + FormatBytes(entry.oldBytes) + "\n"
-        + "New Size     : " + FormatBytes(entry.newBytes) + "\n" + "Change       : " + entry.ChangeText() + "\n";
+    return "Dir Name     : " + node.name() + "\n" + "Old Size     : " + FormatBytes(entry.oldBytes, marks) + "\n"
+        + "New Size     : " + FormatBytes(entry.newBytes, marks) + "\n" + "Change       : " + entry.ChangeText(marks)
+        + "\n";
 }
 
 std::string ComparedScan::MatchedText(const std::string& newRootPath, SizeMode mode) const

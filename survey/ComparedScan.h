@@ -26,7 +26,7 @@ public:
     // Whether node belongs to the earlier scan: a directory that is gone.
     bool IsGone(DirNode node) const { return node.owner() == oldTree.get(); }
     // A directory's old size, new size and change.
-    std::string Report(DirNode node, SizeMode mode) const;
+    std::string Report(DirNode node, SizeMode mode, const NumberMarks& marks = {}) const;
     // When the earlier scan was made: "2026-11-08 14:02", or "an earlier scan".
     std::string Since() const { return comparison->OldScanTimeText(); }
     // That time in seconds since the epoch; 0 when unknown.

@@ -180,11 +180,11 @@ std::vector<TreeComparison::Entry> TreeComparison::Children(DirNode node, SizeMo
     return entries;
 }
 
-std::string TreeComparison::Entry::ChangeText() const
+std::string TreeComparison::Entry::ChangeText(const NumberMarks& marks) const
 {
     if (status != Status::Matched)
         return status == Status::New ? "new" : "gone";
-    return Change() > 0 ? "+" + FormatBytes(Change()) : FormatBytes(Change());
+    return Change() > 0 ? "+" + FormatBytes(Change(), marks) : FormatBytes(Change(), marks);
 }
 
 DirNode TreeComparison::OldOf(DirNode node) const

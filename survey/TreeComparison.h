@@ -2,6 +2,7 @@
 
 #include "DirNode.h"
 #include "DirTree.h"
+#include "FormatBytes.h"
 
 #include <cstdint>
 #include <string>
@@ -31,7 +32,7 @@ public:
 
         std::int64_t Change() const { return newBytes - oldBytes; }
         // "+1,234,567", "-20,480", "0", "new" or "gone".
-        std::string ChangeText() const;
+        std::string ChangeText(const NumberMarks& marks = {}) const;
     };
 
     // Both roots must be directories (not null handles).
