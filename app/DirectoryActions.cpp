@@ -2,11 +2,12 @@
 
 #include "BusyCursor.h"
 #include "DisplayName.h"
-#include "FormatBytes.h"
+#include "LocalNumbers.h"
 #include "MessageBoxes.h"
 #include "Replaceable.h"
 #include "TrashMove.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QMimeData>
 #include <QWidget>
@@ -55,8 +56,8 @@ std::string MoveOffTheWindowsThread(TrashMove& move)
 
 QString SizesText(DirectoryActions::Sizes sizes)
 {
-    return QStringLiteral("Disk usage: ") + QString::fromStdString(FormatBytes(sizes.diskBytes))
-        + QStringLiteral("\nApparent size: ") + QString::fromStdString(FormatBytes(sizes.apparentBytes));
+    return QCoreApplication::translate("DirectoryActions", "Disk usage: %1\nApparent size: %2")
+        .arg(LocalBytes(sizes.diskBytes), LocalBytes(sizes.apparentBytes));
 }
 
 } // namespace
@@ -100,21 +101,22 @@ std::unique_ptr<TrashMove> DirectoryActions::MoveToTrash(const std::string& top,
         return move->Check();
     }();
     if (why.empty()) {
-        QString question = QStringLiteral("Move to the trash?\n\n") + DisplayName(path) + QStringLiteral("\n\n")
-            + SizesText(sizes);
+        QString question = QCoreApplication::translate("DirectoryActions", "Move to the trash?\n\n%1\n\n%2")
+                               .arg(DisplayName(path), SizesText(sizes));
         if (linkedOutside)
-            question += QStringLiteral(
+            question += QCoreApplication::translate(
+                "DirectoryActions",
                 "\n\nFiles in it also have names elsewhere, which keep their space: the sizes "
                 "shown after the move are approximate until Update.");
-        if (!AskQuestion(owner, question, QStringLiteral("Move to Trash")))
+        if (!AskQuestion(owner, question, QCoreApplication::translate("DirectoryActions", "Move to Trash")))
             return nullptr;
         why = MoveOffTheWindowsThread(*move);
         if (why.empty())
             return move;
     }
     ShowMessageBox(owner,
-                   QStringLiteral("Could not move to the trash:\n") + DisplayName(path) + QStringLiteral("\n\n")
-                       + DisplayName(why),
-                   QStringLiteral("Move to Trash"), MessageIcon::Stop);
+                   QCoreApplication::translate("DirectoryActions", "Could not move to the trash:\n%1\n\n%2")
+                       .arg(DisplayName(path), DisplayName(why)),
+                   QCoreApplication::translate("DirectoryActions", "Move to Trash"), MessageIcon::Stop);
     return nullptr;
 }

@@ -6,12 +6,14 @@
 #include "FileDialogs.h"
 #include "FileListWindow.h"
 #include "FileListing.h"
+#include "LocalNumbers.h"
 #include "MessageBoxes.h"
 #include "OutsideLinks.h"
 #include "SaveTree.h"
 #include "TargetCommands.h"
 #include "TrashMove.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace {
@@ -19,11 +21,13 @@ namespace {
 // What the directory holds in all, beside the files a Files window lists.
 QString FilesSummary(const DirNode& dir, std::size_t filesHere)
 {
-    QString text = QString::fromStdString(ItemsText(dir.items())) + QStringLiteral(" in all; ")
-        + QString::fromStdString(FormatBytes(static_cast<std::int64_t>(filesHere)))
-        + (filesHere == 1 ? QStringLiteral(" file lies here") : QStringLiteral(" files lie here"));
+    const QString files = filesHere == 1 ? QCoreApplication::translate("DirectoryCommands", "%1 file lies here")
+                                         : QCoreApplication::translate("DirectoryCommands", "%1 files lie here");
+    QString text = QCoreApplication::translate("DirectoryCommands", "%1 in all; %2")
+                       .arg(LocalItems(dir.items()), files.arg(LocalBytes(static_cast<std::int64_t>(filesHere))));
     if (dir.unreadable())
-        text += QStringLiteral("\nThis directory ") + QString::fromStdString(UnreadableText(dir));
+        text += QCoreApplication::translate("DirectoryCommands", "\nThis directory %1")
+                    .arg(QString::fromStdString(UnreadableText(dir)));
     return text;
 }
 
@@ -49,21 +53,23 @@ void DirectoryCommands::AddRows(CommandTable& table)
                    },
                    [this] { CmMoveToTrash(); }});
     table.Add({Command::Files,
-               QStringLiteral("Files..."),
+               QCoreApplication::translate("DirectoryCommands", "Files..."),
                {Qt::Key_F3},
                MenuGroup::Target,
                [onTarget, onLiveDisk] { return onTarget() && onLiveDisk(); },
                [this] { CmFiles(); }});
     table.Add({Command::LargestFiles,
-               QStringLiteral("Largest Files..."),
+               QCoreApplication::translate("DirectoryCommands", "Largest Files..."),
                {QKeySequence(Qt::CTRL | Qt::Key_L)},
                MenuGroup::Scan,
                hasTree,
                [this] { CmLargestFiles(); }});
-    table.Add(
-        {Command::SaveScan, QStringLiteral("Save Scan As..."), {QKeySequence::Save}, MenuGroup::Scan, hasTree, [this] {
-             CmSaveScan();
-         }});
+    table.Add({Command::SaveScan,
+               QCoreApplication::translate("DirectoryCommands", "Save Scan As..."),
+               {QKeySequence::Save},
+               MenuGroup::Scan,
+               hasTree,
+               [this] { CmSaveScan(); }});
 }
 
 std::string DirectoryCommands::TargetPath() const
@@ -152,11 +158,13 @@ void DirectoryCommands::CmFiles()
         return read;
     }();
     if (!listing.Error().empty()) {
-        ShowMessageBox(frame.Owner(), DisplayName(listing.Error()), QStringLiteral("Files"), MessageIcon::Stop);
+        ShowMessageBox(frame.Owner(), DisplayName(listing.Error()),
+                       QCoreApplication::translate("DirectoryCommands", "Files"), MessageIcon::Stop);
         return;
     }
-    FileListWindow* list = OpenFileList(QStringLiteral("Files in ") + DisplayName(path), QStringLiteral("Name"),
-                                        FileListModel::RowsOf(listing, path), true);
+    FileListWindow* list = OpenFileList(
+        QCoreApplication::translate("DirectoryCommands", "Files in %1").arg(DisplayName(path)),
+        QCoreApplication::translate("DirectoryCommands", "Name"), FileListModel::RowsOf(listing, path), true);
     list->SetSummary(FilesSummary(state.Target(), listing.Entries().size()));
 }
 
@@ -165,10 +173,12 @@ void DirectoryCommands::CmFiles()
 void DirectoryCommands::CmLargestFiles()
 {
     const bool live = state.Scanned().IsLiveDisk();
-    const QString mode = state.Mode() == SizeMode::Apparent ? QStringLiteral("apparent sizes")
-                                                            : QStringLiteral("disk usage");
+    const QString mode = state.Mode() == SizeMode::Apparent
+        ? QCoreApplication::translate("DirectoryCommands", "apparent sizes")
+        : QCoreApplication::translate("DirectoryCommands", "disk usage");
     OpenFileList(
-        QStringLiteral("Largest Files (") + mode + QStringLiteral(")"), QStringLiteral("Path"),
+        QCoreApplication::translate("DirectoryCommands", "Largest Files (%1)").arg(mode),
+        QCoreApplication::translate("DirectoryCommands", "Path"),
         FileListModel::RowsOf(state.Survey().GetLargestFiles().Sorted(state.Mode()), state.Root().name(), live), live);
 }
 
@@ -199,10 +209,12 @@ bool DirectoryCommands::TrashFile(QWidget* owner, const FileListModel::Row& file
 
 void DirectoryCommands::CmSaveScan()
 {
-    const QString file = AskForFile(frame.Owner(), FileDialogKind::Save, QStringLiteral("Save Scan As"));
+    const QString file = AskForFile(frame.Owner(), FileDialogKind::Save,
+                                    QCoreApplication::translate("DirectoryCommands", "Save Scan As"));
     if (file.isEmpty())
         return;
     std::string problem;
     if (!SaveTree(*state.Root().owner(), QFile::encodeName(file).toStdString(), problem))
-        ShowMessageBox(frame.Owner(), DisplayName(problem), QStringLiteral("Save Scan As"), MessageIcon::Stop);
+        ShowMessageBox(frame.Owner(), DisplayName(problem),
+                       QCoreApplication::translate("DirectoryCommands", "Save Scan As"), MessageIcon::Stop);
 }

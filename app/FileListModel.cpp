@@ -1,8 +1,9 @@
 #include "FileListModel.h"
 
 #include "DisplayName.h"
-#include "FormatBytes.h"
+#include "LocalNumbers.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 
 #include <sys/stat.h>
@@ -90,9 +91,9 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const
     case kShown:
         return DisplayName(row.shown);
     case kDisk:
-        return QString::fromStdString(FormatSize(row.diskBytes, units));
+        return LocalSize(row.diskBytes, units);
     case kApparent:
-        return QString::fromStdString(FormatSize(row.apparentBytes, units));
+        return LocalSize(row.apparentBytes, units);
     case kModified:
         return ModifiedText(row.modified);
     }
@@ -107,11 +108,11 @@ QVariant FileListModel::headerData(int section, Qt::Orientation orientation, int
     case kShown:
         return firstColumn;
     case kDisk:
-        return QStringLiteral("Disk Usage");
+        return QCoreApplication::translate("FileListModel", "Disk Usage");
     case kApparent:
-        return QStringLiteral("Apparent Size");
+        return QCoreApplication::translate("FileListModel", "Apparent Size");
     case kModified:
-        return QStringLiteral("Last Modified");
+        return QCoreApplication::translate("FileListModel", "Last Modified");
     }
     return {};
 }

@@ -43,7 +43,7 @@ FileListWindow::FileListWindow(QWidget* owner, const QString& caption, const QSt
                   {onRow, [this] { return model->At(CurrentRow()).path; },
                    [canTrash, onRow] { return canTrash && onRow(); }, [this] { MoveToTrash(); }});
     commands->Add({Command::Close,
-                   QStringLiteral("Close"),
+                   tr("Close"),
                    {Qt::Key_Escape, QKeySequence(Qt::CTRL | Qt::Key_W)},
                    MenuGroup::None,
                    [] { return true; },

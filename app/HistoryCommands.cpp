@@ -4,10 +4,12 @@
 #include "HistoryFolder.h"
 #include "HistoryWindow.h"
 
+#include <QCoreApplication>
+
 void HistoryCommands::AddRows(CommandTable& table)
 {
     table.Add({Command::History,
-               QStringLiteral("History..."),
+               QCoreApplication::translate("HistoryCommands", "History..."),
                {},
                MenuGroup::Load,
                [this] { return state.Scanned().DriveIndex() >= 0; },

@@ -5,10 +5,12 @@
 #include "HistoryChart.h"
 #include "ImportSavedScan.h"
 #include "LargestGrowth.h"
+#include "LocalNumbers.h"
 
 #include <QDateTime>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QShortcut>
 #include <QTimer>
 #include <QTreeWidget>
@@ -22,7 +24,7 @@ constexpr std::size_t kGrowersListed = 20;
 
 QString TimeText(std::int64_t time)
 {
-    return QDateTime::fromSecsSinceEpoch(time, Qt::UTC).toString(QStringLiteral("d MMM yyyy HH:mm 'UTC'"));
+    return QLocale().toString(QDateTime::fromSecsSinceEpoch(time, Qt::UTC), QStringLiteral("d MMM yyyy HH:mm 'UTC'"));
 }
 
 ScanResult Read(const std::string& file)
@@ -42,10 +44,10 @@ HistoryWindow::HistoryWindow(QWidget* owner, const QString& driveName, std::stri
       growers(new QTreeWidget(this))
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("History of ") + driveName);
+    setWindowTitle(tr("History of %1").arg(driveName));
     std::copy_if(all.begin(), all.end(), std::back_inserter(recordings),
                  [](const Recording& recording) { return recording.usedBytes >= 0; });
-    growers->setHeaderLabels({QStringLiteral("Growth"), QStringLiteral("Directory")});
+    growers->setHeaderLabels({tr("Growth"), tr("Directory")});
     growers->setRootIsDecorated(false);
     growers->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     auto* layout = new QVBoxLayout(this);
@@ -67,20 +69,19 @@ void HistoryWindow::ListGrowth(int from, int to)
 {
     growers->clear();
     if (from < 0 || from == to) {
-        heading->setText(recordings.empty() ? QStringLiteral("No recordings of this drive yet (kelmo --record).")
-                                            : QStringLiteral("Choose two recordings on the line to compare."));
+        heading->setText(recordings.empty() ? tr("No recordings of this drive yet (kelmo --record).")
+                                            : tr("Choose two recordings on the line to compare."));
         return;
     }
     const Recording& older = recordings[static_cast<std::size_t>(from)];
     const Recording& newer = recordings[static_cast<std::size_t>(to)];
-    heading->setText(QStringLiteral("Largest growth from A, ") + TimeText(older.time) + QStringLiteral(", to B, ")
-                     + TimeText(newer.time) + QStringLiteral(":"));
+    heading->setText(tr("Largest growth from A, %1, to B, %2:").arg(TimeText(older.time), TimeText(newer.time)));
     const BusyCursor busy;
     const ScanResult before = Read(folder + "/" + older.fileName);
     const ScanResult after = Read(folder + "/" + newer.fileName);
     if (!before.Scanned() || !after.Scanned()) {
-        heading->setText(QStringLiteral("Could not read a recording: ")
-                         + DisplayName(before.Scanned() ? after.error : before.error));
+        heading->setText(
+            tr("Could not read a recording: %1").arg(DisplayName(before.Scanned() ? after.error : before.error)));
         return;
     }
     const TreeComparison comparison(DirNode(before.tree.get(), before.tree->Root()),
@@ -89,6 +90,7 @@ void HistoryWindow::ListGrowth(int from, int to)
         const std::string below = after.tree->PathBelowRoot(entry.node.place());
         const std::string& root = after.savedRoot;
         const std::string path = below.empty() ? root : root + (root.back() == '/' ? "" : "/") + below;
-        new QTreeWidgetItem(growers, {QString::fromStdString(entry.ChangeText()), DisplayName(path)});
+        new QTreeWidgetItem(growers,
+                            {QString::fromStdString(entry.ChangeText(LocaleNumberMarks())), DisplayName(path)});
     }
 }

@@ -1,6 +1,7 @@
 #include "LookCommands.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 
 void LookCommands::ApplyStartingLook(WindowLook asked) const
 {
@@ -23,8 +24,8 @@ void LookCommands::AddRows(CommandTable& table) const
                    {},
                    [look] { return ProgramLookInUse() == look; }});
     };
-    lookRow(Command::ClassicLook, QStringLiteral("Classic"), Look::Classic);
-    lookRow(Command::DesktopLook, QStringLiteral("Desktop"), Look::Desktop);
+    lookRow(Command::ClassicLook, QCoreApplication::translate("LookCommands", "Classic"), Look::Classic);
+    lookRow(Command::DesktopLook, QCoreApplication::translate("LookCommands", "Desktop"), Look::Desktop);
 }
 
 // Not inside the menu's own event handling: a new style polishes every

@@ -7,13 +7,16 @@
 #include "Drives.h"
 #include "EntryText.h"
 #include "KelmoProject.h"
+#include "LocalNumbers.h"
 #include "PathText.h"
 #include "SmallButton.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFontDatabase>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 
 #include <algorithm>
@@ -35,18 +38,18 @@ QLabel* AddLabel(QWidget* window, const QString& text)
 } // namespace
 
 MainWindowControls::MainWindowControls(QWidget* window)
-    : drivesHeading(AddLabel(window, QStringLiteral("Available Drives"))),
+    : drivesHeading(AddLabel(window, QCoreApplication::translate("MainWindowControls", "Available Drives"))),
       driveList(new DriveList(window)),
       unreadableLabel(AddLabel(window, QString())),
-      keyLabel(AddLabel(window, QStringLiteral("Key"))),
-      exitButton(AddButton(window, QStringLiteral("Exit"))),
-      topButton(new SmallButton(window, QStringLiteral("Top"), 0, 0, 45, 20)),
-      backButton(new SmallButton(window, QStringLiteral("Back"), 0, 0, 45, 20)),
-      updateButton(AddButton(window, QStringLiteral("Update"))),
-      aboutButton(AddButton(window, QStringLiteral("About"))),
+      keyLabel(AddLabel(window, QCoreApplication::translate("MainWindowControls", "Key"))),
+      exitButton(AddButton(window, QCoreApplication::translate("MainWindowControls", "Exit"))),
+      topButton(new SmallButton(window, QCoreApplication::translate("MainWindowControls", "Top"), 0, 0, 45, 20)),
+      backButton(new SmallButton(window, QCoreApplication::translate("MainWindowControls", "Back"), 0, 0, 45, 20)),
+      updateButton(AddButton(window, QCoreApplication::translate("MainWindowControls", "Update"))),
+      aboutButton(AddButton(window, QCoreApplication::translate("MainWindowControls", "About"))),
       creditLabel(AddLabel(window, QString::fromUtf8(KelmoProject::kCopyright))),
       freeBytesLabel(AddLabel(window, QString())),
-      pathButton(new SmallButton(window, QStringLiteral("Path"), 0, 0, 45, 20)),
+      pathButton(new SmallButton(window, QCoreApplication::translate("MainWindowControls", "Path"), 0, 0, 45, 20)),
       pathLabel(AddLabel(window, QString()))
 {
     driveList->setMaxVisibleItems(5);
@@ -59,14 +62,18 @@ MainWindowControls::MainWindowControls(QWidget* window)
 void MainWindowControls::Describe()
 {
     drivesHeading->setBuddy(driveList); // names the list
-    driveList->setAccessibleDescription(
-        QStringLiteral("The drive or saved scan on display; choosing another scans it"));
-    drivesHeading->setAccessibleDescription(QStringLiteral("The heading of the drive list"));
-    unreadableLabel->setAccessibleDescription(QStringLiteral("How many directories the scan could not read"));
-    keyLabel->setAccessibleDescription(QStringLiteral("The heading of the key"));
-    creditLabel->setAccessibleDescription(QStringLiteral("Copyright"));
-    freeBytesLabel->setAccessibleDescription(QStringLiteral("The free space on the drive on display"));
-    pathLabel->setAccessibleDescription(QStringLiteral("The path of the directory on display"));
+    driveList->setAccessibleDescription(QCoreApplication::translate(
+        "MainWindowControls", "The drive or saved scan on display; choosing another scans it"));
+    drivesHeading->setAccessibleDescription(
+        QCoreApplication::translate("MainWindowControls", "The heading of the drive list"));
+    unreadableLabel->setAccessibleDescription(
+        QCoreApplication::translate("MainWindowControls", "How many directories the scan could not read"));
+    keyLabel->setAccessibleDescription(QCoreApplication::translate("MainWindowControls", "The heading of the key"));
+    creditLabel->setAccessibleDescription(QCoreApplication::translate("MainWindowControls", "Copyright"));
+    freeBytesLabel->setAccessibleDescription(
+        QCoreApplication::translate("MainWindowControls", "The free space on the drive on display"));
+    pathLabel->setAccessibleDescription(
+        QCoreApplication::translate("MainWindowControls", "The path of the directory on display"));
 }
 
 void MainWindowControls::Place(const WindowLayout& layout)
@@ -124,9 +131,9 @@ void MainWindowControls::ShowPath(const PathText& path)
 void MainWindowControls::ShowFreeSpace(const ViewState& state)
 {
     const std::int64_t freeBytes = state.Root() ? state.Survey().GetFreeBytes() : -1;
-    freeBytesLabel->setText(
-        QStringLiteral("Free Space : ")
-        + (freeBytes == -1 ? QStringLiteral("Unknown") : QString::fromStdString(FormatSize(freeBytes, state.Units()))));
+    freeBytesLabel->setText(QCoreApplication::translate("MainWindowControls", "Free Space : %1")
+                                .arg(freeBytes == -1 ? QCoreApplication::translate("MainWindowControls", "Unknown")
+                                                     : LocalSize(freeBytes, state.Units())));
 }
 
 namespace {
@@ -135,8 +142,8 @@ namespace {
 QString SinceText(std::int64_t time)
 {
     if (time <= 0)
-        return QStringLiteral("an earlier scan");
-    return QDateTime::fromSecsSinceEpoch(time).toString(QStringLiteral("d MMM yyyy"));
+        return QCoreApplication::translate("MainWindowControls", "an earlier scan");
+    return QLocale().toString(QDateTime::fromSecsSinceEpoch(time), QStringLiteral("d MMM yyyy"));
 }
 
 } // namespace
@@ -155,9 +162,10 @@ void MainWindowControls::ShowUnreadable(const ViewState& state)
         return;
     }
     const std::size_t count = unreadable.size();
-    unreadableLabel->setText(QString::fromStdString(FormatBytes(static_cast<std::int64_t>(count)))
-                             + (count == 1 ? QStringLiteral(" directory") : QStringLiteral(" directories"))
-                             + QStringLiteral(" could not be read"));
+    unreadableLabel->setText(
+        (count == 1 ? QCoreApplication::translate("MainWindowControls", "%1 directory could not be read")
+                    : QCoreApplication::translate("MainWindowControls", "%1 directories could not be read"))
+            .arg(LocalBytes(static_cast<std::int64_t>(count))));
     QStringList named;
     for (std::size_t i = 0; i < std::min(count, kNamed); ++i) {
         const DirNode node(root.owner(), unreadable[i]);
@@ -165,7 +173,8 @@ void MainWindowControls::ShowUnreadable(const ViewState& state)
                 + QString::fromStdString(UnreadableText(node));
     }
     if (count > kNamed)
-        named << QStringLiteral("and ") + QString::number(count - kNamed) + QStringLiteral(" more");
+        named << QCoreApplication::translate("MainWindowControls", "and %1 more")
+                     .arg(LocalBytes(static_cast<std::int64_t>(count - kNamed)));
     unreadableLabel->setToolTip(AsPlainText(named.join(QLatin1Char('\n'))));
 }
 
@@ -173,11 +182,12 @@ void MainWindowControls::ShowUnreadable(const ViewState& state)
 void MainWindowControls::ShowHeading(const ViewState& state)
 {
     if (state.Compared() && state.Root())
-        keyLabel->setText(QStringLiteral("Key (growth since ") + SinceText(state.Compared()->SinceTime())
-                          + QStringLiteral(")"));
+        keyLabel->setText(QCoreApplication::translate("MainWindowControls", "Key (growth since %1)")
+                              .arg(SinceText(state.Compared()->SinceTime())));
     else
-        keyLabel->setText(state.Mode() == SizeMode::Apparent ? QStringLiteral("Key (apparent sizes)")
-                                                             : QStringLiteral("Key"));
+        keyLabel->setText(state.Mode() == SizeMode::Apparent
+                              ? QCoreApplication::translate("MainWindowControls", "Key (apparent sizes)")
+                              : QCoreApplication::translate("MainWindowControls", "Key"));
     keyLabel->setToolTip(DisplayName(state.MatchText()));
 }
 
@@ -193,7 +203,8 @@ void MainWindowControls::ListSavedScan(const ViewState& state)
     for (int i = driveList->count() - 1; i >= 0; --i)
         if (SourceAt(i).IsSavedScan())
             driveList->removeItem(i);
-    driveList->addItem(DisplayName(state.Survey().GetSavedRoot()) + QStringLiteral(" (saved)"),
-                       QVariant::fromValue(state.Scanned()));
+    driveList->addItem(
+        QCoreApplication::translate("MainWindowControls", "%1 (saved)").arg(DisplayName(state.Survey().GetSavedRoot())),
+        QVariant::fromValue(state.Scanned()));
     driveList->model()->sort(0);
 }

@@ -28,7 +28,7 @@ void PictureHolder::Make(const DirectoryViewRow& row)
     view = row.make(window);
     shownRow = &row;
     view->lower();
-    view->setAccessibleName(row.name);
+    view->setAccessibleName(row.ShownName());
     if (settings.ViewDepth() > 0)
         view->SetDepth(settings.ViewDepth());
     Wire();

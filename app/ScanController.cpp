@@ -1,7 +1,7 @@
 #include "ScanController.h"
 
-#include "FormatBytes.h"
 #include "KelmoSplash.h"
+#include "LocalNumbers.h"
 #include "ScanProgressEvent.h"
 
 #include <QCoreApplication>
@@ -10,7 +10,7 @@ namespace {
 
 QString FormattedBytes(std::int64_t bytes, SizeUnits units)
 {
-    return QString::fromStdString(FormatSize(bytes, units));
+    return LocalSize(bytes, units);
 }
 
 } // namespace

@@ -3,16 +3,18 @@
 #include "ChoiceMenu.h"
 #include "DisplayName.h"
 #include "FileDialogs.h"
-#include "FormatBytes.h"
 #include "HistoryCommand.h"
 #include "HistoryFolder.h"
 #include "KelmoSplash.h"
+#include "LocalNumbers.h"
 #include "MessageBoxes.h"
 #include "MomentName.h"
 #include "ScanSetup.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
+#include <QLocale>
 #include <QWidget>
 
 #include <algorithm>
@@ -21,21 +23,26 @@
 
 namespace {
 
-const char* const kNotAvailable = "Selected Disk was Not\nAvailable or is Blank";
-const char* const kOtherScan = "Other Saved Scan...";
+const char* const kNotAvailable = QT_TRANSLATE_NOOP("SurveyLoader", "Selected Disk was Not\nAvailable or is Blank");
+const char* const kOtherScan = QT_TRANSLATE_NOOP("SurveyLoader", "Other Saved Scan...");
+
+QString Translated(const char* text)
+{
+    return QCoreApplication::translate("SurveyLoader", text);
+}
 
 void ShowUsage(QWidget* owner)
 {
     ShowMessageBox(owner,
-                   QStringLiteral("Invalid command-line; Use:\n\n") + QStringLiteral("    kelmo <path>\n\n")
-                       + QStringLiteral("i.e.:    kelmo /home"),
+                   QCoreApplication::translate(
+                       "SurveyLoader", "Invalid command-line; Use:\n\n    kelmo <path>\n\ni.e.:    kelmo /home"),
                    KelmoSplash::CreditCaption(), MessageIcon::None);
 }
 
 // The not-available box, with the reason under its text when there is one.
 void ShowNotAvailable(QWidget* owner, const std::string& reason = {})
 {
-    QString text = QString::fromLatin1(kNotAvailable);
+    QString text = Translated(kNotAvailable);
     if (!reason.empty())
         text += QStringLiteral("\n\n") + DisplayName(reason);
     ShowMessageBox(owner, text, QStringLiteral("Kelmo"), MessageIcon::Information);
@@ -47,15 +54,15 @@ void ShowUnreadablePath(QWidget* owner, const std::string& problem)
 {
     QString text = DisplayName(problem);
     text[0] = text[0].toUpper();
-    ShowMessageBox(owner, text + QStringLiteral("\n\nPick a drive from the list."), QStringLiteral("Kelmo"),
-                   MessageIcon::Stop);
+    ShowMessageBox(owner, text + QCoreApplication::translate("SurveyLoader", "\n\nPick a drive from the list."),
+                   QStringLiteral("Kelmo"), MessageIcon::Stop);
 }
 
 // How the splash names what it reads.
 QString SplashText(const TreeSource& source)
 {
     if (source.Where() == "-" && source.IsSavedScan())
-        return QStringLiteral("standard input");
+        return QCoreApplication::translate("SurveyLoader", "standard input");
     return DisplayName(source.Where());
 }
 
@@ -67,10 +74,10 @@ QString ChosenFile(QWidget* owner, const QString& caption)
 // "9 Dec 2026 07:26 UTC: 12,345,678", as the list of recordings names one.
 QString RecordingText(const Recording& recording)
 {
-    QString text =
-        QDateTime::fromSecsSinceEpoch(recording.time, Qt::UTC).toString(QStringLiteral("d MMM yyyy HH:mm 'UTC'"));
+    QString text = QLocale().toString(QDateTime::fromSecsSinceEpoch(recording.time, Qt::UTC),
+                                      QStringLiteral("d MMM yyyy HH:mm 'UTC'"));
     if (recording.usedBytes >= 0)
-        text += QStringLiteral(": ") + QString::fromStdString(FormatBytes(recording.usedBytes));
+        text += QStringLiteral(": ") + LocalBytes(recording.usedBytes);
     return text;
 }
 
@@ -85,24 +92,25 @@ SurveyLoader::SurveyLoader(ViewState& shown, ScanController& running, const Opti
 void SurveyLoader::AddRows(CommandTable& table)
 {
     table.Add({Command::Update,
-               QStringLiteral("Update"),
+               QCoreApplication::translate("SurveyLoader", "Update"),
                {Qt::Key_F5},
                MenuGroup::Load,
                [this] { return !scans.Running() && state.Scanned().CanScanAgain(); },
                [this] { SelectDrive(state.Scanned()); }});
     table.Add({Command::Compare,
-               QStringLiteral("Compare with Saved Scan..."),
+               QCoreApplication::translate("SurveyLoader", "Compare with Saved Scan..."),
                {QKeySequence(Qt::CTRL | Qt::Key_D)},
                MenuGroup::Load,
                [this] { return !scans.Running() && state.Root(); },
                [this] { ChooseEarlierScan(); }});
     table.Add({Command::OpenSavedScan,
-               QStringLiteral("Open Saved Scan..."),
+               QCoreApplication::translate("SurveyLoader", "Open Saved Scan..."),
                {QKeySequence::Open},
                MenuGroup::Scan,
                [this] { return !scans.Running(); },
                [this] {
-                   const QString file = ChosenFile(frame.Owner(), QStringLiteral("Open Saved Scan"));
+                   const QString file = ChosenFile(frame.Owner(),
+                                                   QCoreApplication::translate("SurveyLoader", "Open Saved Scan"));
                    if (!file.isEmpty())
                        OpenPath(QFile::encodeName(file).toStdString());
                }});
@@ -242,7 +250,8 @@ void SurveyLoader::ChooseEarlierScan()
 {
     if (OfferedRecordings())
         return;
-    const QString file = ChosenFile(frame.Owner(), QStringLiteral("Compare with Saved Scan"));
+    const QString file = ChosenFile(frame.Owner(),
+                                    QCoreApplication::translate("SurveyLoader", "Compare with Saved Scan"));
     if (!file.isEmpty())
         ReadEarlierScan(QFile::encodeName(file).toStdString());
 }
@@ -262,7 +271,7 @@ bool SurveyLoader::OfferedRecordings()
     QStringList choices;
     for (const Recording& recording : recordings)
         choices << RecordingText(recording);
-    const int chosen = AskForChoice(frame.Owner(), choices << QString() << QString(kOtherScan));
+    const int chosen = AskForChoice(frame.Owner(), choices << QString() << Translated(kOtherScan));
     if (chosen >= 0 && chosen < static_cast<int>(recordings.size()))
         ReadEarlierScan(history.Path() + "/" + recordings[static_cast<std::size_t>(chosen)].fileName);
     return chosen != choices.size() - 1;
@@ -332,10 +341,11 @@ void SurveyLoader::ShowScanFailure(const TreeSource& source, const ScanResult& r
     if (result.cancelled || frame.Closing())
         return;
     if (source.IsSavedScan()) {
-        const std::string reason = result.error.empty()
-            ? "The saved scan came from standard input, which can be read only once."
-            : result.error;
-        ShowMessageBox(frame.Owner(), DisplayName(reason), QStringLiteral("Kelmo"), MessageIcon::Stop);
+        const QString reason = result.error.empty()
+            ? QCoreApplication::translate("SurveyLoader",
+                                          "The saved scan came from standard input, which can be read only once.")
+            : DisplayName(result.error);
+        ShowMessageBox(frame.Owner(), reason, QStringLiteral("Kelmo"), MessageIcon::Stop);
         return;
     }
     ShowNotAvailable(frame.Owner(), result.error);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Options.h"
+#include "ProgramLanguage.h"
 
 #include <QApplication>
 
@@ -24,5 +25,6 @@ private:
     void InitMainWindow();
 
     Options options;
+    ProgramLanguage language; // the person's, from the locale
     std::unique_ptr<TKelmoWindow> mainWindow;
 };

@@ -5,6 +5,7 @@
 #include "DirectoryReport.h"
 #include "DisplayName.h"
 #include "KelmoSplash.h"
+#include "LocalNumbers.h"
 #include "MessageBoxes.h"
 #include "ScanSetup.h"
 #include "SmallButton.h"
@@ -25,7 +26,8 @@ namespace {
 
 void ShowSubDirectoryNotFound(QWidget* owner)
 {
-    ShowMessageBox(owner, QStringLiteral("Sub-Directory Not Found"), QStringLiteral("System Error"), MessageIcon::Stop);
+    ShowMessageBox(owner, QCoreApplication::translate("TKelmoWindow", "Sub-Directory Not Found"),
+                   QCoreApplication::translate("TKelmoWindow", "System Error"), MessageIcon::Stop);
 }
 
 void ShowInformation(QWidget* owner, const QString& text)
@@ -112,56 +114,70 @@ void TKelmoWindow::AddCommands()
     const auto below = [this] { return !Scanning() && state.Cursor().HasParentDir(); };
     const auto always = [] { return true; };
     commands->Add({Command::GoDown,
-                   QStringLiteral("Open"),
+                   QCoreApplication::translate("TKelmoWindow", "Open"),
                    {Qt::Key_Return, Qt::Key_Enter},
                    MenuGroup::Open,
                    [this] { return !Scanning() && state.HasEntries(); },
                    [this] { EvLegendDblClk(); }});
     commands->Add({Command::Back,
-                   QStringLiteral("Parent Directory"),
+                   QCoreApplication::translate("TKelmoWindow", "Parent Directory"),
                    {Qt::Key_Backspace, QKeySequence(Qt::ALT | Qt::Key_Up)},
                    MenuGroup::Go,
                    below,
                    [this] { CmBack(); }});
     commands->Add({Command::Top,
-                   QStringLiteral("Root Directory"),
+                   QCoreApplication::translate("TKelmoWindow", "Root Directory"),
                    {QKeySequence(Qt::ALT | Qt::Key_Home)},
                    MenuGroup::Go,
                    below,
                    [this] { CmTop(); }});
-    commands->Add({Command::Keys, QStringLiteral("Keys..."), {Qt::Key_F1}, MenuGroup::Help, always, [this] {
-                       OpenTextWindow(QStringLiteral("Keys"), 300, commands->KeysText(WindowMenuParts()));
+    commands->Add({Command::Keys,
+                   QCoreApplication::translate("TKelmoWindow", "Keys..."),
+                   {Qt::Key_F1},
+                   MenuGroup::Help,
+                   always,
+                   [this] {
+                       OpenTextWindow(QCoreApplication::translate("TKelmoWindow", "Keys"), 300,
+                                      commands->KeysText(WindowMenuParts()));
                    }});
-    commands->Add({Command::About, QStringLiteral("About"), {}, MenuGroup::Help, idle, [this] { CmAbout(); }});
     commands->Add(
-        {Command::Exit, QStringLiteral("Exit"), {QKeySequence(Qt::CTRL | Qt::Key_Q)}, MenuGroup::Quit, always, [this] {
-             CmExit();
+        {Command::About, QCoreApplication::translate("TKelmoWindow", "About"), {}, MenuGroup::Help, idle, [this] {
+             CmAbout();
          }});
-    commands->Add({Command::Menu, QStringLiteral("Menu"), {Qt::Key_F10, Qt::Key_Menu}, MenuGroup::None, always, [this] {
-                       OpenWindowMenu(mapToGlobal(QPoint()));
-                   }});
+    commands->Add({Command::Exit,
+                   QCoreApplication::translate("TKelmoWindow", "Exit"),
+                   {QKeySequence(Qt::CTRL | Qt::Key_Q)},
+                   MenuGroup::Quit,
+                   always,
+                   [this] { CmExit(); }});
+    commands->Add({Command::Menu,
+                   QCoreApplication::translate("TKelmoWindow", "Menu"),
+                   {Qt::Key_F10, Qt::Key_Menu},
+                   MenuGroup::None,
+                   always,
+                   [this] { OpenWindowMenu(mapToGlobal(QPoint())); }});
     commands->Add({Command::Path,
-                   QStringLiteral("Path"),
+                   QCoreApplication::translate("TKelmoWindow", "Path"),
                    {},
                    MenuGroup::Path,
                    [this] { return !Scanning() && Path().IsCut(); },
                    [this] { CmPath(); }});
     commands->Add({Command::SubInfo,
-                   QStringLiteral("Sub Info"),
+                   QCoreApplication::translate("TKelmoWindow", "Sub Info"),
                    {},
                    MenuGroup::Entry,
                    [this] { return !Scanning() && state.SelectedChild(); },
                    [this] { CmDirInfo(Command::SubInfo); }});
     // At the root the menu offers the root's figures; below it, the way up.
     commands->Add({Command::RootInfo,
-                   QStringLiteral("Root Info"),
+                   QCoreApplication::translate("TKelmoWindow", "Root Info"),
                    {},
                    MenuGroup::Root,
                    hasTree,
                    [this] { CmDirInfo(Command::RootInfo); },
                    [this] { return !state.Cursor().HasParentDir(); }});
     commands->Add({Command::SizeMode,
-                   QStringLiteral("Apparent Sizes"),
+                   QCoreApplication::translate("TKelmoWindow", "Apparent Sizes"),
                    {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A)},
                    MenuGroup::View,
                    always,
@@ -169,7 +185,7 @@ void TKelmoWindow::AddCommands()
                    {},
                    [this] { return state.Mode() == SizeMode::Apparent; }});
     commands->Add({Command::SortOrder,
-                   QStringLiteral("Sort by Size"),
+                   QCoreApplication::translate("TKelmoWindow", "Sort by Size"),
                    {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
                    MenuGroup::View,
                    always,
@@ -177,7 +193,7 @@ void TKelmoWindow::AddCommands()
                    {},
                    [this] { return state.Order() == ChildOrder::LargestFirst; }});
     commands->Add({Command::Units,
-                   QStringLiteral("Sizes in Units"),
+                   QCoreApplication::translate("TKelmoWindow", "Sizes in Units"),
                    {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_U)},
                    MenuGroup::View,
                    always,
@@ -189,7 +205,7 @@ void TKelmoWindow::AddCommands()
     historyCommands.AddRows(*commands);
     looks.AddRows(*commands);
     commands->Add({Command::ShowSizes,
-                   QStringLiteral("Show Sizes"),
+                   QCoreApplication::translate("TKelmoWindow", "Show Sizes"),
                    {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D)},
                    MenuGroup::Load,
                    [this] { return !Scanning() && state.Compared(); },
@@ -207,7 +223,7 @@ void TKelmoWindow::AddViewSwitches()
 {
     for (const DirectoryViewRow& row : DirectoryViewRows())
         commands->Add({row.command,
-                       row.name,
+                       row.ShownName(),
                        {row.key},
                        MenuGroup::View,
                        [] { return true; },
@@ -264,13 +280,16 @@ void TKelmoWindow::OpenDirectory(DirNode node)
         return;
     }
     if (state.Compared() && state.Compared()->IsGone(node)) {
-        ShowInformation(this, QStringLiteral("This directory is gone since the earlier scan"));
+        ShowInformation(this,
+                        QCoreApplication::translate("TKelmoWindow", "This directory is gone since the earlier scan"));
         return;
     }
     if (!node.firstChild()) {
         ShowInformation(this,
-                        node.unreadable() ? QStringLiteral("This entry ") + QString::fromStdString(UnreadableText(node))
-                                          : QStringLiteral("No Sub-Directories Exist For This Entry"));
+                        node.unreadable()
+                            ? QCoreApplication::translate("TKelmoWindow", "This entry %1")
+                                  .arg(QString::fromStdString(UnreadableText(node)))
+                            : QCoreApplication::translate("TKelmoWindow", "No Sub-Directories Exist For This Entry"));
         return;
     }
     state.GoTo(node);
@@ -294,7 +313,7 @@ void TKelmoWindow::OpenTextWindow(const QString& caption, int textWidth, const Q
 
 void TKelmoWindow::CmPath()
 {
-    OpenTextWindow(QStringLiteral("Path"), 500, Path().Text());
+    OpenTextWindow(QCoreApplication::translate("TKelmoWindow", "Path"), 500, Path().Text());
 }
 
 void TKelmoWindow::CmDirInfo(Command which)
@@ -304,9 +323,10 @@ void TKelmoWindow::CmDirInfo(Command which)
         ShowSubDirectoryNotFound(this);
         return;
     }
-    const std::string report = state.Compared() ? state.Compared()->Report(node, state.Mode())
-                                                : BuildDirReport(node, state.Units());
-    OpenTextWindow(QStringLiteral("Sub-Directory Information"), 300, DisplayName(report));
+    const NumberMarks marks = LocaleNumberMarks();
+    const std::string report = state.Compared() ? state.Compared()->Report(node, state.Mode(), marks)
+                                                : BuildDirReport(node, state.Units(), marks);
+    OpenTextWindow(QCoreApplication::translate("TKelmoWindow", "Sub-Directory Information"), 300, DisplayName(report));
 }
 
 void TKelmoWindow::CmUpdate()
@@ -342,7 +362,7 @@ void TKelmoWindow::CmSortOrder()
 
 void TKelmoWindow::CmAbout()
 {
-    new KelmoSplash(this, QStringLiteral("About")); // closes and deletes itself
+    new KelmoSplash(this, QCoreApplication::translate("TKelmoWindow", "About")); // closes and deletes itself
 }
 
 void TKelmoWindow::CmExit()

@@ -6,6 +6,7 @@
 #include "Replaceable.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCall>
@@ -29,10 +30,12 @@ void OpenWithLauncher(QWidget* owner, const std::string& path, const QByteArray&
     if (launchUrl(QUrl::fromEncoded(url)))
         return;
     ShowMessageBox(owner,
-                   QStringLiteral("No file manager could be started to show\n") + DisplayName(path)
-                       + QStringLiteral("\n\nNone answers on the session bus, and no program to open folders "
-                                        "(xdg-open) could be started."),
-                   QStringLiteral("Open in File Manager"), MessageIcon::Stop);
+                   QCoreApplication::translate("TargetCommands",
+                                               "No file manager could be started to show\n%1\n\nNone answers on the "
+                                               "session bus, and no program to open folders (xdg-open) could be "
+                                               "started.")
+                       .arg(DisplayName(path)),
+                   QCoreApplication::translate("TargetCommands", "Open in File Manager"), MessageIcon::Stop);
 }
 
 // Asks the desktop's file manager to show path (the freedesktop
@@ -69,19 +72,19 @@ void AddTargetRows(CommandTable& table, QWidget* owner, CommandTarget target)
 {
     const auto path = target.path;
     table.Add({Command::OpenInFileManager,
-               QStringLiteral("Open in File Manager"),
+               QCoreApplication::translate("TargetCommands", "Open in File Manager"),
                {QKeySequence(Qt::CTRL | Qt::Key_E)},
                MenuGroup::Target,
                target.exists,
                [owner, path] { OpenInFileManager(owner, path()); }});
     table.Add({Command::CopyPath,
-               QStringLiteral("Copy Path"),
+               QCoreApplication::translate("TargetCommands", "Copy Path"),
                {QKeySequence::Copy},
                MenuGroup::Target,
                target.exists,
                [path] { CopyPath(path()); }});
     table.Add({Command::MoveToTrash,
-               QStringLiteral("Move to Trash..."),
+               QCoreApplication::translate("TargetCommands", "Move to Trash..."),
                {QKeySequence::Delete},
                MenuGroup::Target,
                std::move(target.canTrash),

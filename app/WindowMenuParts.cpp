@@ -1,14 +1,18 @@
 #include "WindowMenuParts.h"
 
-const std::vector<CommandTable::MenuPart>& WindowMenuParts()
+#include <QCoreApplication>
+
+std::vector<CommandTable::MenuPart> WindowMenuParts()
 {
-    static const std::vector<CommandTable::MenuPart> parts{
-        {QStringLiteral("Scan"), {MenuGroup::Load, MenuGroup::Scan}},
-        {QStringLiteral("View"), {MenuGroup::View}, {{QStringLiteral("Look"), {MenuGroup::Look}}}},
-        {QStringLiteral("Go"), {MenuGroup::Open, MenuGroup::Go, MenuGroup::Path}},
-        {QStringLiteral("Directory"), {MenuGroup::Target, MenuGroup::Entry, MenuGroup::Root}},
-        {QStringLiteral("Help"), {MenuGroup::Help}},
+    return {
+        {QCoreApplication::translate("WindowMenuParts", "Scan"), {MenuGroup::Load, MenuGroup::Scan}},
+        {QCoreApplication::translate("WindowMenuParts", "View"),
+         {MenuGroup::View},
+         {{QCoreApplication::translate("WindowMenuParts", "Look"), {MenuGroup::Look}}}},
+        {QCoreApplication::translate("WindowMenuParts", "Go"), {MenuGroup::Open, MenuGroup::Go, MenuGroup::Path}},
+        {QCoreApplication::translate("WindowMenuParts", "Directory"),
+         {MenuGroup::Target, MenuGroup::Entry, MenuGroup::Root}},
+        {QCoreApplication::translate("WindowMenuParts", "Help"), {MenuGroup::Help}},
         {QString(), {MenuGroup::Quit}},
     };
-    return parts;
 }

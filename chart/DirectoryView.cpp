@@ -18,7 +18,7 @@ DirectoryView::DirectoryView(QWidget* parent) : QWidget(parent)
     // (the legend, whose typing search a click on a slice must not end).
     setFocusPolicy(Qt::TabFocus);
     setAccessibleDescription(
-        QStringLiteral("The sub-directories of the directory on display and their shares; the arrow keys select one"));
+        tr("The sub-directories of the directory on display and their shares; the arrow keys select one"));
 }
 
 void DirectoryView::ShowDirectory(const ShownDirectory& shown)

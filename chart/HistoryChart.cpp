@@ -1,8 +1,9 @@
 #include "HistoryChart.h"
 
-#include "FormatBytes.h"
+#include "LocalNumbers.h"
 
 #include <QDateTime>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -16,7 +17,7 @@ constexpr qreal kDotRadius = 3.5;
 
 QString DayText(std::int64_t time)
 {
-    return QDateTime::fromSecsSinceEpoch(time, Qt::UTC).toString(QStringLiteral("d MMM yyyy"));
+    return QLocale().toString(QDateTime::fromSecsSinceEpoch(time, Qt::UTC), QStringLiteral("d MMM yyyy"));
 }
 
 } // namespace
@@ -24,7 +25,7 @@ QString DayText(std::int64_t time)
 HistoryChart::HistoryChart(QWidget* parent) : QWidget(parent)
 {
     setMinimumSize(320, 180);
-    setAccessibleName(QStringLiteral("Used bytes over the recordings"));
+    setAccessibleName(tr("Used bytes over the recordings"));
 }
 
 void HistoryChart::SetPoints(std::vector<Point> newPoints)
@@ -48,7 +49,7 @@ void HistoryChart::Choose(int newFrom, int newTo)
 
 QRectF HistoryChart::PlotArea() const
 {
-    const qreal left = fontMetrics().horizontalAdvance(QStringLiteral("999,999,999,999")) + kMargin;
+    const qreal left = fontMetrics().horizontalAdvance(LocalBytes(999'999'999'999)) + kMargin;
     const qreal bottom = fontMetrics().height() + kMargin;
     return QRectF(left, kMargin, width() - left - kMargin, height() - kMargin - bottom);
 }
@@ -74,14 +75,14 @@ void HistoryChart::paintEvent(QPaintEvent*)
     painter.drawRect(area);
     painter.setPen(palette().color(QPalette::WindowText));
     if (points.empty()) {
-        painter.drawText(area, Qt::AlignCenter, QStringLiteral("No recordings yet"));
+        painter.drawText(area, Qt::AlignCenter, tr("No recordings yet"));
         return;
     }
     const QRectF side(0, 0, area.left() - kMargin / 2, height());
     painter.drawText(QRectF(side.left(), area.top() - 4, side.width(), 20), Qt::AlignRight | Qt::AlignTop,
-                     QString::fromStdString(FormatBytes(highBytes)));
+                     LocalBytes(highBytes));
     painter.drawText(QRectF(side.left(), area.bottom() - 16, side.width(), 20), Qt::AlignRight | Qt::AlignBottom,
-                     QString::fromStdString(FormatBytes(lowBytes)));
+                     LocalBytes(lowBytes));
     const QRectF below(area.left(), area.bottom() + 2, area.width(), fontMetrics().height() + kMargin);
     painter.drawText(below, Qt::AlignLeft | Qt::AlignTop, DayText(points.front().time));
     painter.drawText(below, Qt::AlignRight | Qt::AlignTop, DayText(points.back().time));

@@ -1,5 +1,6 @@
 #include "RingsView.h"
 
+#include "LocalNumbers.h"
 #include "PieMarkers.h"
 #include "QPainterPieCanvas.h"
 
@@ -257,6 +258,6 @@ QString RingsView::ToolTipAt(const QPoint& point) const
     if (!segment)
         return {};
     if (!segment->node && segment->items > 1)
-        return QStringLiteral("%1 smaller directories").arg(segment->items);
+        return tr("%1 smaller directories").arg(LocalBytes(segment->items));
     return RingUnder(point) == 0 ? ToolTipOf(segment->entry) : ToolTipOf(segment->node);
 }

@@ -2,7 +2,10 @@
 
 #include "DirectoryReport.h"
 #include "DisplayName.h"
+#include "LocalNumbers.h"
 
+#include <QCoreApplication>
+#include <QLocale>
 #include <QTextDocument>
 
 namespace {
@@ -28,8 +31,8 @@ QString FirstCharacters(const QString& text, int limit, int& length)
 // The size and the share of the directory on display, one per line.
 QString SizeAndShare(std::int64_t size, std::int64_t directoryBytes, const QString& directoryPath, SizeUnits units)
 {
-    return SizeText(size, units) + QLatin1Char('\n') + ShareText(size, directoryBytes) + QStringLiteral(" of ")
-        + directoryPath;
+    return SizeText(size, units) + QLatin1Char('\n')
+        + QCoreApplication::translate("EntryText", "%1 of %2").arg(ShareText(size, directoryBytes), directoryPath);
 }
 
 } // namespace
@@ -41,7 +44,7 @@ QString ShownName(const std::string& name)
 
 QString EntryText(const std::string& name, std::int64_t size, SizeUnits units)
 {
-    return EntryText(name, QString::fromStdString(FormatSize(size, units)));
+    return EntryText(name, LocalSize(size, units));
 }
 
 QString EntryText(const std::string& name, const QString& sizePart)
@@ -54,8 +57,8 @@ QString EntryText(const std::string& name, const QString& sizePart)
 
 QString SizeText(std::int64_t size, SizeUnits units)
 {
-    return QString::fromStdString(FormatSize(size, units))
-        + (units == SizeUnits::Bytes ? QStringLiteral(" bytes") : QString());
+    return units == SizeUnits::Bytes ? QCoreApplication::translate("EntryText", "%1 bytes").arg(LocalSize(size, units))
+                                     : LocalSize(size, units);
 }
 
 QString EntrySpokenText(const QString& name, const QString& size, const QString& share)
@@ -66,7 +69,7 @@ QString EntrySpokenText(const QString& name, const QString& size, const QString&
 QString ShareText(std::int64_t size, std::int64_t whole)
 {
     const double share = whole > 0 ? 100.0 * static_cast<double>(size) / static_cast<double>(whole) : 0.0;
-    return QString::number(share, 'f', 1) + QStringLiteral(" %");
+    return QCoreApplication::translate("EntryText", "%1 %").arg(QLocale().toString(share, 'f', 1));
 }
 
 QString EntryToolTip(const std::string& name, std::int64_t size, std::int64_t directoryBytes,
@@ -84,7 +87,7 @@ QString DirectoryToolTip(const std::string& name, const QString& path, std::int6
 
 QString DirectoryFacts(const DirNode& node)
 {
-    const QString items = QString::fromStdString(ItemsText(node.items()));
+    const QString items = LocalItems(node.items());
     return node.unreadable() ? items + QLatin1Char('\n') + QString::fromStdString(UnreadableText(node)) : items;
 }
 

@@ -7,20 +7,14 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
-namespace {
-
-const QString NoSubDirectoriesText = QStringLiteral("--No Sub-Directories--");
-
-} // namespace
-
 KeyBox::KeyBox(QWidget* parent, const QRect& geometry, bool withParent)
     : QListView(parent), hasParent(withParent), entries(new LegendModel(this))
 {
     setGeometry(geometry);
-    setAccessibleName(QStringLiteral("Key"));
+    setAccessibleName(tr("Key"));
     setAccessibleDescription(
-        QStringLiteral("The sub-directories of the directory on display, each with its size and "
-                       "share; Enter opens the selected one"));
+        tr("The sub-directories of the directory on display, each with its size and "
+           "share; Enter opens the selected one"));
     setModel(entries);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -69,7 +63,7 @@ void KeyBox::SetEntries(std::shared_ptr<const ChildList> children, std::int64_t 
 void KeyBox::ShowNoSubDirectories()
 {
     isEmpty = true;
-    entries->SetPlaceholder(NoSubDirectoriesText);
+    entries->SetPlaceholder(tr("--No Sub-Directories--"));
 }
 
 void KeyBox::SetUnits(SizeUnits units)

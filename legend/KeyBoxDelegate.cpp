@@ -95,7 +95,7 @@ void KeyBoxDelegate::DrawText(QPainter& painter, const QStyleOptionViewItem& opt
         return;
     }
     const QString text = index.data(Qt::DisplayRole).toString();
-    DrawLine(painter, option.rect, TextLeft, text.isEmpty() ? QStringLiteral("error") : text);
+    DrawLine(painter, option.rect, TextLeft, text.isEmpty() ? tr("error") : text);
 }
 
 void KeyBoxDelegate::DrawEntry(QPainter& painter, const QStyleOptionViewItem& option, const QModelIndex& index)

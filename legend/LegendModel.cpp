@@ -2,6 +2,7 @@
 
 #include "DisplayName.h"
 #include "EntryText.h"
+#include "LocalNumbers.h"
 #include "TextFitting.h"
 
 #include <QColor>
@@ -88,7 +89,7 @@ QVariant LegendModel::data(const QModelIndex& index, int role) const
     // In a comparison each entry shows its change in its size's place.
     const bool compared = !entries->sizeTexts.empty();
     const QString sizeText = compared ? QString::fromStdString(entries->sizeTexts[index.row()])
-                                      : QString::fromStdString(FormatSize(size, units));
+                                      : LocalSize(size, units);
     switch (role) {
     case Qt::DisplayRole:
         return EntryText(name, sizeText);

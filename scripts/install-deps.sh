@@ -11,9 +11,12 @@ set -euo pipefail
 # zstd compresses them there. dbus-daemon gives the window's tests a session
 # bus, where a stand-in file manager answers. clang-format: make format and
 # make format-check. python3-jsonschema checks the JSON report against its schema.
+# qt6-tools-dev (Qt6LinguistTools for CMake) and qt6-l10n-tools (lupdate,
+# lrelease) build the window's translations; qt6-translations-l10n has Qt's
+# own texts in other languages, which the window loads where present.
 # xvfb, xdotool, at-spi2-core and python3-pyatspi: the test that reads the
 # window over AT-SPI, as a screen reader does.
-build=(cmake make g++ clang-format qt6-base-dev libgtest-dev fonts-dejavu-core fonts-liberation fonts-noto-mono
+build=(cmake make g++ clang-format qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libgtest-dev fonts-dejavu-core fonts-liberation fonts-noto-mono
        dpkg-dev debhelper desktop-file-utils appstream lintian devscripts groff-base rapidjson-dev zlib1g-dev
        libzstd-dev zstd ncdu gdu dbus-daemon python3-jsonschema xvfb xdotool at-spi2-core python3-pyatspi)
 bench=(ncdu gdu duc python3 time)

@@ -2,6 +2,7 @@
 
 #include "Replaceable.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 
 #include <utility>
@@ -28,7 +29,8 @@ std::unique_ptr<QFileDialog> SavedScanDialog(QWidget* owner, FileDialogKind kind
 {
     auto dialog = std::make_unique<QFileDialog>(owner, caption);
     dialog->setNameFilters(
-        {QStringLiteral("Saved scans (*.json *.json.zst *.zst *.json.gz *.gz)"), QStringLiteral("All files (*)")});
+        {QCoreApplication::translate("FileDialogs", "Saved scans (*.json *.json.zst *.zst *.json.gz *.gz)"),
+         QCoreApplication::translate("FileDialogs", "All files (*)")});
     if (kind == FileDialogKind::Save) {
         dialog->setAcceptMode(QFileDialog::AcceptSave);
         dialog->setDefaultSuffix(QStringLiteral("json"));

@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QPainter>
@@ -77,12 +78,13 @@ QString KelmoSplash::CreditCaption()
 
 void KelmoSplash::BuildProgressFace(const QString& driveText, SizeUnits units)
 {
-    AddLabel(*this, QStringLiteral("Interrogating Drive ..."), 20, 20, 150, 25);
+    AddLabel(*this, QCoreApplication::translate("KelmoSplash", "Interrogating Drive ..."), 20, 20, 150, 25);
     QLabel* drive = AddLabel(*this, QString(), 20, 50, 150, 25);
     drive->setText(ElidedInMiddle(driveText, QFontMetricsF(drive->font()), drive->width()));
     drive->setAccessibleName(driveText); // whole, where the label may cut it
-    const QString totalHeading = units == SizeUnits::Bytes ? QStringLiteral("Disk Space Used (in bytes)")
-                                                           : QStringLiteral("Disk Space Used");
+    const QString totalHeading = units == SizeUnits::Bytes
+        ? QCoreApplication::translate("KelmoSplash", "Disk Space Used (in bytes)")
+        : QCoreApplication::translate("KelmoSplash", "Disk Space Used");
     AddLabel(*this, totalHeading, 20, 150, 250, 25);
     progressLabel = AddLabel(*this, QString(), 50, 180, 250, 25);
     estimateLabel = AddLabel(*this, QString(), 50, 205, 250, 25);
@@ -92,15 +94,16 @@ void KelmoSplash::BuildAboutFace()
 {
     titleLabel = AddLabel(*this, QStringLiteral("Kelmo"), 10, 10, 150, 50);
     FollowProgramLook(*titleLabel, [this](Look look) { titleLabel->setFont(TitleFont(look)); });
-    AddLabel(*this, QStringLiteral("Disk usage at a glance"), 10, 65, 150, 25);
-    AddLabel(*this, QStringLiteral("Revision 2.0 - %1 bit").arg(sizeof(void*) * CHAR_BIT), 20, 110, 150, 16);
+    AddLabel(*this, QCoreApplication::translate("KelmoSplash", "Disk usage at a glance"), 10, 65, 150, 25);
+    AddLabel(*this, QCoreApplication::translate("KelmoSplash", "Revision 2.0 - %1 bit").arg(sizeof(void*) * CHAR_BIT),
+             20, 110, 150, 16);
     AddLabel(*this, QStringLiteral("Kelmo Software"), 20, 125, 150, 25);
     AddLabel(*this, QStringLiteral("Copyright (c) 1996"), 20, 150, 150, 25);
-    AddLabel(*this, QStringLiteral("All rights reserved"), 20, 175, 150, 25);
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    AddLabel(*this, QCoreApplication::translate("KelmoSplash", "All rights reserved"), 20, 175, 150, 25);
+    auto* ok = new QPushButton(QCoreApplication::translate("KelmoSplash", "OK"), this);
     ok->setObjectName(QStringLiteral("button%1").arg(OkId));
     ok->setAutoDefault(false);
-    ok->setAccessibleDescription(QStringLiteral("Closes the window"));
+    ok->setAccessibleDescription(QCoreApplication::translate("KelmoSplash", "Closes the window"));
     ok->setGeometry(220, 170, 75, 50);
     connect(ok, &QPushButton::clicked, this, [this] { CmOk(); });
     AddCloseKeys(*this, *ok);

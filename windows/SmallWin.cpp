@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QPlainTextEdit>
@@ -37,7 +38,7 @@ QPlainTextEdit* MakeTextBox(QWidget* parent)
 SmallWin::SmallWin(QWidget* owner, const QString& caption, int textBoxWidth)
     : QWidget(owner, CaptionAndCloseOnly),
       ownerBlock(owner, this),
-      okButton(new SmallButton(this, QStringLiteral("OK"), 5, 10, 45, 20)),
+      okButton(new SmallButton(this, QCoreApplication::translate("SmallWin", "OK"), 5, 10, 45, 20)),
       edit(MakeTextBox(this)),
       textWidth(textBoxWidth),
       lineHeight(QFontMetrics(QApplication::font()).height())
@@ -45,8 +46,9 @@ SmallWin::SmallWin(QWidget* owner, const QString& caption, int textBoxWidth)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(caption);
     edit->setAccessibleName(caption);
-    edit->setAccessibleDescription(QStringLiteral("Text to read; OK or Escape closes the window"));
-    okButton->setAccessibleDescription(QStringLiteral("Closes the window"));
+    edit->setAccessibleDescription(
+        QCoreApplication::translate("SmallWin", "Text to read; OK or Escape closes the window"));
+    okButton->setAccessibleDescription(QCoreApplication::translate("SmallWin", "Closes the window"));
     PaintProgramBackground(*this);
     connect(okButton, &QPushButton::clicked, this, [this] { CmOk(); });
     AddCloseKeys(*this, *okButton);
