@@ -379,11 +379,11 @@ Dieses Verzeichnis: %1</translation>
     </message>
     <message>
         <source>%1 directory could not be read</source>
-        <translation>%1 Verzeichnis konnte nicht gelesen werden</translation>
+        <translation>%1 Verzeichnis nicht lesbar</translation>
     </message>
     <message>
         <source>%1 directories could not be read</source>
-        <translation>%1 Verzeichnisse konnten nicht gelesen werden</translation>
+        <translation>%1 Verzeichnisse nicht lesbar</translation>
     </message>
     <message>
         <source>and %1 more</source>

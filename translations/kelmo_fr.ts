@@ -240,7 +240,7 @@ Ce répertoire : %1</translation>
     </message>
     <message>
         <source>Disk usage at a glance</source>
-        <translation>L&apos;occupation d&apos;un coup d&apos;œil</translation>
+        <translation>Le disque d&apos;un regard</translation>
     </message>
     <message>
         <source>Revision 2.0 - %1 bit</source>
@@ -379,11 +379,11 @@ Ce répertoire : %1</translation>
     </message>
     <message>
         <source>%1 directory could not be read</source>
-        <translation>%1 répertoire n&apos;a pas pu être lu</translation>
+        <translation>%1 répertoire illisible</translation>
     </message>
     <message>
         <source>%1 directories could not be read</source>
-        <translation>%1 répertoires n&apos;ont pas pu être lus</translation>
+        <translation>%1 répertoires illisibles</translation>
     </message>
     <message>
         <source>and %1 more</source>
