@@ -1,5 +1,7 @@
 #include "ViewState.h"
 
+#include "LocalNumbers.h"
+
 #include <algorithm>
 
 namespace {
@@ -175,8 +177,9 @@ void ViewState::RebuildView()
         const bool keep = !dropSelection && entries && selected >= 0;
         const std::string keptName = keep ? entries->names[static_cast<std::size_t>(selected)] : std::string();
         const NavigationCursor& cursor = survey.Cursor();
-        entries = compared && !comparedPath.empty() ? compared->Children(cursor.GetCurrentDir(), Mode())
-                                                    : cursor.BuildChildList(order);
+        entries = compared && !comparedPath.empty()
+            ? compared->Children(cursor.GetCurrentDir(), Mode(), LocaleNumberMarks())
+            : cursor.BuildChildList(order);
         selected = keptName.empty() ? -1 : IndexOfName(keptName);
         what |= Entries | Selection;
     } else {

@@ -16,7 +16,7 @@ void ComparedScan::CompareWith(DirNode newRoot)
     comparison = std::make_unique<TreeComparison>(DirNode(oldTree.get(), oldTree->Root()), newRoot);
 }
 
-std::unique_ptr<ChildList> ComparedScan::Children(DirNode directory, SizeMode mode) const
+std::unique_ptr<ChildList> ComparedScan::Children(DirNode directory, SizeMode mode, const NumberMarks& marks) const
 {
     const std::vector<TreeComparison::Entry> entries = comparison->Children(directory, mode);
     if (entries.empty())
@@ -27,7 +27,7 @@ std::unique_ptr<ChildList> ComparedScan::Children(DirNode directory, SizeMode mo
         list->names.push_back(entry.node.name());
         list->sizes.push_back(std::max<std::int64_t>(entry.Change(), 0));
         list->nodes.push_back(entry.node);
-        list->sizeTexts.push_back(entry.ChangeText());
+        list->sizeTexts.push_back(entry.ChangeText(marks));
         const bool gone = entry.status == TreeComparison::Status::Gone;
         list->places.push_back(entry.node.listingPlace() + (gone ? listed : 0));
     }

@@ -21,8 +21,9 @@ public:
 
     // The sub-directories of directory, largest growth first, gone ones
     // included (their nodes are the earlier scan's): the sizes are the growth
-    // (0 for none, so only what grew has a slice), the texts the change.
-    std::unique_ptr<ChildList> Children(DirNode directory, SizeMode mode) const;
+    // (0 for none, so only what grew has a slice), the texts the change
+    // written with marks.
+    std::unique_ptr<ChildList> Children(DirNode directory, SizeMode mode, const NumberMarks& marks = {}) const;
     // Whether node belongs to the earlier scan: a directory that is gone.
     bool IsGone(DirNode node) const { return node.owner() == oldTree.get(); }
     // A directory's old size, new size and change.
