@@ -12,6 +12,17 @@
 
 namespace {
 
+// The C locale's numbers for the test's length, whatever the machine's
+// LC_ALL: the window's numbers then follow the language it loads.
+class NumbersOfTheCLocale {
+public:
+    NumbersOfTheCLocale() { qputenv("LC_ALL", "C"); }
+    ~NumbersOfTheCLocale() { before.isNull() ? qunsetenv("LC_ALL") : qputenv("LC_ALL", before); }
+
+private:
+    const QByteArray before = qgetenv("LC_ALL");
+};
+
 QStringList MenuTitles()
 {
     QStringList titles;
@@ -27,6 +38,7 @@ QStringList MenuTitles()
 // and English again once the language is gone.
 TEST(ProgramLanguageTest, GermanTurnsTheWindowsTextsAndNumbersGermanForAsLongAsItLives)
 {
+    const NumbersOfTheCLocale numbers;
     TempTree tree;
     tree.File("Fotos/a", 1234567);
     {
@@ -53,6 +65,7 @@ TEST(ProgramLanguageTest, GermanTurnsTheWindowsTextsAndNumbersGermanForAsLongAsI
 // another language after it, loads nothing.
 TEST(ProgramLanguageTest, FrenchNumbersAndNoTranslationForEnglish)
 {
+    const NumbersOfTheCLocale numbers;
     {
         const ProgramLanguage french(QLocale(QLocale::French, QLocale::France));
         EXPECT_EQ(french.Name(), "fr");
