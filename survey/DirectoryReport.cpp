@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -31,9 +32,28 @@ DirNode RootOf(DirNode node)
     return node;
 }
 
+// Characters, not bytes, of UTF-8 text: the bytes that start one.
+std::size_t CharacterCount(const std::string& text)
+{
+    return static_cast<std::size_t>(
+        std::count_if(text.begin(), text.end(), [](char byte) { return (byte & 0xC0) != 0x80; }));
+}
+
+// Makes each label of a block "label   : ", with the colons in a column at
+// least minimum characters in and after the longest label.
+std::vector<std::string> LabelColumn(std::vector<std::string> labels, std::size_t minimum)
+{
+    std::size_t width = minimum;
+    for (const std::string& label : labels)
+        width = std::max(width, CharacterCount(label) + 1);
+    for (std::string& label : labels)
+        label += std::string(width - CharacterCount(label), ' ') + ": ";
+    return labels;
+}
+
 } // namespace
 
-std::string BuildDirReport(const DirNode& node, SizeUnits units, const NumberMarks& marks)
+std::string BuildDirReport(const DirNode& node, SizeUnits units, const NumberMarks& marks, const DirReportWords& words)
 {
     const DirNode parent = node.parent();
     int subDirs = 0;
@@ -44,28 +64,31 @@ std::string BuildDirReport(const DirNode& node, SizeUnits units, const NumberMar
     }
     const std::int64_t totalBytes = RootOf(node).bytes();
 
-    std::string text = "Dir Name     : " + node.name() + "\n";
-    text += "Parent Name  : ";
+    const std::vector<std::string> place = LabelColumn(
+        {words.dirName, words.parentName, words.ofParent, words.dirSpace, words.ofTotal}, 13);
+    const std::vector<std::string> content = LabelColumn(
+        {words.subDirs, words.subDirSpace, words.fileSpace, words.itemsBelow}, 15);
+    std::string text = place[0] + node.name() + "\n";
+    text += place[1];
     if (parent)
-        text += parent.name() + "\n\n" + "% of Parent  : " + Percent(node.bytes(), parent.bytes(), "\n", marks);
+        text += parent.name() + "\n\n" + place[2] + Percent(node.bytes(), parent.bytes(), "\n", marks);
     else
-        text += "(n/a)\n\n% of Parent  : (n/a)\n";
-    text += "Dir Space    : " + FormatSize(node.bytes(), units, marks) + "\n";
-    text += "% of Total   : " + Percent(node.bytes(), totalBytes, "\n\n", marks);
-    text += "Num of Sub-Dir : " + std::to_string(subDirs) + "\n";
-    text += "Sub-Dir Space  : " + FormatSize(subDirBytes, units, marks) + "\n";
+        text += words.notApplicable + "\n\n" + place[2] + words.notApplicable + "\n";
+    text += place[3] + FormatSize(node.bytes(), units, marks) + "\n";
+    text += place[4] + Percent(node.bytes(), totalBytes, "\n\n", marks);
+    text += content[0] + std::to_string(subDirs) + "\n";
+    text += content[1] + FormatSize(subDirBytes, units, marks) + "\n";
     // Saturated totals can leave the files a share below zero.
-    text += "File Space     : " + FormatSize(std::max<std::int64_t>(node.bytes() - subDirBytes, 0), units, marks)
-        + "\n";
-    text += "Items Below    : " + ItemsText(node.items(), marks) + "\n";
+    text += content[2] + FormatSize(std::max<std::int64_t>(node.bytes() - subDirBytes, 0), units, marks) + "\n";
+    text += content[3] + ItemsText(node.items(), marks, words) + "\n";
     if (node.unreadable())
         text += UnreadableText(node) + "\n";
     return text;
 }
 
-std::string ItemsText(std::int64_t items, const NumberMarks& marks)
+std::string ItemsText(std::int64_t items, const NumberMarks& marks, const DirReportWords& words)
 {
-    return FormatBytes(items, marks) + (items == 1 ? " item" : " items");
+    return FormatBytes(items, marks) + " " + (items == 1 ? words.item : words.items);
 }
 
 std::string UnreadableText(const DirNode& node)

@@ -2,6 +2,57 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>DirReportWords</name>
+    <message>
+        <source>Dir Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Parent Name</source>
+        <translation>Übergeordnet</translation>
+    </message>
+    <message>
+        <source>% of Parent</source>
+        <translation>% des Übergeordneten</translation>
+    </message>
+    <message>
+        <source>Dir Space</source>
+        <translation>Belegt</translation>
+    </message>
+    <message>
+        <source>% of Total</source>
+        <translation>% gesamt</translation>
+    </message>
+    <message>
+        <source>Num of Sub-Dir</source>
+        <translation>Unterverzeichnisse</translation>
+    </message>
+    <message>
+        <source>Sub-Dir Space</source>
+        <translation>In Unterverz.</translation>
+    </message>
+    <message>
+        <source>File Space</source>
+        <translation>In Dateien</translation>
+    </message>
+    <message>
+        <source>Items Below</source>
+        <translation>Einträge</translation>
+    </message>
+    <message>
+        <source>(n/a)</source>
+        <translation>(entfällt)</translation>
+    </message>
+    <message>
+        <source>item</source>
+        <translation>Eintrag</translation>
+    </message>
+    <message>
+        <source>items</source>
+        <translation>Einträge</translation>
+    </message>
+</context>
+<context>
     <name>DirectoryActions</name>
     <message>
         <source>Disk usage: %1

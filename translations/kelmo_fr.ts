@@ -2,6 +2,57 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>DirReportWords</name>
+    <message>
+        <source>Dir Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Parent Name</source>
+        <translation>Parent</translation>
+    </message>
+    <message>
+        <source>% of Parent</source>
+        <translation>% du parent</translation>
+    </message>
+    <message>
+        <source>Dir Space</source>
+        <translation>Espace</translation>
+    </message>
+    <message>
+        <source>% of Total</source>
+        <translation>% du total</translation>
+    </message>
+    <message>
+        <source>Num of Sub-Dir</source>
+        <translation>Nb de sous-rép.</translation>
+    </message>
+    <message>
+        <source>Sub-Dir Space</source>
+        <translation>Sous-répertoires</translation>
+    </message>
+    <message>
+        <source>File Space</source>
+        <translation>Fichiers</translation>
+    </message>
+    <message>
+        <source>Items Below</source>
+        <translation>Éléments</translation>
+    </message>
+    <message>
+        <source>(n/a)</source>
+        <translation>(s. o.)</translation>
+    </message>
+    <message>
+        <source>item</source>
+        <translation>élément</translation>
+    </message>
+    <message>
+        <source>items</source>
+        <translation>éléments</translation>
+    </message>
+</context>
+<context>
     <name>DirectoryActions</name>
     <message>
         <source>Disk usage: %1
