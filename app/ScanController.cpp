@@ -13,6 +13,19 @@ QString FormattedBytes(std::int64_t bytes, SizeUnits units)
     return LocalSize(bytes, units);
 }
 
+std::string ProgressWord(const char* english)
+{
+    return QCoreApplication::translate("ProgressWords", english).toStdString();
+}
+
+// The estimate's words in the window's language.
+ProgressWords TranslatedProgressWords()
+{
+    return {ProgressWord(QT_TRANSLATE_NOOP("ProgressWords", "{} %")),
+            ProgressWord(QT_TRANSLATE_NOOP("ProgressWords", "about {} s left")),
+            ProgressWord(QT_TRANSLATE_NOOP("ProgressWords", "about {} min left"))};
+}
+
 } // namespace
 
 ScanController::ScanController(QWidget* window, int splashLingerMs, ModeOfTotals modeOfTotals,
@@ -59,7 +72,8 @@ void ScanController::RelayProgress()
 {
     if (!job || !splash)
         return;
-    const std::string share = estimate.Text(job->ScannedBytes(SizeMode::DiskUsage), clock.elapsed() / 1000.0);
+    const std::string share = estimate.Text(job->ScannedBytes(SizeMode::DiskUsage), clock.elapsed() / 1000.0,
+                                            TranslatedProgressWords());
     const auto [mode, units] = shownMode();
     QCoreApplication::postEvent(
         splash, new ScanProgressEvent(FormattedBytes(job->ScannedBytes(mode), units), QString::fromStdString(share)));

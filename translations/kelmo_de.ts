@@ -454,6 +454,21 @@ Dieses Verzeichnis: %1</translation>
     </message>
 </context>
 <context>
+    <name>ProgressWords</name>
+    <message>
+        <source>{} %</source>
+        <translation>{} %</translation>
+    </message>
+    <message>
+        <source>about {} s left</source>
+        <translation>noch etwa {} s</translation>
+    </message>
+    <message>
+        <source>about {} min left</source>
+        <translation>noch etwa {} min</translation>
+    </message>
+</context>
+<context>
     <name>RingsView</name>
     <message>
         <source>%1 smaller directories</source>

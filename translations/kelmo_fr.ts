@@ -454,6 +454,21 @@ Ce répertoire : %1</translation>
     </message>
 </context>
 <context>
+    <name>ProgressWords</name>
+    <message>
+        <source>{} %</source>
+        <translation>{}&#x202f;%</translation>
+    </message>
+    <message>
+        <source>about {} s left</source>
+        <translation>encore environ {} s</translation>
+    </message>
+    <message>
+        <source>about {} min left</source>
+        <translation>encore environ {} min</translation>
+    </message>
+</context>
+<context>
     <name>RingsView</name>
     <message>
         <source>%1 smaller directories</source>
