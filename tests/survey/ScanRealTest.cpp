@@ -350,6 +350,28 @@ TEST(ScanRealTree, AWalkShortOfDescriptorsEndsWholeOrSaysWhy)
         }
 }
 
+TEST(ScanRealTree, AnOpenRefusedWhileAnotherCallClosesOneTriesAgain)
+{
+    TempTree tree;
+    tree.Dir("a");
+    tree.Dir("b");
+    ScriptedDescriptors calls(2, 1000);
+    PosixDirectorySource source(calls);
+    EntryStat rootStat;
+    int error = 0;
+    const int root = source.OpenRoot(tree.Root(), rootStat, error);
+    const int a = source.OpenChild(root, "a", error);
+    ASSERT_GE(a, 0);
+    // The only other descriptor is closed while the open of b is refused:
+    // with no call left running, there is room all the same.
+    calls.WhenRefused([&] { source.Close(a); });
+    const int b = source.OpenChild(root, "b", error);
+    EXPECT_GE(b, 0) << std::strerror(error);
+    source.Close(b);
+    source.Close(root);
+    EXPECT_EQ(calls.Held(), 0u);
+}
+
 TEST(ScanRealTree, RootsThatAreAvailableOrBlank)
 {
     ScannedSurvey survey;
