@@ -4,6 +4,7 @@
 #include "DisplayName.h"
 #include "FormatBytes.h"
 #include "MessageBoxes.h"
+#include "PathWithin.h"
 #include "Replaceable.h"
 #include "TrashMove.h"
 
@@ -79,9 +80,7 @@ bool DirectoryActions::IsInTrash(const std::string& top, const std::string& belo
 {
     const std::string path = (top == "/" ? "/" : top + "/") + below;
     const std::string home = HomeTrash();
-    return TrashCan::IsDriveTrash(below)
-        || (!home.empty() && path.compare(0, home.size(), home) == 0
-            && (path.size() == home.size() || path[home.size()] == '/'));
+    return TrashCan::IsDriveTrash(below) || (!home.empty() && IsWithin(path, home));
 }
 
 DirectoryActions::TrashMover DirectoryActions::SetTrashMover(TrashMover mover)
