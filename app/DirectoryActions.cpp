@@ -1,21 +1,19 @@
 #include "DirectoryActions.h"
 
-#include "BusyCursor.h"
 #include "DisplayName.h"
 #include "FormatBytes.h"
 #include "MessageBoxes.h"
+#include "OffWindowThread.h"
 #include "PathWithin.h"
 #include "Replaceable.h"
 #include "TrashMove.h"
 
-#include <QEventLoop>
 #include <QMimeData>
 #include <QWidget>
 
 #include <unistd.h>
 
 #include <cstdlib>
-#include <thread>
 #include <utility>
 
 namespace {
@@ -35,23 +33,6 @@ std::string HomeTrash()
         return std::string(data) + "/Trash";
     const char* home = std::getenv("HOME");
     return home && home[0] == '/' ? std::string(home) + "/.local/share/Trash" : std::string();
-}
-
-// The window goes on painting while the move runs, but takes no input, so
-// nothing can change the tree under it.
-std::string MoveOffTheWindowsThread(TrashMove& move)
-{
-    const Replaceable<DirectoryActions::TrashMover>& mover = Mover();
-    const BusyCursor busy;
-    QEventLoop loop;
-    std::string why;
-    std::thread worker([&] {
-        why = mover(move);
-        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
-    });
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
-    worker.join();
-    return why;
 }
 
 QString SizesText(DirectoryActions::Sizes sizes)
@@ -94,10 +75,8 @@ std::unique_ptr<TrashMove> DirectoryActions::MoveToTrash(const std::string& top,
     const std::string path = (top == "/" ? "/" : top + "/") + below;
     auto move = std::make_unique<TrashMove>(top, below, TrashCan::Places{geteuid(), HomeTrash()},
                                             TrashMove::SystemMounts());
-    std::string why = [&move] {
-        const BusyCursor busy;
-        return move->Check();
-    }();
+    std::string why;
+    RunOffWindowThread([&] { why = move->Check(); });
     if (why.empty()) {
         QString question = QStringLiteral("Move to the trash?\n\n") + DisplayName(path) + QStringLiteral("\n\n")
             + SizesText(sizes);
@@ -107,7 +86,7 @@ std::unique_ptr<TrashMove> DirectoryActions::MoveToTrash(const std::string& top,
                 "shown after the move are approximate until Update.");
         if (!AskQuestion(owner, question, QStringLiteral("Move to Trash")))
             return nullptr;
-        why = MoveOffTheWindowsThread(*move);
+        RunOffWindowThread([&] { why = Mover()(*move); });
         if (why.empty())
             return move;
     }

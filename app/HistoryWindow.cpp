@@ -1,10 +1,10 @@
 #include "HistoryWindow.h"
 
-#include "BusyCursor.h"
 #include "DisplayName.h"
 #include "HistoryChart.h"
 #include "ImportSavedScan.h"
 #include "LargestGrowth.h"
+#include "OffWindowThread.h"
 
 #include <QDateTime>
 #include <QHeaderView>
@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <thread>
 
 namespace {
 
@@ -75,9 +76,13 @@ void HistoryWindow::ListGrowth(int from, int to)
     const Recording& newer = recordings[static_cast<std::size_t>(to)];
     heading->setText(QStringLiteral("Largest growth from A, ") + TimeText(older.time) + QStringLiteral(", to B, ")
                      + TimeText(newer.time) + QStringLiteral(":"));
-    const BusyCursor busy;
-    const ScanResult before = Read(folder + "/" + older.fileName);
-    const ScanResult after = Read(folder + "/" + newer.fileName);
+    ScanResult before;
+    ScanResult after;
+    RunOffWindowThread([&] {
+        std::thread readBefore([&] { before = Read(folder + "/" + older.fileName); });
+        after = Read(folder + "/" + newer.fileName);
+        readBefore.join();
+    });
     if (!before.Scanned() || !after.Scanned()) {
         heading->setText(QStringLiteral("Could not read a recording: ")
                          + DisplayName(before.Scanned() ? after.error : before.error));
