@@ -217,12 +217,13 @@ void SurveyLoader::EndScan(bool showTree)
 }
 
 // Said once per comparison, when the earlier scan was made of another root
-// (another drive, or another machine's): how much of it matched.
+// (another drive, or another machine's): how much of it matched. Two
+// fleets' roots stand for no path; their scans show new or gone instead.
 void SurveyLoader::ReportMatch()
 {
     if (!state.Compared() || !state.Root() || frame.Closing())
         return;
-    if (matchToReport && state.Compared()->OldRootPath() != state.ComparedPath())
+    if (matchToReport && !state.Scanned().IsFleet() && state.Compared()->OldRootPath() != state.ComparedPath())
         ShowMessageBox(frame.Owner(), DisplayName(state.MatchText()), QStringLiteral("Kelmo"),
                        MessageIcon::Information);
     matchToReport = false;
