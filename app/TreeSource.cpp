@@ -1,5 +1,6 @@
 #include "TreeSource.h"
 
+#include "ImportFleet.h"
 #include "PosixDirectorySource.h"
 
 #include <algorithm>
@@ -16,8 +17,8 @@ TreeSource TreeSource::SavedScan(std::string file)
 
 TreeSource TreeSource::Fleet(std::vector<std::string> files)
 {
-    std::string count = std::to_string(files.size()) + " saved scans";
-    return TreeSource(Kind::SavedScan, -1, std::move(count), std::move(files));
+    std::string name = FleetRootName(files.size());
+    return TreeSource(Kind::SavedScan, -1, std::move(name), std::move(files));
 }
 
 bool TreeSource::operator==(const TreeSource& other) const

@@ -81,10 +81,15 @@ std::string FleetScanName(const std::string& host, const std::string& rootPath)
     return host + ":" + rootPath;
 }
 
+std::string FleetRootName(std::size_t count)
+{
+    return std::to_string(count) + (count == 1 ? " saved scan" : " saved scans");
+}
+
 ScanResult ImportFleet(Scanner& scanner, const std::vector<std::string>& files)
 {
     return scanner.Read([&files](ScanEvents& events, ScanControl& control, std::string& rootPath, std::string& error) {
-        rootPath = std::to_string(files.size()) + " saved scans";
+        rootPath = FleetRootName(files.size());
         EntryStat root;
         root.kind = EntryKind::Directory;
         events.EnterDirectory(rootPath, root);

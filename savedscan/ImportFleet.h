@@ -20,3 +20,5 @@ ScanResult ImportFleet(Scanner& scanner, const std::vector<std::string>& files);
 
 // The name of a fleet's scan: "web1:/var".
 std::string FleetScanName(const std::string& host, const std::string& rootPath);
+// The name of the root of a fleet of count scans: "3 saved scans", "1 saved scan".
+std::string FleetRootName(std::size_t count);

@@ -14,6 +14,8 @@ public:
 
     // When the tree was scanned, in seconds since the epoch, before its
     // root: a saved scan that records it says so; a live walk does not.
+    // Several saved scans read as one tree say the oldest's after the tree,
+    // once it is known.
     virtual void ScanTime(std::int64_t) {}
     // The machine the tree was scanned on, before its root, when a saved
     // scan records it.
