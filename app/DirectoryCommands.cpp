@@ -16,6 +16,9 @@
 
 namespace {
 
+const char* const kFleetNotSaved =
+    "Several saved scans shown as one cannot be saved as one scan.\n\nEach stays in the file it was read from.";
+
 // What the directory holds in all, beside the files a Files window lists.
 QString FilesSummary(const DirNode& dir, std::size_t filesHere)
 {
@@ -199,6 +202,13 @@ bool DirectoryCommands::TrashFile(QWidget* owner, const FileListModel::Row& file
 
 void DirectoryCommands::CmSaveScan()
 {
+    // A fleet's root stands for no directory, and its scans' roots are no
+    // names a saved scan's directories may have.
+    if (state.Scanned().IsFleet()) {
+        ShowMessageBox(frame.Owner(), QString::fromLatin1(kFleetNotSaved), QStringLiteral("Save Scan As"),
+                       MessageIcon::Information);
+        return;
+    }
     const QString file = AskForFile(frame.Owner(), FileDialogKind::Save, QStringLiteral("Save Scan As"));
     if (file.isEmpty())
         return;
