@@ -1,21 +1,20 @@
 #include "DirectoryActions.h"
 
-#include "BusyCursor.h"
 #include "DisplayName.h"
 #include "LocalNumbers.h"
 #include "MessageBoxes.h"
+#include "OffWindowThread.h"
+#include "PathWithin.h"
 #include "Replaceable.h"
 #include "TrashMove.h"
 
 #include <QCoreApplication>
-#include <QEventLoop>
 #include <QMimeData>
 #include <QWidget>
 
 #include <unistd.h>
 
 #include <cstdlib>
-#include <thread>
 #include <utility>
 
 namespace {
@@ -35,23 +34,6 @@ std::string HomeTrash()
         return std::string(data) + "/Trash";
     const char* home = std::getenv("HOME");
     return home && home[0] == '/' ? std::string(home) + "/.local/share/Trash" : std::string();
-}
-
-// The window goes on painting while the move runs, but takes no input, so
-// nothing can change the tree under it.
-std::string MoveOffTheWindowsThread(TrashMove& move)
-{
-    const Replaceable<DirectoryActions::TrashMover>& mover = Mover();
-    const BusyCursor busy;
-    QEventLoop loop;
-    std::string why;
-    std::thread worker([&] {
-        why = mover(move);
-        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
-    });
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
-    worker.join();
-    return why;
 }
 
 QString SizesText(DirectoryActions::Sizes sizes)
@@ -80,9 +62,7 @@ bool DirectoryActions::IsInTrash(const std::string& top, const std::string& belo
 {
     const std::string path = (top == "/" ? "/" : top + "/") + below;
     const std::string home = HomeTrash();
-    return TrashCan::IsDriveTrash(below)
-        || (!home.empty() && path.compare(0, home.size(), home) == 0
-            && (path.size() == home.size() || path[home.size()] == '/'));
+    return TrashCan::IsDriveTrash(below) || (!home.empty() && IsWithin(path, home));
 }
 
 DirectoryActions::TrashMover DirectoryActions::SetTrashMover(TrashMover mover)
@@ -96,10 +76,8 @@ std::unique_ptr<TrashMove> DirectoryActions::MoveToTrash(const std::string& top,
     const std::string path = (top == "/" ? "/" : top + "/") + below;
     auto move = std::make_unique<TrashMove>(top, below, TrashCan::Places{geteuid(), HomeTrash()},
                                             TrashMove::SystemMounts());
-    std::string why = [&move] {
-        const BusyCursor busy;
-        return move->Check();
-    }();
+    std::string why;
+    RunOffWindowThread([&] { why = move->Check(); });
     if (why.empty()) {
         QString question = QCoreApplication::translate("DirectoryActions", "Move to the trash?\n\n%1\n\n%2")
                                .arg(DisplayName(path), SizesText(sizes));
@@ -110,7 +88,7 @@ std::unique_ptr<TrashMove> DirectoryActions::MoveToTrash(const std::string& top,
                 "shown after the move are approximate until Update.");
         if (!AskQuestion(owner, question, QCoreApplication::translate("DirectoryActions", "Move to Trash")))
             return nullptr;
-        why = MoveOffTheWindowsThread(*move);
+        RunOffWindowThread([&] { why = Mover()(*move); });
         if (why.empty())
             return move;
     }

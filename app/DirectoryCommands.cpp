@@ -18,6 +18,10 @@
 
 namespace {
 
+const char* const kFleetNotSaved = QT_TRANSLATE_NOOP(
+    "DirectoryCommands",
+    "Several saved scans shown as one cannot be saved as one scan.\n\nEach stays in the file it was read from.");
+
 // What the directory holds in all, beside the files a Files window lists.
 QString FilesSummary(const DirNode& dir, std::size_t filesHere)
 {
@@ -209,6 +213,13 @@ bool DirectoryCommands::TrashFile(QWidget* owner, const FileListModel::Row& file
 
 void DirectoryCommands::CmSaveScan()
 {
+    // A fleet's root stands for no directory, and its scans' roots are no
+    // names a saved scan's directories may have.
+    if (state.Scanned().IsFleet()) {
+        ShowMessageBox(frame.Owner(), QCoreApplication::translate("DirectoryCommands", kFleetNotSaved),
+                       QCoreApplication::translate("DirectoryCommands", "Save Scan As"), MessageIcon::Information);
+        return;
+    }
     const QString file = AskForFile(frame.Owner(), FileDialogKind::Save,
                                     QCoreApplication::translate("DirectoryCommands", "Save Scan As"));
     if (file.isEmpty())

@@ -1,11 +1,11 @@
 #include "HistoryWindow.h"
 
-#include "BusyCursor.h"
 #include "DisplayName.h"
 #include "HistoryChart.h"
 #include "ImportSavedScan.h"
 #include "LargestGrowth.h"
 #include "LocalNumbers.h"
+#include "OffWindowThread.h"
 
 #include <QDateTime>
 #include <QHeaderView>
@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <thread>
 
 namespace {
 
@@ -76,9 +77,13 @@ void HistoryWindow::ListGrowth(int from, int to)
     const Recording& older = recordings[static_cast<std::size_t>(from)];
     const Recording& newer = recordings[static_cast<std::size_t>(to)];
     heading->setText(tr("Largest growth from A, %1, to B, %2:").arg(TimeText(older.time), TimeText(newer.time)));
-    const BusyCursor busy;
-    const ScanResult before = Read(folder + "/" + older.fileName);
-    const ScanResult after = Read(folder + "/" + newer.fileName);
+    ScanResult before;
+    ScanResult after;
+    RunOffWindowThread([&] {
+        std::thread readBefore([&] { before = Read(folder + "/" + older.fileName); });
+        after = Read(folder + "/" + newer.fileName);
+        readBefore.join();
+    });
     if (!before.Scanned() || !after.Scanned()) {
         heading->setText(
             tr("Could not read a recording: %1").arg(DisplayName(before.Scanned() ? after.error : before.error)));

@@ -1,5 +1,6 @@
 #include "ScanJob.h"
 
+#include "ImportFleet.h"
 #include "ImportSavedScan.h"
 
 #include <QMetaObject>
@@ -19,8 +20,12 @@ ScanJob::~ScanJob()
 // before the queue reaches it takes the announcement along.
 void ScanJob::Run(const Request& request)
 {
-    result = request.path.empty() ? ImportSavedScan(*scanner, request.file)
-                                  : scanner->ScanPath(request.path, request.rootName);
+    if (!request.path.empty())
+        result = scanner->ScanPath(request.path, request.rootName);
+    else if (!request.fleet.empty())
+        result = ImportFleet(*scanner, request.fleet);
+    else
+        result = ImportSavedScan(*scanner, request.file);
     QMetaObject::invokeMethod(
         this, [this] { emit Finished(); }, Qt::QueuedConnection);
 }

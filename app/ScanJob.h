@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 #include <thread>
+#include <vector>
 
 // One scan running on a thread of its own: a directory walked as a drive, or
 // a saved scan read. It ends with one ScanResult, announced by Finished on
@@ -20,9 +21,10 @@ class ScanJob : public QObject {
 
 public:
     struct Request {
-        std::string path;     // the directory to walk; empty to read file instead
-        std::string rootName; // the tree root's name for a walk
-        std::string file;     // the saved scan to read ("-" is standard input)
+        std::string path;               // the directory to walk; empty to read file instead
+        std::string rootName;           // the tree root's name for a walk
+        std::string file;               // the saved scan to read ("-" is standard input)
+        std::vector<std::string> fleet; // saved scans read as one tree instead, when given (see ImportFleet)
     };
 
     // Starts at once.

@@ -118,10 +118,12 @@ void SurveyLoader::AddRows(CommandTable& table)
 
 void SurveyLoader::Setup()
 {
-    // kelmo --compare OLD [PATH]: the earlier scan first, then the drive.
-    if (options.error.empty() && !options.compareFile.empty()) {
-        const std::string earlier = EarlierScanNamed(options.compareFile);
-        if (!earlier.empty()) {
+    // kelmo --compare OLD [PATH]: the earlier scan first, then the drive
+    // (or the saved scans of --import).
+    if (options.error.empty() && !options.compareFiles.empty()) {
+        const TreeSource earlier = options.fleet ? TreeSource::Fleet(options.compareFiles)
+                                                 : EarlierScanNamed(options.compareFiles.front());
+        if (earlier) {
             ReadEarlierScan(earlier);
             return;
         }
@@ -141,8 +143,10 @@ TreeSource SurveyLoader::ParseDriveArgument()
         ShowUsage(frame.Owner());
         return {};
     }
-    if (!options.importFile.empty())
-        return TreeSource::SavedScan(options.importFile);
+    if (options.fleet)
+        return TreeSource::Fleet(options.importFiles);
+    if (!options.importFiles.empty())
+        return TreeSource::SavedScan(options.importFiles.front());
     if (!options.path.empty()) {
         if (const std::string problem = RootProblem(options.path); !problem.empty()) {
             ShowUnreadablePath(frame.Owner(), problem);
@@ -165,8 +169,10 @@ void SurveyLoader::SelectDrive(const TreeSource& source)
 {
     ScanJob::Request request = source.Request();
     ProgressEstimate expected;
-    if (source.CanReadOnlyOnce() && std::exchange(standardInputRead, true))
+    if (source.CanReadOnlyOnce() && std::exchange(standardInputRead, true)) {
         request.file.clear();
+        request.fleet.clear();
+    }
     if (source.IsLiveDisk())
         expected = ProgressEstimate(Drives::UsedBytes(source.Where()));
     scans.Start(
@@ -219,30 +225,33 @@ void SurveyLoader::EndScan(bool showTree)
 }
 
 // Said once per comparison, when the earlier scan was made of another root
-// (another drive, or another machine's): how much of it matched.
+// (another drive, or another machine's): how much of it matched. Two
+// fleets' roots stand for no path; their scans show new or gone instead.
 void SurveyLoader::ReportMatch()
 {
     if (!state.Compared() || !state.Root() || frame.Closing())
         return;
-    if (matchToReport && state.Compared()->OldRootPath() != state.ComparedPath())
+    if (matchToReport && !state.Scanned().IsFleet() && state.Compared()->OldRootPath() != state.ComparedPath())
         ShowMessageBox(frame.Owner(), DisplayName(state.MatchText()), QStringLiteral("Kelmo"),
                        MessageIcon::Information);
     matchToReport = false;
 }
 
 // A saved scan, or the recording a moment ("@7d") names of the history of
-// PATH's drive; empty, once the reason is shown, when it names none.
-std::string SurveyLoader::EarlierScanNamed(const std::string& name) const
+// PATH's drive; none, once the reason is shown, when it names none.
+TreeSource SurveyLoader::EarlierScanNamed(const std::string& name) const
 {
     const int drive = drives.OfPath(options.path.empty() ? "." : options.path);
     if (!MomentName::IsMoment(name) || drive < 0)
-        return name;
+        return TreeSource::SavedScan(name);
     std::string problem;
     const std::string file = SavedScanNamed(name, drives.List()[static_cast<std::size_t>(drive)], std::time(nullptr),
                                             problem);
-    if (file.empty())
+    if (file.empty()) {
         ShowMessageBox(frame.Owner(), DisplayName(problem), QStringLiteral("Kelmo"), MessageIcon::Information);
-    return file;
+        return {};
+    }
+    return TreeSource::SavedScan(file);
 }
 
 // The recordings of the drive on display, newest first, then any other saved scan.
@@ -252,8 +261,12 @@ void SurveyLoader::ChooseEarlierScan()
         return;
     const QString file = ChosenFile(frame.Owner(),
                                     QCoreApplication::translate("SurveyLoader", "Compare with Saved Scan"));
-    if (!file.isEmpty())
-        ReadEarlierScan(QFile::encodeName(file).toStdString());
+    if (file.isEmpty())
+        return;
+    // A fleet's scans match by their names, which only a fleet gives.
+    std::string chosen = QFile::encodeName(file).toStdString();
+    ReadEarlierScan(state.Scanned().IsFleet() ? TreeSource::Fleet({std::move(chosen)})
+                                              : TreeSource::SavedScan(std::move(chosen)));
 }
 
 // Offers the recordings of the drive on display, newest first, above "Other
@@ -273,19 +286,20 @@ bool SurveyLoader::OfferedRecordings()
         choices << RecordingText(recording);
     const int chosen = AskForChoice(frame.Owner(), choices << QString() << Translated(kOtherScan));
     if (chosen >= 0 && chosen < static_cast<int>(recordings.size()))
-        ReadEarlierScan(history.Path() + "/" + recordings[static_cast<std::size_t>(chosen)].fileName);
+        ReadEarlierScan(
+            TreeSource::SavedScan(history.Path() + "/" + recordings[static_cast<std::size_t>(chosen)].fileName));
     return chosen != choices.size() - 1;
 }
 
-void SurveyLoader::ReadEarlierScan(const std::string& file)
+void SurveyLoader::ReadEarlierScan(const TreeSource& earlier)
 {
-    const TreeSource earlier = TreeSource::SavedScan(file);
     scans.Start(earlier.Request(), SplashText(earlier),
                 [this](ScanResult result) { OnEarlierScanRead(std::move(result)); });
 }
 
-// Started with --compare and no tree yet, the drive of PATH (or of the
-// earlier scan's root) is scanned next.
+// Started with --compare and no tree yet, the saved scans of --import are
+// read next, else the drive of PATH (or of the earlier scan's root) is
+// scanned.
 void SurveyLoader::OnEarlierScanRead(ScanResult result)
 {
     if (!result.Scanned()) {
@@ -308,6 +322,12 @@ void SurveyLoader::OnEarlierScanRead(ScanResult result)
     }
     state.SetComparison(std::make_unique<ComparedScan>(std::move(result.tree), oldRoot));
     scans.EndSplash();
+    if (!options.importFiles.empty()) {
+        const TreeSource imported = ParseDriveArgument();
+        state.SetScanned(imported);
+        SelectDrive(imported);
+        return;
+    }
     const std::string shown = options.path.empty() ? oldRoot : options.path;
     const int drive = drives.OfPath(shown);
     if (drive < 0) {

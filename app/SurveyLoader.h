@@ -43,9 +43,9 @@ public:
 private:
     TreeSource ParseDriveArgument();
     void OnDriveScanned(const TreeSource& source, ScanResult result);
-    std::string EarlierScanNamed(const std::string& name) const;
+    TreeSource EarlierScanNamed(const std::string& name) const;
     bool OfferedRecordings();
-    void ReadEarlierScan(const std::string& file);
+    void ReadEarlierScan(const TreeSource& earlier);
     void OnEarlierScanRead(ScanResult result);
     void EndScan(bool showTree);
     void ShowScanFailure(const TreeSource& source, const ScanResult& result);

@@ -74,7 +74,7 @@ public:
     // 1 when the window was started on a saved scan and closed without ever
     // showing a tree (the scan could not be read), as --report --import
     // would end; else 0.
-    int ExitStatus() const { return !options.importFile.empty() && !state.Root() ? 1 : 0; }
+    int ExitStatus() const { return !options.importFiles.empty() && !state.Root() ? 1 : 0; }
 
     // For tests and screenshots.
     const ViewState& State() const { return state; }

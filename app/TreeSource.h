@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 // What a tree on display was read from: a drive walked on the disk, or a
 // saved scan (a file, or standard input). The window's rules ask it what can
@@ -20,6 +21,9 @@ public:
     static TreeSource Drive(int index, std::string mountPoint);
     // A saved scan in file ("-" for standard input).
     static TreeSource SavedScan(std::string file);
+    // Saved scans read as one tree, a fleet (see ImportFleet); of one scan
+    // too, to be compared with a fleet.
+    static TreeSource Fleet(std::vector<std::string> files);
 
     explicit operator bool() const { return kind != Kind::None; }
     bool operator==(const TreeSource& other) const;
@@ -30,12 +34,13 @@ public:
     bool IsLiveDisk() const { return kind == Kind::Drive; }
     bool CanScanAgain() const { return kind == Kind::Drive; }
     bool IsSavedScan() const { return kind == Kind::SavedScan; }
+    bool IsFleet() const { return !fleet.empty(); }
     // Standard input gives one saved scan once.
-    bool CanReadOnlyOnce() const { return kind == Kind::SavedScan && where == "-"; }
+    bool CanReadOnlyOnce() const;
 
     // The drive's index in the drive list; -1 for anything else.
     int DriveIndex() const { return kind == Kind::Drive ? driveIndex : -1; }
-    // The drive's mount point, or the saved scan's file.
+    // The drive's mount point, the saved scan's file, or how many a fleet reads ("3 saved scans").
     const std::string& Where() const { return where; }
 
     // What a scan job reads.
@@ -47,14 +52,15 @@ public:
 private:
     enum class Kind { None, Drive, SavedScan };
 
-    TreeSource(Kind sourceKind, int index, std::string path)
-        : kind(sourceKind), driveIndex(index), where(std::move(path))
+    TreeSource(Kind sourceKind, int index, std::string path, std::vector<std::string> files = {})
+        : kind(sourceKind), driveIndex(index), where(std::move(path)), fleet(std::move(files))
     {
     }
 
     Kind kind = Kind::None;
     int driveIndex = -1;
     std::string where;
+    std::vector<std::string> fleet;
 };
 
 // Each entry of the drive list carries what it stands for.

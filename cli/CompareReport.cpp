@@ -28,16 +28,21 @@ bool IsDirectory(const std::string& path)
     return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-bool Load(const std::string& operand, const Options& options, Side& side, std::ostream& err)
+// files: saved scans, or one directory to scan now.
+bool Load(const std::vector<std::string>& files, const Options& options, Side& side, std::ostream& err)
 {
     Options load;
     load.threads = options.threads;
-    side.live = IsDirectory(operand);
-    (side.live ? load.path : load.importFile) = operand;
+    load.fleet = options.fleet;
+    side.live = files.size() == 1 && !options.fleet && IsDirectory(files.front());
+    if (side.live)
+        load.path = files.front();
+    else
+        load.importFiles = files;
     ScanResult result = ScanForReport(load, side.rootPath, err);
     if (!result.Scanned())
         return false;
-    side.named = side.live ? DuRootPath(operand) : side.rootPath;
+    side.named = side.live ? DuRootPath(files.front()) : side.rootPath;
     side.survey.SetSizeMode(options.mode);
     side.survey.Adopt(std::move(result));
     return true;
@@ -92,8 +97,9 @@ void Paths(const TreeComparison& comparison, SizeMode mode, int depth, std::ostr
 int RunCompareReport(const Options& options, std::ostream& out, std::ostream& err)
 {
     Side old, fresh;
-    const std::string newSide = options.path.empty() ? "." : options.path;
-    if (!Load(options.compareFile, options, old, err) || !Load(newSide, options, fresh, err))
+    const std::vector<std::string> newSide = options.importFiles.empty() ? std::vector<std::string>{PathToScan(options)}
+                                                                         : options.importFiles;
+    if (!Load(options.compareFiles, options, old, err) || !Load(newSide, options, fresh, err))
         return 1;
     const TreeComparison comparison(old.survey.Root(), fresh.survey.Root());
     Totals(comparison, old, fresh, options.mode, out);

@@ -77,8 +77,13 @@ std::string Bash()
            "        " + Joined(fileOptions, "|") + ") COMPREPLY=($(compgen -f -- \"$cur\")); return ;;\n"
            "        " + Joined(otherArgumentOptions, "|") + ") COMPREPLY=(); return ;;\n"
            "    esac\n"
+           "    # With --import every operand is a saved scan, else it is PATH.\n"
+           "    local word imports=\n"
+           "    for word in \"${COMP_WORDS[@]}\"; do [[ $word == --import ]] && imports=1; done\n"
            "    if [[ $cur == -* ]]; then\n"
            "        COMPREPLY=($(compgen -W '" + Joined(words, " ") + "' -- \"$cur\"))\n"
+           "    elif [[ $imports ]]; then\n"
+           "        COMPREPLY=($(compgen -f -- \"$cur\"))\n"
            "    else\n"
            "        COMPREPLY=($(compgen -d -- \"$cur\"))\n"
            "    fi\n"
@@ -131,7 +136,9 @@ std::string Zsh()
         "_arguments -s -S \\\n";
     for (const OptionRow& row : OptionTable())
         text += "  " + ZshArgument(row) + " \\\n";
-    return text + "  '1:directory:_directories'\n";
+    // With --import every operand is a saved scan, else the one is PATH.
+    return text
+        + "  '*:directory or saved scan:{ if (( ${words[(I)--import*]} )); then _files; else _directories; fi }'\n";
 }
 
 std::string FishEscape(char c)
@@ -143,7 +150,9 @@ std::string Fish()
 {
     std::string text =
         "# fish completion for kelmo, made from its table of options\n"
-        "complete -c kelmo -f -a '(__fish_complete_directories)'\n";
+        "complete -c kelmo -f -a '(__fish_complete_directories)'\n"
+        "# With --import every operand is a saved scan.\n"
+        "complete -c kelmo -n '__fish_contains_opt import' -F\n";
     for (const OptionRow& row : OptionTable()) {
         text += "complete -c kelmo";
         if (row.shortName)

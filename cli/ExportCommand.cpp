@@ -3,6 +3,7 @@
 #include "Drives.h"
 #include "EscapedName.h"
 #include "FinishOutput.h"
+#include "LocalHostName.h"
 #include "PrefetchingSource.h"
 #include "ReportCommand.h"
 #include "SavedScanFile.h"
@@ -48,7 +49,7 @@ int RunExport(const Options& options, std::ostream& err)
     const std::unique_ptr<DirectorySource> disk = ScanSource(options, excluding);
     // The walk's own thread counts among the threads.
     PrefetchingSource source(*disk, options.threads);
-    SavedScanWriter writer(output.Descriptor(), KELMO_VERSION, std::time(nullptr), control);
+    SavedScanWriter writer(output.Descriptor(), KELMO_VERSION, std::time(nullptr), control, LocalHostName());
     dev_t device = 0;
     ino_t inode = 0;
     if (output.Identity(device, inode))

@@ -54,6 +54,10 @@ const char* const kNotes =
     "\n"
     "A saved scan is the JSON export of ncdu (ncdu -o FILE), which gdu -o writes\n"
     "too; kelmo --export writes it, ncdu -f and gdu -f read what it writes.\n"
+    "With --import, every operand is one more saved scan, of --import's side or,\n"
+    "after --compare, of the older one: kelmo --import a1 b1 --compare a0 b0\n"
+    "shows what grew on each machine. A scan is named by the host it records\n"
+    "(else by its file's name) and its root; Save Scan As refuses such a tree.\n"
     "\n"
     "The recordings of --record are kept in $XDG_STATE_HOME/kelmo/history (for\n"
     "root /var/lib/kelmo/history; $KELMO_HISTORY_DIR when set), a folder a drive;\n"
@@ -70,12 +74,12 @@ std::string UsageText()
 {
     return "Usage: kelmo [OPTION]... [PATH]\n"
            "  or:  kelmo [OPTION]... --report [PATH]\n"
-           "  or:  kelmo [OPTION]... --report --import FILE\n"
+           "  or:  kelmo [OPTION]... --report --import FILE...\n"
            "  or:  kelmo [OPTION]... --report --compare OLD [PATH]\n"
            "  or:  kelmo [OPTION]... --export FILE [PATH]\n"
            "  or:  kelmo [OPTION]... --record [PATH]\n"
            "  or:  kelmo [OPTION]... --history [PATH]\n"
-           "  or:  kelmo [OPTION]... --import FILE\n"
+           "  or:  kelmo [OPTION]... --import FILE... [--compare OLD...]\n"
            "  or:  kelmo [OPTION]... --compare OLD [PATH]\n";
 }
 

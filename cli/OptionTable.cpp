@@ -13,13 +13,15 @@ const std::vector<OptionRow> kTable{
     {"import", 0, "FILE",
      "read the saved scan FILE (also compressed with gzip\n"
      "or zstd; - is standard input) for the window or\n"
-     "--report"},
+     "--report; several FILEs (--import a b c) are shown\n"
+     "as one tree, a directory HOST:ROOT for each"},
     {"compare", 0, "OLD",
      "show what grew since OLD, a saved scan (with --report\n"
      "also a directory) or a recording of PATH's drive\n"
      "(@latest, @yesterday, @7d, @2026-12-01); the newer\n"
      "side is PATH (in the window by default the drive\n"
-     "OLD was made of)"},
+     "OLD was made of), or --import's saved scans, which\n"
+     "several OLDs match by host and root"},
     {"record", 0, nullptr,
      "scan the drive that holds PATH (default: /) and keep\n"
      "the scan in the drive's history"},

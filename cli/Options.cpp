@@ -1,6 +1,7 @@
 #include "Options.h"
 
 #include "KeepPolicy.h"
+#include "MomentName.h"
 #include "ThreadCount.h"
 
 #include <getopt.h>
@@ -96,11 +97,18 @@ private:
     int SetDepth(const OptionRow& row, int depth);
     bool SetOrder(const std::string& word);
     std::string ProblemOf(int result) const;
+    void TakeOperand(const std::string& operand);
+    void ShareOperands();
     std::string Check() const;
 
     std::vector<std::string> words;
     std::vector<char*> argv;
     std::vector<std::string> operands;
+    // With --import, the operands after --compare are scans of the older
+    // side, the others of the newer one.
+    std::vector<std::string> importOperands;
+    std::vector<std::string> compareOperands;
+    bool afterCompare = false; // of --import and --compare, --compare came last
     Options options;
     const OptionRow* depthRow = nullptr; // the option that set the depth, as the problems name it
 };
@@ -120,7 +128,9 @@ Parser::Parser(const std::vector<std::string>& args) : words(args)
 void Parser::Parse()
 {
     std::vector<option> longOptions;
-    std::string shortOptions = ":"; // a missing argument returns ':', not '?'
+    // Operands come back in order as 1, so that each follows its option;
+    // a missing argument returns ':', not '?'.
+    std::string shortOptions = "-:";
     for (std::size_t index = 0; index < OptionTable().size(); ++index) {
         const OptionRow& row = OptionTable()[index];
         longOptions.push_back({row.name, row.argument ? required_argument : no_argument, nullptr, IdOf(index)});
@@ -134,6 +144,10 @@ void Parser::Parse()
     const int argc = static_cast<int>(words.size());
     for (int result;
          (result = getopt_long(argc, argv.data(), shortOptions.c_str(), longOptions.data(), nullptr)) != -1;) {
+        if (result == 1) {
+            TakeOperand(optarg);
+            continue;
+        }
         const OptionRow* row = RowOf(result);
         const std::string problem = row ? Apply(*row, optarg ? optarg : "") : ProblemOf(result);
         if (!problem.empty()) {
@@ -141,8 +155,10 @@ void Parser::Parse()
             return;
         }
     }
-    // getopt_long has moved the operands behind the options.
-    operands.assign(argv.begin() + optind, argv.end() - 1);
+    // Those after "--".
+    for (auto operand = argv.begin() + optind; operand != argv.end() - 1; ++operand)
+        TakeOperand(*operand);
+    ShareOperands();
     options.error = Check();
     if (options.error.empty() && !operands.empty())
         options.path = operands.front();
@@ -170,6 +186,23 @@ std::string Parser::ProblemOf(int result) const
         return DashedName(row).compare(0, given.size(), given) == 0;
     });
     return matches > 1 ? "option '" + given + "' is ambiguous" : "unrecognized option '" + given + "'";
+}
+
+void Parser::TakeOperand(const std::string& operand)
+{
+    operands.push_back(operand);
+    (afterCompare ? compareOperands : importOperands).push_back(operand);
+}
+
+// With --import every operand is a saved scan: none is left for PATH.
+void Parser::ShareOperands()
+{
+    if (options.importFiles.empty())
+        return;
+    options.importFiles.insert(options.importFiles.end(), importOperands.begin(), importOperands.end());
+    options.compareFiles.insert(options.compareFiles.end(), compareOperands.begin(), compareOperands.end());
+    options.fleet = options.importFiles.size() > 1 || options.compareFiles.size() > 1;
+    operands.clear();
 }
 
 std::string Parser::SetAction(Action action)
@@ -209,11 +242,13 @@ std::string Parser::Apply(const OptionRow& row, const std::string& argument)
         return SetAction(Action::Help);
     if (name == "version")
         return SetAction(Action::Version);
-    if (name == "import")
-        options.importFile = argument;
-    else if (name == "compare")
-        options.compareFile = argument;
-    else if (name == "keep") {
+    if (name == "import") {
+        options.importFiles = {argument};
+        afterCompare = false;
+    } else if (name == "compare") {
+        options.compareFiles = {argument};
+        afterCompare = true;
+    } else if (name == "keep") {
         KeepPolicy unused;
         std::string problem;
         options.keep = argument;
@@ -257,29 +292,36 @@ std::string Parser::Check() const
     const Action action = options.action;
     const bool scans = action == Action::Window || action == Action::Report || action == Action::Export
         || action == Action::Record || action == Action::History;
-    const std::size_t paths = scans && options.importFile.empty() ? 1 : 0;
+    const bool imports = !options.importFiles.empty();
+    const bool compares = !options.compareFiles.empty();
+    const std::size_t paths = scans && !imports ? 1 : 0;
     if (operands.size() > paths)
         return "extra operand '" + operands[paths] + "'";
-    if (!options.importFile.empty() && action != Action::Report && action != Action::Window)
+    if (imports && action != Action::Report && action != Action::Window)
         return std::string("--import and ") + ActionOption(action) + " exclude each other";
     if (!options.keep.empty() && action != Action::Record)
         return "--keep goes with --record";
-    if (!options.compareFile.empty() && action != Action::Report && action != Action::Window)
+    if (compares && action != Action::Report && action != Action::Window)
         return "--compare goes with --report or the window";
-    if (!options.compareFile.empty() && !options.importFile.empty())
-        return "--compare takes the newer side as PATH, not --import";
-    if (action == Action::Report && options.compareFile == "-" && paths == 1 && operands.front() == "-")
+    if (imports && std::any_of(options.compareFiles.begin(), options.compareFiles.end(), MomentName::IsMoment))
+        return "--compare @MOMENT names a recording of PATH's drive, not with --import";
+    if (action == Action::Report && compares && options.compareFiles.front() == "-" && paths == 1
+        && operands.front() == "-")
         return "standard input cannot be read twice (--compare - and -)";
-    if (!options.importFile.empty() && !options.excludes.empty())
+    const auto standardInputs = std::count(options.importFiles.begin(), options.importFiles.end(), "-")
+        + std::count(options.compareFiles.begin(), options.compareFiles.end(), "-");
+    if (standardInputs > 1)
+        return "standard input cannot be read twice (- given " + std::to_string(standardInputs) + " times)";
+    if (imports && !options.excludes.empty())
         return "--exclude applies to a scan, not to a saved scan";
     if (action != Action::Report && options.depth >= 0)
         return DashedName(*depthRow) + " goes with --report";
     if (action != Action::Report && action != Action::History && options.human != HumanSizes::No)
         return "-h and --si go with --report or --history";
-    if (options.largest > 0 && (action != Action::Report || !options.compareFile.empty()))
+    if (options.largest > 0 && (action != Action::Report || compares))
         return "--largest goes with --report, without --compare";
     if ((options.json || options.order != ChildOrder::Listing)
-        && (action != Action::Report || !options.compareFile.empty() || options.largest > 0))
+        && (action != Action::Report || compares || options.largest > 0))
         return "--json and --sort go with --report, without --compare or --largest";
     if (options.json && (options.human != HumanSizes::No || options.lineEnd == '\0'))
         return "--json writes bytes, without -h, --si or -0";

@@ -20,12 +20,18 @@ enum class WindowLook { Remembered, Classic, Desktop };
 // A command line, parsed.
 struct Options {
     Action action = Action::Window;
-    std::string path;        // the PATH operand; empty when none was given
-    std::string importFile;  // --import FILE ("-" = standard input); empty when not given
-    std::string exportFile;  // --export FILE ("-" = standard output)
-    std::string compareFile; // --compare OLD: a saved scan, a directory or a moment ("@7d"); empty when not given
-    std::string keep;        // --keep RULES for --record; empty for the default
-    int threads = 0;         // 0 = the walk's default
+    std::string path; // the PATH operand; empty when none was given
+    // --import FILE ("-" = standard input); several: a fleet, shown as one tree. Empty when not given.
+    std::vector<std::string> importFiles;
+    std::string exportFile; // --export FILE ("-" = standard output)
+    // --compare OLD: a saved scan, a directory or a moment ("@7d"); with
+    // --import, several saved scans. Empty when not given.
+    std::vector<std::string> compareFiles;
+    // The saved scans are read as a fleet, even one: each side of a
+    // comparison is, when either is a fleet, so that scans match by name.
+    bool fleet = false;
+    std::string keep; // --keep RULES for --record; empty for the default
+    int threads = 0;  // 0 = the walk's default
     SizeMode mode = SizeMode::DiskUsage;
     std::vector<std::string> excludes; // --exclude and --exclude-from patterns
     int depth = -1;                    // --depth N: the report's du-like lines; -1 when not given
@@ -42,4 +48,7 @@ struct Options {
 // "--threads=4" or "--threads 4", "-t4" or "-t 4", unambiguous abbreviations
 // of long options, options and the PATH in any order, "--" ending the options.
 // An option given twice takes its last value. Reads the --exclude-from files.
+// With --import there is no PATH: each operand is one more saved scan of the
+// --import or --compare before it ("--import a b --compare c d"), of
+// --import when neither is.
 Options ParseOptions(const std::vector<std::string>& args);

@@ -8,6 +8,7 @@
 #include "FinishOutput.h"
 #include "FormatBytes.h"
 #include "HumanSize.h"
+#include "ImportFleet.h"
 #include "ImportSavedScan.h"
 #include "JsonReport.h"
 #include "ScanSetup.h"
@@ -22,7 +23,7 @@ ScanResult ScanForReport(const Options& options, std::string& rootPath, std::ost
     const ExcludingSource* excludingSource = nullptr;
     const std::unique_ptr<Scanner> scanner = ScannerFor(options, &excludingSource);
     ScanResult result;
-    if (options.importFile.empty()) {
+    if (options.importFiles.empty()) {
         const std::string path = PathToScan(options);
         if (!RootScannable(path, err))
             return result;
@@ -35,7 +36,8 @@ ScanResult ScanForReport(const Options& options, std::string& rootPath, std::ost
             err << (result.error.empty() ? kNotAvailableMessage : "kelmo: " + result.error) << '\n';
         return result;
     }
-    result = ImportSavedScan(*scanner, options.importFile);
+    result = options.importFiles.size() == 1 && !options.fleet ? ImportSavedScan(*scanner, options.importFiles.front())
+                                                               : ImportFleet(*scanner, options.importFiles);
     if (!result.Scanned()) {
         err << "kelmo: " << result.error << '\n';
         return result;
@@ -135,7 +137,7 @@ void NameUnreadable(const std::string& rootPath, const std::vector<ScanProblem>&
 
 int RunReport(const Options& options, std::ostream& out, std::ostream& err)
 {
-    const bool walks = options.importFile.empty();
+    const bool walks = options.importFiles.empty();
     const bool duLines = options.depth >= 0 && !options.json;
     // du prints nothing for a root its patterns leave out.
     if (duLines && walks && ExcludingSource::ExcludesRoot(options.excludes, DuRootPath(PathToScan(options))))

@@ -31,14 +31,16 @@ extern const char* const kNotAvailableMessage;
 // PrintJsonReport does, with --depth the tree down to that depth.
 //
 // kelmo --report --import FILE: the same for the saved scan FILE, whose
-// root is named by the path it was saved from. A file that cannot be read
+// root is named by the path it was saved from; --import FILE FILE...: for
+// the fleet of those saved scans (see ImportFleet), one line per scan. A file that cannot be read
 // or is damaged gives one line on err and 1. The directories the saved scan
 // marks unreadable are named on err, but the status stays 0: the saved scan
 // itself was read whole.
 int RunReport(const Options& options, std::ostream& out, std::ostream& err);
 
-// The walk of options.path (the current directory when empty) or the saved
-// scan options.importFile, with the root named as the report writes its
+// The walk of options.path (the current directory when empty), the saved
+// scan options.importFiles names, or the fleet of those it names (of one
+// too, with options.fleet), with the root named as the report writes its
 // path; no tree once the reason is on err. rootPath becomes the root's path.
 // With --exclude, *excluded becomes the number of entries left out.
 ScanResult ScanForReport(const Options& options, std::string& rootPath, std::ostream& err,

@@ -63,13 +63,13 @@ bool HistoryDrive(const Options& options, MountEntry& drive)
 // the recording it names, of the drive that holds PATH.
 int RunComparison(Options options)
 {
-    if (MomentName::IsMoment(options.compareFile)) {
+    if (MomentName::IsMoment(options.compareFiles.front())) {
         MountEntry drive;
         std::string problem;
         if (!DriveHolding(PathToScan(options), drive, std::cerr))
             return 1;
-        options.compareFile = SavedScanNamed(options.compareFile, drive, std::time(nullptr), problem);
-        if (options.compareFile.empty()) {
+        options.compareFiles = {SavedScanNamed(options.compareFiles.front(), drive, std::time(nullptr), problem)};
+        if (options.compareFiles.front().empty()) {
             std::cerr << "kelmo: " << problem << '\n';
             return 1;
         }
@@ -100,7 +100,7 @@ int main(int argc, char** argv)
     case Action::Version:
         return Print(VersionText());
     case Action::Report:
-        return options.compareFile.empty() ? RunReport(options, std::cout, std::cerr) : RunComparison(options);
+        return options.compareFiles.empty() ? RunReport(options, std::cout, std::cerr) : RunComparison(options);
     case Action::Export:
         return RunExport(options, std::cerr);
     case Action::Record: {
@@ -119,11 +119,11 @@ int main(int argc, char** argv)
     if (!options.path.empty() && !RootScannable(options.path, std::cerr))
         return DisplayReachable() ? StartWindow(argv) : 1;
     SayLinkFollowed(options.path, std::cerr);
-    if (!options.importFile.empty() && options.importFile != "-" && access(options.importFile.c_str(), R_OK) != 0) {
-        std::cerr << "kelmo: cannot access '" << EscapedName(options.importFile) << "': " << std::strerror(errno)
-                  << '\n';
-        return DisplayReachable() ? StartWindow(argv) : 1;
-    }
+    for (const std::string& file : options.importFiles)
+        if (file != "-" && access(file.c_str(), R_OK) != 0) {
+            std::cerr << "kelmo: cannot access '" << EscapedName(file) << "': " << std::strerror(errno) << '\n';
+            return DisplayReachable() ? StartWindow(argv) : 1;
+        }
     if (!DisplayReachable()) {
         std::cerr << kNoDisplayMessage << '\n';
         return 1;

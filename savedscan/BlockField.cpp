@@ -15,7 +15,7 @@ const char* const kFlag = "true or false";
 const FieldRule kRules[] = {
     {"", ""},          {"name", "a string"}, {"asize", kSize},   {"dsize", kSize},      {"dev", kNumber},
     {"ino", kNumber},  {"hlnkc", kFlag},     {"nlink", kNumber}, {"read_error", kFlag}, {"excluded", "a string"},
-    {"notreg", kFlag}, {"progname", ""},     {"timestamp", ""},  {"files", kSize},
+    {"notreg", kFlag}, {"progname", ""},     {"timestamp", ""},  {"files", kSize},      {"host", ""},
 };
 
 } // namespace

@@ -28,13 +28,14 @@ enum class Field : std::uint8_t {
     Notreg,
     Progname,
     Timestamp,
-    Files // Kelmo's own: how many files an entry that sums a directory's files stands for
+    Files, // Kelmo's own: how many files an entry that sums a directory's files stands for
+    Host   // Kelmo's own, in the metadata block: the machine the scan was made on
 };
 
 // The metadata is read leniently: a value of another type is passed over.
 inline bool OfMetadata(Field field)
 {
-    return field == Field::Progname || field == Field::Timestamp;
+    return field == Field::Progname || field == Field::Timestamp || field == Field::Host;
 }
 
 inline Field FieldOf(const char* key, std::size_t length)
@@ -44,7 +45,7 @@ inline Field FieldOf(const char* key, std::size_t length)
     case 3:
         return is("dev") ? Field::Dev : is("ino") ? Field::Ino : Field::Other;
     case 4:
-        return is("name") ? Field::Name : Field::Other;
+        return is("name") ? Field::Name : is("host") ? Field::Host : Field::Other;
     case 5:
         return is("asize") ? Field::Asize
             : is("files")  ? Field::Files

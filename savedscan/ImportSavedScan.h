@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ScanControl.h"
+#include "ScanEvents.h"
 #include "ScanResult.h"
 #include "Scanner.h"
 
@@ -10,3 +12,8 @@
 // walk, counted as a live scan of the same tree would count it; the root is
 // named by the saved root's path.
 ScanResult ImportSavedScan(Scanner& scanner, const std::string& file);
+
+// Hands events the tree the saved scan file holds, as a Scanner::Reading
+// does: false with the reason in error (empty when control was stopped).
+bool ReadSavedScan(const std::string& file, ScanEvents& events, ScanControl& control, std::string& rootPath,
+                   std::string& error);

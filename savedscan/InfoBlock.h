@@ -41,6 +41,7 @@ struct InfoBlock {
         case Field::Other:
         case Field::Progname:
         case Field::Timestamp:
+        case Field::Host:
             return true;
         case Field::Name:
             if (value.type != Scalar::Text)

@@ -26,7 +26,7 @@ bool SaveTree(const DirTree& tree, const std::string& file, std::string& problem
     if (!output.Open())
         return Fail(file, output.Problem(), problem);
     const std::int64_t when = tree.ScanTime() > 0 ? tree.ScanTime() : std::time(nullptr);
-    SavedScanWriter writer(output.Descriptor(), KELMO_VERSION, when, control);
+    SavedScanWriter writer(output.Descriptor(), KELMO_VERSION, when, control, tree.Host());
     ReplayTree(tree, writer);
     if (!writer.Finish())
         return Fail(file, std::strerror(writer.Error()), problem);

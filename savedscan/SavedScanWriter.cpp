@@ -9,7 +9,7 @@
 #include <charconv>
 
 SavedScanWriter::SavedScanWriter(int descriptor, std::string_view progver, std::int64_t timestamp,
-                                 ScanControl& scanControl)
+                                 ScanControl& scanControl, std::string_view host)
     : fd(descriptor), control(scanControl)
 {
     out.reserve(kBufferBytes + 64 * 1024);
@@ -17,6 +17,11 @@ SavedScanWriter::SavedScanWriter(int descriptor, std::string_view progver, std::
     AppendJsonEscaped(out, progver);
     out += '"';
     Number(",\"timestamp\":", static_cast<std::uint64_t>(timestamp < 0 ? 0 : timestamp));
+    if (!host.empty()) {
+        out += ",\"host\":\"";
+        AppendJsonEscaped(out, host);
+        out += '"';
+    }
     out += '}';
 }
 

@@ -27,8 +27,11 @@ public:
     static constexpr std::size_t kBufferBytes = 1 << 20;
 
     // Writes to descriptor, which stays the caller's. A write that fails
-    // stops the walk through scanControl.
-    SavedScanWriter(int descriptor, std::string_view progver, std::int64_t timestamp, ScanControl& scanControl);
+    // stops the walk through scanControl. The metadata block names host, the
+    // machine scanned (a field of Kelmo's own, which ncdu and gdu pass
+    // over), unless it is empty.
+    SavedScanWriter(int descriptor, std::string_view progver, std::int64_t timestamp, ScanControl& scanControl,
+                    std::string_view host = {});
 
     // The file with this device and inode (the one being written, when it
     // lies in the tree) is left out.

@@ -40,11 +40,20 @@ public:
                 timestamp = static_cast<std::int64_t>(
                     std::min<std::uint64_t>(value.number, std::numeric_limits<std::int64_t>::max()));
             return;
+        case Field::Host:
+            if (value.type == Scalar::Text)
+                host.assign(value.text, value.length);
+            return;
         default:
             return;
         }
     }
-    void EndMetadata() { events.ScanTime(timestamp); }
+    void EndMetadata()
+    {
+        if (!host.empty())
+            events.Host(host);
+        events.ScanTime(timestamp);
+    }
 
     // Directories entered and not left: none before the root, nor after it.
     std::size_t Depth() const { return devices.size(); }
@@ -139,6 +148,7 @@ private:
     std::vector<std::uint64_t> devices; // of the directories entered and not left
     bool gdu = false;
     std::int64_t timestamp = 0; // of the metadata block; 0 when it has none
+    std::string host;           // of the metadata block; empty when it has none
 
     std::int64_t pendingDisk = 0;
     std::int64_t pendingApparent = 0;

@@ -5,7 +5,7 @@
 set -uo pipefail
 tests=$(realpath "$1")
 runs=${RUNS:-200}
-filter='ScanRealTree.FewDescriptors*:ScanRealTree.AWalkShort*:ScanRealTree.OneThreadAndFour*'
+filter='ScanRealTree.FewDescriptors*:ScanRealTree.AWalkShort*:ScanRealTree.AnOpenRefused*:ScanRealTree.OneThreadAndFour*'
 filter+=':ScanFake*:ParallelWalk*:PrefetchingSource*'
 log=$(mktemp)
 hogs=()

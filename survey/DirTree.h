@@ -104,6 +104,10 @@ public:
     // (a saved scan that does not say).
     std::int64_t ScanTime() const { return scanTime; }
     void SetScanTime(std::int64_t seconds) { scanTime = seconds; }
+    // The machine the tree was scanned on; empty when unknown (a saved scan
+    // that does not say).
+    const std::string& Host() const { return host; }
+    void SetHost(std::string name) { host = std::move(name); }
 
     SizeMode Mode() const { return mode; }
     void SetMode(SizeMode newMode) { mode = newMode; }
@@ -147,6 +151,7 @@ private:
     std::string rootName;
     Index root = kNone;
     std::int64_t scanTime = 0;
+    std::string host;
     SizeMode mode = SizeMode::DiskUsage;
     std::atomic<std::uint64_t> claimed{0};
     std::unique_ptr<std::atomic<Node*>[]> segments;

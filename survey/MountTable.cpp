@@ -1,5 +1,7 @@
 #include "MountTable.h"
 
+#include "PathWithin.h"
+
 #include <algorithm>
 #include <array>
 #include <fstream>
@@ -26,16 +28,6 @@ std::string Unescape(const std::string& field)
         }
     }
     return text;
-}
-
-bool IsUnder(std::string_view path, std::string_view folder)
-{
-    return path.substr(0, folder.size()) == folder && (path.size() == folder.size() || path[folder.size()] == '/');
-}
-
-bool Contains(std::string_view mountPoint, std::string_view path)
-{
-    return mountPoint == "/" ? !path.empty() && path[0] == '/' : IsUnder(path, mountPoint);
 }
 
 constexpr std::array<const char*, 30> kDiskTypes{
@@ -82,7 +74,7 @@ bool MountTable::HoldsUserData(const MountEntry& entry)
     if (!OneOf(entry.fsType, kRamDiskTypes))
         return false;
     return std::none_of(kSystemFolders.begin(), kSystemFolders.end(),
-                        [&](const char* folder) { return IsUnder(entry.mountPoint, folder); });
+                        [&](const char* folder) { return IsWithin(entry.mountPoint, folder); });
 }
 
 std::vector<MountEntry> MountTable::Drives(const std::vector<MountEntry>& entries, const IsDirectory& isDirectory)
@@ -110,7 +102,7 @@ int MountTable::LongestContaining(const std::vector<MountEntry>& drives, const s
     int best = -1;
     for (std::size_t i = 0; i < drives.size(); ++i) {
         const std::string& mountPoint = drives[i].mountPoint;
-        if (Contains(mountPoint, path) && (best < 0 || mountPoint.size() > drives[best].mountPoint.size()))
+        if (IsWithin(path, mountPoint) && (best < 0 || mountPoint.size() > drives[best].mountPoint.size()))
             best = static_cast<int>(i);
     }
     return best;

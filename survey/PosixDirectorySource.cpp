@@ -140,6 +140,7 @@ void PosixDirectorySource::CloseDescriptor(Dir& dir)
     system.Close(dir.fd);
     dir.fd = -1;
     --descriptors;
+    ++closings;
 }
 
 // The descriptor of a directory, opened again if it was given back; no
@@ -214,6 +215,7 @@ int PosixDirectorySource::OpenDescriptor(int at, const std::string& name, int& e
         GiveBackOldest();
     int fd = -1;
     for (;;) {
+        const std::uint64_t closedBefore = closings;
         lock.unlock();
         int failure = 0;
         fd = at >= 0 ? system.OpenChild(atFd, name.c_str(), failure) : system.OpenPath(name.c_str(), failure);
@@ -229,7 +231,8 @@ int PosixDirectorySource::OpenDescriptor(int at, const std::string& name, int& e
             return kTryAgain;
         }
         call.opener = openerBusy = true;
-        if (!MakeRoom(lock)) {
+        // A call that closed one while this open failed has made room already.
+        if (closings == closedBefore && !MakeRoom(lock)) {
             error = failure;
             break;
         }
@@ -252,6 +255,7 @@ void PosixDirectorySource::Settle(Dir& dir, int fd)
     }
     system.Close(fd);
     --descriptors;
+    ++closings;
 }
 
 // Gives back the descriptor used longest ago by no call in progress; false

@@ -73,6 +73,7 @@ private:
     std::deque<Dir> dirs; // places stay put while others are added
     std::vector<int> freeIds;
     std::size_t descriptors = 0; // held for handles
+    std::uint64_t closings = 0;  // descriptors closed so far
     std::size_t budget;          // how many may be held before one is given back
     unsigned calls = 0;          // calls in progress
     unsigned waiting = 0;        // of those, the ones waiting for the opener

@@ -14,7 +14,12 @@ public:
 
     // When the tree was scanned, in seconds since the epoch, before its
     // root: a saved scan that records it says so; a live walk does not.
+    // Several saved scans read as one tree say the oldest's after the tree,
+    // once it is known.
     virtual void ScanTime(std::int64_t) {}
+    // The machine the tree was scanned on, before its root, when a saved
+    // scan records it.
+    virtual void Host(std::string_view) {}
 
     // The root first, named by its path; then each sub-directory.
     virtual void EnterDirectory(std::string_view name, const EntryStat& dir) = 0;

@@ -1,5 +1,6 @@
 #include "Scanner.h"
 
+#include "LocalHostName.h"
 #include "ParallelWalk.h"
 #include "PosixDirectorySource.h"
 #include "SequentialWalk.h"
@@ -18,6 +19,7 @@ ScanResult Scanner::ScanPath(const std::string& path, const std::string& rootNam
     ScanResult result;
     auto scanned = std::make_unique<DirTree>(rootName);
     if (Walk(path, *scanned, result) && !control.Stopped()) {
+        scanned->SetHost(LocalHostName());
         result.tree = std::move(scanned);
         result.freeBytes = source->FreeBytes(path);
     } else if (!control.Stopped()) {

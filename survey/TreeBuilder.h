@@ -23,6 +23,7 @@ public:
     }
 
     void ScanTime(std::int64_t seconds) override { tree.SetScanTime(seconds); }
+    void Host(std::string_view name) override { tree.SetHost(std::string(name)); }
     void EnterDirectory(std::string_view name, const EntryStat& dir) override;
     void File(std::string_view name, const EntryStat& file) override;
     void Files(std::string_view name, const EntryStat& sizes, std::int64_t count) override;

@@ -159,6 +159,14 @@ Dieses Verzeichnis: %1</translation>
         <source>Save Scan As</source>
         <translation>Scan speichern unter</translation>
     </message>
+    <message>
+        <source>Several saved scans shown as one cannot be saved as one scan.
+
+Each stays in the file it was read from.</source>
+        <translation>Mehrere als einer gezeigte gespeicherte Scans können nicht als ein Scan gespeichert werden.
+
+Jeder bleibt in der Datei, aus der er gelesen wurde.</translation>
+    </message>
 </context>
 <context>
     <name>DirectoryView</name>

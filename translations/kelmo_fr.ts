@@ -159,6 +159,14 @@ Ce répertoire : %1</translation>
         <source>Save Scan As</source>
         <translation>Enregistrer l&apos;analyse sous</translation>
     </message>
+    <message>
+        <source>Several saved scans shown as one cannot be saved as one scan.
+
+Each stays in the file it was read from.</source>
+        <translation>Plusieurs analyses enregistrées montrées comme une seule ne peuvent pas être enregistrées en une seule analyse.
+
+Chacune reste dans le fichier d&apos;où elle a été lue.</translation>
+    </message>
 </context>
 <context>
     <name>DirectoryView</name>

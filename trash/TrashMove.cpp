@@ -3,6 +3,7 @@
 #include "DescribeEntry.h"
 #include "MountTable.h"
 #include "OpenDirectory.h"
+#include "PathWithin.h"
 #include "TrashRecord.h"
 #include "WriteAll.h"
 
@@ -26,12 +27,6 @@ std::string Failure(int error)
     if (error == EROFS)
         return TrashCan::ReadOnlyProblem();
     return std::string("It could not be moved (") + std::strerror(error) + ")" + kNothingMoved;
-}
-
-bool IsUnder(const std::string& path, const std::string& folder)
-{
-    return path.size() > folder.size() && path.compare(0, folder.size(), folder) == 0
-        && (folder == "/" || path[folder.size()] == '/');
 }
 
 // The name in the trash: the entry's own, then with ".2", ".3", ... after
@@ -129,7 +124,7 @@ std::string TrashMove::OpenEntry(UniqueFd& topFd, UniqueFd& parent, Identity& fo
 std::string TrashMove::MountInside() const
 {
     for (const std::string& point : mountPoints())
-        if (IsUnder(point, path))
+        if (IsWithin(point, path))
             return "It holds the mount point " + point + kNothingMoved;
     return {};
 }
@@ -139,9 +134,9 @@ std::string TrashMove::Refusal(const TrashCan& trash) const
 {
     if (!trash)
         return trash.Problem();
-    if (IsUnder(trash.Path(), path) || trash.Path() == path)
+    if (IsWithin(trash.Path(), path))
         return "It holds the trash " + trash.Path() + kNothingMoved;
-    if (IsUnder(path, trash.Path()))
+    if (IsWithin(path, trash.Path()))
         return "It is in the trash already" + kNothingMoved;
     return {};
 }

@@ -1161,6 +1161,45 @@ TEST_F(MainWindowTest, ASavedScanIsShownLikeADriveThatCannotBeUpdated)
     EXPECT_EQ(damaged.ExitStatus(), 0);
 }
 
+// Three machines' saved scans, shown as one tree: a directory for each,
+// named by its host and root, the root their sum; compared with an older
+// set in another order, each with its own machine's.
+TEST_F(MainWindowTest, SeveralSavedScansAreOneTreeComparedMachineByMachine)
+{
+    TempTree files, live;
+    live.File("here/f", 10);
+    const auto save = [&](const std::string& name, const std::string& host, const std::string& root, int bytes) {
+        std::ofstream(files.Path(name)) << R"([1,2,{"progname":"kelmo","host":")" << host << R"("},[{"name":")" << root
+                                        << R"(","dsize":4096},[{"name":"sub","dsize":4096},{"name":"f","dsize":)"
+                                        << bytes << "}]]]";
+        return files.Path(name);
+    };
+    const std::string web1 = save("a.json", "web1", "/srv", 8192), web2 = save("b.json", "web2", "/srv", 81920),
+                      db = save("c.json", "db", "/var", 40960);
+    TKelmoWindow& w = Start({"--import", web1, web2, db}, {Drive(live)});
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_EQ(Names(), (QStringList{"web1:/srv", "web2:/srv", "db:/var"}));
+    EXPECT_EQ(w.Survey().Root().bytes(), 3 * 8192 + 8192 + 81920 + 40960);
+    EXPECT_FALSE(w.UpdateButton()->isEnabled());
+    DoubleClick("db:/var");
+    EXPECT_EQ(Names(), QStringList{"sub"});
+    EXPECT_EQ(w.Survey().Root().bytes(), 3 * 8192 + 8192 + 81920 + 40960);
+    w.CmBack();
+    EXPECT_EQ(Names().size(), 3);
+    Run(Command::SaveScan);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_TRUE(boxes[0].text.startsWith("Several saved scans shown as one cannot be saved"))
+        << boxes[0].text.toStdString();
+
+    const std::string web2Later = save("b2.json", "web2", "/srv", 800000);
+    Start({"--import", web1, web2Later, db, "--compare", web2, web1}, {Drive(live)});
+    EXPECT_EQ(boxes.size(), 1u) << "scans of the same roots are compared without a word";
+    ASSERT_EQ(Names(), (QStringList{"web2:/srv", "db:/var", "web1:/srv"}));
+    EXPECT_TRUE(Legend().Text(0).contains("+")) << Legend().Text(0).toStdString();
+    EXPECT_TRUE(Legend().Text(1).endsWith("new")) << Legend().Text(1).toStdString();
+    EXPECT_TRUE(Legend().Text(2).endsWith(" 0")) << Legend().Text(2).toStdString();
+}
+
 TEST_F(MainWindowTest, ALargerWindowGrowsThePieAndTheKeyAndKeepsTheEdges)
 {
     TempTree tree;

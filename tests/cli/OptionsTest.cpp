@@ -40,6 +40,29 @@ TEST(Options, FollowGnuConventions)
     EXPECT_EQ(exported.error, "--import and --export exclude each other");
 }
 
+// With --import every operand is a saved scan of the side whose option came
+// last before it; without, the operand after --compare stays PATH.
+TEST(Options, SeveralSavedScansJoinTheImportOrCompareBeforeThem)
+{
+    const Options fleets = ParseOptions({"--import", "a1", "b1", "--report", "c1", "--compare", "a0", "--import=d1",
+                                         "e1", "--compare=a0", "--", "-b0"});
+    EXPECT_EQ(fleets.error, "");
+    EXPECT_EQ(fleets.importFiles, (std::vector<std::string>{"d1", "b1", "c1", "e1"}));
+    EXPECT_EQ(fleets.compareFiles, (std::vector<std::string>{"a0", "-b0"}));
+    EXPECT_EQ(fleets.path, "");
+    EXPECT_TRUE(fleets.fleet);
+
+    const Options pair = ParseOptions({"--import", "new", "--compare", "old"});
+    EXPECT_EQ(pair.error, "");
+    EXPECT_FALSE(pair.fleet) << "one saved scan against another is no fleet";
+    EXPECT_TRUE(ParseOptions({"--import", "new", "--compare", "old1", "old2"}).fleet);
+
+    const Options live = ParseOptions({"--report", "--compare", "old", "dir"});
+    EXPECT_EQ(live.compareFiles, (std::vector<std::string>{"old"}));
+    EXPECT_EQ(live.path, "dir");
+    EXPECT_FALSE(live.fleet);
+}
+
 TEST(Options, ARepeatedOptionTakesItsLastValue)
 {
     const Options options = ParseOptions({"--threads", "4", "--threads", "5", "--si", "-h", "--report", "--report"});
@@ -59,7 +82,9 @@ TEST(Options, InvalidCommandLinesSayWhy)
         {{"-reverse"}, "invalid option -- 'r'"},
         {{"a", "b"}, "extra operand 'b'"},
         {{"--help", "a"}, "extra operand 'a'"},
-        {{"--import", "f", "a"}, "extra operand 'a'"},
+        {{"--import", "f", "--compare", "@7d"},
+         "--compare @MOMENT names a recording of PATH's drive, not with --import"},
+        {{"--import", "-", "g", "--compare", "-"}, "standard input cannot be read twice (- given 2 times)"},
         {{"--report", "--export", "f"}, "--report and --export exclude each other"},
         {{"--threads", "0"}, "invalid number of threads '0' (from 1 to 256)"},
         {{"-t", "4x"}, "invalid number of threads '4x' (from 1 to 256)"},

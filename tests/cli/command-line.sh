@@ -106,10 +106,15 @@ run -- sh -c 'trap "" PIPE; "$1" --report "$2" | head -1 >/dev/null' sh "$kelmo"
 [ ! -s "$work/err" ] || fail "closed pipe said: $(cat "$work/err")"
 
 # Saved scans: --import names a file that exists, or "-"; it goes with
-# --report, which then takes no PATH, or alone with the window.
+# --report, whose operands are then more saved scans, or alone with the
+# window.
 run -- "$kelmo" --export "$work/scan.json" "$work/tree"
 expect_status 0 "kelmo --export FILE PATH"
-for args in "--import $work/scan.json $work/tree" "--report $work/tree --import $work/scan.json" \
+run -- "$kelmo" --report --import "$work/scan.json" "$work/tree"
+expect_status 1 "kelmo --report --import FILE DIRECTORY"
+grep -q "^kelmo: Cannot read saved scan '$work/tree': Is a directory\$" "$work/err" ||
+  fail "a directory among the saved scans said: $(cat "$work/err")"
+for args in "--import $work/scan.json --compare @7d" \
             "--export $work/other.json --import $work/scan.json" "--export" "--export a b c"; do
   run -- "$kelmo" $args
   expect_status 2 "kelmo '$args'"
@@ -143,12 +148,14 @@ expect_status 1 "kelmo --report --import of a damaged scan"
 
 # Comparing: --compare OLD goes with --report NEW, --depth N with --compare;
 # a saved scan against the tree it was made of changes nothing.
-for args in "--export $work/out.json --compare $work/scan.json" \
-            "--report --import $work/scan.json --compare $work/scan.json"; do
+for args in "--export $work/out.json --compare $work/scan.json"; do
   run -- "$kelmo" $args
   expect_status 2 "kelmo '$args'"
   grep -q '^Usage: kelmo' "$work/err" || fail "kelmo '$args': no usage on standard error"
 done
+run -- "$kelmo" --report --import "$work/scan.json" --compare "$work/scan.json"
+expect_status 0 "kelmo --report --import FILE --compare FILE"
+grep -q '^Change    : 0$' "$work/out" || fail "a saved scan compared with itself: $(head -c 300 "$work/out")"
 run -- "$kelmo" --report --compare "$work/scan.json" "$work/tree" --depth 1
 expect_status 0 "kelmo --report --compare OLD NEW --depth 1"
 [ "$(grep -c $'\t0$' "$work/out")" -eq "$(find "$work/tree" -mindepth 1 -maxdepth 1 -type d | wc -l)" ] ||

@@ -36,6 +36,8 @@ expect "" kelmo -t ""
 expect "size" kelmo --report --sort = s
 expect "size name" kelmo --sort ""
 expect "dir-one" kelmo --report d
+expect "scan.json" kelmo --import scan.json sc
+expect "scan.json" kelmo --report --import = scan.json --compare scan.json sc
 
 [ "$failures" -eq 0 ] && echo "bash completion offers what it should"
 exit $((failures > 0))

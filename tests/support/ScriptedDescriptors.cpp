@@ -1,6 +1,7 @@
 #include "ScriptedDescriptors.h"
 
 #include <cerrno>
+#include <utility>
 
 template <typename Opener>
 int ScriptedDescriptors::Counted(int& error, Opener opener)
@@ -15,6 +16,8 @@ int ScriptedDescriptors::Counted(int& error, Opener opener)
     std::size_t held = open.load();
     do {
         if (held >= limit) {
+            if (refused)
+                std::exchange(refused, nullptr)();
             error = EMFILE;
             return -1;
         }

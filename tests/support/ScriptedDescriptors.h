@@ -4,6 +4,7 @@
 
 #include <atomic>
 #include <cstddef>
+#include <functional>
 
 // The system's descriptor calls with a process limit of its own: an open
 // that would hold more than `limit` descriptors at once fails with EMFILE,
@@ -18,6 +19,10 @@ public:
     {
     }
 
+    // Runs action once, inside the next open refused for want of a
+    // descriptor, as another thread would between that open and its caller
+    // learning of the refusal. Set it while no walk runs.
+    void WhenRefused(std::function<void()> action) { refused = std::move(action); }
     std::size_t Opens() const { return opens; }
     // Descriptors open now.
     std::size_t Held() const { return open; }
@@ -36,4 +41,5 @@ private:
     const std::size_t maxOpens;
     std::atomic<std::size_t> opens{0};
     std::atomic<std::size_t> open{0};
+    std::function<void()> refused;
 };
