@@ -3,6 +3,7 @@
 #include "KelmoSplash.h"
 #include "LocalNumbers.h"
 #include "ScanProgressEvent.h"
+#include "TranslatedWords.h"
 
 #include <QCoreApplication>
 
@@ -11,19 +12,6 @@ namespace {
 QString FormattedBytes(std::int64_t bytes, SizeUnits units)
 {
     return LocalSize(bytes, units);
-}
-
-std::string ProgressWord(const char* english)
-{
-    return QCoreApplication::translate("ProgressWords", english).toStdString();
-}
-
-// The estimate's words in the window's language.
-ProgressWords TranslatedProgressWords()
-{
-    return {ProgressWord(QT_TRANSLATE_NOOP("ProgressWords", "{} %")),
-            ProgressWord(QT_TRANSLATE_NOOP("ProgressWords", "about {} s left")),
-            ProgressWord(QT_TRANSLATE_NOOP("ProgressWords", "about {} min left"))};
 }
 
 } // namespace

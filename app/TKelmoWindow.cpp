@@ -10,6 +10,7 @@
 #include "ScanSetup.h"
 #include "SmallButton.h"
 #include "SmallWin.h"
+#include "TranslatedWords.h"
 #include "WindowMenuParts.h"
 
 #include <QCloseEvent>
@@ -33,28 +34,6 @@ void ShowSubDirectoryNotFound(QWidget* owner)
 void ShowInformation(QWidget* owner, const QString& text)
 {
     ShowMessageBox(owner, text, QStringLiteral("Kelmo"), MessageIcon::Information);
-}
-
-std::string ReportWord(const char* english)
-{
-    return QCoreApplication::translate("DirReportWords", english).toStdString();
-}
-
-// The information text's words in the window's language.
-DirReportWords TranslatedReportWords()
-{
-    return {ReportWord(QT_TRANSLATE_NOOP("DirReportWords", "Dir Name")),
-            ReportWord(QT_TRANSLATE_NOOP("DirReportWords", "Parent Name")),
-            ReportWord(QT_TRANSLATE_NOOP("DirReportWords", "% of Parent")),
-            ReportWord(QT_TRANSLATE_NOOP("DirReportWords", "Dir Space")),
-            ReportWord(QT_TRANSLATE_NOOP("DirReportWords", "% of Total")),
-            ReportWord(QT_TRANSLATE_NOOP("DirReportWords", "Num of Sub-Dir")),
-            ReportWord(QT_TRANSLATE_NOOP("DirReportWords", "Sub-Dir Space")),
-            ReportWord(QT_TRANSLATE_NOOP("DirReportWords", "File Space")),
-            ReportWord(QT_TRANSLATE_NOOP("DirReportWords", "Items Below")),
-            ReportWord(QT_TRANSLATE_NOOP("DirReportWords", "(n/a)")),
-            ReportWord(QT_TRANSLATE_NOOP("DirReportWords", "item")),
-            ReportWord(QT_TRANSLATE_NOOP("DirReportWords", "items"))};
 }
 
 } // namespace
@@ -346,8 +325,9 @@ void TKelmoWindow::CmDirInfo(Command which)
         return;
     }
     const NumberMarks marks = LocaleNumberMarks();
-    const std::string report = state.Compared() ? state.Compared()->Report(node, state.Mode(), marks)
-                                                : BuildDirReport(node, state.Units(), marks, TranslatedReportWords());
+    const std::string report = state.Compared()
+        ? state.Compared()->Report(node, state.Mode(), marks, TranslatedComparisonWords())
+        : BuildDirReport(node, state.Units(), marks, TranslatedReportWords());
     OpenTextWindow(QCoreApplication::translate("TKelmoWindow", "Sub-Directory Information"), 300, DisplayName(report));
 }
 

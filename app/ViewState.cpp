@@ -1,6 +1,7 @@
 #include "ViewState.h"
 
 #include "LocalNumbers.h"
+#include "TranslatedWords.h"
 
 #include <algorithm>
 
@@ -178,7 +179,7 @@ void ViewState::RebuildView()
         const std::string keptName = keep ? entries->names[static_cast<std::size_t>(selected)] : std::string();
         const NavigationCursor& cursor = survey.Cursor();
         entries = compared && !comparedPath.empty()
-            ? compared->Children(cursor.GetCurrentDir(), Mode(), LocaleNumberMarks())
+            ? compared->Children(cursor.GetCurrentDir(), Mode(), LocaleNumberMarks(), TranslatedComparisonWords())
             : cursor.BuildChildList(order);
         selected = keptName.empty() ? -1 : IndexOfName(keptName);
         what |= Entries | Selection;

@@ -1,5 +1,6 @@
 #include "ComparedScan.h"
 
+#include "DirectoryReport.h"
 #include "FormatBytes.h"
 
 #include <algorithm>
@@ -16,7 +17,8 @@ void ComparedScan::CompareWith(DirNode newRoot)
     comparison = std::make_unique<TreeComparison>(DirNode(oldTree.get(), oldTree->Root()), newRoot);
 }
 
-std::unique_ptr<ChildList> ComparedScan::Children(DirNode directory, SizeMode mode, const NumberMarks& marks) const
+std::unique_ptr<ChildList> ComparedScan::Children(DirNode directory, SizeMode mode, const NumberMarks& marks,
+                                                  const ComparisonWords& words) const
 {
     const std::vector<TreeComparison::Entry> entries = comparison->Children(directory, mode);
     if (entries.empty())
@@ -27,19 +29,21 @@ std::unique_ptr<ChildList> ComparedScan::Children(DirNode directory, SizeMode mo
         list->names.push_back(entry.node.name());
         list->sizes.push_back(std::max<std::int64_t>(entry.Change(), 0));
         list->nodes.push_back(entry.node);
-        list->sizeTexts.push_back(entry.ChangeText(marks));
+        list->sizeTexts.push_back(entry.ChangeText(marks, words));
         const bool gone = entry.status == TreeComparison::Status::Gone;
         list->places.push_back(entry.node.listingPlace() + (gone ? listed : 0));
     }
     return list;
 }
 
-std::string ComparedScan::Report(DirNode node, SizeMode mode, const NumberMarks& marks) const
+std::string ComparedScan::Report(DirNode node, SizeMode mode, const NumberMarks& marks,
+                                 const ComparisonWords& words) const
 {
     const TreeComparison::Entry entry = comparison->Compare(node, mode);
-    return "Dir Name     : " + node.name() + "\n" + "Old Size     : " + FormatBytes(entry.oldBytes, marks) + "\n"
-        + "New Size     : " + FormatBytes(entry.newBytes, marks) + "\n" + "Change       : " + entry.ChangeText(marks)
-        + "\n";
+    const std::vector<std::string> labels = LabelColumn({words.dirName, words.oldSize, words.newSize, words.change},
+                                                        13);
+    return labels[0] + node.name() + "\n" + labels[1] + FormatBytes(entry.oldBytes, marks) + "\n" + labels[2]
+        + FormatBytes(entry.newBytes, marks) + "\n" + labels[3] + entry.ChangeText(marks, words) + "\n";
 }
 
 std::string ComparedScan::MatchedText(const std::string& newRootPath, SizeMode mode) const

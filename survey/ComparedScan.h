@@ -23,11 +23,13 @@ public:
     // included (their nodes are the earlier scan's): the sizes are the growth
     // (0 for none, so only what grew has a slice), the texts the change
     // written with marks.
-    std::unique_ptr<ChildList> Children(DirNode directory, SizeMode mode, const NumberMarks& marks = {}) const;
+    std::unique_ptr<ChildList> Children(DirNode directory, SizeMode mode, const NumberMarks& marks = {},
+                                        const ComparisonWords& words = {}) const;
     // Whether node belongs to the earlier scan: a directory that is gone.
     bool IsGone(DirNode node) const { return node.owner() == oldTree.get(); }
     // A directory's old size, new size and change.
-    std::string Report(DirNode node, SizeMode mode, const NumberMarks& marks = {}) const;
+    std::string Report(DirNode node, SizeMode mode, const NumberMarks& marks = {},
+                       const ComparisonWords& words = {}) const;
     // When the earlier scan was made: "2026-11-08 14:02", or "an earlier scan".
     std::string Since() const { return comparison->OldScanTimeText(); }
     // That time in seconds since the epoch; 0 when unknown.

@@ -39,8 +39,8 @@ std::size_t CharacterCount(const std::string& text)
         std::count_if(text.begin(), text.end(), [](char byte) { return (byte & 0xC0) != 0x80; }));
 }
 
-// Makes each label of a block "label   : ", with the colons in a column at
-// least minimum characters in and after the longest label.
+} // namespace
+
 std::vector<std::string> LabelColumn(std::vector<std::string> labels, std::size_t minimum)
 {
     std::size_t width = minimum;
@@ -50,8 +50,6 @@ std::vector<std::string> LabelColumn(std::vector<std::string> labels, std::size_
         label += std::string(width - CharacterCount(label), ' ') + ": ";
     return labels;
 }
-
-} // namespace
 
 std::string BuildDirReport(const DirNode& node, SizeUnits units, const NumberMarks& marks, const DirReportWords& words)
 {

@@ -4,6 +4,7 @@
 #include "FormatBytes.h"
 
 #include <string>
+#include <vector>
 
 // The words of the information text: English, the command line's, by
 // default; the window passes its language's. Each block of labels is padded
@@ -29,6 +30,10 @@ struct DirReportWords {
 // items it holds; then, for a directory that could not be read whole, why.
 std::string BuildDirReport(const DirNode& node, SizeUnits units = SizeUnits::Bytes, const NumberMarks& marks = {},
                            const DirReportWords& words = {});
+
+// Makes each label of a block "label   : ", with the colons in a column at
+// least minimum characters in and after the longest label.
+std::vector<std::string> LabelColumn(std::vector<std::string> labels, std::size_t minimum);
 
 // "1 item", "1,234 items".
 std::string ItemsText(std::int64_t items, const NumberMarks& marks = {}, const DirReportWords& words = {});

@@ -180,10 +180,10 @@ std::vector<TreeComparison::Entry> TreeComparison::Children(DirNode node, SizeMo
     return entries;
 }
 
-std::string TreeComparison::Entry::ChangeText(const NumberMarks& marks) const
+std::string TreeComparison::Entry::ChangeText(const NumberMarks& marks, const ComparisonWords& words) const
 {
     if (status != Status::Matched)
-        return status == Status::New ? "new" : "gone";
+        return status == Status::New ? words.isNew : words.gone;
     return Change() > 0 ? "+" + FormatBytes(Change(), marks) : FormatBytes(Change(), marks);
 }
 

@@ -9,6 +9,17 @@
 #include <string_view>
 #include <vector>
 
+// The words of a comparison: English, the command line's, by default; the
+// window passes its language's.
+struct ComparisonWords {
+    std::string isNew = "new";
+    std::string gone = "gone";
+    std::string dirName = "Dir Name";
+    std::string oldSize = "Old Size";
+    std::string newSize = "New Size";
+    std::string change = "Change";
+};
+
 // Two scans of a tree side by side, an old one and a new one. Each directory
 // of the new tree is matched with the directory of the old tree at the same
 // path below the root, names compared byte for byte; the roots always match,
@@ -32,7 +43,7 @@ public:
 
         std::int64_t Change() const { return newBytes - oldBytes; }
         // "+1,234,567", "-20,480", "0", "new" or "gone".
-        std::string ChangeText(const NumberMarks& marks = {}) const;
+        std::string ChangeText(const NumberMarks& marks = {}, const ComparisonWords& words = {}) const;
     };
 
     // Both roots must be directories (not null handles).

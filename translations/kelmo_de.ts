@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>ComparisonWords</name>
+    <message>
+        <source>new</source>
+        <translation>neu</translation>
+    </message>
+    <message>
+        <source>gone</source>
+        <translation>weg</translation>
+    </message>
+    <message>
+        <source>Dir Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Old Size</source>
+        <translation>Alte Größe</translation>
+    </message>
+    <message>
+        <source>New Size</source>
+        <translation>Neue Größe</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Änderung</translation>
+    </message>
+</context>
+<context>
     <name>DirReportWords</name>
     <message>
         <source>Dir Name</source>

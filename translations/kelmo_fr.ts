@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>ComparisonWords</name>
+    <message>
+        <source>new</source>
+        <translation>nouveau</translation>
+    </message>
+    <message>
+        <source>gone</source>
+        <translation>disparu</translation>
+    </message>
+    <message>
+        <source>Dir Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Old Size</source>
+        <translation>Ancienne taille</translation>
+    </message>
+    <message>
+        <source>New Size</source>
+        <translation>Nouvelle taille</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Variation</translation>
+    </message>
+</context>
+<context>
     <name>DirReportWords</name>
     <message>
         <source>Dir Name</source>
