@@ -263,8 +263,12 @@ void TKelmoWindow::OpenWindowMenu(const QPoint& globalPosition)
     commands->PopUpMenu(globalPosition, WindowMenuParts());
 }
 
+// A right press on an entry gives that entry's menu; beside every entry, in
+// the picture or the key, the window's, as on the window's empty space.
 void TKelmoWindow::OpenMenu(const QPoint& globalPosition)
 {
+    if (state.SelectedIndex() < 0)
+        return OpenWindowMenu(globalPosition);
     commands->PopUpMenu(globalPosition,
                         {MenuGroup::Target, MenuGroup::Entry, MenuGroup::Root, MenuGroup::Go, MenuGroup::Scan});
 }

@@ -572,7 +572,8 @@ TEST_F(MainWindowTest, TheWindowsMenuListsEveryCommandWithChecksThatFollowTheSta
         [&w] {
             QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5), w.mapToGlobal(QPoint(5, 5)));
             QApplication::sendEvent(&w, &click);
-        }};
+        },
+        [&w] { QTest::mousePress(w.Chart(), Qt::RightButton, {}, QPoint(1, 1)); }};
     for (const auto& open : openers) {
         open();
         QMenu* menu = PoppedMenu();
