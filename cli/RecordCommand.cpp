@@ -60,6 +60,8 @@ int RunRecord(const Options& options, const MountEntry& drive, std::int64_t now,
     if (!folder.Index(recording, problem))
         err << "kelmo: " << problem << '\n'; // the recording stands; --history shows its size as unknown
     Thin(folder, policy, now, err);
+    if (!folder.IndexMissing(problem))
+        err << "kelmo: " << problem << '\n';
     NameUnreadable(drive.mountPoint, scan.problems, err);
     return 0;
 }

@@ -1,5 +1,6 @@
 #include "HistoryFolder.h"
 
+#include "ImportSavedScan.h"
 #include "OutputFile.h"
 #include "RecordingName.h"
 #include "WriteAll.h"
@@ -126,6 +127,23 @@ bool HistoryFolder::Index(const Recording& recording, std::string& problem) cons
     std::vector<Recording> lines = IndexLines();
     lines.push_back(recording);
     return WriteIndex(lines, problem);
+}
+
+bool HistoryFolder::IndexMissing(std::string& problem) const
+{
+    std::vector<Recording> lines = IndexLines();
+    const std::size_t indexed = lines.size();
+    for (Recording recording : Recordings()) {
+        if (recording.usedBytes >= 0)
+            continue;
+        Scanner scanner;
+        const ScanResult read = ImportSavedScan(scanner, path + "/" + recording.fileName);
+        if (!read.Scanned())
+            continue; // damaged: listed, with its size unknown
+        recording.usedBytes = read.tree->At(read.tree->Root()).diskBytes;
+        lines.push_back(recording);
+    }
+    return lines.size() == indexed || WriteIndex(lines, problem);
 }
 
 bool HistoryFolder::Remove(const Recording& recording, std::string& problem) const

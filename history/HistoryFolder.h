@@ -9,7 +9,7 @@
 // The folder of one drive's history: its recordings, and an index beside
 // them that names each one's used bytes so that a listing reads none of
 // them. The recordings stay the truth: one the index lacks is still listed,
-// with its used bytes unknown.
+// with its used bytes unknown until IndexMissing reads them.
 class HistoryFolder {
 public:
     // Where the histories of all drives are kept: $KELMO_HISTORY_DIR when
@@ -40,6 +40,10 @@ public:
     std::vector<Recording> Recordings() const;
     // Names recording's used bytes in the index.
     bool Index(const Recording& recording, std::string& problem) const;
+    // Names in the index the used bytes of each recording it lacks (one
+    // whose line was never written: a recording stopped just after its file,
+    // an index that could not be written), read from the recording itself.
+    bool IndexMissing(std::string& problem) const;
     // Removes a recording and its line in the index.
     bool Remove(const Recording& recording, std::string& problem) const;
 

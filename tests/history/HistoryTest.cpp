@@ -149,6 +149,26 @@ TEST(HistoryFolder, ListsRecordingsWithTheirIndexedSizes)
     EXPECT_EQ(text, made[1].fileName + "\t700\n");
 }
 
+TEST(HistoryFolder, ARecordingTheIndexLacksIsIndexedFromItself)
+{
+    TempTree temp;
+    const HistoryFolder folder(temp.Path("history"));
+    std::string problem;
+    ASSERT_TRUE(folder.Make(problem)) << problem;
+    const std::vector<Recording> made = RecordingsAt({At("2026-12-08", 3), At("2026-12-09", 3)});
+    temp.File("history/" + made[0].fileName, 10);
+    ASSERT_TRUE(folder.Index({made[0].time, made[0].fileName, 500}, problem)) << problem;
+    std::ofstream(folder.Path() + "/" + made[1].fileName)
+        << R"([1,2,{"progname":"kelmo","timestamp":1},[{"name":"/","asize":4096,"dsize":4096},)"
+        << R"({"name":"f","asize":5000,"dsize":8192}]])";
+
+    ASSERT_TRUE(folder.IndexMissing(problem)) << problem;
+    const std::vector<Recording> listed = folder.Recordings();
+    ASSERT_EQ(listed.size(), 2u);
+    EXPECT_EQ(listed[0].usedBytes, 500);
+    EXPECT_EQ(listed[1].usedBytes, 4096 + 8192);
+}
+
 TEST(HistoryFolder, DrivesAreNamedByUuidElseByMountPoint)
 {
     TempTree temp;
